@@ -1,0 +1,82 @@
+#include "control.h"
+
+#include "form.h"
+#include "runtime_error.h"
+#include "twips.h"
+
+#include <QApplication>
+
+namespace lx {
+
+Control::Control(QWidget* parent)
+    : QWidget(parent) {}
+
+void Control::ReadProperties(const PropertyBag& /*bag*/) {}
+
+void Control::WriteProperties(PropertyBag& /*bag*/) const {}
+
+QFont Control::AmbientFont() const {
+    return parentWidget() ? parentWidget()->font() : QApplication::font();
+}
+
+void Control::setLeft(float left) {
+    QRectF r = twipGeometry();
+    r.moveLeft(left);
+    setTwipGeometry(r);
+}
+
+void Control::setTop(float top) {
+    QRectF r = twipGeometry();
+    r.moveTop(top);
+    setTwipGeometry(r);
+}
+
+void Control::setWidth(float width) {
+    QRectF r = twipGeometry();
+    r.setWidth(width);
+    setTwipGeometry(r);
+}
+
+void Control::setHeight(float height) {
+    QRectF r = twipGeometry();
+    r.setHeight(height);
+    setTwipGeometry(r);
+}
+
+void Control::Move(float left, float top) {
+    QRectF r = twipGeometry();
+    r.moveTo(left, top);
+    setTwipGeometry(r);
+}
+
+void Control::Move(float left, float top, float width, float height) {
+    setTwipGeometry(QRectF(left, top, width, height));
+}
+
+Form* Control::ParentForm() const {
+    return qobject_cast<Form*>(window());
+}
+
+void Control::requireDesignTime() const {
+    if (UserMode()) {
+        throw RuntimeError(ErrorNumber::DesignTimeOnly);
+    }
+}
+
+QRectF Control::twipGeometry() const {
+    // Someone else (a layout, the user) may have moved the widget since: then
+    // the pixels are the truth.
+    if (twips::toPixels(m_twips) == geometry()) {
+        return m_twips;
+    }
+    const QRect px = geometry();
+    return QRectF(twips::fromPixels(px.x()), twips::fromPixels(px.y()),
+                  twips::fromPixels(px.width()), twips::fromPixels(px.height()));
+}
+
+void Control::setTwipGeometry(const QRectF& twipRect) {
+    m_twips = twipRect;
+    setGeometry(twips::toPixels(twipRect));
+}
+
+} // namespace lx

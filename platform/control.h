@@ -1,0 +1,77 @@
+#pragma once
+
+#include "property_bag.h"
+
+#include <QFont>
+#include <QRectF>
+#include <QWidget>
+
+namespace lx {
+
+class Form;
+
+// Base of the custom controls. Gives them the lifecycle a form designer and
+// a form loader drive (initialise, read and write properties), the ambient
+// values of their host, the "property changed" notification, and their
+// position in the container in twips, kept exactly (half twips included)
+// while the widget itself sits on whole pixels.
+class Control : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(float Left READ Left WRITE setLeft)
+    Q_PROPERTY(float Top READ Top WRITE setTop)
+    Q_PROPERTY(float Width READ Width WRITE setWidth)
+    Q_PROPERTY(float Height READ Height WRITE setHeight)
+
+public:
+    explicit Control(QWidget* parent = nullptr);
+
+    // A newly placed instance: set the properties to their new-instance values.
+    virtual void InitProperties() {}
+    // A loaded instance: restore the properties from the bag.
+    virtual void ReadProperties(const PropertyBag& bag);
+    // The designer saves: store every property with its default.
+    virtual void WriteProperties(PropertyBag& bag) const;
+
+    // Ambient UserMode: true in the running program, false in a designer.
+    bool UserMode() const { return m_userMode; }
+    void setUserMode(bool running) { m_userMode = running; }
+    // Ambient Font: the container's font.
+    QFont AmbientFont() const;
+
+    // The position and size in the container, twips.
+    float Left() const { return twipGeometry().left(); }
+    float Top() const { return twipGeometry().top(); }
+    float Width() const { return twipGeometry().width(); }
+    float Height() const { return twipGeometry().height(); }
+    void setLeft(float left);
+    void setTop(float top);
+    void setWidth(float width);
+    void setHeight(float height);
+    void Move(float left, float top);
+    void Move(float left, float top, float width, float height);
+    // The client area in twips (the control draws no frame of its own).
+    float ScaleWidth() const { return Width(); }
+    float ScaleHeight() const { return Height(); }
+
+    // The form that hosts this control, or nullptr.
+    Form* ParentForm() const;
+
+signals:
+    // A property changed and the designer should save the form; key is the
+    // property's bag key.
+    void PropertyChanged(const QString& key);
+
+protected:
+    void markChanged(const QString& key) { emit PropertyChanged(key); }
+    // Throws the design-time-only error when the host is running.
+    void requireDesignTime() const;
+
+private:
+    QRectF twipGeometry() const;
+    void setTwipGeometry(const QRectF& twips);
+
+    bool m_userMode = true;
+    QRectF m_twips; // exact twips of the last geometry set through this class
+};
+
+} // namespace lx

@@ -1,0 +1,211 @@
+#include "form.h"
+
+#include "key_codes.h"
+#include "twips.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QKeySequence>
+
+namespace lx {
+
+namespace {
+
+bool g_programEnding = false;
+
+// Keys whose work is done as characters rather than on key-down, so a
+// cancelled key-down must still let them through: printable text, Backspace,
+// the clipboard shortcuts and focus movement.
+bool typesSomething(const QKeyEvent& key) {
+    const Qt::KeyboardModifiers mods = key.modifiers() & ~Qt::KeypadModifier;
+    if (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab ||
+        key.key() == Qt::Key_Backspace) {
+        return true;
+    }
+    if (mods == Qt::ControlModifier &&
+        (key.key() == Qt::Key_C || key.key() == Qt::Key_V || key.key() == Qt::Key_X)) {
+        return true;
+    }
+    if (mods & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+        return false;
+    }
+    const QString text = key.text();
+    return !text.isEmpty() && text.at(0).isPrint();
+}
+
+} // namespace
+
+Form::Form(QWidget* parent)
+    : QWidget(parent, Qt::Window) {
+    qApp->installEventFilter(this);
+}
+
+Form::~Form() = default;
+
+void Form::setLeft(float left) {
+    QRectF r = outerGeometry();
+    r.moveLeft(left);
+    setOuterGeometry(r);
+}
+
+void Form::setTop(float top) {
+    QRectF r = outerGeometry();
+    r.moveTop(top);
+    setOuterGeometry(r);
+}
+
+void Form::setWidth(float width) {
+    QRectF r = outerGeometry();
+    r.setWidth(width);
+    setOuterGeometry(r);
+}
+
+void Form::setHeight(float height) {
+    QRectF r = outerGeometry();
+    r.setHeight(height);
+    setOuterGeometry(r);
+}
+
+void Form::Move(float left, float top) {
+    QRectF r = outerGeometry();
+    r.moveTo(left, top);
+    setOuterGeometry(r);
+}
+
+void Form::Move(float left, float top, float width, float height) {
+    setOuterGeometry(QRectF(left, top, width, height));
+}
+
+float Form::ScaleWidth() const {
+    return twips::fromPixels(width());
+}
+
+float Form::ScaleHeight() const {
+    return twips::fromPixels(height());
+}
+
+void Form::setClientSize(float width, float height) {
+    resize(twips::toPixels(width), twips::toPixels(height));
+}
+
+int Form::WindowState() const {
+    const Qt::WindowStates state = windowState();
+    if (state.testFlag(Qt::WindowMinimized)) {
+        return Minimized;
+    }
+    if (state.testFlag(Qt::WindowMaximized)) {
+        return Maximized;
+    }
+    return Normal;
+}
+
+void Form::setWindowState(int state) {
+    switch (state) {
+    case Minimized:
+        QWidget::setWindowState(Qt::WindowMinimized);
+        break;
+    case Maximized:
+        QWidget::setWindowState(Qt::WindowMaximized);
+        break;
+    default:
+        QWidget::setWindowState(Qt::WindowNoState);
+        break;
+    }
+}
+
+void Form::addControl(QWidget* control) {
+    if (control && !m_controls.contains(control)) {
+        m_controls.append(control);
+    }
+}
+
+void Form::EndProgram() {
+    g_programEnding = true;
+    QCoreApplication::exit(0);
+}
+
+bool Form::programEnding() {
+    return g_programEnding;
+}
+
+void Form::setVisible(bool visible) {
+    if (visible && !m_loaded) {
+        m_loaded = true;
+        emit Load();
+    }
+    QWidget::setVisible(visible);
+}
+
+bool Form::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) {
+        emit Activate();
+    }
+    return QWidget::event(event);
+}
+
+void Form::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    emit Resize();
+}
+
+void Form::closeEvent(QCloseEvent* event) {
+    if (g_programEnding) {
+        event->accept();
+        return;
+    }
+    int cancel = 0;
+    emit Unload(cancel);
+    if (cancel != 0) {
+        event->ignore();
+    } else {
+        event->accept();
+    }
+}
+
+bool Form::eventFilter(QObject* watched, QEvent* event) {
+    // The application filter sees a key event once per widget it propagates
+    // to; preview it only at its first stop, the focused widget.
+    if (m_keyPreview && event->type() == QEvent::KeyPress && watched->isWidgetType()) {
+        auto* target = static_cast<QWidget*>(watched);
+        const QWidget* first = QApplication::focusWidget() ? QApplication::focusWidget() : target;
+        if (target == first && (target == this || isAncestorOf(target))) {
+            return handlePreviewKey(*static_cast<QKeyEvent*>(event));
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool Form::handlePreviewKey(QKeyEvent& key) {
+    int keyCode = key_codes::fromEvent(key);
+    emit KeyDown(keyCode, key_codes::shiftState(key));
+    // A cancelled key-down keeps only what the key types.
+    return keyCode == 0 && !typesSomething(key);
+}
+
+QRectF Form::outerGeometry() const {
+    const QRect px = frameGeometry();
+    if (twips::toPixels(m_outerTwips) == px) {
+        return m_outerTwips;
+    }
+    return QRectF(twips::fromPixels(px.x()), twips::fromPixels(px.y()),
+                  twips::fromPixels(px.width()), twips::fromPixels(px.height()));
+}
+
+QMargins Form::frameMargins() const {
+    const QRect frame = frameGeometry();
+    const QRect client = geometry();
+    return QMargins(client.left() - frame.left(), client.top() - frame.top(),
+                    frame.right() - client.right(), frame.bottom() - client.bottom());
+}
+
+void Form::setOuterGeometry(const QRectF& twipRect) {
+    m_outerTwips = twipRect;
+    const QRect px = twips::toPixels(twipRect);
+    const QMargins margins = frameMargins();
+    move(px.topLeft()); // move() places the frame's top-left corner
+    resize(px.width() - margins.left() - margins.right(),
+           px.height() - margins.top() - margins.bottom());
+}
+
+} // namespace lx

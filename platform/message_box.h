@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace lx {
+
+// A modal message with one OK button. Logic talks to this interface, so tests
+// can record what would have been shown.
+class MessageBox {
+public:
+    enum class Icon { None, Critical, Question, Exclamation, Information };
+
+    virtual ~MessageBox() = default;
+    virtual void show(const QString& text, const QString& title, Icon icon) = 0;
+};
+
+// The real thing: a QMessageBox over the given window.
+class QtMessageBox : public MessageBox {
+public:
+    explicit QtMessageBox(QWidget* parent = nullptr);
+    void show(const QString& text, const QString& title, Icon icon) override;
+
+private:
+    QWidget* m_parent;
+};
+
+} // namespace lx
