@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/message_box.h"
+
+#include <QString>
+
+namespace lx {
+
+// The boxes of the calculator, input boxes first, in the order they are
+// checked, then the three result boxes.
+enum class Box { N1, M1, SD1, N2, M2, SD2, Freedom, Student, P };
+
+// All the calculation needs of a window: read and write a box's text, show a
+// message, move the focus. The form implements it; tests record it.
+class CalculatorView {
+public:
+    virtual ~CalculatorView() = default;
+    virtual QString boxText(Box box) const = 0;
+    virtual void setBoxText(Box box, const QString& text) = 0;
+    virtual void showMessage(const QString& text, const QString& title, MessageBox::Icon icon) = 0;
+    virtual void focusBox(Box box) = 0;
+};
+
+} // namespace lx

@@ -1,0 +1,187 @@
+#include "app/calculation.h"
+#include "recording_view.h"
+
+#include <QTest>
+
+using lx::Box;
+using lx::test::RecordingView;
+
+Q_DECLARE_METATYPE(lx::Box)
+
+namespace {
+
+// Puts the six inputs, given as one "|"-separated row, into a fresh view
+// whose result boxes hold an earlier calculation's texts.
+RecordingView viewWith(const QString& inputs) {
+    const QStringList six = inputs.split(u'|');
+    RecordingView view;
+    view.enter(six.value(0), six.value(1), six.value(2), six.value(3), six.value(4), six.value(5));
+    view.texts[Box::Freedom] = QStringLiteral("old K");
+    view.texts[Box::Student] = QStringLiteral("old t");
+    view.texts[Box::P] = QStringLiteral("old P");
+    return view;
+}
+
+class LocaleScope {
+public:
+    explicit LocaleScope(const QLocale& locale) { QLocale::setDefault(locale); }
+    ~LocaleScope() { QLocale::setDefault(m_saved); }
+    LocaleScope(const LocaleScope&) = delete;
+    LocaleScope& operator=(const LocaleScope&) = delete;
+
+private:
+    QLocale m_saved = QLocale();
+};
+
+} // namespace
+
+class TestCalculation : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    void results_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("inputs");
+        QTest::addColumn<QString>("freedom");
+        QTest::addColumn<QString>("t");
+        QTest::addColumn<QString>("p");
+        QTest::newRow("ordinary") << "en_US"
+                                  << "10|5|1|10|4|1"
+                                  << "18"
+                                  << "2.23606797749979"
+                                  << "<0.05";
+        QTest::newRow("equal means") << "en_US"
+                                     << "5|3|1|5|3|2"
+                                     << "8"
+                                     << "0"
+                                     << ">0.5";
+        QTest::newRow("one value each") << "en_US"
+                                        << "1|5|1|1|3|1"
+                                        << "0"
+                                        << "1.41421356237309"
+                                        << "<0.001";
+        QTest::newRow("N rounds half to even") << "en_US"
+                                               << "2.5|5|1|3.5|4|1"
+                                               << "4"
+                                               << "1.15470053837925"
+                                               << "<0.5";
+        QTest::newRow("blanks and grouping") << "en_US"
+                                             << " 1,000 |5|1|10|4|1"
+                                             << "1008"
+                                             << "3.14658387763776"
+                                             << "<0.01";
+        QTest::newRow("decimal comma") << "de_DE"
+                                       << "10|5|1|10|4,5|1"
+                                       << "18"
+                                       << "1,11803398874989"
+                                       << "<0,5";
+        QTest::newRow("equal means, both SD 0") << "en_US"
+                                                << "4|2|0|4|2|0"
+                                                << "6"
+                                                << "0"
+                                                << ">0.5";
+    }
+    void results() {
+        QFETCH(QString, locale);
+        QFETCH(QString, inputs);
+        LocaleScope scope{QLocale(locale)};
+        RecordingView view = viewWith(inputs);
+
+        lx::Calculate(view);
+
+        QVERIFY2(view.messages.isEmpty(), qPrintable(view.messages.value(0).text));
+        QTEST(view.texts[Box::Freedom], "freedom");
+        QTEST(view.texts[Box::Student], "t");
+        QTEST(view.texts[Box::P], "p");
+        QCOMPARE(view.written, (QList<Box>{Box::Freedom, Box::Student, Box::P}));
+        QCOMPARE(view.focus, std::optional<Box>(Box::N2));
+    }
+
+    void emptyBox_data() {
+        QTest::addColumn<QString>("inputs");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("all empty") << "|||||"
+                                   << "Please enter N1";
+        QTest::newRow("only SD2 empty") << "1|2|3|4|5|"
+                                        << "Please enter SD2";
+        QTest::newRow("M1 before N2") << "1||3||5|6"
+                                      << "Please enter M1";
+        QTest::newRow("blank is not empty") << " |2|3||5|6"
+                                            << "Please enter N2";
+    }
+    void emptyBox() {
+        QFETCH(QString, inputs);
+        RecordingView view = viewWith(inputs);
+
+        lx::Calculate(view);
+
+        QCOMPARE(view.messages.size(), 1);
+        QTEST(view.messages[0].text, "message");
+        QCOMPARE(view.messages[0].title, QStringLiteral("Error!"));
+        QCOMPARE(view.messages[0].icon, lx::MessageBox::Icon::Exclamation);
+        QVERIFY(view.written.isEmpty());
+        QCOMPARE(view.focus, std::nullopt);
+    }
+
+    void unusableInput_data() {
+        QTest::addColumn<QString>("inputs");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<Box>("box");
+        QTest::newRow("letters in N1") << "abc|5|1|10|4|1"
+                                       << "N1 is not a number." << Box::N1;
+        QTest::newRow("blank N1") << " |5|1|10|4|1"
+                                  << "N1 is not a number." << Box::N1;
+        QTest::newRow("letters in M1") << "10|x|1|10|4|1"
+                                       << "M1 is not a number." << Box::M1;
+        QTest::newRow("inf in M2") << "10|5|1|10|inf|1"
+                                   << "M2 is not a number." << Box::M2;
+        QTest::newRow("M1 beyond double") << "10|1e400|1|10|4|1"
+                                          << "M1 is too large." << Box::M1;
+        QTest::newRow("N1 zero") << "0|5|1|10|4|1"
+                                 << "N1 must be at least 1." << Box::N1;
+        QTest::newRow("N1 rounds to zero") << "0.4|5|1|10|4|1"
+                                           << "N1 must be at least 1." << Box::N1;
+        QTest::newRow("N2 negative") << "10|5|1|-3|4|1"
+                                     << "N2 must be at least 1." << Box::N2;
+        QTest::newRow("N1 beyond 32 bits") << "3000000000|5|1|10|4|1"
+                                           << "N1 is too large." << Box::N1;
+        QTest::newRow("SD1 negative") << "10|5|-1|10|4|1"
+                                      << "SD1 must not be negative." << Box::SD1;
+        QTest::newRow("degrees of freedom overflow") << "2000000000|5|1|2000000000|4|1"
+                                                     << "N1 + N2 is too large." << Box::N2;
+        QTest::newRow("means too far apart")
+            << "10|1e308|1|10|-1e308|1"
+            << "M1 and M2 are too far apart to compare." << Box::M2;
+        QTest::newRow("SD1 squared overflows") << "1|5|1e200|10|4|1"
+                                               << "SD1 is too large." << Box::SD1;
+        QTest::newRow("squares overflow together") << "1|5|1e154|1|4|1e154"
+                                                   << "SD1 and SD2 are too large." << Box::SD2;
+        QTest::newRow("both SD zero, means differ")
+            << "10|5|0|10|4|0"
+            << "SD1 and SD2 are both 0, so t is undefined for different means." << Box::SD2;
+        QTest::newRow("first unusable wins") << "abc|xyz|-1|0|4|1"
+                                             << "N1 is not a number." << Box::N1;
+        QTest::newRow("SD1 before N2") << "10|5|-1|0|4|1"
+                                       << "SD1 must not be negative." << Box::SD1;
+    }
+    void unusableInput() {
+        QFETCH(QString, inputs);
+        QFETCH(Box, box);
+        RecordingView view = viewWith(inputs);
+
+        lx::Calculate(view);
+
+        QCOMPARE(view.messages.size(), 1);
+        QTEST(view.messages[0].text, "message");
+        QCOMPARE(view.messages[0].title, QStringLiteral("Error!"));
+        QCOMPARE(view.messages[0].icon, lx::MessageBox::Icon::Exclamation);
+        QCOMPARE(view.focus, std::optional<Box>(box));
+        QVERIFY(view.written.isEmpty());
+        QCOMPARE(view.texts[Box::Freedom], QStringLiteral("old K"));
+        QCOMPARE(view.texts[Box::P], QStringLiteral("old P"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCalculation)
+#include "test_calculation.moc"
