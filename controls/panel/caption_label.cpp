@@ -1,0 +1,47 @@
+#include "caption_label.h"
+
+#include "platform/twips.h"
+
+#include <QEvent>
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace lx {
+
+CaptionLabel::CaptionLabel(QWidget* parent)
+    : Control(parent) {
+    sizeToText();
+}
+
+void CaptionLabel::setText(const QString& text) {
+    m_text = text;
+    sizeToText();
+    update();
+}
+
+void CaptionLabel::setForeColor(OleColor colour) {
+    m_foreColor = colour;
+    update();
+}
+
+void CaptionLabel::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange) {
+        sizeToText();
+    }
+    Control::changeEvent(event);
+}
+
+void CaptionLabel::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.setPen(ole_color::resolve(m_foreColor, palette()));
+    painter.drawText(rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, m_text);
+}
+
+void CaptionLabel::sizeToText() {
+    const QFontMetrics metrics(font());
+    // setWidth/setHeight keep the exact twip position; resize() would not.
+    setWidth(twips::fromPixels(metrics.horizontalAdvance(m_text)));
+    setHeight(twips::fromPixels(metrics.height()));
+}
+
+} // namespace lx

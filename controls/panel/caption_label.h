@@ -1,0 +1,36 @@
+#pragma once
+
+#include "platform/control.h"
+#include "platform/ole_color.h"
+
+#include <QString>
+
+namespace lx {
+
+// The panel's caption: text in one colour that sizes itself to the text. It
+// keeps its position in exact twips (half twips included) and paints no
+// background, so the panel's surface colour shows around the letters.
+class CaptionLabel : public Control {
+    Q_OBJECT
+
+public:
+    explicit CaptionLabel(QWidget* parent = nullptr);
+
+    QString text() const { return m_text; }
+    void setText(const QString& text);
+
+    OleColor ForeColor() const { return m_foreColor; }
+    void setForeColor(OleColor colour);
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void sizeToText();
+
+    QString m_text;
+    OleColor m_foreColor = ole_color::ButtonText;
+};
+
+} // namespace lx
