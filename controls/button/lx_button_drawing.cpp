@@ -1,0 +1,155 @@
+#include "lx_button.h"
+
+#include "button_layout.h"
+#include "platform/picture_surface.h"
+
+namespace lx {
+
+void LxButton::DrawUnSelected() {
+    draw(Look::UnSelected);
+}
+
+void LxButton::DrawSelected() {
+    draw(Look::Selected);
+}
+
+void LxButton::DrawPressed() {
+    draw(Look::Pressed);
+}
+
+void LxButton::Refresh() {
+    draw(Look::Refresh);
+}
+
+void LxButton::paintEvent(QPaintEvent* /*event*/) {
+    DrawUnSelected();
+}
+
+void LxButton::resizeEvent(QResizeEvent* event) {
+    Control::resizeEvent(event);
+    DrawUnSelected();
+}
+
+// Composes the look on the hidden buffer and copies it to the face in one
+// step, so the face never shows a half-drawn look.
+void LxButton::draw(Look look) {
+    const bool coversControl = look == Look::UnSelected || look == Look::Refresh;
+    if (coversControl) {
+        picBuffer->Move(0, 0, Width(), Height());
+    } else {
+        picBuffer->Move(0, 0, picButton->Width(), picButton->Height());
+    }
+    picBuffer->setScaleWidth(picButton->ScaleWidth());
+    picBuffer->setScaleHeight(picButton->ScaleHeight());
+    picBuffer->Cls();
+
+    if (look == Look::Selected) {
+        drawBorder(m_LightBorderColor, m_DarkBorderColor);
+    } else if (look == Look::Pressed) {
+        drawBorder(m_DarkBorderColor, m_LightBorderColor);
+    }
+
+    ButtonLayoutInput in;
+    in.scaleLeft = picBuffer->ScaleLeft();
+    in.scaleTop = picBuffer->ScaleTop();
+    in.scaleWidth = picBuffer->ScaleWidth();
+    in.scaleHeight = picBuffer->ScaleHeight();
+    // Measured in the font the buffer still has from the previous draw.
+    in.textWidth = picBuffer->TextWidth(m_Caption);
+    in.textHeight = picBuffer->TextHeight(m_Caption);
+    in.delta = m_Delta;
+    in.shift = look == Look::Pressed ? Shift() : 0;
+    in.alignment = m_Alignment;
+    const ImageHolder& picture = lookPicture(look);
+    if (!picture.isEmpty()) {
+        in.pictureSize = ButtonPosition{picture.Width(), picture.Height()};
+    }
+    const ButtonLayout layout = layOutButton(in);
+    if (layout.picture) {
+        picBuffer->PaintPicture(picture.Picture(), layout.picture->x, layout.picture->y);
+    }
+    picBuffer->setCurrentX(layout.caption.x);
+    picBuffer->setCurrentY(layout.caption.y);
+
+    switch (look) {
+    case Look::UnSelected:
+        picBuffer->setForeColor(picButton->ForeColor());
+        picBuffer->setFont(picButton->font());
+        PrintCaption(m_Caption);
+        break;
+    case Look::Selected:
+        picBuffer->setForeColor(m_ForeColorSelected);
+        picBuffer->setFont(m_FontSelected);
+        PrintCaption(m_Caption);
+        break;
+    case Look::Pressed:
+        picBuffer->setForeColor(m_ForeColorPressed);
+        picBuffer->setFont(m_FontPressed);
+        PrintCaption(m_Caption);
+        break;
+    case Look::Refresh:
+        picBuffer->Print(m_Caption);
+        break;
+    }
+
+    if (coversControl) {
+        picButton->Move(0, 0, Width(), Height());
+    }
+    picButton->PaintPicture(picBuffer->Image(), 0, 0);
+    picButton->Refresh();
+}
+
+// Raised with light top and left and dark right and bottom, sunken the other
+// way round; the right and bottom lines lie one pixel inside the edge.
+void LxButton::drawBorder(OleColor topLeft, OleColor bottomRight) {
+    const float sl = picBuffer->ScaleLeft();
+    const float st = picBuffer->ScaleTop();
+    const float sw = picBuffer->ScaleWidth();
+    const float sh = picBuffer->ScaleHeight();
+    const auto tx = static_cast<float>(m_TwipsPerPixelX);
+    const auto ty = static_cast<float>(m_TwipsPerPixelY);
+    picBuffer->Line(sl, st, sl + sw, st, topLeft);
+    picBuffer->Line(sl, st, sl, st + sh, topLeft);
+    picBuffer->Line(sl + sw - tx, st, sl + sw - tx, st + sh - ty, bottomRight);
+    picBuffer->Line(sl, st + sh - ty, sl + sw - tx, st + sh - ty, bottomRight);
+}
+
+// A switch shows its state in every look; otherwise the selected and pressed
+// looks have their own pictures when they are set.
+const ImageHolder& LxButton::lookPicture(Look look) const {
+    if (look == Look::Refresh) {
+        return imgPicture;
+    }
+    if (m_Switch) {
+        return m_Value ? imgSelected : imgPicture;
+    }
+    if (look == Look::Selected && !imgSelected.isEmpty()) {
+        return imgSelected;
+    }
+    if (look == Look::Pressed && !imgPressed.isEmpty()) {
+        return imgPressed;
+    }
+    return imgPicture;
+}
+
+// Every "&" underlines the character after it and is not printed itself.
+void LxButton::PrintCaption(const QString& caption) {
+    bool underlinePending = false;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&') {
+            picBuffer->setFontUnderline(true);
+            underlinePending = true;
+            continue;
+        }
+        // A surrogate pair is one character.
+        const qsizetype length = caption[i].isHighSurrogate() && i + 1 < caption.size() ? 2 : 1;
+        picBuffer->Print(caption.mid(i, length));
+        i += length - 1;
+        if (underlinePending) {
+            picBuffer->setFontUnderline(false);
+            underlinePending = false;
+        }
+    }
+}
+
+} // namespace lx

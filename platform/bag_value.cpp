@@ -1,0 +1,120 @@
+#include "bag_value.h"
+
+#include "number_text.h"
+#include "runtime_error.h"
+
+#include <cmath>
+#include <limits>
+
+namespace lx::bag_value {
+
+namespace {
+
+[[noreturn]] void mismatch() {
+    throw RuntimeError(ErrorNumber::TypeMismatch);
+}
+
+bool isNumber(const QVariant& value) {
+    switch (value.typeId()) {
+    case QMetaType::Bool:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Float:
+    case QMetaType::Double:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The value as a whole number, fractions rounded half to even.
+double wholeNumber(const QVariant& value) {
+    double number = 0.0;
+    if (value.typeId() == QMetaType::Bool) {
+        number = value.toBool() ? -1.0 : 0.0;
+    } else if (isNumber(value)) {
+        number = value.toDouble();
+    } else if (value.typeId() == QMetaType::QString) {
+        number = number_text::toDouble(value.toString());
+    } else {
+        mismatch();
+    }
+    if (!std::isfinite(number)) {
+        throw RuntimeError(ErrorNumber::Overflow);
+    }
+    return std::nearbyint(number);
+}
+
+} // namespace
+
+bool toBool(const QVariant& value) {
+    if (value.typeId() == QMetaType::QString) {
+        const QString text = value.toString().trimmed();
+        if (text.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0) {
+            return true;
+        }
+        if (text.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0) {
+            return false;
+        }
+    }
+    return wholeNumber(value) != 0.0;
+}
+
+std::int16_t toInteger(const QVariant& value) {
+    const double number = wholeNumber(value);
+    if (number < std::numeric_limits<std::int16_t>::min() ||
+        number > std::numeric_limits<std::int16_t>::max()) {
+        throw RuntimeError(ErrorNumber::Overflow);
+    }
+    return static_cast<std::int16_t>(number);
+}
+
+OleColor toColor(const QVariant& value) {
+    // Colours are stored unsigned but often written as signed 32-bit numbers.
+    const double number = wholeNumber(value);
+    if (number < std::numeric_limits<std::int32_t>::min() ||
+        number > std::numeric_limits<std::uint32_t>::max()) {
+        throw RuntimeError(ErrorNumber::Overflow);
+    }
+    return static_cast<OleColor>(static_cast<std::int64_t>(number));
+}
+
+QString toText(const QVariant& value) {
+    switch (value.typeId()) {
+    case QMetaType::QString:
+        return value.toString();
+    case QMetaType::Bool:
+        return value.toBool() ? QStringLiteral("True") : QStringLiteral("False");
+    case QMetaType::Float:
+    case QMetaType::Double:
+        return number_text::fromDouble(value.toDouble());
+    default:
+        if (isNumber(value)) {
+            return QString::number(value.toLongLong());
+        }
+        mismatch();
+    }
+}
+
+QFont toFont(const QVariant& value) {
+    if (value.typeId() != QMetaType::QFont) {
+        mismatch();
+    }
+    return value.value<QFont>();
+}
+
+QPixmap toPicture(const QVariant& value) {
+    if (!value.isValid()) {
+        return QPixmap();
+    }
+    if (value.typeId() != QMetaType::QPixmap) {
+        mismatch();
+    }
+    return value.value<QPixmap>();
+}
+
+} // namespace lx::bag_value

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "twips.h"
+
+#include <QPixmap>
+
+namespace lx {
+
+// An image control that is never shown: it holds a picture and takes the
+// picture's size, in twips.
+class ImageHolder {
+public:
+    QPixmap Picture() const { return m_picture; }
+    void setPicture(const QPixmap& picture) { m_picture = picture; }
+    bool isEmpty() const { return m_picture.isNull(); }
+
+    float Width() const { return twips::PerPixel * static_cast<float>(size().width()); }
+    float Height() const { return twips::PerPixel * static_cast<float>(size().height()); }
+
+private:
+    QSizeF size() const { return m_picture.deviceIndependentSize(); }
+
+    QPixmap m_picture;
+};
+
+} // namespace lx
