@@ -130,11 +130,17 @@ bool Form::programEnding() {
 }
 
 void Form::setVisible(bool visible) {
-    if (visible && !m_loaded) {
+    const bool firstShow = visible && !m_loaded;
+    if (firstShow) {
         m_loaded = true;
         emit Load();
     }
     QWidget::setVisible(visible);
+    // The frame is only known once the window is up: an outer rectangle set
+    // before then is laid out again around the real frame.
+    if (firstShow && !m_outerTwips.isNull() && WindowState() == Normal) {
+        setOuterGeometry(m_outerTwips);
+    }
 }
 
 bool Form::event(QEvent* event) {

@@ -37,17 +37,20 @@ void QtWindowSystem::sleep(int milliseconds) {
 
 void QtWindowSystem::setTopmost(QWidget& window, bool topmost) {
     QWidget& top = *window.window();
+    setWindowFlagsInPlace(top, top.windowFlags().setFlag(Qt::WindowStaysOnTopHint, topmost));
+    // Shown after the flag is set, so a window mapped here is mapped topmost.
     if (!top.isVisible()) {
         top.setAttribute(Qt::WA_ShowWithoutActivating, true);
         top.show();
         top.setAttribute(Qt::WA_ShowWithoutActivating, false);
     }
-    // Changing the flag on the native window keeps it mapped where it is;
-    // QWidget::setWindowFlag would hide and re-create it.
-    if (QWindow* handle = top.windowHandle()) {
-        handle->setFlag(Qt::WindowStaysOnTopHint, topmost);
+}
+
+void setWindowFlagsInPlace(QWidget& window, Qt::WindowFlags flags) {
+    if (QWindow* handle = window.windowHandle()) {
+        handle->setFlags(flags);
     }
-    top.overrideWindowFlags(top.windowFlags().setFlag(Qt::WindowStaysOnTopHint, topmost));
+    window.overrideWindowFlags(flags);
 }
 
 } // namespace lx

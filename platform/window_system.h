@@ -2,6 +2,7 @@
 
 #include <QPoint>
 #include <QRect>
+#include <Qt>
 
 class QWidget;
 
@@ -28,6 +29,11 @@ public:
     // Installs a replacement (not owned); nullptr restores the real one.
     static void setInstance(WindowSystem* replacement);
 };
+
+// Changes a top-level window's flags where it stands: the native window is
+// updated in place instead of being hidden and re-created, as
+// QWidget::setWindowFlags would do.
+void setWindowFlagsInPlace(QWidget& window, Qt::WindowFlags flags);
 
 // The real window system, through Qt.
 class QtWindowSystem : public WindowSystem {

@@ -1,0 +1,118 @@
+#include "window_memory.h"
+
+#include "platform/number_text.h"
+#include "platform/runtime_error.h"
+#include "platform/settings_store.h"
+#include "platform/twips.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+#include <cmath>
+#include <limits>
+
+namespace lx {
+
+namespace {
+
+const QString Application = QStringLiteral("LxTervan");
+const QString StateKey = QStringLiteral("WindowState");
+const QString LeftKey = QStringLiteral("Left");
+const QString TopKey = QStringLiteral("Top");
+const QString WidthKey = QStringLiteral("Width");
+const QString HeightKey = QStringLiteral("Height");
+
+// Beyond this a window could not be placed in whole pixels anyway.
+constexpr float MaxTwips = static_cast<float>(QWIDGETSIZE_MAX) * twips::PerPixel;
+
+bool onSomeScreen(const QRectF& twipRect) {
+    const QRectF px(twipRect.x() / twips::PerPixel, twipRect.y() / twips::PerPixel,
+                    twipRect.width() / twips::PerPixel, twipRect.height() / twips::PerPixel);
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    for (const QScreen* screen : screens) {
+        if (px.intersects(QRectF(screen->geometry()))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+WindowMemory::WindowMemory(SettingsStore& store, const QString& section)
+    : m_store(store)
+    , m_section(section) {}
+
+int WindowMemory::state() const {
+    if (!m_store.contains(Application, m_section, StateKey)) {
+        return 0;
+    }
+    int state = 0;
+    suppressErrors(
+        [&] { state = number_text::toLong(m_store.GetSetting(Application, m_section, StateKey)); });
+    return state >= 0 && state <= 2 ? state : 0;
+}
+
+QRectF WindowMemory::place(const QSizeF& currentSize) const {
+    float width = static_cast<float>(currentSize.width());
+    float height = static_cast<float>(currentSize.height());
+    float stored = 0.0f;
+    if (readSingle(WidthKey, stored) && stored > 0.0f) {
+        width = stored;
+    }
+    if (readSingle(HeightKey, stored) && stored > 0.0f) {
+        height = stored;
+    }
+    const QSizeF size(width, height);
+    QPointF topLeft = centred(size);
+    if (readSingle(LeftKey, stored)) {
+        topLeft.setX(stored);
+    }
+    if (readSingle(TopKey, stored)) {
+        topLeft.setY(stored);
+    }
+    const QRectF rect(topLeft, size);
+    if (onSomeScreen(rect)) {
+        return rect;
+    }
+    return QRectF(centred(currentSize), currentSize);
+}
+
+void WindowMemory::saveState(int state) {
+    m_store.SaveSetting(Application, m_section, StateKey, number_text::fromLong(state));
+    m_store.sync();
+}
+
+void WindowMemory::savePlace(const QRectF& outer) {
+    saveSingle(LeftKey, static_cast<float>(outer.left()));
+    saveSingle(TopKey, static_cast<float>(outer.top()));
+    saveSingle(WidthKey, static_cast<float>(outer.width()));
+    saveSingle(HeightKey, static_cast<float>(outer.height()));
+    m_store.sync();
+}
+
+QPointF WindowMemory::centred(const QSizeF& size) {
+    const float width = static_cast<float>(size.width());
+    const float height = static_cast<float>(size.height());
+    return QPointF((twips::screenWidth() - width) / 2.0f, (twips::screenHeight() - height) / 2.0f);
+}
+
+bool WindowMemory::readSingle(const QString& key, float& value) const {
+    if (!m_store.contains(Application, m_section, key)) {
+        return false;
+    }
+    float parsed = 0.0f;
+    const bool ok = suppressErrors(
+        [&] { parsed = number_text::toSingle(m_store.GetSetting(Application, m_section, key)); });
+    if (!ok || !std::isfinite(parsed) || std::fabs(parsed) > MaxTwips) {
+        return false;
+    }
+    value = parsed;
+    return true;
+}
+
+void WindowMemory::saveSingle(const QString& key, float value) {
+    m_store.SaveSetting(Application, m_section, key, number_text::fromSingle(value));
+}
+
+} // namespace lx
