@@ -14,8 +14,10 @@ namespace lx {
 
 namespace {
 
+// Halves go the same way everywhere, so a look moved by a whole number of
+// pixels keeps its shape.
 int nearest(float value) {
-    return static_cast<int>(std::nearbyint(value));
+    return static_cast<int>(std::floor(value + 0.5f));
 }
 
 int buttonMask(Qt::MouseButtons buttons) {
