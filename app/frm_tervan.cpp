@@ -1,0 +1,170 @@
+#include "frm_tervan.h"
+
+#include "calculation.h"
+#include "controls/button/lx_button.h"
+#include "controls/window/lx_form_pos.h"
+#include "controls/window/lx_on_top.h"
+#include "form_loader.h"
+#include "platform/key_codes.h"
+#include "platform/runtime_error.h"
+
+#include <QEvent>
+#include <QFile>
+#include <QLineEdit>
+
+// The pictures and the form file live in this static library's resources,
+// which the linker keeps only when something refers to them.
+static void initAppResources() {
+    Q_INIT_RESOURCE(app);
+}
+
+namespace lx {
+
+namespace {
+
+// Object names of the boxes, in the order of Box.
+constexpr std::array<const char*, 9> boxNames = {
+    "txtN1", "txtM1", "txtSD1", "txtN2", "txtM2", "txtSD2", "txtFreedom", "txtStudent", "txtP"};
+constexpr int inputBoxCount = 6;
+
+void SelectAllText(QLineEdit& box) {
+    box.setSelection(0, static_cast<int>(box.text().size()));
+}
+
+// Raises an input box's GotFocus: selects all its text once the box has the
+// focus (its own focus-in would otherwise set the caret over the selection).
+class SelectAllOnFocus : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::FocusIn) {
+            return false;
+        }
+        watched->event(event);
+        SelectAllText(*static_cast<QLineEdit*>(watched));
+        return true;
+    }
+};
+
+enum Action { CalculateAction = 0, ClearAllAction = 1, OnTopAction = 2, ExitAction = 3 };
+
+FormNode readFormFile() {
+    initAppResources();
+    QFile file(QStringLiteral(":/forms/frmTervan.frm"));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        throw RuntimeError(ErrorNumber::InvalidArgument, "the calculator's form file is missing");
+    }
+    return parseFormFile(QString::fromUtf8(file.readAll()));
+}
+
+template <typename T> T& namedChild(const QObject& parent, const QString& name) {
+    T* found = parent.findChild<T*>(name);
+    if (!found) {
+        throw RuntimeError(ErrorNumber::InvalidArgument,
+                           QStringLiteral("the form file has no %1").arg(name).toStdString());
+    }
+    return *found;
+}
+
+} // namespace
+
+FrmTervan::FrmTervan(SettingsStore* settings, QWidget* parent)
+    : Form(parent)
+    , m_ownMessageBox(std::make_unique<QtMessageBox>(this))
+    , m_messageBox(m_ownMessageBox.get()) {
+    loadForm(*this, readFormFile());
+    if (settings) {
+        // The window memory first reads its store at Load, after this.
+        namedChild<LxFormPos>(*this, QStringLiteral("LxFormPos1")).setSettingsStore(*settings);
+    }
+
+    for (std::size_t i = 0; i < boxNames.size(); ++i) {
+        m_boxes[i] = &namedChild<QLineEdit>(*this, QString::fromLatin1(boxNames[i]));
+    }
+    for (int index = 0; index < static_cast<int>(m_cmdAction.size()); ++index) {
+        m_cmdAction[index] =
+            &namedChild<LxButton>(*this, QStringLiteral("cmdAction_%1").arg(index));
+        connect(m_cmdAction[index], &LxButton::Click, this,
+                [this, index] { cmdAction_Click(index); });
+    }
+    m_lxpOnTop = &namedChild<LxOnTop>(*this, QStringLiteral("lxpOnTop"));
+    auto* gotFocus = new SelectAllOnFocus(this);
+    for (int i = 0; i < inputBoxCount; ++i) {
+        m_boxes[i]->installEventFilter(gotFocus);
+    }
+    connect(this, &Form::KeyDown, this, &FrmTervan::Form_KeyDown);
+    box(Box::N1).setFocus();
+}
+
+FrmTervan::~FrmTervan() = default;
+
+QString FrmTervan::boxText(Box which) const {
+    return box(which).text();
+}
+
+void FrmTervan::setBoxText(Box which, const QString& text) {
+    box(which).setText(text);
+}
+
+void FrmTervan::showMessage(const QString& text, const QString& title, MessageBox::Icon icon) {
+    m_messageBox->show(text, title, icon);
+}
+
+void FrmTervan::focusBox(Box which) {
+    QLineEdit& target = box(which);
+    target.setFocus(Qt::OtherFocusReason);
+    // Already focused boxes get no focus-in, but must end up selected too.
+    SelectAllText(target);
+}
+
+void FrmTervan::cmdAction_Click(int Index) {
+    switch (Index) {
+    case CalculateAction:
+        lx::Calculate(*this);
+        break;
+    case ClearAllAction:
+        ClearAll();
+        break;
+    case OnTopAction:
+        m_lxpOnTop->setOnTop(cmdAction(OnTopAction).Value());
+        break;
+    case ExitAction:
+        Form::EndProgram();
+        break;
+    default:
+        break;
+    }
+}
+
+void FrmTervan::Form_KeyDown(int& KeyCode, int /*Shift*/) {
+    if (KeyCode >= '0' && KeyCode <= '9') {
+        return;
+    }
+    if (KeyCode == key_codes::F5) {
+        cmdAction(CalculateAction).AutoClick();
+    } else if (KeyCode == key_codes::Escape) {
+        cmdAction(ClearAllAction).AutoClick();
+    } else {
+        KeyCode = 0;
+    }
+}
+
+void FrmTervan::ClearAll() {
+    for (QWidget* control : Controls()) {
+        if (auto* textBox = qobject_cast<QLineEdit*>(control)) {
+            textBox->setText(QString());
+        }
+    }
+}
+
+QLineEdit& FrmTervan::box(Box which) const {
+    return *m_boxes[static_cast<std::size_t>(which)];
+}
+
+LxButton& FrmTervan::cmdAction(int index) const {
+    return *m_cmdAction[static_cast<std::size_t>(index)];
+}
+
+} // namespace lx

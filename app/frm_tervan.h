@@ -1,0 +1,50 @@
+#pragma once
+
+#include "calculator_view.h"
+#include "platform/form.h"
+
+#include <array>
+#include <memory>
+
+class QLineEdit;
+
+namespace lx {
+
+class LxButton;
+class LxOnTop;
+class SettingsStore;
+
+// The calculator window. Its layout and its controls' settings come from the
+// form file; this class only handles the events: the four buttons, F5 and
+// Esc, and selecting an input box's text when it gets the focus.
+class FrmTervan : public Form, public CalculatorView {
+    Q_OBJECT
+public:
+    // settings: the window memory's store; the user's own when null.
+    explicit FrmTervan(SettingsStore* settings = nullptr, QWidget* parent = nullptr);
+    ~FrmTervan() override;
+
+    // Where messages go; a modal QMessageBox over this window unless replaced.
+    void setMessageBox(MessageBox& messageBox) { m_messageBox = &messageBox; }
+
+    QString boxText(Box box) const override;
+    void setBoxText(Box box, const QString& text) override;
+    void showMessage(const QString& text, const QString& title, MessageBox::Icon icon) override;
+    void focusBox(Box box) override;
+
+private:
+    void cmdAction_Click(int Index);
+    void Form_KeyDown(int& KeyCode, int Shift);
+    void ClearAll();
+
+    QLineEdit& box(Box which) const;
+    LxButton& cmdAction(int index) const;
+
+    std::array<QLineEdit*, 9> m_boxes{};
+    std::array<LxButton*, 4> m_cmdAction{};
+    LxOnTop* m_lxpOnTop = nullptr;
+    std::unique_ptr<MessageBox> m_ownMessageBox;
+    MessageBox* m_messageBox = nullptr;
+};
+
+} // namespace lx
