@@ -330,7 +330,7 @@ void TestLxButtonDrawing::rendersTheThreeLooksToPng() {
     m_button->setForeColorSelected(0x00800000);
     m_button->setForeColorPressed(0x00000080);
 
-    const QDir folder(QDir::current().absoluteFilePath(QStringLiteral("button_looks")));
+    const QDir folder(QCoreApplication::applicationDirPath() + QStringLiteral("/button_looks"));
     QVERIFY(folder.mkpath(QStringLiteral(".")));
     const QList<std::pair<QString, Draw>> looks = {
         {QStringLiteral("unselected.png"), [](LxButton& b) { b.DrawUnSelected(); }},
