@@ -31,6 +31,13 @@ QFont designFont() {
     return font;
 }
 
+void setEnds(PanelLine& line, float x1, float y1, float x2, float y2) {
+    line.X1 = x1;
+    line.Y1 = y1;
+    line.X2 = x2;
+    line.Y2 = y2;
+}
+
 QPoint toPixels(float x, float y) {
     return QPoint(twips::toPixels(x), twips::toPixels(y));
 }
@@ -258,25 +265,14 @@ void LxPanel::LayoutPanel() {
 
     const float w = ScaleWidth();
     const float h = ScaleHeight();
-    PanelLine& top = m_lines.linTop;
-    top = {0.0f, 0.0f, w, 0.0f, top.BorderColor, top.Visible};
-    PanelLine& middle = m_lines.linMiddle;
-    middle = {top.X1,        top.Y1 + LineOffset, top.X2, top.Y2 + LineOffset, middle.BorderColor,
-              middle.Visible};
-    PanelLine& bottom = m_lines.linBottom;
-    bottom = {top.X1, h - LineOffset, top.X2, h - LineOffset, bottom.BorderColor, bottom.Visible};
-    PanelLine& left = m_lines.linLeftBorder;
-    left = {0.0f, LineOffset, 0.0f, h - LineOffset, left.BorderColor, left.Visible};
-    PanelLine& middleBorder = m_lines.linMiddleBorder;
-    middleBorder = {LineOffset,
-                    LineOffset,
-                    LineOffset,
-                    h - MiddleBorderBottom,
-                    middleBorder.BorderColor,
-                    middleBorder.Visible};
-    PanelLine& right = m_lines.linRightBorder;
-    right = {w - RightBorderInset, RightBorderInset,  w - RightBorderInset,
-             h - LineOffset,       right.BorderColor, right.Visible};
+    const PanelLine& top = m_lines.linTop;
+    setEnds(m_lines.linTop, 0.0f, 0.0f, w, 0.0f);
+    setEnds(m_lines.linMiddle, top.X1, top.Y1 + LineOffset, top.X2, top.Y2 + LineOffset);
+    setEnds(m_lines.linBottom, top.X1, h - LineOffset, top.X2, h - LineOffset);
+    setEnds(m_lines.linLeftBorder, 0.0f, LineOffset, 0.0f, h - LineOffset);
+    setEnds(m_lines.linMiddleBorder, LineOffset, LineOffset, LineOffset, h - MiddleBorderBottom);
+    setEnds(m_lines.linRightBorder, w - RightBorderInset, RightBorderInset, w - RightBorderInset,
+            h - LineOffset);
 
     // A failure placing the caption must not undo the lines laid out above.
     suppressErrors([this] { placeCaption(); });

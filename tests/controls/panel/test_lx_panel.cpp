@@ -138,29 +138,6 @@ private slots:
         QVERIFY(PropertyBag::sameValue(d.panel->property(key.constData()), value));
     }
 
-    void codesOutOfRangeAreKept_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<short>("value");
-        QTest::newRow("Alignment 9") << "Alignment" << short{9};
-        QTest::newRow("Alignment -1") << "Alignment" << short{-1};
-        QTest::newRow("Docking 10") << "Docking" << short{10};
-        QTest::newRow("Docking -1") << "Docking" << short{-1};
-    }
-    void codesOutOfRangeAreKept() {
-        QFETCH(QString, name);
-        QFETCH(short, value);
-        DesignedPanel d;
-        const QByteArray key = name.toLatin1();
-        d.panel->setProperty(key.constData(), QVariant::fromValue(value));
-        QCOMPARE(d.panel->property(key.constData()).value<short>(), value);
-        PropertyBag bag;
-        d.panel->WriteProperties(bag);
-        LxPanel reloaded;
-        reloaded.setUserMode(false);
-        reloaded.ReadProperties(bag);
-        QCOMPARE(reloaded.property(key.constData()).value<short>(), value);
-    }
-
     void lineVisibility_data() {
         QTest::addColumn<bool>("panel");
         QTest::addColumn<short>("borderStyle");

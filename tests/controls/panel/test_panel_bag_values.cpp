@@ -42,8 +42,6 @@ private slots:
     void integer_data() {
         QTest::addColumn<QVariant>("value");
         QTest::addColumn<int>("expected");
-        QTest::newRow("int") << QVariant(4) << 4;
-        QTest::newRow("lowest") << QVariant(-32768) << -32768;
         QTest::newRow("highest") << QVariant(32767) << 32767;
         QTest::newRow("half to even down") << QVariant(2.5) << 2;
         QTest::newRow("half to even up") << QVariant(3.5) << 4;
@@ -106,11 +104,8 @@ private slots:
         QTest::addColumn<QVariant>("value");
         QTest::addColumn<bool>("expected");
         QTest::newRow("true") << QVariant(true) << true;
-        QTest::newRow("false") << QVariant(false) << false;
         QTest::newRow("True text") << QVariant(QStringLiteral("True")) << true;
         QTest::newRow("false text any case") << QVariant(QStringLiteral(" FALSE ")) << false;
-        QTest::newRow("-1") << QVariant(-1) << true;
-        QTest::newRow("0") << QVariant(0) << false;
         QTest::newRow("fraction") << QVariant(0.25) << true;
     }
     void boolean() {
@@ -123,7 +118,6 @@ private slots:
         QTest::addColumn<QVariant>("value");
         QTest::addColumn<QString>("expected");
         QTest::newRow("text") << QVariant(QStringLiteral("Menu")) << "Menu";
-        QTest::newRow("empty text stays empty") << QVariant(QString()) << "";
         QTest::newRow("whole number") << QVariant(42) << "42";
         QTest::newRow("real") << QVariant(2.5) << "2.5";
         QTest::newRow("Boolean") << QVariant(true) << "True";
