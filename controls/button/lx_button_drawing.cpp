@@ -34,13 +34,17 @@ void LxButton::resizeEvent(QResizeEvent* event) {
 // step, so the face never shows a half-drawn look.
 void LxButton::draw(Look look) {
     const bool coversControl = look == Look::UnSelected || look == Look::Refresh;
+    // The buffer takes the scale the face has when the buffer is copied to it:
+    // after a resize the face still has its old size until step 7 moves it.
     if (coversControl) {
         picBuffer->Move(0, 0, Width(), Height());
+        picBuffer->setScaleWidth(ScaleWidth());
+        picBuffer->setScaleHeight(ScaleHeight());
     } else {
         picBuffer->Move(0, 0, picButton->Width(), picButton->Height());
+        picBuffer->setScaleWidth(picButton->ScaleWidth());
+        picBuffer->setScaleHeight(picButton->ScaleHeight());
     }
-    picBuffer->setScaleWidth(picButton->ScaleWidth());
-    picBuffer->setScaleHeight(picButton->ScaleHeight());
     picBuffer->Cls();
 
     if (look == Look::Selected) {

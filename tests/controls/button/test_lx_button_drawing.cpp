@@ -69,6 +69,7 @@ private slots:
     void ampersandUnderlinesTheNextCharacter();
     void refreshPrintsTheAmpersands();
     void unselectedLookCoversTheControl();
+    void firstDrawAfterResizeLaysOutForTheNewSize();
     void rendersTheThreeLooksToPng();
 
 private:
@@ -310,6 +311,17 @@ void TestLxButtonDrawing::unselectedLookCoversTheControl() {
 
     QCOMPARE(surface->geometry(), QRect(0, 0, 80, 30));
     QCOMPARE(face().size(), QSize(80, 30));
+}
+
+void TestLxButtonDrawing::firstDrawAfterResizeLaysOutForTheNewSize() {
+    m_button->setPicture(solid(Red));
+    m_button->setAlignment(1);
+    m_button->Move(0, 0, 1200, 450); // the face is still 100 x 40
+
+    m_button->DrawUnSelected();
+
+    // 80 - 3 - 20 across, (30 - 16) / 2 down.
+    QCOMPARE(boundsOf(face(), Red), QRect(QPoint(57, 7), QSize(20, 16)));
 }
 
 void TestLxButtonDrawing::rendersTheThreeLooksToPng() {
