@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QVariant>
+
+class QObject;
+
+namespace lx {
+
+// Properties of a control reached by name, for code that knows nothing of
+// the control's class. Unlike QObject::property/setProperty, a misspelt or
+// absent name is an error here instead of an invalid value or a new dynamic
+// property. Both throw RuntimeError (InvalidArgument) naming the property.
+QVariant readProperty(const QObject& control, const char* name);
+// Also throws (TypeMismatch) when the value cannot become the property's type.
+void writeProperty(QObject& control, const char* name, const QVariant& value);
+
+} // namespace lx

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <functional>
+
+namespace lx {
+
+class PropertyPage;
+
+// The pages a designer can make, by the names controls give them. Knows the
+// standard colour and font pages from the start.
+class PropertyPageCatalog {
+public:
+    using Maker = std::function<PropertyPage*()>;
+
+    PropertyPageCatalog();
+
+    void add(const QString& name, Maker maker);
+    // A new page, owned by the caller; nullptr for an unknown name.
+    PropertyPage* create(const QString& name) const;
+
+private:
+    QHash<QString, Maker> m_makers;
+};
+
+} // namespace lx
