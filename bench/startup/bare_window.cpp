@@ -1,0 +1,66 @@
+// The calculator's widgets in a plain Qt window, with none of the program's
+// own layers: the yardstick the start-up benchmark compares against.
+#include <QApplication>
+#include <QFrame>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+
+namespace {
+
+void addField(QWidget* frame, const QString& caption, int left, int top, int width)
+{
+    auto* label = new QLabel(caption, frame);
+    label->setGeometry(left, top + 3, 25, 19);
+    auto* box = new QLineEdit(frame);
+    box->setGeometry(left + 27, top, width, 22);
+}
+
+QToolButton* button(QWidget* parent, const QString& caption, const QString& icon, QRect where)
+{
+    auto* b = new QToolButton(parent);
+    b->setText(caption);
+    b->setIcon(QIcon(icon));
+    b->setToolButtonStyle(caption.isEmpty() ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextBesideIcon);
+    b->setAutoRaise(true);
+    b->setGeometry(where);
+    return b;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    const QString images = argc > 1 ? QString::fromLocal8Bit(argv[1]) + u'/' : QString();
+    QWidget window;
+    window.setWindowTitle(QStringLiteral("Student's t-test"));
+    window.setWindowIcon(QIcon(images + "table_marked.png"));
+    window.setFixedSize(332, 240);
+
+    auto* menu = new QFrame(&window);
+    menu->setFrameShape(QFrame::HLine);
+    menu->setGeometry(0, 0, 332, 28);
+    button(&window, QString(), images + "door_closed.png", QRect(9, 3, 22, 22));
+    button(&window, "On top", images + "check_empty.png", QRect(258, 3, 70, 22))->setCheckable(true);
+
+    const char* sets[2][4] = {{"First Set", "N1", "M1", "SD1"}, {"Second Set", "N2", "M2", "SD2"}};
+    for (int i = 0; i < 2; ++i) {
+        auto* frame = new QGroupBox(sets[i][0], &window);
+        frame->setGeometry(6 + 162 * i, 33, 157, 100);
+        addField(frame, sets[i][1], 9, 15, 49);
+        addField(frame, sets[i][2], 9, 42, 115);
+        addField(frame, sets[i][3], 9, 66, 115);
+    }
+    auto* result = new QGroupBox("Result", &window);
+    result->setGeometry(6, 138, 322, 52);
+    addField(result, "K", 12, 18, 52);
+    addField(result, "t", 102, 18, 76);
+    addField(result, "P", 204, 18, 82);
+    button(&window, "Calculate (F5)", images + "table.png", QRect(18, 201, 127, 31));
+    button(&window, "Clear All (Esc)", images + "cross_black.png", QRect(183, 201, 127, 31));
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Start-up benchmark: time from exec to the window mapped on an Xvfb server,
+# and peak resident memory, median of N runs (default 10), for the calculator
+# and for a bare Qt window with the same widgets.
+# Usage: bench/startup/run.sh [runs]
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+runs="${1:-10}"
+here=bench/startup
+out=build/bench
+mkdir -p "$out"
+
+if ! dpkg-query -W -f='${Status}' libx11-dev 2>/dev/null | grep -q "install ok installed"; then
+    sudo_cmd=(); [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+    "${sudo_cmd[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq libx11-dev
+fi
+scripts/setup.sh default >/dev/null
+cc -O2 -Wall -o "$out/measure" "$here/measure.c" -lX11
+c++ -std=c++20 -O2 -fPIC -o "$out/bare_window" "$here/bare_window.cpp" \
+    $(pkg-config --cflags --libs Qt6Widgets)
+
+display=":$((90 + RANDOM % 100))"
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null' EXIT
+for _ in $(seq 50); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
+
+export DISPLAY="$display" QT_QPA_PLATFORM=xcb
+export XDG_CONFIG_HOME="$out/config" XDG_RUNTIME_DIR="$out/runtime"
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+title="Student's t-test"
+app=build/default/app/lxtervan
+bare=("$out/bare_window" app/images)
+
+# One warm-up each, so both start with the libraries in the page cache.
+"$out/measure" "$title" "$app" >/dev/null
+"$out/measure" "$title" "${bare[@]}" >/dev/null
+: >"$out/app.txt"
+: >"$out/bare.txt"
+for _ in $(seq "$runs"); do
+    rm -rf "$XDG_CONFIG_HOME" # every run is a first run: no remembered position
+    "$out/measure" "$title" "$app" >>"$out/app.txt"
+    "$out/measure" "$title" "${bare[@]}" >>"$out/bare.txt"
+done
+
+median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+app_ms=$(cut -d' ' -f1 "$out/app.txt" | median)
+bare_ms=$(cut -d' ' -f1 "$out/bare.txt" | median)
+app_kb=$(cut -d' ' -f2 "$out/app.txt" | median)
+bare_kb=$(cut -d' ' -f2 "$out/bare.txt" | median)
+printf '%-12s %12s %14s\n' "" "start-up ms" "peak RSS kB"
+printf '%-12s %12s %14s\n' "calculator" "$app_ms" "$app_kb"
+printf '%-12s %12s %14s\n' "bare window" "$bare_ms" "$bare_kb"
+awk -v a="$app_ms" -v b="$bare_ms" -v c="$app_kb" -v d="$bare_kb" \
+    'BEGIN { printf "ratio        %12.2f %14.2f   (goal: at most 1.25)\n", a / b, c / d }'
