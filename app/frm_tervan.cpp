@@ -105,7 +105,9 @@ QString FrmTervan::boxText(Box which) const {
 }
 
 void FrmTervan::setBoxText(Box which, const QString& text) {
-    box(which).setText(text);
+    QLineEdit& target = box(which);
+    target.setText(text);
+    target.setCursorPosition(0); // show a long t from its first digit
 }
 
 void FrmTervan::showMessage(const QString& text, const QString& title, MessageBox::Icon icon) {

@@ -183,6 +183,7 @@ private slots:
 
         QCOMPARE(f().box("txtFreedom")->text(), QStringLiteral("18"));
         QCOMPARE(f().box("txtStudent")->text(), QStringLiteral("2.23606797749979"));
+        QCOMPARE(f().box("txtStudent")->cursorPosition(), 0); // its first digits show
         QCOMPARE(f().box("txtP")->text(), QStringLiteral("<0.05"));
         QVERIFY(f().messages.messages.isEmpty());
         // the button was shown pressed for its moment
