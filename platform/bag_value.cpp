@@ -31,8 +31,8 @@ bool isNumber(const QVariant& value) {
     }
 }
 
-// The value as a whole number, fractions rounded half to even.
-double wholeNumber(const QVariant& value) {
+// The value as a number: True is -1, text in the user's notation.
+double number(const QVariant& value) {
     double number = 0.0;
     if (value.typeId() == QMetaType::Bool) {
         number = value.toBool() ? -1.0 : 0.0;
@@ -46,7 +46,19 @@ double wholeNumber(const QVariant& value) {
     if (!std::isfinite(number)) {
         throw RuntimeError(ErrorNumber::Overflow);
     }
-    return std::nearbyint(number);
+    return number;
+}
+
+// The value as a whole number, fractions rounded half to even.
+double wholeNumber(const QVariant& value) {
+    return std::nearbyint(number(value));
+}
+
+template <typename Int> Int inRange(double whole) {
+    if (whole < std::numeric_limits<Int>::min() || whole > std::numeric_limits<Int>::max()) {
+        throw RuntimeError(ErrorNumber::Overflow);
+    }
+    return static_cast<Int>(whole);
 }
 
 } // namespace
@@ -61,16 +73,15 @@ bool toBool(const QVariant& value) {
             return false;
         }
     }
-    return wholeNumber(value) != 0.0;
+    return number(value) != 0.0; // any fraction but 0 is True
 }
 
 std::int16_t toInteger(const QVariant& value) {
-    const double number = wholeNumber(value);
-    if (number < std::numeric_limits<std::int16_t>::min() ||
-        number > std::numeric_limits<std::int16_t>::max()) {
-        throw RuntimeError(ErrorNumber::Overflow);
-    }
-    return static_cast<std::int16_t>(number);
+    return inRange<std::int16_t>(wholeNumber(value));
+}
+
+std::int32_t toLong(const QVariant& value) {
+    return inRange<std::int32_t>(wholeNumber(value));
 }
 
 OleColor toColor(const QVariant& value) {

@@ -16,6 +16,7 @@ namespace lx::bag_value {
 
 bool toBool(const QVariant& value);
 std::int16_t toInteger(const QVariant& value);
+std::int32_t toLong(const QVariant& value);
 OleColor toColor(const QVariant& value);
 QString toText(const QVariant& value);
 QFont toFont(const QVariant& value);

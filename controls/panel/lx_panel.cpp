@@ -1,8 +1,8 @@
 #include "lx_panel.h"
 
-#include "controls/panel/bag_values.h"
 #include "controls/panel/caption_label.h"
 #include "controls/panel/panel_geometry.h"
+#include "platform/bag_value.h"
 #include "platform/form.h"
 #include "platform/runtime_error.h"
 #include "platform/twips.h"
@@ -66,20 +66,20 @@ void LxPanel::InitProperties() {
 }
 
 void LxPanel::ReadProperties(const PropertyBag& bag) {
-    using namespace bag_values;
+    using namespace bag_value;
     m_LayoutPending = true;
     setShadowColor(
-        toColour(bag.ReadProperty(QStringLiteral("ShadowColor"), ole_color::ButtonShadow)));
+        toColor(bag.ReadProperty(QStringLiteral("ShadowColor"), ole_color::ButtonShadow)));
     setHighlightColor(
-        toColour(bag.ReadProperty(QStringLiteral("HighlightColor"), ole_color::Highlight3D)));
-    m_BackColor = toColour(bag.ReadProperty(QStringLiteral("BackColor"), ole_color::ButtonFace));
+        toColor(bag.ReadProperty(QStringLiteral("HighlightColor"), ole_color::Highlight3D)));
+    m_BackColor = toColor(bag.ReadProperty(QStringLiteral("BackColor"), ole_color::ButtonFace));
     update();
-    setPanel(toBoolean(bag.ReadProperty(QStringLiteral("Panel"), false)));
+    setPanel(toBool(bag.ReadProperty(QStringLiteral("Panel"), false)));
     lblCaption->setText(toText(bag.ReadProperty(QStringLiteral("Caption"), DefaultCaption)));
     setAlignment(toInteger(bag.ReadProperty(QStringLiteral("Alignment"), 0)));
     setFont(toFont(bag.ReadProperty(QStringLiteral("Font"), AmbientFont())));
     lblCaption->setForeColor(
-        toColour(bag.ReadProperty(QStringLiteral("ForeColor"), ole_color::ButtonText)));
+        toColor(bag.ReadProperty(QStringLiteral("ForeColor"), ole_color::ButtonText)));
     setDocking(toInteger(bag.ReadProperty(QStringLiteral("Docking"), 0)));
     setBorderStyle(toInteger(bag.ReadProperty(QStringLiteral("BorderStyle"), 1)));
     setID(toLong(bag.ReadProperty(QStringLiteral("ID"), 0)));
@@ -217,7 +217,7 @@ void LxPanel::startUp() {
                 }
                 // Only our own site may match: another control that happens
                 // to carry the same number is never moved.
-                if (bag_values::toLong(id) == m_ID && control == this) {
+                if (bag_value::toLong(id) == m_ID && control == this) {
                     m_Site = this;
                     DockToParent();
                 }

@@ -1,6 +1,6 @@
 #include "lx_form_pos.h"
 
-#include "window_bag.h"
+#include "platform/bag_value.h"
 #include "window_memory.h"
 
 #include "platform/form.h"
@@ -60,10 +60,10 @@ void LxFormPos::ReadProperties(const PropertyBag& bag) {
     if (UserMode()) {
         bindParentForm();
     }
-    m_MinHeight = window_bag::toLong(bag.ReadProperty(MinHeightKey, DefaultMinSize));
-    m_MinWidth = window_bag::toLong(bag.ReadProperty(MinWidthKey, DefaultMinSize));
-    m_CenterForm = window_bag::toBool(bag.ReadProperty(CenterFormKey, DefaultOption));
-    m_RememberFormPosition = window_bag::toBool(bag.ReadProperty(RememberKey, DefaultOption));
+    m_MinHeight = bag_value::toLong(bag.ReadProperty(MinHeightKey, DefaultMinSize));
+    m_MinWidth = bag_value::toLong(bag.ReadProperty(MinWidthKey, DefaultMinSize));
+    m_CenterForm = bag_value::toBool(bag.ReadProperty(CenterFormKey, DefaultOption));
+    m_RememberFormPosition = bag_value::toBool(bag.ReadProperty(RememberKey, DefaultOption));
 }
 
 void LxFormPos::WriteProperties(PropertyBag& bag) const {

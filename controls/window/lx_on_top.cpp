@@ -1,6 +1,6 @@
 #include "lx_on_top.h"
 
-#include "window_bag.h"
+#include "platform/bag_value.h"
 
 #include "platform/form.h"
 #include "platform/runtime_error.h"
@@ -58,9 +58,9 @@ void LxOnTop::ReadProperties(const PropertyBag& bag) {
     // Each step on its own: an unreadable value leaves the rest to be read.
     bindParentForm();
     suppressErrors([&] {
-        m_FormCloseButton = window_bag::toBool(bag.ReadProperty(FormCloseButtonKey, DefaultValue));
+        m_FormCloseButton = bag_value::toBool(bag.ReadProperty(FormCloseButtonKey, DefaultValue));
     });
-    suppressErrors([&] { m_OnTop = window_bag::toBool(bag.ReadProperty(OnTopKey, DefaultValue)); });
+    suppressErrors([&] { m_OnTop = bag_value::toBool(bag.ReadProperty(OnTopKey, DefaultValue)); });
 }
 
 void LxOnTop::WriteProperties(PropertyBag& bag) const {

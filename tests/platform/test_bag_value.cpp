@@ -1,9 +1,9 @@
-#include "controls/panel/bag_values.h"
+#include "platform/bag_value.h"
 #include "platform/runtime_error.h"
 
 #include <QTest>
 
-namespace bv = lx::bag_values;
+namespace bv = lx::bag_value;
 using lx::ErrorNumber;
 using lx::RuntimeError;
 
@@ -21,7 +21,7 @@ template <typename Fn> int errorOf(Fn&& fn) {
 
 } // namespace
 
-class TestPanelBagValues : public QObject {
+class TestBagValue : public QObject {
     Q_OBJECT
 private slots:
     void colour_data() {
@@ -36,7 +36,7 @@ private slots:
     void colour() {
         QFETCH(QVariant, value);
         QFETCH(uint, expected);
-        QCOMPARE(bv::toColour(value), expected);
+        QCOMPARE(bv::toColor(value), expected);
     }
 
     void integer_data() {
@@ -88,9 +88,9 @@ private slots:
             } else if (target == u"long") {
                 bv::toLong(value);
             } else if (target == u"colour") {
-                bv::toColour(value);
+                bv::toColor(value);
             } else if (target == u"boolean") {
-                bv::toBoolean(value);
+                bv::toBool(value);
             } else if (target == u"text") {
                 bv::toText(value);
             } else {
@@ -111,7 +111,7 @@ private slots:
     void boolean() {
         QFETCH(QVariant, value);
         QFETCH(bool, expected);
-        QCOMPARE(bv::toBoolean(value), expected);
+        QCOMPARE(bv::toBool(value), expected);
     }
 
     void text_data() {
@@ -129,5 +129,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestPanelBagValues)
-#include "test_panel_bag_values.moc"
+QTEST_MAIN(TestBagValue)
+#include "test_bag_value.moc"
