@@ -15,6 +15,12 @@ namespace {
 // One picture of the dialog per page, named after the control and the page.
 int grabPages(lx::DesignSurface& surface, const QDir& folder) {
     QTextStream out(stdout);
+    const QString surfaceFile = folder.filePath(QStringLiteral("design_surface.png"));
+    if (!surface.grab().save(surfaceFile)) {
+        out << "cannot write " << surfaceFile << "\n";
+        return 1;
+    }
+    out << surfaceFile << "\n";
     for (QObject* control : surface.placedControls()) {
         lx::PropertyPagesDialog* dialog = surface.pagesFor(control);
         auto* tabs = dialog->findChild<QTabWidget*>(QStringLiteral("tabPages"));
