@@ -10,20 +10,19 @@
 
 namespace {
 
-void addField(QWidget* frame, const QString& caption, int left, int top, int width)
-{
+void addField(QWidget* frame, const QString& caption, int left, int top, int width) {
     auto* label = new QLabel(caption, frame);
     label->setGeometry(left, top + 3, 25, 19);
     auto* box = new QLineEdit(frame);
     box->setGeometry(left + 27, top, width, 22);
 }
 
-QToolButton* button(QWidget* parent, const QString& caption, const QString& icon, QRect where)
-{
+QToolButton* button(QWidget* parent, const QString& caption, const QString& icon, QRect where) {
     auto* b = new QToolButton(parent);
     b->setText(caption);
     b->setIcon(QIcon(icon));
-    b->setToolButtonStyle(caption.isEmpty() ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextBesideIcon);
+    b->setToolButtonStyle(caption.isEmpty() ? Qt::ToolButtonIconOnly
+                                            : Qt::ToolButtonTextBesideIcon);
     b->setAutoRaise(true);
     b->setGeometry(where);
     return b;
@@ -31,8 +30,7 @@ QToolButton* button(QWidget* parent, const QString& caption, const QString& icon
 
 } // namespace
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const QString images = argc > 1 ? QString::fromLocal8Bit(argv[1]) + u'/' : QString();
     QWidget window;
@@ -44,7 +42,8 @@ int main(int argc, char* argv[])
     menu->setFrameShape(QFrame::HLine);
     menu->setGeometry(0, 0, 332, 28);
     button(&window, QString(), images + "door_closed.png", QRect(9, 3, 22, 22));
-    button(&window, "On top", images + "check_empty.png", QRect(258, 3, 70, 22))->setCheckable(true);
+    button(&window, "On top", images + "check_empty.png", QRect(258, 3, 70, 22))
+        ->setCheckable(true);
 
     const char* sets[2][4] = {{"First Set", "N1", "M1", "SD1"}, {"Second Set", "N2", "M2", "SD2"}};
     for (int i = 0; i < 2; ++i) {

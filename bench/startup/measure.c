@@ -14,15 +14,13 @@
 #include <time.h>
 #include <unistd.h>
 
-static double now_ms(void)
-{
+static double now_ms(void) {
     struct timespec ts;
     clock_gettime(CLOCK_MONOTONIC, &ts);
     return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
 }
 
-static int has_title(Display* display, Window window, const char* title)
-{
+static int has_title(Display* display, Window window, const char* title) {
     char* name = NULL;
     int match = 0;
     if (XFetchName(display, window, &name) && name) {
@@ -32,8 +30,7 @@ static int has_title(Display* display, Window window, const char* title)
     return match;
 }
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     if (argc < 3) {
         fprintf(stderr, "usage: %s TITLE PROGRAM [ARGS...]\n", argv[0]);
         return 2;
