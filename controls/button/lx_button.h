@@ -21,6 +21,8 @@ class PictureSurface;
 // Colours are OLE colours; positions and sizes twips.
 class LxButton : public Control {
     Q_OBJECT
+    Q_CLASSINFO("PropertyPages", "Button")
+    Q_CLASSINFO("BrowsingPage.Button", "Caption DELTA Alignment MousePointer Switch Value")
     Q_PROPERTY(uint BackColor READ BackColor WRITE setBackColor)
     Q_PROPERTY(QFont Font READ Font WRITE setFont)
     Q_PROPERTY(uint ForeColor READ ForeColor WRITE setForeColor)

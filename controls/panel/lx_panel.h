@@ -18,6 +18,8 @@ class Form;
 // At run time it can keep itself at one of nine places of its form.
 class LxPanel : public Control {
     Q_OBJECT
+    Q_CLASSINFO("PropertyPages", "StandardColor StandardFont Panel")
+    Q_CLASSINFO("BrowsingPage.Panel", "Panel Caption Alignment")
     Q_PROPERTY(lx::OleColor ShadowColor READ ShadowColor WRITE setShadowColor)
     Q_PROPERTY(lx::OleColor HighlightColor READ HighlightColor WRITE setHighlightColor)
     Q_PROPERTY(lx::OleColor BackColor READ BackColor WRITE setBackColor)
