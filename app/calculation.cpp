@@ -1,23 +1,41 @@
 #include "calculation.h"
 
-#include "input_check.h"
-#include "platform/number_text.h"
+#include "platform/core/number_text.h"
 #include "stats/statistics.h"
+#include "stats/summary_input.h"
 
 #include <cmath>
 
 namespace lx {
 
+namespace {
+
+// The input boxes come first in Box, in the order of SummaryField.
+Box boxOf(SummaryField field) {
+    return static_cast<Box>(static_cast<int>(field));
+}
+
+SummaryTexts inputTexts(const CalculatorView& view) {
+    SummaryTexts texts;
+    for (int index = 0; index < summaryFieldCount; ++index) {
+        texts[static_cast<std::size_t>(index)] = view.boxText(static_cast<Box>(index));
+    }
+    return texts;
+}
+
+} // namespace
+
 void Calculate(CalculatorView& view) {
     const QLocale locale;
-    CalculatorInput in;
-    if (const auto unusable = checkInput(view, locale, in)) {
+    Summary in;
+    if (const auto unusable = checkSummary(inputTexts(view), locale, in)) {
+        const Box box = boxOf(unusable->field);
         view.showMessage(unusable->message, QStringLiteral("Error!"),
                          MessageBox::Icon::Exclamation);
         // An empty box leaves the focus where it was; a wrong value is
         // handed back to the user to mend.
-        if (!view.boxText(unusable->box).isEmpty()) {
-            view.focusBox(unusable->box);
+        if (!view.boxText(box).isEmpty()) {
+            view.focusBox(box);
         }
         return;
     }

@@ -5,7 +5,7 @@
 #include "controls/window/lx_form_pos.h"
 #include "controls/window/lx_on_top.h"
 #include "platform/form.h"
-#include "platform/runtime_error.h"
+#include "platform/core/runtime_error.h"
 #include "platform/twips.h"
 
 #include <QGroupBox>

@@ -6,7 +6,7 @@
 #include "controls/window/lx_on_top.h"
 #include "form_loader.h"
 #include "platform/key_codes.h"
-#include "platform/runtime_error.h"
+#include "platform/core/runtime_error.h"
 
 #include <QEvent>
 #include <QFile>

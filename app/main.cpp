@@ -1,5 +1,5 @@
 #include "app/frm_tervan.h"
-#include "platform/runtime_error.h"
+#include "platform/core/runtime_error.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,6 +1,6 @@
 #include "bag_text.h"
 
-#include "runtime_error.h"
+#include "core/runtime_error.h"
 
 #include <QBuffer>
 #include <QFont>

@@ -1,7 +1,7 @@
 #include "bag_value.h"
 
-#include "number_text.h"
-#include "runtime_error.h"
+#include "core/number_text.h"
+#include "core/runtime_error.h"
 
 #include <cmath>
 #include <limits>

@@ -1,7 +1,7 @@
 #include "control.h"
 
 #include "form.h"
-#include "runtime_error.h"
+#include "core/runtime_error.h"
 #include "twips.h"
 
 #include <QApplication>

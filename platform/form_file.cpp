@@ -1,7 +1,7 @@
 #include "form_file.h"
 
 #include "bag_text.h"
-#include "runtime_error.h"
+#include "core/runtime_error.h"
 
 #include <QRegularExpression>
 #include <QStringList>

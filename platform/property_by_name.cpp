@@ -1,6 +1,6 @@
 #include "property_by_name.h"
 
-#include "runtime_error.h"
+#include "core/runtime_error.h"
 
 #include <QMetaProperty>
 #include <QObject>

@@ -1,7 +1,7 @@
 #include "property_page.h"
 
 #include "message_box.h"
-#include "runtime_error.h"
+#include "core/runtime_error.h"
 #include "twips.h"
 
 #include <QCheckBox>

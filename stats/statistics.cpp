@@ -1,8 +1,8 @@
 #include "statistics.h"
 
 #include "critical_values.h"
-#include "platform/number_text.h"
-#include "platform/runtime_error.h"
+#include "platform/core/number_text.h"
+#include "platform/core/runtime_error.h"
 
 #include <algorithm>
 #include <cmath>

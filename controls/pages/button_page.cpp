@@ -1,9 +1,9 @@
 #include "button_page.h"
 
 #include "controls/pages/page_editors.h"
-#include "platform/number_text.h"
+#include "platform/core/number_text.h"
 #include "platform/property_by_name.h"
-#include "platform/runtime_error.h"
+#include "platform/core/runtime_error.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -4,7 +4,7 @@
 #include "controls/panel/panel_geometry.h"
 #include "platform/bag_value.h"
 #include "platform/form.h"
-#include "platform/runtime_error.h"
+#include "platform/core/runtime_error.h"
 #include "platform/twips.h"
 
 #include <QPainter>

@@ -2,7 +2,7 @@
 
 #include "platform/property_by_name.h"
 #include "platform/property_page.h"
-#include "platform/runtime_error.h"
+#include "platform/core/runtime_error.h"
 
 #include <QLineEdit>
 

@@ -1,5 +1,5 @@
 #include "platform/bag_value.h"
-#include "platform/runtime_error.h"
+#include "platform/core/runtime_error.h"
 
 #include <QTest>
 

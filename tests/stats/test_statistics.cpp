@@ -1,4 +1,4 @@
-#include "platform/runtime_error.h"
+#include "platform/core/runtime_error.h"
 #include "stats/critical_values.h"
 #include "stats/statistics.h"
 

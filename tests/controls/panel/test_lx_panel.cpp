@@ -1,7 +1,7 @@
 #include "controls/panel/caption_label.h"
 #include "controls/panel/lx_panel.h"
 #include "platform/property_bag.h"
-#include "platform/runtime_error.h"
+#include "platform/core/runtime_error.h"
 #include "platform/twips.h"
 
 #include <QImage>

@@ -1,7 +1,7 @@
 #include "controls/window/lx_form_pos.h"
 #include "platform/form.h"
-#include "platform/number_text.h"
-#include "platform/runtime_error.h"
+#include "platform/core/number_text.h"
+#include "platform/core/runtime_error.h"
 #include "platform/settings_store.h"
 #include "platform/twips.h"
 

@@ -1,5 +1,5 @@
-#include "platform/number_text.h"
-#include "platform/runtime_error.h"
+#include "platform/core/number_text.h"
+#include "platform/core/runtime_error.h"
 
 #include <QTest>
 
