@@ -1,0 +1,67 @@
+#pragma once
+
+#include "figure.h"
+#include "summary_input.h"
+
+#include <optional>
+
+namespace lx {
+
+// A confidence interval or a range.
+struct Interval {
+    double lower = 0;
+    double upper = 0;
+};
+
+// How many decimals each mean and SD was typed with. A typed value with k decimals stands for
+// anything within half a unit of its last digit; nullopt means exact (an exponent form, a
+// computed value).
+struct TypedDecimals {
+    std::optional<int> m1, sd1, m2, sd2;
+};
+
+// What to compute. The effect-size intervals cost far more than everything else together.
+struct ReportRequest {
+    double level = 0.95;     // confidence level of every interval, strictly between 0 and 1
+    TypedDecimals decimals;  // all exact unless the values came from typed text
+    bool effectSizes = true; // Cohen's d and Hedges' g
+    bool effectSizeIntervals = true;
+    bool roundingRange = true; // the p range the rounded inputs allow
+};
+
+// One t test of M1 - M2. One-tailed p values are named by the alternative they test.
+struct TTest {
+    Figure<double> t = Undefined::NotRequested; // signed: positive when M1 > M2
+    Figure<double> df = Undefined::NotRequested;
+    Figure<double> pTwoTailed = Undefined::NotRequested;
+    Figure<double> pM1Greater = Undefined::NotRequested; // P(T > t)
+    Figure<double> pM1Less = Undefined::NotRequested;    // P(T < t)
+    Figure<Interval> differenceCi = Undefined::NotRequested;
+};
+
+// The full two-sample report of one summary.
+struct TwoSampleReport {
+    double level = 0.95;
+    double difference = 0; // M1 - M2
+    // Two-tailed p of the window's own t (|M1 - M2| / sqrt(SE1^2 + SE2^2)) with N1 + N2 - 2 df.
+    Figure<double> windowP = Undefined::NotRequested;
+    TTest pooled; // Student's test with the pooled SD, N1 + N2 - 2 df
+    TTest welch;  // Welch's test, Welch-Satterthwaite df
+    Figure<double> cohensD = Undefined::NotRequested;  // (M1 - M2) / pooled SD
+    Figure<double> hedgesG = Undefined::NotRequested;  // d times the exact small-sample factor
+    Figure<Interval> cohensDCi = Undefined::NotRequested; // by the noncentral t distribution
+    Figure<Interval> hedgesGCi = Undefined::NotRequested;
+    // Lowest and highest two-tailed p over every summary the rounded inputs could stand for.
+    Figure<Interval> pRangePooled = Undefined::NotRequested;
+    Figure<Interval> pRangeWelch = Undefined::NotRequested;
+};
+
+// The report of a checked summary (see checkSummary). Raises RuntimeError InvalidArgument when
+// the level is not strictly between 0 and 1.
+TwoSampleReport twoSampleReport(const Summary& summary, const ReportRequest& request = {});
+
+// The decimals of a number as typed: the digits after the decimal separator, 0 for none,
+// nullopt for an exponent form (taken as exact). The text must be one checkSummary accepted.
+std::optional<int> typedDecimals(const QString& text, const QLocale& locale);
+
+} // namespace lx
