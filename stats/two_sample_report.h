@@ -22,9 +22,11 @@ struct TypedDecimals {
 
 // What to compute. The effect-size intervals cost far more than everything else together.
 struct ReportRequest {
-    double level = 0.95;     // confidence level of every interval, strictly between 0 and 1
-    TypedDecimals decimals;  // all exact unless the values came from typed text
-    bool effectSizes = true; // Cohen's d and Hedges' g
+    double level = 0.95;             // confidence level of every interval, strictly between 0 and 1
+    TypedDecimals decimals;          // all exact unless the values came from typed text
+    bool windowP = true;             // p of the window's own t
+    bool differenceIntervals = true; // the intervals of M1 - M2
+    bool effectSizes = true;         // Cohen's d and Hedges' g
     bool effectSizeIntervals = true;
     bool roundingRange = true; // the p range the rounded inputs allow
 };
@@ -47,8 +49,8 @@ struct TwoSampleReport {
     Figure<double> windowP = Undefined::NotRequested;
     TTest pooled; // Student's test with the pooled SD, N1 + N2 - 2 df
     TTest welch;  // Welch's test, Welch-Satterthwaite df
-    Figure<double> cohensD = Undefined::NotRequested;  // (M1 - M2) / pooled SD
-    Figure<double> hedgesG = Undefined::NotRequested;  // d times the exact small-sample factor
+    Figure<double> cohensD = Undefined::NotRequested;     // (M1 - M2) / pooled SD
+    Figure<double> hedgesG = Undefined::NotRequested;     // d times the exact small-sample factor
     Figure<Interval> cohensDCi = Undefined::NotRequested; // by the noncentral t distribution
     Figure<Interval> hedgesGCi = Undefined::NotRequested;
     // Lowest and highest two-tailed p over every summary the rounded inputs could stand for.

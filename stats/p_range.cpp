@@ -1,0 +1,115 @@
+#include "p_range.h"
+
+#include "spread.h"
+#include "t_distribution.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace lx {
+
+namespace {
+
+// Half a unit of the last typed digit; 0 for an exact value.
+double halfUnit(const std::optional<int>& decimals) {
+    return decimals ? 0.5 * std::pow(10.0, -*decimals) : 0.0;
+}
+
+struct Corner {
+    double difference; // |M1 - M2|
+    double sd1;
+    double sd2;
+};
+
+// The eight corners that can hold the extremes of p.
+std::array<Corner, 8> cornersOf(const Summary& s, const TypedDecimals& decimals) {
+    const double difference = std::fabs(s.m1 - s.m2);
+    const double meanSlack = halfUnit(decimals.m1) + halfUnit(decimals.m2);
+    const double differences[] = {std::max(0.0, difference - meanSlack), difference + meanSlack};
+    const auto sdsOf = [](double sd, const std::optional<int>& typed) {
+        const double slack = halfUnit(typed);
+        return std::array<double, 2>{std::max(0.0, sd - slack), sd + slack};
+    };
+    const auto sds1 = sdsOf(s.sd1, decimals.sd1);
+    const auto sds2 = sdsOf(s.sd2, decimals.sd2);
+    std::array<Corner, 8> corners{};
+    std::size_t k = 0;
+    for (double d : differences) {
+        for (double sd1 : sds1) {
+            for (double sd2 : sds2) {
+                corners[k++] = Corner{d, sd1, sd2};
+            }
+        }
+    }
+    return corners;
+}
+
+// A corner without spread: certain when the means differ, no evidence when they do not.
+double pWithoutSpread(double difference) {
+    return difference == 0 ? 1.0 : 0.0;
+}
+
+template <typename PAt>
+Figure<Interval> rangeOver(const Summary& s, const TypedDecimals& decimals, PAt pAt) {
+    Interval range{1.0, 0.0};
+    for (const Corner& corner : cornersOf(s, decimals)) {
+        const double p = pAt(corner);
+        if (std::isnan(p)) {
+            return Undefined::NotFound;
+        }
+        range.lower = std::min(range.lower, p);
+        range.upper = std::max(range.upper, p);
+    }
+    return range;
+}
+
+} // namespace
+
+Figure<Interval> pooledPRange(const Summary& s, const TypedDecimals& decimals) {
+    const std::int32_t df = s.n1 + s.n2 - 2;
+    if (df == 0) {
+        return Undefined::NoDegreesOfFreedom;
+    }
+    const double scale = std::sqrt(1.0 / s.n1 + 1.0 / s.n2);
+    return rangeOver(s, decimals, [&](const Corner& c) {
+        const double pooledSd = spread::pooledSd(c.sd1, s.n1, c.sd2, s.n2);
+        if (pooledSd == 0) {
+            return pWithoutSpread(c.difference);
+        }
+        return t_distribution::twoTailed(c.difference / (pooledSd * scale), df);
+    });
+}
+
+Figure<Interval> welchPRange(const Summary& s, const TypedDecimals& decimals) {
+    if (s.n1 < 2 || s.n2 < 2) {
+        return Undefined::TooFewObservations;
+    }
+    return rangeOver(s, decimals, [&](const Corner& c) {
+        const double se1 = spread::standardError(c.sd1, s.n1);
+        const double se2 = spread::standardError(c.sd2, s.n2);
+        const double se = std::hypot(se1, se2);
+        if (se == 0) {
+            return pWithoutSpread(c.difference);
+        }
+        return t_distribution::twoTailed(c.difference / se, spread::welchDf(se1, s.n1, se2, s.n2));
+    });
+}
+
+std::optional<int> typedDecimals(const QString& text, const QLocale& locale) {
+    const QString trimmed = text.trimmed();
+    if (trimmed.contains(QLatin1Char('e'), Qt::CaseInsensitive)) {
+        return std::nullopt;
+    }
+    const qsizetype point = trimmed.lastIndexOf(locale.decimalPoint());
+    if (point < 0) {
+        return 0;
+    }
+    int digits = 0;
+    for (qsizetype k = point + 1; k < trimmed.size() && trimmed.at(k).isDigit(); ++k) {
+        ++digits;
+    }
+    return digits;
+}
+
+} // namespace lx

@@ -1,0 +1,202 @@
+#include "two_sample_report.h"
+
+#include "p_range.h"
+#include "platform/core/runtime_error.h"
+#include "spread.h"
+#include "t_distribution.h"
+
+#include <boost/math/special_functions/gamma.hpp>
+
+#include <algorithm>
+#include <cmath>
+
+namespace lx {
+
+namespace {
+
+namespace td = t_distribution;
+
+struct Spreads {
+    double se1 = 0; // standard errors of the means
+    double se2 = 0;
+    double pooledSd = 0;
+    std::int32_t df = 0; // N1 + N2 - 2
+};
+
+Spreads spreadsOf(const Summary& s) {
+    Spreads spreads;
+    spreads.se1 = spread::standardError(s.sd1, s.n1);
+    spreads.se2 = spread::standardError(s.sd2, s.n2);
+    spreads.df = s.n1 + s.n2 - 2;
+    if (spreads.df > 0) {
+        spreads.pooledSd = spread::pooledSd(s.sd1, s.n1, s.sd2, s.n2);
+    }
+    return spreads;
+}
+
+// t, its p values and the interval of the difference, for a standard error and df.
+TTest tTest(double difference, double standardError, double df, const ReportRequest& request) {
+    TTest test;
+    if (!(standardError > 0) || !std::isfinite(difference / standardError)) {
+        test.t = test.pTwoTailed = test.pM1Greater = test.pM1Less = Undefined::NoSpread;
+        test.differenceCi = Undefined::NoSpread;
+        return test;
+    }
+    const double t = difference / standardError;
+    test.t = t;
+    // One tail gives all three p values; the small one keeps its full precision.
+    const double tail = td::upperTail(std::fabs(t), df);
+    test.pTwoTailed = std::min(1.0, 2 * tail);
+    test.pM1Greater = t > 0 ? tail : 1 - tail;
+    test.pM1Less = t < 0 ? tail : 1 - tail;
+    if (request.differenceIntervals) {
+        const double alpha = 1 - request.level;
+        const double halfWidth = td::upperQuantile(alpha / 2, df) * standardError;
+        test.differenceCi = Interval{difference - halfWidth, difference + halfWidth};
+    }
+    return test;
+}
+
+TTest undefinedTest(Undefined why) {
+    TTest test;
+    test.t = test.df = test.pTwoTailed = test.pM1Greater = test.pM1Less = why;
+    test.differenceCi = why;
+    return test;
+}
+
+TTest pooledTest(double difference, const Summary& s, const Spreads& spread,
+                 const ReportRequest& request) {
+    if (spread.df == 0) {
+        return undefinedTest(Undefined::NoDegreesOfFreedom);
+    }
+    const double scale = std::sqrt(1.0 / s.n1 + 1.0 / s.n2);
+    TTest test = tTest(difference, spread.pooledSd * scale, spread.df, request);
+    test.df = static_cast<double>(spread.df);
+    return test;
+}
+
+TTest welchTest(double difference, const Summary& s, const Spreads& spread,
+                const ReportRequest& request) {
+    if (s.n1 < 2 || s.n2 < 2) {
+        return undefinedTest(Undefined::TooFewObservations);
+    }
+    const double standardError = std::hypot(spread.se1, spread.se2);
+    if (!(standardError > 0)) {
+        return undefinedTest(Undefined::NoSpread);
+    }
+    const double df = spread::welchDf(spread.se1, s.n1, spread.se2, s.n2);
+    TTest test = tTest(difference, standardError, df, request);
+    test.df = df;
+    return test;
+}
+
+// The window's t, computed exactly as the window does.
+Figure<double> windowP(const Summary& s, const Spreads& spread) {
+    if (spread.df == 0) {
+        return Undefined::NoDegreesOfFreedom;
+    }
+    if (s.m1 == s.m2) {
+        return 1.0;
+    }
+    const double t =
+        std::fabs(s.m1 - s.m2) / std::sqrt(spread.se2 * spread.se2 + spread.se1 * spread.se1);
+    if (!std::isfinite(t)) {
+        return Undefined::NoSpread;
+    }
+    return td::twoTailed(t, spread.df);
+}
+
+// Hedges' exact small-sample factor Gamma(df/2) / (sqrt(df/2) Gamma((df-1)/2)), as a ratio of
+// gammas so that large df do not overflow.
+double hedgesFactor(double df) {
+    return boost::math::tgamma_ratio(df / 2, (df - 1) / 2) / std::sqrt(df / 2);
+}
+
+void addEffectSizes(TwoSampleReport& report, const Summary& s, const Spreads& spread,
+                    const ReportRequest& request) {
+    const Undefined intervalsWhy =
+        request.effectSizeIntervals ? Undefined::NoSpread : Undefined::NotRequested;
+    if (spread.df == 0) {
+        report.cohensD = report.hedgesG = Undefined::NoDegreesOfFreedom;
+        report.cohensDCi = report.hedgesGCi =
+            request.effectSizeIntervals ? Undefined::NoDegreesOfFreedom : Undefined::NotRequested;
+        return;
+    }
+    if (!(spread.pooledSd > 0) || !std::isfinite(report.difference / spread.pooledSd)) {
+        report.cohensD = report.hedgesG = Undefined::NoSpread;
+        report.cohensDCi = report.hedgesGCi = intervalsWhy;
+        return;
+    }
+    const double d = report.difference / spread.pooledSd;
+    report.cohensD = d;
+    const bool hasFactor = spread.df >= 2;
+    const double factor = hasFactor ? hedgesFactor(spread.df) : 0;
+    if (hasFactor) {
+        report.hedgesG = factor * d;
+    } else {
+        report.hedgesG = Undefined::TooFewObservations;
+    }
+    if (!request.effectSizeIntervals) {
+        report.cohensDCi = report.hedgesGCi = Undefined::NotRequested;
+        return;
+    }
+    // Invert the noncentral t at the pooled t: the noncentralities that put t at the upper and
+    // the lower alpha/2 point, scaled back to d.
+    const double scale = std::sqrt(1.0 / s.n1 + 1.0 / s.n2);
+    const double alpha = 1 - request.level;
+    const double t = d / scale;
+    const double lower = t_distribution::noncentralityFor(t, spread.df, 1 - alpha / 2) * scale;
+    const double upper = t_distribution::noncentralityFor(t, spread.df, alpha / 2) * scale;
+    if (!std::isfinite(lower) || !std::isfinite(upper)) {
+        report.cohensDCi = report.hedgesGCi = Undefined::NotFound;
+        return;
+    }
+    report.cohensDCi = Interval{lower, upper};
+    if (hasFactor) {
+        report.hedgesGCi = Interval{factor * lower, factor * upper};
+    } else {
+        report.hedgesGCi = Undefined::TooFewObservations;
+    }
+}
+
+bool allExact(const TypedDecimals& typed) {
+    return !typed.m1 && !typed.sd1 && !typed.m2 && !typed.sd2;
+}
+
+// For exact inputs the range shrinks to the test's own p, which is already known.
+template <typename Corners>
+Figure<Interval> pRange(const TTest& test, const TypedDecimals& typed, Corners corners) {
+    if (allExact(typed) && test.pTwoTailed) {
+        return Interval{*test.pTwoTailed, *test.pTwoTailed};
+    }
+    return corners();
+}
+
+} // namespace
+
+TwoSampleReport twoSampleReport(const Summary& s, const ReportRequest& request) {
+    if (!(request.level > 0 && request.level < 1)) {
+        throw RuntimeError(ErrorNumber::InvalidArgument);
+    }
+    const Spreads spread = spreadsOf(s);
+    TwoSampleReport report;
+    report.level = request.level;
+    report.difference = s.m1 - s.m2;
+    if (request.windowP) {
+        report.windowP = windowP(s, spread);
+    }
+    report.pooled = pooledTest(report.difference, s, spread, request);
+    report.welch = welchTest(report.difference, s, spread, request);
+    if (request.effectSizes) {
+        addEffectSizes(report, s, spread, request);
+    }
+    if (request.roundingRange) {
+        report.pRangePooled = pRange(report.pooled, request.decimals,
+                                     [&] { return pooledPRange(s, request.decimals); });
+        report.pRangeWelch = pRange(report.welch, request.decimals,
+                                    [&] { return welchPRange(s, request.decimals); });
+    }
+    return report;
+}
+
+} // namespace lx
