@@ -1,5 +1,6 @@
 #include "lx_button.h"
 
+#include "lx_button_accessible.h"
 #include "platform/picture_surface.h"
 #include "platform/twips.h"
 
@@ -14,6 +15,7 @@ LxButton::LxButton(QWidget* parent)
     , timCapture(new QTimer(this))
     , m_TwipsPerPixelX(twips::perPixelOfScreenX())
     , m_TwipsPerPixelY(twips::perPixelOfScreenY()) {
+    LxButtonAccessible::install();
     picButton->setObjectName(QStringLiteral("picButton"));
     picButton->Move(90, 90, 1200, 480);
     picButton->setAutoRedraw(true);

@@ -2,9 +2,10 @@
 
 #include "controls/panel/caption_label.h"
 #include "controls/panel/panel_geometry.h"
+#include "lx_panel_accessible.h"
 #include "platform/bag_value.h"
-#include "platform/form.h"
 #include "platform/core/runtime_error.h"
+#include "platform/form.h"
 #include "platform/twips.h"
 
 #include <QPainter>
@@ -47,6 +48,7 @@ QPoint toPixels(float x, float y) {
 LxPanel::LxPanel(QWidget* parent)
     : Control(parent)
     , lblCaption(new CaptionLabel(this)) {
+    LxPanelAccessible::install();
     lblCaption->setObjectName(QStringLiteral("lblCaption"));
     lblCaption->QWidget::setFont(designFont());
     lblCaption->setText(DefaultCaption);

@@ -1,9 +1,10 @@
 #include "controls/panel/caption_label.h"
 #include "controls/panel/lx_panel.h"
-#include "platform/property_bag.h"
 #include "platform/core/runtime_error.h"
+#include "platform/property_bag.h"
 #include "platform/twips.h"
 
+#include <QAccessible>
 #include <QImage>
 #include <QSignalSpy>
 #include <QTest>
@@ -100,6 +101,18 @@ private slots:
         QCOMPARE(p.Caption(), QStringLiteral("LxPanel"));
         QCOMPARE(d.caption()->Left(), 30.0f);
         QCOMPARE(d.caption()->Top(), 30.0f);
+    }
+
+    // A strip holding buttons groups them; an empty one only separates. Its caption names it.
+    void screenReaderSeesGroupingOrSeparator() {
+        DesignedPanel d;
+        d.panel->setCaption(QStringLiteral("&Details"));
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(d.panel);
+        QVERIFY(accessible);
+        QCOMPARE(accessible->role(), QAccessible::Separator);
+        QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("Details"));
+        new QWidget(d.panel);
+        QCOMPARE(accessible->role(), QAccessible::Grouping);
     }
 
     void lowPanelIsNotClamped() {
