@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what the build and the tests need and is not on the machine yet
 # (Debian 12 packages), then configures and builds one preset.
-# Usage: scripts/setup.sh [preset]   (default: "default")
+# Usage: scripts/setup.sh [preset [target...]]   (preset "default" unless given; every
+# target unless some are named)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -9,6 +10,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-qpa-plugins libgl-dev libxcb1-dev
     libboost-math-dev
+    help2man desktop-file-utils appstream dpkg-dev
     xvfb xauth x11-utils imagemagick
     fonts-dejavu-core
 )
@@ -29,5 +31,7 @@ if ((${#missing[@]})); then
 fi
 
 preset="${1:-default}"
+build=(cmake --build --preset "$preset" -j "$(nproc)")
+for target in "${@:2}"; do build+=(--target "$target"); done
 cmake --preset "$preset" >/dev/null
-cmake --build --preset "$preset" -j "$(nproc)"
+"${build[@]}"

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Sets up, builds and packs the programs into a Debian package under build/default/package.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh default
+cd build/default
+cpack -G DEB
+ls "$PWD"/package/*.deb

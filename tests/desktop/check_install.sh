@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary DESTDIR and packs it as a .deb, then checks that both hold
+# every file a desktop needs and that the desktop entry and the AppStream file validate.
+# Usage: check_install.sh <build folder>
+set -euo pipefail
+build="$1"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+id=org.lxtervan.LxTervan
+
+expected=(
+    usr/bin/lxtervan
+    usr/share/applications/$id.desktop
+    usr/share/metainfo/$id.metainfo.xml
+    usr/share/icons/hicolor/scalable/apps/$id.svg
+    usr/share/man/man1/lxtervan.1
+)
+for size in 16 32 48 64 128 256; do
+    expected+=("usr/share/icons/hicolor/${size}x${size}/apps/$id.png")
+done
+if [ -e "$build/cli/lxtervan-batch" ]; then
+    expected+=(usr/bin/lxtervan-batch usr/share/man/man1/lxtervan-batch.1)
+fi
+while IFS= read -r extra; do expected+=("$extra"); done < <(
+    find "$build" -maxdepth 3 -name 'expected_install_files.txt' -exec cat {} + 2>/dev/null)
+
+DESTDIR="$work/root" cmake --install "$build" --prefix /usr >/dev/null
+missing=0
+for file in "${expected[@]}"; do
+    if [ ! -e "$work/root/$file" ]; then
+        echo "not installed: $file"
+        missing=1
+    fi
+done
+
+desktop-file-validate "$work/root/usr/share/applications/$id.desktop" | grep -v ': hint:' || true
+if desktop-file-validate "$work/root/usr/share/applications/$id.desktop" | grep -q ': error:'; then
+    missing=1
+fi
+appstreamcli validate --no-net "$work/root/usr/share/metainfo/$id.metainfo.xml" || missing=1
+grep -q '^\.TH LXTERVAN' "$work/root/usr/share/man/man1/lxtervan.1" || {
+    echo "the manual page of lxtervan is not a manual page"
+    missing=1
+}
+
+(cd "$build" && cpack -G DEB -B "$work/package" >/dev/null)
+deb="$(ls "$work"/package/*.deb)"
+contents="$(dpkg-deb --contents "$deb")"
+for file in "${expected[@]}"; do
+    grep -q " \./$file\$" <<<"$contents" || {
+        echo "not in the package: $file"
+        missing=1
+    }
+done
+dpkg-deb --field "$deb" Depends | grep -q 'libqt6widgets6' || {
+    echo "the package does not depend on Qt's widgets library"
+    missing=1
+}
+[ "$missing" -eq 0 ] && echo "installed tree and package complete: ${#expected[@]} files"
+exit "$missing"
