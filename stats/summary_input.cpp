@@ -4,6 +4,8 @@
 #include "platform/core/runtime_error.h"
 #include "statistics.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <limits>
 
@@ -11,14 +13,19 @@ namespace lx {
 
 namespace {
 
+// The messages are the user's to read, in the user's language.
+struct SummaryCheck {
+    Q_DECLARE_TR_FUNCTIONS(SummaryCheck)
+};
+
 SummaryProblem problem(SummaryField field, const QString& message) {
     return {field, message.arg(summaryFieldName(field))};
 }
 
 SummaryProblem conversionProblem(SummaryField field, const RuntimeError& error) {
     return error.number() == ErrorNumber::Overflow
-               ? problem(field, QStringLiteral("%1 is too large."))
-               : problem(field, QStringLiteral("%1 is not a number."));
+               ? problem(field, SummaryCheck::tr("%1 is too large."))
+               : problem(field, SummaryCheck::tr("%1 is not a number."));
 }
 
 const QString& textOf(const SummaryTexts& texts, SummaryField field) {
@@ -33,7 +40,7 @@ std::optional<SummaryProblem> readCount(const SummaryTexts& texts, SummaryField 
         return conversionProblem(field, error);
     }
     if (count < 1) {
-        return problem(field, QStringLiteral("%1 must be at least 1."));
+        return problem(field, SummaryCheck::tr("%1 must be at least 1."));
     }
     return std::nullopt;
 }
@@ -58,12 +65,12 @@ std::optional<SummaryProblem> readDeviation(const SummaryTexts& texts, SummaryFi
         return unusable;
     }
     if (sd < 0) {
-        return problem(field, QStringLiteral("%1 must not be negative."));
+        return problem(field, SummaryCheck::tr("%1 must not be negative."));
     }
     // t needs the squared standard error; it must stay a finite number.
     const double sem = standardError(sd, count);
     if (!std::isfinite(sem * sem)) {
-        return problem(field, QStringLiteral("%1 is too large."));
+        return problem(field, SummaryCheck::tr("%1 is too large."));
     }
     return std::nullopt;
 }
@@ -74,7 +81,7 @@ std::optional<SummaryProblem> checkStudentT(const Summary& in) {
     const double sem1 = standardError(in.sd1, in.n1);
     const double sem2 = standardError(in.sd2, in.n2);
     if (!std::isfinite(sem1 * sem1 + sem2 * sem2)) {
-        return SummaryProblem{SummaryField::SD2, QStringLiteral("SD1 and SD2 are too large.")};
+        return SummaryProblem{SummaryField::SD2, SummaryCheck::tr("SD1 and SD2 are too large.")};
     }
     try {
         double t = 0;
@@ -87,16 +94,16 @@ std::optional<SummaryProblem> checkStudentT(const Summary& in) {
             if (in.sd1 == 0 && in.sd2 == 0) {
                 return SummaryProblem{
                     SummaryField::SD2,
-                    QStringLiteral(
+                    SummaryCheck::tr(
                         "SD1 and SD2 are both 0, so t is undefined for different means.")};
             }
             return SummaryProblem{
                 SummaryField::SD2,
-                QStringLiteral("SD1 and SD2 are too small to compare M1 and M2.")};
+                SummaryCheck::tr("SD1 and SD2 are too small to compare M1 and M2.")};
         }
     }
     return SummaryProblem{SummaryField::M2,
-                          QStringLiteral("M1 and M2 are too far apart for SD1 and SD2.")};
+                          SummaryCheck::tr("M1 and M2 are too far apart for SD1 and SD2.")};
 }
 
 } // namespace
@@ -111,7 +118,7 @@ std::optional<SummaryProblem> checkSummary(const SummaryTexts& texts, const QLoc
     for (int index = 0; index < summaryFieldCount; ++index) {
         const auto field = static_cast<SummaryField>(index);
         if (textOf(texts, field).isEmpty()) {
-            return problem(field, QStringLiteral("Please enter %1"));
+            return problem(field, SummaryCheck::tr("Please enter %1"));
         }
     }
     if (auto unusable = readCount(texts, SummaryField::N1, locale, in.n1)) {
@@ -127,14 +134,14 @@ std::optional<SummaryProblem> checkSummary(const SummaryTexts& texts, const QLoc
         return unusable;
     }
     if (static_cast<std::int64_t>(in.n1) + in.n2 - 2 > std::numeric_limits<std::int32_t>::max()) {
-        return SummaryProblem{SummaryField::N2, QStringLiteral("N1 + N2 is too large.")};
+        return SummaryProblem{SummaryField::N2, SummaryCheck::tr("N1 + N2 is too large.")};
     }
     if (auto unusable = readReal(texts, SummaryField::M2, locale, in.m2)) {
         return unusable;
     }
     if (!std::isfinite(in.m1 - in.m2)) {
         return SummaryProblem{SummaryField::M2,
-                              QStringLiteral("M1 and M2 are too far apart to compare.")};
+                              SummaryCheck::tr("M1 and M2 are too far apart to compare.")};
     }
     if (auto unusable = readDeviation(texts, SummaryField::SD2, locale, in.n2, in.sd2)) {
         return unusable;
