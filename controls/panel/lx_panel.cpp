@@ -3,8 +3,9 @@
 #include "controls/panel/caption_label.h"
 #include "controls/panel/panel_geometry.h"
 #include "platform/bag_value.h"
-#include "platform/form.h"
 #include "platform/core/runtime_error.h"
+#include "platform/error_guard.h"
+#include "platform/form.h"
 #include "platform/twips.h"
 
 #include <QPainter>
@@ -176,13 +177,13 @@ void LxPanel::setID(int New_ID) {
 
 void LxPanel::resizeEvent(QResizeEvent* event) {
     Control::resizeEvent(event);
-    LayoutPanel();
+    guarded([this] { LayoutPanel(); });
 }
 
 void LxPanel::paintEvent(QPaintEvent* /*event*/) {
     if (m_LayoutPending) {
-        LayoutPanel();
         m_LayoutPending = false;
+        guarded([this] { LayoutPanel(); }, error_guard::Report::Later);
     }
     QPainter painter(this);
     painter.fillRect(rect(), ole_color::resolve(m_BackColor, palette()));
@@ -198,7 +199,7 @@ void LxPanel::showEvent(QShowEvent* event) {
     Control::showEvent(event);
     // A designer shows the panel where the developer put it, ID untouched.
     if (UserMode() && !m_Shown) {
-        startUp();
+        guarded([this] { startUp(); });
     }
 }
 
