@@ -5,8 +5,9 @@
 #include "controls/window/lx_form_pos.h"
 #include "controls/window/lx_on_top.h"
 #include "form_loader.h"
-#include "platform/key_codes.h"
 #include "platform/core/runtime_error.h"
+#include "platform/error_guard.h"
+#include "platform/key_codes.h"
 
 #include <QEvent>
 #include <QFile>
@@ -87,7 +88,7 @@ FrmTervan::FrmTervan(SettingsStore* settings, QWidget* parent)
         m_cmdAction[index] =
             &namedChild<LxButton>(*this, QStringLiteral("cmdAction_%1").arg(index));
         connect(m_cmdAction[index], &LxButton::Click, this,
-                [this, index] { cmdAction_Click(index); });
+                [this, index] { guarded([&] { cmdAction_Click(index); }); });
     }
     m_lxpOnTop = &namedChild<LxOnTop>(*this, QStringLiteral("lxpOnTop"));
     auto* gotFocus = new SelectAllOnFocus(this);

@@ -1,19 +1,14 @@
+#include "app/application.h"
 #include "app/frm_tervan.h"
 #include "platform/core/runtime_error.h"
 
-#include <QApplication>
 #include <QCommandLineParser>
 #include <QMessageBox>
 
 #include <cstring>
+#include <memory>
 
 namespace {
-
-void nameTheProgram() {
-    QCoreApplication::setApplicationName(QStringLiteral("LxTervan"));
-    QCoreApplication::setOrganizationName(QStringLiteral("LxTervan"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(LXTERVAN_VERSION));
-}
 
 // --help and --version answer on the terminal without opening a window, so they work where
 // there is no display (a manual page is made from them).
@@ -30,7 +25,7 @@ bool asksForInformation(int argc, char* argv[]) {
 
 int answerOnTerminal(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
-    nameTheProgram();
+    lx::Application::nameTheProgram();
     QCommandLineParser parser;
     parser.setApplicationDescription(QCoreApplication::translate(
         "main", "A calculator for the two-sample t-test from summary statistics: type N, mean "
@@ -47,16 +42,17 @@ int main(int argc, char* argv[]) {
     if (asksForInformation(argc, argv)) {
         return answerOnTerminal(argc, argv);
     }
-    QApplication app(argc, argv);
-    nameTheProgram();
+    lx::Application app(argc, argv);
+    std::unique_ptr<lx::FrmTervan> form;
     try {
-        lx::FrmTervan form;
-        form.show();
-        return QApplication::exec();
+        form = std::make_unique<lx::FrmTervan>();
+        form->show();
     } catch (const lx::RuntimeError& error) {
         // Only a damaged build gets here: the form file is compiled in.
         QMessageBox::critical(nullptr, QStringLiteral("LxTervan"),
                               QStringLiteral("The calculator cannot start: %1").arg(error.what()));
         return 1;
     }
+    // Failures from here on are reported where they happen; the program goes on.
+    return lx::Application::exec();
 }

@@ -1,5 +1,6 @@
 #include "form.h"
 
+#include "error_guard.h"
 #include "key_codes.h"
 #include "twips.h"
 
@@ -7,6 +8,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QPointer>
 
 namespace lx {
 
@@ -16,7 +18,7 @@ bool g_programEnding = false;
 
 // Keys whose work is done as characters rather than on key-down, so a
 // cancelled key-down must still let them through: printable text, Backspace,
-// the clipboard shortcuts and focus movement.
+// the clipboard, undo and select-all shortcuts and focus movement.
 bool typesSomething(const QKeyEvent& key) {
     const Qt::KeyboardModifiers mods = key.modifiers() & ~Qt::KeypadModifier;
     if (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab ||
@@ -24,7 +26,8 @@ bool typesSomething(const QKeyEvent& key) {
         return true;
     }
     if (mods == Qt::ControlModifier &&
-        (key.key() == Qt::Key_C || key.key() == Qt::Key_V || key.key() == Qt::Key_X)) {
+        (key.key() == Qt::Key_C || key.key() == Qt::Key_V || key.key() == Qt::Key_X ||
+         key.key() == Qt::Key_Z || key.key() == Qt::Key_A)) {
         return true;
     }
     if (mods & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
@@ -145,14 +148,14 @@ void Form::setVisible(bool visible) {
 
 bool Form::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate) {
-        emit Activate();
+        guarded([this] { emit Activate(); });
     }
     return QWidget::event(event);
 }
 
 void Form::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    emit Resize();
+    guarded([this] { emit Resize(); });
 }
 
 void Form::closeEvent(QCloseEvent* event) {
@@ -160,8 +163,9 @@ void Form::closeEvent(QCloseEvent* event) {
         event->accept();
         return;
     }
+    // A failing Unload handler is reported and the window still closes, as asked.
     int cancel = 0;
-    emit Unload(cancel);
+    guarded([&] { emit Unload(cancel); });
     if (cancel != 0) {
         event->ignore();
     } else {
@@ -170,16 +174,39 @@ void Form::closeEvent(QCloseEvent* event) {
 }
 
 bool Form::eventFilter(QObject* watched, QEvent* event) {
-    // The application filter sees a key event once per widget it propagates
-    // to; preview it only at its first stop, the focused widget.
     if (m_keyPreview && event->type() == QEvent::KeyPress && watched->isWidgetType()) {
+        if (m_delivering.contains(event)) {
+            return false; // a further stop of a press already previewed
+        }
+        // The first stop of a press is the focused widget.
         auto* target = static_cast<QWidget*>(watched);
         const QWidget* first = QApplication::focusWidget() ? QApplication::focusWidget() : target;
         if (target == first && (target == this || isAncestorOf(target))) {
-            return handlePreviewKey(*static_cast<QKeyEvent*>(event));
+            previewAndDeliver(target, *static_cast<QKeyEvent*>(event));
+            return true;
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+// The application filter sees a press once per widget it propagates to, and a
+// handler that opens a modal box or moves the focus changes which of those
+// stops looks like a first one. So the form hands the press on itself and
+// knows each further stop for what it is.
+void Form::previewAndDeliver(QWidget* target, QKeyEvent& key) {
+    const QPointer<Form> self(this);
+    const QPointer<QWidget> receiver(target);
+    bool cancelled = true; // a failed handler swallows its key
+    guarded([&] { cancelled = handlePreviewKey(key); });
+    if (cancelled || !self || !receiver) {
+        return;
+    }
+    m_delivering.append(&key);
+    guarded([&] { QCoreApplication::instance()->notify(receiver, &key); });
+    if (self) {
+        m_delivering.removeOne(&key);
+    }
+    key.accept(); // delivered: Qt must not hand it to the parents again
 }
 
 bool Form::handlePreviewKey(QKeyEvent& key) {

@@ -95,11 +95,14 @@ private:
     void setOuterGeometry(const QRectF& twips);
     QMargins frameMargins() const;
     bool handlePreviewKey(class QKeyEvent& key);
+    void previewAndDeliver(QWidget* target, QKeyEvent& key);
 
     bool m_loaded = false;
     bool m_keyPreview = false;
     QRectF m_outerTwips;
     QList<QWidget*> m_controls;
+    // Key presses this form previewed and is now handing on.
+    QList<const QEvent*> m_delivering;
 };
 
 } // namespace lx

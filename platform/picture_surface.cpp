@@ -1,5 +1,6 @@
 #include "picture_surface.h"
 
+#include "error_guard.h"
 #include "key_codes.h"
 #include "twips.h"
 
@@ -202,24 +203,34 @@ void PictureSurface::paintNow() {
 }
 
 void PictureSurface::paintEvent(QPaintEvent* /*event*/) {
-    fitImage();
-    QPainter painter(this);
-    painter.drawPixmap(0, 0, m_image);
+    guarded(
+        [this] {
+            fitImage();
+            QPainter painter(this);
+            painter.drawPixmap(0, 0, m_image);
+        },
+        error_guard::Report::Later);
 }
 
 void PictureSurface::mousePressEvent(QMouseEvent* event) {
-    emit MouseDown(buttonMask(event->button()), shiftMask(event->modifiers()),
-                   toScaleX(event->position().x()), toScaleY(event->position().y()));
+    guarded([&] {
+        emit MouseDown(buttonMask(event->button()), shiftMask(event->modifiers()),
+                       toScaleX(event->position().x()), toScaleY(event->position().y()));
+    });
 }
 
 void PictureSurface::mouseMoveEvent(QMouseEvent* event) {
-    emit MouseMove(buttonMask(event->buttons()), shiftMask(event->modifiers()),
-                   toScaleX(event->position().x()), toScaleY(event->position().y()));
+    guarded([&] {
+        emit MouseMove(buttonMask(event->buttons()), shiftMask(event->modifiers()),
+                       toScaleX(event->position().x()), toScaleY(event->position().y()));
+    });
 }
 
 void PictureSurface::mouseReleaseEvent(QMouseEvent* event) {
-    emit MouseUp(buttonMask(event->button()), shiftMask(event->modifiers()),
-                 toScaleX(event->position().x()), toScaleY(event->position().y()));
+    guarded([&] {
+        emit MouseUp(buttonMask(event->button()), shiftMask(event->modifiers()),
+                     toScaleX(event->position().x()), toScaleY(event->position().y()));
+    });
 }
 
 void PictureSurface::keyPressEvent(QKeyEvent* event) {
@@ -229,13 +240,13 @@ void PictureSurface::keyPressEvent(QKeyEvent* event) {
         return;
     }
     int keyAscii = event->text().at(0).unicode();
-    emit KeyPress(keyAscii);
+    guarded([&] { emit KeyPress(keyAscii); });
     event->accept();
 }
 
 void PictureSurface::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
-    emit LostFocus();
+    guarded([this] { emit LostFocus(); });
 }
 
 void PictureSurface::fitImage() {

@@ -1,7 +1,7 @@
 #include "property_page.h"
 
-#include "message_box.h"
 #include "core/runtime_error.h"
+#include "message_box.h"
 #include "twips.h"
 
 #include <QCheckBox>
@@ -56,9 +56,13 @@ void PropertyPage::setChanged(bool changed) {
 }
 
 bool PropertyPage::Apply() {
-    if (!firstSelected()) {
-        setChanged(false);
+    if (m_controls.isEmpty()) {
+        setChanged(false); // nothing loaded, nothing to write
         return true;
+    }
+    if (!firstSelected()) {
+        tell(tr("The control this page edits no longer exists; the changes cannot be applied."));
+        return false;
     }
     try {
         ApplyChanges();

@@ -41,8 +41,9 @@ public:
     bool Changed() const { return m_changed; }
     void setChanged(bool changed);
 
-    // Writes the editors back. Returns false when the page refused or failed;
-    // it has told the user why and keeps its changes.
+    // Writes the editors back. Returns false when the page refused or failed
+    // (also when the control it edits has been destroyed); it has told the
+    // user why and keeps its changes.
     bool Apply();
 
     // Where the page tells the user about refused input; by default a real

@@ -1,6 +1,7 @@
 #include "lx_button.h"
 
 #include "lx_button_accessible.h"
+#include "platform/error_guard.h"
 #include "platform/picture_surface.h"
 #include "platform/twips.h"
 
@@ -38,7 +39,7 @@ LxButton::LxButton(QWidget* parent)
     connect(picButton, &PictureSurface::LostFocus, this, &LxButton::faceLostFocus);
     // Direct, so a receiver's change to the code reaches the face.
     connect(picButton, &PictureSurface::KeyPress, this, &LxButton::KeyPress, Qt::DirectConnection);
-    connect(timCapture, &QTimer::timeout, this, &LxButton::captureTick);
+    connect(timCapture, &QTimer::timeout, this, [this] { guarded([this] { captureTick(); }); });
 }
 
 OleColor LxButton::BackColor() const {

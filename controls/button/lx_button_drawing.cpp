@@ -1,6 +1,7 @@
 #include "lx_button.h"
 
 #include "button_layout.h"
+#include "platform/error_guard.h"
 #include "platform/picture_surface.h"
 
 namespace lx {
@@ -22,12 +23,12 @@ void LxButton::Refresh() {
 }
 
 void LxButton::paintEvent(QPaintEvent* /*event*/) {
-    DrawUnSelected();
+    guarded([this] { DrawUnSelected(); }, error_guard::Report::Later);
 }
 
 void LxButton::resizeEvent(QResizeEvent* event) {
     Control::resizeEvent(event);
-    DrawUnSelected();
+    guarded([this] { DrawUnSelected(); });
 }
 
 // Composes the look on the hidden buffer and copies it to the face in one

@@ -70,7 +70,11 @@ PanelPage::PanelPage(QWidget* parent)
     connect(cboAlignment, &QComboBox::activated, this,
             [this] { m_alignment.changedByUser = true; });
     connect(cboDocking, &QComboBox::activated, this, [this] { m_docking.changedByUser = true; });
-    connect(chkBorder, &QCheckBox::clicked, this, [this] { m_borderStyle.changedByUser = true; });
+    connect(chkBorder, &QCheckBox::clicked, this, [this] {
+        // A click leaves the greyed state for good: the user picks 0 or 1.
+        chkBorder->setTristate(false);
+        m_borderStyle.changedByUser = true;
+    });
 }
 
 void PanelPage::SelectionChanged() {
@@ -83,9 +87,15 @@ void PanelPage::SelectionChanged() {
     txtCaption->setText(readProperty(*panel, "Caption").toString());
     chkPanel->setChecked(readProperty(*panel, "Panel").toInt() & 1);
     m_docking = selectCode(cboDocking, static_cast<short>(readProperty(*panel, "Docking").toInt()));
-    // Any other style than 0 and 1 shows unchecked and is kept unless clicked.
+    // 2 shows greyed; any other style than 0 and 1 shows unchecked. Both are
+    // kept unless the user clicks the box.
     const auto borderStyle = static_cast<short>(readProperty(*panel, "BorderStyle").toInt());
-    chkBorder->setChecked(borderStyle == 1);
+    chkBorder->setTristate(false);
+    if (borderStyle == 2) {
+        chkBorder->setCheckState(Qt::PartiallyChecked);
+    } else {
+        chkBorder->setChecked(borderStyle == 1);
+    }
     m_borderStyle = {borderStyle};
 }
 

@@ -5,6 +5,7 @@
 #include "lx_panel_accessible.h"
 #include "platform/bag_value.h"
 #include "platform/core/runtime_error.h"
+#include "platform/error_guard.h"
 #include "platform/form.h"
 #include "platform/twips.h"
 
@@ -178,13 +179,13 @@ void LxPanel::setID(int New_ID) {
 
 void LxPanel::resizeEvent(QResizeEvent* event) {
     Control::resizeEvent(event);
-    LayoutPanel();
+    guarded([this] { LayoutPanel(); });
 }
 
 void LxPanel::paintEvent(QPaintEvent* /*event*/) {
     if (m_LayoutPending) {
-        LayoutPanel();
         m_LayoutPending = false;
+        guarded([this] { LayoutPanel(); }, error_guard::Report::Later);
     }
     QPainter painter(this);
     painter.fillRect(rect(), ole_color::resolve(m_BackColor, palette()));
@@ -200,7 +201,7 @@ void LxPanel::showEvent(QShowEvent* event) {
     Control::showEvent(event);
     // A designer shows the panel where the developer put it, ID untouched.
     if (UserMode() && !m_Shown) {
-        startUp();
+        guarded([this] { startUp(); });
     }
 }
 

@@ -5,6 +5,7 @@
 #include "platform/settings_store.h"
 #include "platform/twips.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -15,7 +16,6 @@ namespace lx {
 
 namespace {
 
-const QString Application = QStringLiteral("LxTervan");
 const QString StateKey = QStringLiteral("WindowState");
 const QString LeftKey = QStringLiteral("Left");
 const QString TopKey = QStringLiteral("Top");
@@ -24,6 +24,12 @@ const QString HeightKey = QStringLiteral("Height");
 
 // Beyond this a window could not be placed in whole pixels anyway.
 constexpr float MaxTwips = static_cast<float>(QWIDGETSIZE_MAX) * twips::PerPixel;
+
+// The program being served: its own store, not the one of the program that
+// supplied the control.
+QString application() {
+    return QCoreApplication::applicationName();
+}
 
 bool onSomeScreen(const QRectF& twipRect) {
     const QRectF px(twipRect.x() / twips::PerPixel, twipRect.y() / twips::PerPixel,
@@ -44,12 +50,13 @@ WindowMemory::WindowMemory(SettingsStore& store, const QString& section)
     , m_section(section) {}
 
 int WindowMemory::state() const {
-    if (!m_store.contains(Application, m_section, StateKey)) {
+    if (!m_store.contains(application(), m_section, StateKey)) {
         return 0;
     }
     int state = 0;
-    suppressErrors(
-        [&] { state = number_text::toLong(m_store.GetSetting(Application, m_section, StateKey)); });
+    suppressErrors([&] {
+        state = number_text::toLong(m_store.GetSetting(application(), m_section, StateKey));
+    });
     return state >= 0 && state <= 2 ? state : 0;
 }
 
@@ -79,7 +86,7 @@ QRectF WindowMemory::place(const QSizeF& currentSize) const {
 }
 
 void WindowMemory::saveState(int state) {
-    m_store.SaveSetting(Application, m_section, StateKey, number_text::fromLong(state));
+    m_store.SaveSetting(application(), m_section, StateKey, number_text::fromLong(state));
     m_store.sync();
 }
 
@@ -98,12 +105,12 @@ QPointF WindowMemory::centred(const QSizeF& size) {
 }
 
 bool WindowMemory::readSingle(const QString& key, float& value) const {
-    if (!m_store.contains(Application, m_section, key)) {
+    if (!m_store.contains(application(), m_section, key)) {
         return false;
     }
     float parsed = 0.0f;
     const bool ok = suppressErrors(
-        [&] { parsed = number_text::toSingle(m_store.GetSetting(Application, m_section, key)); });
+        [&] { parsed = number_text::toSingle(m_store.GetSetting(application(), m_section, key)); });
     if (!ok || !std::isfinite(parsed) || std::fabs(parsed) > MaxTwips) {
         return false;
     }
@@ -112,7 +119,7 @@ bool WindowMemory::readSingle(const QString& key, float& value) const {
 }
 
 void WindowMemory::saveSingle(const QString& key, float value) {
-    m_store.SaveSetting(Application, m_section, key, number_text::fromSingle(value));
+    m_store.SaveSetting(application(), m_section, key, number_text::fromSingle(value));
 }
 
 } // namespace lx

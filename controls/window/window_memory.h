@@ -8,7 +8,7 @@ namespace lx {
 class SettingsStore;
 
 // A form's window state and outer rectangle (twips) as kept in the settings
-// store: application "LxTervan", one section per form. Reading never fails:
+// store: under the running application's name, one section per form. Reading never fails:
 // what is absent or unusable reads as the default, and nothing in the store
 // is changed by a read.
 class WindowMemory {

@@ -1,6 +1,7 @@
 #include "app/calculation.h"
 #include "recording_view.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
 using lx::Box;
@@ -160,6 +161,18 @@ private slots:
         QTest::newRow("both SD zero, means differ")
             << "10|5|0|10|4|0"
             << "SD1 and SD2 are both 0, so t is undefined for different means." << Box::SD2;
+        QTest::newRow("t overflows, tiny SDs")
+            << "1|1E200|1E-150|1|0|1E-150"
+            << "M1 and M2 are too far apart for SD1 and SD2." << Box::M2;
+        QTest::newRow("t overflows, ordinary SDs")
+            << "1|376.864|0.1|1|-1E308|0.1"
+            << "M1 and M2 are too far apart for SD1 and SD2." << Box::M2;
+        QTest::newRow("squared errors underflow")
+            << "1|1|1E-170|1|0|1E-170"
+            << "SD1 and SD2 are too small to compare M1 and M2." << Box::SD2;
+        QTest::newRow("one SD 0, the other's square underflows")
+            << "1|1|0|1|0|1E-170"
+            << "SD1 and SD2 are too small to compare M1 and M2." << Box::SD2;
         QTest::newRow("first unusable wins") << "abc|xyz|-1|0|4|1"
                                              << "N1 is not a number." << Box::N1;
         QTest::newRow("SD1 before N2") << "10|5|-1|0|4|1"
@@ -180,6 +193,75 @@ private slots:
         QVERIFY(view.written.isEmpty());
         QCOMPARE(view.texts[Box::Freedom], QStringLiteral("old K"));
         QCOMPARE(view.texts[Box::P], QStringLiteral("old P"));
+    }
+
+    // Whatever is typed, a calculation writes all three results and says
+    // nothing, or says one thing and writes nothing; it never throws.
+    void hostileInputKeepsTheContract() {
+        const QStringList pieces = {"",
+                                    " ",
+                                    "-",
+                                    "+",
+                                    "inf",
+                                    "nan",
+                                    "1E308",
+                                    "4.9E-324",
+                                    "1E-160",
+                                    "1E-320",
+                                    "2147483648",
+                                    "-2147483648",
+                                    "0,5",
+                                    "1,000,000",
+                                    "1.2.3",
+                                    "1e",
+                                    "e5",
+                                    "0",
+                                    "1",
+                                    "2",
+                                    "3.5",
+                                    "-1",
+                                    "-0",
+                                    "10",
+                                    "1E200",
+                                    "-1E308",
+                                    "\u0661\u0662",
+                                    "\u0967\u0968",
+                                    "\u00a0",
+                                    "99999999999999999999999",
+                                    "0.0000001",
+                                    "1'000"};
+        const QLocale locales[] = {QLocale(QLocale::English, QLocale::UnitedStates),
+                                   QLocale(QLocale::German, QLocale::Germany)};
+        QRandomGenerator random(20240611);
+        const auto piece = [&] { return pieces[random.bounded(int(pieces.size()))]; };
+        for (int set = 0; set < 10000; ++set) {
+            LocaleScope scope{locales[set % 2]};
+            QStringList six;
+            for (int box = 0; box < 6; ++box) {
+                // Half the boxes hold a plain count, so that some sets are usable throughout.
+                QString text;
+                if (random.bounded(2) == 0) {
+                    text = QString::number(random.bounded(1, 100));
+                } else {
+                    for (int count = random.bounded(1, 4); count > 0; --count) {
+                        text += piece();
+                    }
+                }
+                six.append(text);
+            }
+            RecordingView view = viewWith(six.join(u'|'));
+            try {
+                lx::Calculate(view);
+            } catch (const std::exception& error) {
+                QFAIL(qPrintable(six.join(u'|') + QStringLiteral(" threw ") + error.what()));
+            }
+            const bool wroteAll = view.written == QList<Box>{Box::Freedom, Box::Student, Box::P} &&
+                                  view.messages.isEmpty() &&
+                                  !view.texts[Box::Student].contains(u"inf") &&
+                                  !view.texts[Box::Student].contains(u"nan");
+            const bool saidOne = view.written.isEmpty() && view.messages.size() == 1;
+            QVERIFY2(wroteAll || saidOne, qPrintable(six.join(u'|')));
+        }
     }
 };
 

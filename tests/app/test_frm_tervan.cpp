@@ -222,6 +222,23 @@ private slots:
         QCOMPARE(f().box("txtM1")->selectedText(), QStringLiteral("abc"));
     }
 
+    // t beyond a double: a message, and the window with what was typed stays.
+    void tooLargeTKeepsTheWindowAndItsText() {
+        const QStringList typed = {"1", "1E200", "1E-150", "1", "0", "1E-150"};
+        fillInputs(typed);
+        f().box("txtN1")->setFocus();
+        QTest::keyClick(f().box("txtN1"), Qt::Key_F5);
+        QCOMPARE(f().messages.messages.size(), 1);
+        QCOMPARE(f().messages.messages[0].text,
+                 QStringLiteral("M1 and M2 are too far apart for SD1 and SD2."));
+        QVERIFY(f().form->isVisible());
+        for (qsizetype i = 0; i < typed.size(); ++i) {
+            QCOMPARE(f().box(allBoxes[i])->text(), typed[i]);
+        }
+        QVERIFY(f().box("txtStudent")->text().isEmpty());
+        QTRY_VERIFY(f().box("txtM2")->hasFocus());
+    }
+
     void escapeClearsEverything_data() {
         QTest::addColumn<QString>("focus");
         QTest::addColumn<int>("modifiers");

@@ -130,6 +130,25 @@ private slots:
         QCOMPARE(m_first->text(), QStringLiteral("42"));
     }
 
+    void editingShortcutsPassThrough_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("selected");
+        QTest::newRow("undo") << int(Qt::Key_Z) << "4"
+                              << "";
+        QTest::newRow("select all") << int(Qt::Key_A) << "42"
+                                    << "42";
+    }
+    void editingShortcutsPassThrough() {
+        QFETCH(int, key);
+        m_first->setText(QStringLiteral("4"));
+        m_first->end(false);
+        QTest::keyClicks(m_first, QStringLiteral("2"));
+        QTest::keyClick(m_first, Qt::Key(key), Qt::ControlModifier);
+        QTEST(m_first->text(), "text");
+        QTEST(m_first->selectedText(), "selected");
+    }
+
     void tabStillMovesFocus() {
         QTest::keyClick(m_first, Qt::Key_Tab);
         QTRY_VERIFY(m_second->hasFocus());

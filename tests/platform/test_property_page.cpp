@@ -104,7 +104,9 @@ private slots:
         load(page, {first, &second});
         delete first;
         QTest::keyClicks(page.txtCaption, QStringLiteral("x"));
-        QVERIFY(page.Apply());
+        QVERIFY(!page.Apply()); // told, not reported as done
+        QVERIFY(page.Changed());
+        QCOMPARE(m_messages.messages.size(), 1);
         QCOMPARE(second.Caption, QStringLiteral("Sample"));
         QCOMPARE(page.SelectedControls(), QList<QObject*>{&second});
     }

@@ -238,11 +238,20 @@ private slots:
         QCOMPARE(keys, QStringList({"Alignment", "Caption", "Panel", "Docking", "BorderStyle"}));
     }
 
+    void valuesTheEditorsCannotShow_data() {
+        QTest::addColumn<short>("borderStyle");
+        QTest::addColumn<Qt::CheckState>("shown");
+        QTest::newRow("border style 2 greyed") << short(2) << Qt::PartiallyChecked;
+        QTest::newRow("border style 5 unchecked") << short(5) << Qt::Unchecked;
+    }
     void valuesTheEditorsCannotShow() {
-        load({12, QStringLiteral("A"), false, -2, 2});
+        QFETCH(short, borderStyle);
+        load({12, QStringLiteral("A"), false, -2, borderStyle});
         QCOMPARE(editor<QComboBox>("cboAlignment")->currentIndex(), -1);
         QCOMPARE(editor<QComboBox>("cboDocking")->currentIndex(), -1);
-        QVERIFY(!editor<QCheckBox>("chkBorder")->isChecked());
+        QTEST(editor<QCheckBox>("chkBorder")->checkState(), "shown");
+        load({0, QStringLiteral("A"), false, 0, 1}); // the next panel shows plainly again
+        QCOMPARE(editor<QCheckBox>("chkBorder")->checkState(), Qt::Checked);
     }
 
     void borderStyleTheBoxCannotShowFollowsTheUser_data() {
@@ -251,6 +260,7 @@ private slots:
         QTest::newRow("left alone") << 0 << short(2);
         QTest::newRow("checked") << 1 << short(1);
         QTest::newRow("checked and unchecked") << 2 << short(0);
+        QTest::newRow("never greyed again") << 3 << short(1);
     }
     void borderStyleTheBoxCannotShowFollowsTheUser() {
         QFETCH(int, clicks);

@@ -1,7 +1,7 @@
 #include "controls/window/lx_form_pos.h"
-#include "platform/form.h"
 #include "platform/core/number_text.h"
 #include "platform/core/runtime_error.h"
+#include "platform/form.h"
 #include "platform/settings_store.h"
 #include "platform/twips.h"
 
@@ -77,6 +77,8 @@ private:
     std::unique_ptr<SettingsStore> m_store;
 
 private slots:
+    void initTestCase() { QCoreApplication::setApplicationName(App); }
+
     void init() {
         m_dir = std::make_unique<QTemporaryDir>();
         QVERIFY(m_dir->isValid());
@@ -171,6 +173,25 @@ private slots:
         for (const QString key : {"Top", "Width", "Height"}) {
             QCOMPARE(stored(key), QStringLiteral("<absent>"));
         }
+    }
+
+    // A helper that serves another program keeps its memory in that program's store.
+    void memoryBelongsToTheRunningProgram() {
+        const QString host = QStringLiteral("HostProgram");
+        QCoreApplication::setApplicationName(host);
+        m_store->SaveSetting(host, Section, "WindowState", "2");
+        Run run = start(optionsBag(true, false));
+        const int opened = run.form->WindowState();
+        run.form->setWindowState(Form::Normal);
+        const bool closed = run.form->close();
+        QCoreApplication::setApplicationName(App);
+        QCOMPARE(opened, int(Form::Maximized));
+        QVERIFY(closed);
+        m_store->sync();
+        SettingsStore reader(m_iniPath);
+        QCOMPARE(reader.GetSetting(host, Section, "WindowState"), QStringLiteral("0"));
+        QVERIFY(reader.contains(host, Section, "Width"));
+        QCOMPARE(stored("WindowState"), QStringLiteral("<absent>"));
     }
 
     void closedInOtherStateReopensSoAndKeepsNormalPlace_data() {

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QApplication>
+
+namespace lx {
+
+// The calculator's application object. Every event it delivers runs guarded,
+// so a failure in a handler that has no guard of its own is still reported
+// to the user instead of ending the program.
+class Application : public QApplication {
+public:
+    Application(int& argc, char** argv);
+
+    bool notify(QObject* receiver, QEvent* event) override;
+
+    // The program's name, organisation and version: the window memory is stored under them.
+    static void nameTheProgram();
+};
+
+} // namespace lx
