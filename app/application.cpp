@@ -1,5 +1,6 @@
 #include "application.h"
 
+#include "platform/core/translations.h"
 #include "platform/error_guard.h"
 
 namespace lx {
@@ -7,6 +8,7 @@ namespace lx {
 Application::Application(int& argc, char** argv)
     : QApplication(argc, argv) {
     nameTheProgram();
+    installTranslations(*this);
 }
 
 void Application::nameTheProgram() {

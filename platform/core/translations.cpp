@@ -1,0 +1,29 @@
+#include "translations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace lx {
+
+namespace {
+
+bool install(QCoreApplication& application, const QLocale& locale, const QString& name,
+             const QString& folder) {
+    auto* translator = new QTranslator(&application);
+    if (!translator->load(locale, name, QStringLiteral("_"), folder)) {
+        delete translator;
+        return false;
+    }
+    return QCoreApplication::installTranslator(translator);
+}
+
+} // namespace
+
+bool installTranslations(QCoreApplication& application, const QLocale& locale) {
+    install(application, locale, QStringLiteral("qtbase"),
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    return install(application, locale, QStringLiteral("lxtervan"), QStringLiteral(":/i18n"));
+}
+
+} // namespace lx

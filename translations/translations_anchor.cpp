@@ -1,0 +1,1 @@
+// Gives the translations library a translation unit; its content is the resources.
