@@ -1,7 +1,8 @@
 #include "control.h"
 
-#include "form.h"
 #include "core/runtime_error.h"
+#include "form.h"
+#include "form_setup.h"
 #include "twips.h"
 
 #include <QApplication>
@@ -9,7 +10,8 @@
 namespace lx {
 
 Control::Control(QWidget* parent)
-    : QWidget(parent) {}
+    : QWidget(parent)
+    , m_userMode(!buildingForm()) {}
 
 void Control::ReadProperties(const PropertyBag& /*bag*/) {}
 

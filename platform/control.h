@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/core/lx_export.h"
 #include "property_bag.h"
 
 #include <QFont>
@@ -15,12 +16,13 @@ class Form;
 // values of their host, the "property changed" notification, and their
 // position in the container in twips, kept exactly (half twips included)
 // while the widget itself sits on whole pixels.
-class Control : public QWidget {
+class LX_EXPORT Control : public QWidget {
     Q_OBJECT
-    Q_PROPERTY(float Left READ Left WRITE setLeft)
-    Q_PROPERTY(float Top READ Top WRITE setTop)
-    Q_PROPERTY(float Width READ Width WRITE setWidth)
-    Q_PROPERTY(float Height READ Height WRITE setHeight)
+    // A designer edits the widget's geometry; these are for code and pages.
+    Q_PROPERTY(float Left READ Left WRITE setLeft DESIGNABLE false)
+    Q_PROPERTY(float Top READ Top WRITE setTop DESIGNABLE false)
+    Q_PROPERTY(float Width READ Width WRITE setWidth DESIGNABLE false)
+    Q_PROPERTY(float Height READ Height WRITE setHeight DESIGNABLE false)
 
 public:
     explicit Control(QWidget* parent = nullptr);
@@ -70,7 +72,7 @@ private:
     QRectF twipGeometry() const;
     void setTwipGeometry(const QRectF& twips);
 
-    bool m_userMode = true;
+    bool m_userMode;
     QRectF m_twips; // exact twips of the last geometry set through this class
 };
 

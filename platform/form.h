@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/core/lx_export.h"
 #include <QList>
 #include <QPointer>
 #include <QRectF>
@@ -10,7 +11,7 @@ namespace lx {
 // A top-level window that offers its life as signals controls can bind to
 // (Load, Activate, Resize, Unload, KeyDown with key preview), its geometry in
 // twips and its controls in creation order.
-class Form : public QWidget {
+class LX_EXPORT Form : public QWidget {
     Q_OBJECT
     Q_PROPERTY(QString Name READ Name)
     Q_PROPERTY(float Left READ Left WRITE setLeft)

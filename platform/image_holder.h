@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/core/lx_export.h"
 #include "twips.h"
 
 #include <QPixmap>
@@ -8,7 +9,7 @@ namespace lx {
 
 // An image control that is never shown: it holds a picture and takes the
 // picture's size, in twips.
-class ImageHolder {
+class LX_EXPORT ImageHolder {
 public:
     QPixmap Picture() const { return m_picture; }
     void setPicture(const QPixmap& picture) { m_picture = picture; }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/core/lx_export.h"
 #include <QString>
 
 class QWidget;
@@ -8,7 +9,7 @@ namespace lx {
 
 // A modal message with one OK button. Logic talks to this interface, so tests
 // can record what would have been shown.
-class MessageBox {
+class LX_EXPORT MessageBox {
 public:
     enum class Icon { None, Critical, Question, Exclamation, Information };
 

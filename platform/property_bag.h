@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/core/lx_export.h"
 #include <QList>
 #include <QPair>
 #include <QString>
@@ -10,7 +11,7 @@ namespace lx {
 // The named-value store in which a control saves its design-time properties.
 // Keys keep the order in which they were first written, so a saved form reads
 // the same way every time.
-class PropertyBag {
+class LX_EXPORT PropertyBag {
 public:
     // The stored value, or defaultValue when key is absent.
     QVariant ReadProperty(const QString& key, const QVariant& defaultValue = {}) const;

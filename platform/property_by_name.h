@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/core/lx_export.h"
 #include <QVariant>
 
 class QObject;
@@ -10,8 +11,8 @@ namespace lx {
 // the control's class. Unlike QObject::property/setProperty, a misspelt or
 // absent name is an error here instead of an invalid value or a new dynamic
 // property. Both throw RuntimeError (InvalidArgument) naming the property.
-QVariant readProperty(const QObject& control, const char* name);
+LX_EXPORT QVariant readProperty(const QObject& control, const char* name);
 // Also throws (TypeMismatch) when the value cannot become the property's type.
-void writeProperty(QObject& control, const char* name, const QVariant& value);
+LX_EXPORT void writeProperty(QObject& control, const char* name, const QVariant& value);
 
 } // namespace lx

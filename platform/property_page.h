@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/core/lx_export.h"
 #include <QList>
 #include <QPointer>
 #include <QString>
@@ -19,7 +20,7 @@ class MessageBox;
 // makes raises the Changed flag, and Apply writes the editors back. Pages
 // reach controls only through properties by name, so a page needs nothing of
 // a control's class.
-class PropertyPage : public QWidget {
+class LX_EXPORT PropertyPage : public QWidget {
     Q_OBJECT
     Q_PROPERTY(bool Changed READ Changed WRITE setChanged NOTIFY ChangedStateChanged)
 

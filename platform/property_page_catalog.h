@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/core/lx_export.h"
 #include <QHash>
 #include <QString>
 #include <functional>
@@ -10,7 +11,7 @@ class PropertyPage;
 
 // The pages a designer can make, by the names controls give them. Knows the
 // standard colour and font pages from the start.
-class PropertyPageCatalog {
+class LX_EXPORT PropertyPageCatalog {
 public:
     using Maker = std::function<PropertyPage*()>;
 

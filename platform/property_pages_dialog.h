@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/core/lx_export.h"
 #include <QDialog>
 #include <QList>
 
@@ -14,7 +15,7 @@ class PropertyPageCatalog;
 // The designer's property-pages dialog: its pages as tabs, with OK, Cancel
 // and Apply. Apply is enabled only while a page has changes; OK applies and
 // closes, but stays open on a page that refused its input.
-class PropertyPagesDialog : public QDialog {
+class LX_EXPORT PropertyPagesDialog : public QDialog {
     Q_OBJECT
 
 public:

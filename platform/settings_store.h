@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/core/lx_export.h"
 #include <QString>
 #include <memory>
 
@@ -10,7 +11,7 @@ namespace lx {
 // The per-user settings store: text values addressed by application,
 // section and key. Backed by QSettings; a store opened on a file (tests)
 // keeps everything in that one INI file.
-class SettingsStore {
+class LX_EXPORT SettingsStore {
 public:
     // The user's own store (QSettings' native location for the organisation
     // and application name).

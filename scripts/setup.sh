@@ -8,7 +8,8 @@ cd "$(dirname "$0")/.."
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-qpa-plugins qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgl-dev libxcb1-dev
+    qt6-base-dev qt6-qpa-plugins libgl-dev libxcb1-dev
+    qt6-tools-dev libqt6opengl6-dev qt6-l10n-tools qt6-translations-l10n
     libboost-math-dev
     help2man desktop-file-utils appstream dpkg-dev
     xvfb xauth x11-utils imagemagick

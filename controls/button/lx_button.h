@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/control.h"
+#include "platform/core/lx_export.h"
 #include "platform/image_holder.h"
 #include "platform/ole_color.h"
 
@@ -19,7 +20,7 @@ class PictureSurface;
 // (unselected), raised (mouse over it) or sunken (pressed), each look with its
 // own picture, caption font and colour; optionally a two-state switch.
 // Colours are OLE colours; positions and sizes twips.
-class LxButton : public Control {
+class LX_EXPORT LxButton : public Control {
     Q_OBJECT
     Q_CLASSINFO("PropertyPages", "Button")
     Q_CLASSINFO("BrowsingPage.Button", "Caption DELTA Alignment MousePointer Switch Value")

@@ -2,6 +2,7 @@
 
 #include "controls/panel/panel_line.h"
 #include "platform/control.h"
+#include "platform/core/lx_export.h"
 #include "platform/ole_color.h"
 
 #include <QFont>
@@ -16,7 +17,7 @@ class Form;
 // A flat strip or box drawn with thin etched lines, with an optional
 // caption: a menu-bar placeholder (Panel false) or a 3D panel (Panel true).
 // At run time it can keep itself at one of nine places of its form.
-class LxPanel : public Control {
+class LX_EXPORT LxPanel : public Control {
     Q_OBJECT
     Q_CLASSINFO("PropertyPages", "StandardColor StandardFont Panel")
     Q_CLASSINFO("BrowsingPage.Panel", "Panel Caption Alignment")

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/control.h"
+#include "platform/core/lx_export.h"
 
 #include <QPointer>
 #include <memory>
@@ -14,7 +15,7 @@ class SettingsStore;
 // between runs (per user, one settings section per form), keeps the form
 // above a minimum outer size and can centre it when it loads. Invisible
 // while the program runs; a small fixed glyph in a designer.
-class LxFormPos : public Control {
+class LX_EXPORT LxFormPos : public Control {
     Q_OBJECT
     Q_PROPERTY(int MinHeight READ MinHeight WRITE setMinHeight)
     Q_PROPERTY(int MinWidth READ MinWidth WRITE setMinWidth)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/control.h"
+#include "platform/core/lx_export.h"
 
 #include <QPointer>
 
@@ -12,7 +13,7 @@ class Form;
 // can take the Close entry out of its system menu (FormCloseButton False).
 // Applied at every activation of the form and at every assignment while the
 // program runs. Invisible while the program runs; a fixed glyph in a designer.
-class LxOnTop : public Control {
+class LX_EXPORT LxOnTop : public Control {
     Q_OBJECT
     Q_PROPERTY(bool OnTop READ OnTop WRITE setOnTop)
     Q_PROPERTY(bool FormCloseButton READ FormCloseButton WRITE setFormCloseButton)

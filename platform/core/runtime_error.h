@@ -1,5 +1,6 @@
 #pragma once
 
+#include "lx_export.h"
 #include <stdexcept>
 #include <string>
 
@@ -18,7 +19,7 @@ enum class ErrorNumber : int {
 
 // A run-time error carrying its number. Thrown by arithmetic helpers,
 // conversions and design-time-only property setters.
-class RuntimeError : public std::runtime_error {
+class LX_EXPORT RuntimeError : public std::runtime_error {
 public:
     explicit RuntimeError(ErrorNumber number);
     RuntimeError(ErrorNumber number, const std::string& description);

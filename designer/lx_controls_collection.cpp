@@ -1,0 +1,14 @@
+#include "lx_controls_collection.h"
+
+#include "control_widget_plugin.h"
+
+namespace lx::designer {
+
+LxControlsCollection::LxControlsCollection(QObject* parent)
+    : QObject(parent) {
+    for (const ControlDescription& description : controlDescriptions()) {
+        m_widgets.append(new ControlWidgetPlugin(description, this));
+    }
+}
+
+} // namespace lx::designer

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Takes docs/designer.png: Qt Designer under Xvfb with the example form open
+# and the LxTervan controls in its widget box, loaded from the build's plugin.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+designer=/usr/lib/qt6/bin/designer
+for tool in "$designer" xdotool import; do
+    command -v "$tool" >/dev/null || { echo "needs $tool (apt-get install designer-qt6 xdotool imagemagick)"; exit 1; }
+done
+scripts/setup.sh default >/dev/null
+
+display=":$((90 + RANDOM % 100))"
+Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+config=$(mktemp -d)
+trap 'kill $xvfb 2>/dev/null; rm -rf "$config"' EXIT
+for _ in $(seq 50); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
+export DISPLAY="$display" QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$config"
+export QT_PLUGIN_PATH="$PWD/build/default/plugins"
+
+# One main window with docked tool windows, not loose top-level windows.
+mkdir -p "$config/QtProject"
+printf '[General]\nUI\\currentMode=1\n' >"$config/QtProject/designer.conf"
+
+"$designer" examples/controls_form/example_form.ui &
+app=$!
+window=$(xdotool search --sync --onlyvisible --name "Qt Designer" | head -n 1)
+xdotool windowsize "$window" 1280 800 windowmove "$window" 0 0
+sleep 2
+# Only the LxTervan group in the widget box; the switch selected for its properties.
+xdotool mousemove 127 91 click 1 type --delay 40 "Lx"
+xdotool mousemove 863 238 click 1
+sleep 1
+import -window root docs/designer.png
+kill "$app"
+echo "wrote docs/designer.png"

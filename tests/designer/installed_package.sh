@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix, builds the example program
+# against the installed LxControls package alone and starts it once.
+# Usage: installed_package.sh <build dir> <example dir> [sanitize ON/OFF]
+set -euo pipefail
+build=$1
+example=$2
+sanitize=${3:-OFF}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+cmake --install "$build" --prefix "$work/prefix" >/dev/null
+find "$work/prefix" -path '*/plugins/designer/liblxcontrols_designer.so' | grep -q . ||
+    { echo "the Designer plugin was not installed"; exit 1; }
+
+flags=()
+if [ "$sanitize" = ON ]; then
+    # The installed library carries the sanitizers; the program must too.
+    flags=(-DCMAKE_CXX_FLAGS=-fsanitize=address,undefined
+           -DCMAKE_EXE_LINKER_FLAGS=-fsanitize=address,undefined)
+fi
+generator=()
+command -v ninja >/dev/null && generator=(-G Ninja)
+cmake -S "$example" -B "$work/example" "${generator[@]}" "${flags[@]}" \
+    -DCMAKE_PREFIX_PATH="$work/prefix" -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$work/example" >/dev/null
+XDG_CONFIG_HOME="$work/config" "$work/example/controls_example" --quit
+echo "example built and started against $work/prefix"
