@@ -3,6 +3,7 @@
 #include "platform/core/number_text.h"
 #include "stats/statistics.h"
 #include "stats/summary_input.h"
+#include "stats/two_sample_report.h"
 
 #include <cmath>
 
@@ -21,6 +22,17 @@ SummaryTexts inputTexts(const CalculatorView& view) {
         texts[static_cast<std::size_t>(index)] = view.boxText(static_cast<Box>(index));
     }
     return texts;
+}
+
+// Typed means and SDs stand for anything their last digit rounds from.
+TypedDecimals typedDecimalsOf(const CalculatorView& view, const QLocale& locale) {
+    const auto decimals = [&](Box box) -> std::optional<int> {
+        if (view.boxTextIsExact(box)) {
+            return std::nullopt;
+        }
+        return typedDecimals(view.boxText(box), locale);
+    };
+    return {decimals(Box::M1), decimals(Box::SD1), decimals(Box::M2), decimals(Box::SD2)};
 }
 
 } // namespace
@@ -53,6 +65,10 @@ void Calculate(CalculatorView& view) {
     QString p;
     statistics.PStudent(t, freedom, p);
     view.setBoxText(Box::P, p);
+
+    ReportRequest request;
+    request.decimals = typedDecimalsOf(view, locale);
+    view.showReport(twoSampleReport(in, request));
 
     view.focusBox(Box::N2);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/message_box.h"
+#include "stats/two_sample_report.h"
 
 #include <QString>
 
@@ -19,6 +20,13 @@ public:
     virtual void setBoxText(Box box, const QString& text) = 0;
     virtual void showMessage(const QString& text, const QString& title, MessageBox::Icon icon) = 0;
     virtual void focusBox(Box box) = 0;
+    // The full report of the summary whose results were just written.
+    virtual void showReport(const TwoSampleReport& report) = 0;
+    // A box whose text was computed, not typed, stands for an exact value.
+    virtual bool boxTextIsExact(Box box) const {
+        (void)box;
+        return false;
+    }
 };
 
 } // namespace lx

@@ -4,13 +4,18 @@
 #include "controls/button/lx_button.h"
 #include "controls/window/lx_form_pos.h"
 #include "controls/window/lx_on_top.h"
+#include "details_view.h"
 #include "form_loader.h"
 #include "platform/core/runtime_error.h"
 #include "platform/error_guard.h"
 #include "platform/key_codes.h"
+#include "platform/settings_store.h"
+#include "report_text.h"
 
+#include <QClipboard>
 #include <QEvent>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLineEdit>
 
 // The pictures and the form file live in this static library's resources,
@@ -51,6 +56,16 @@ protected:
 
 enum Action { CalculateAction = 0, ClearAllAction = 1, OnTopAction = 2, ExitAction = 3 };
 
+// The Details switch is kept next to the window memory, in the form's section.
+const QString Application = QStringLiteral("LxTervan");
+const QString DetailsKey = QStringLiteral("Details");
+const QString On = QStringLiteral("1");
+const QString Off = QStringLiteral("0");
+
+QWidget& face(LxButton& button) {
+    return *button.findChild<QWidget*>(QStringLiteral("picButton"));
+}
+
 FormNode readFormFile() {
     initAppResources();
     QFile file(QStringLiteral(":/forms/frmTervan.frm"));
@@ -74,12 +89,15 @@ template <typename T> T& namedChild(const QObject& parent, const QString& name) 
 FrmTervan::FrmTervan(SettingsStore* settings, QWidget* parent)
     : Form(parent)
     , m_ownMessageBox(std::make_unique<QtMessageBox>(this))
-    , m_messageBox(m_ownMessageBox.get()) {
+    , m_messageBox(m_ownMessageBox.get())
+    , m_settings(settings) {
     loadForm(*this, readFormFile());
-    if (settings) {
-        // The window memory first reads its store at Load, after this.
-        namedChild<LxFormPos>(*this, QStringLiteral("LxFormPos1")).setSettingsStore(*settings);
+    if (!m_settings) {
+        m_ownSettings = std::make_unique<SettingsStore>();
+        m_settings = m_ownSettings.get();
     }
+    // The window memory first reads its store at Load, after this.
+    namedChild<LxFormPos>(*this, QStringLiteral("LxFormPos1")).setSettingsStore(*m_settings);
 
     for (std::size_t i = 0; i < boxNames.size(); ++i) {
         m_boxes[i] = &namedChild<QLineEdit>(*this, QString::fromLatin1(boxNames[i]));
@@ -91,6 +109,23 @@ FrmTervan::FrmTervan(SettingsStore* settings, QWidget* parent)
                 [this, index] { guarded([&] { cmdAction_Click(index); }); });
     }
     m_lxpOnTop = &namedChild<LxOnTop>(*this, QStringLiteral("lxpOnTop"));
+
+    m_designHeight = height();
+    m_details = new DetailsView(ScaleWidth(), font(), this);
+    m_details->move(0, m_designHeight);
+    m_details->setCopyEnabled(false);
+    connect(m_details, &DetailsView::copyClicked, this,
+            [this] { guarded([this] { CopyResults(); }); });
+    m_cmdDetails = &namedChild<LxButton>(*this, QStringLiteral("cmdDetails"));
+    connect(m_cmdDetails, &LxButton::Click, this,
+            [this] { guarded([this] { cmdDetails_Click(); }); });
+    // The details come last in the tab order, after the switch that shows them.
+    QWidget::setTabOrder(&face(*m_cmdDetails), &m_details->table());
+    QWidget::setTabOrder(&m_details->table(), &face(m_details->copyButton()));
+    const bool detailsOn = m_settings->GetSetting(Application, Name(), DetailsKey, Off) == On;
+    m_cmdDetails->setValue(detailsOn);
+    showDetails(detailsOn);
+
     auto* gotFocus = new SelectAllOnFocus(this);
     for (int i = 0; i < inputBoxCount; ++i) {
         m_boxes[i]->installEventFilter(gotFocus);
@@ -122,6 +157,13 @@ void FrmTervan::focusBox(Box which) {
     SelectAllText(target);
 }
 
+void FrmTervan::showReport(const TwoSampleReport& report) {
+    const QLocale locale;
+    m_details->showReport(report, locale);
+    m_copyText = report_text::clipboardText(report, locale);
+    m_details->setCopyEnabled(true);
+}
+
 void FrmTervan::cmdAction_Click(int Index) {
     switch (Index) {
     case CalculateAction:
@@ -141,7 +183,7 @@ void FrmTervan::cmdAction_Click(int Index) {
     }
 }
 
-void FrmTervan::Form_KeyDown(int& KeyCode, int /*Shift*/) {
+void FrmTervan::Form_KeyDown(int& KeyCode, int Shift) {
     if (KeyCode >= '0' && KeyCode <= '9') {
         return;
     }
@@ -149,6 +191,13 @@ void FrmTervan::Form_KeyDown(int& KeyCode, int /*Shift*/) {
         cmdAction(CalculateAction).AutoClick();
     } else if (KeyCode == key_codes::Escape) {
         cmdAction(ClearAllAction).AutoClick();
+    } else if (KeyCode == key_codes::F6) {
+        // A click without the mouse does not switch, so switch first.
+        m_cmdDetails->setValue(!m_cmdDetails->Value());
+        m_cmdDetails->AutoClick();
+    } else if (KeyCode == 'C' && Shift == (key_codes::CtrlMask | key_codes::ShiftMask)) {
+        CopyResults();
+        KeyCode = 0;
     } else {
         KeyCode = 0;
     }
@@ -159,6 +208,27 @@ void FrmTervan::ClearAll() {
         if (auto* textBox = qobject_cast<QLineEdit*>(control)) {
             textBox->setText(QString());
         }
+    }
+    m_details->clear();
+    m_copyText.clear();
+    m_details->setCopyEnabled(false);
+}
+
+void FrmTervan::cmdDetails_Click() {
+    const bool on = m_cmdDetails->Value();
+    showDetails(on);
+    m_settings->SaveSetting(Application, Name(), DetailsKey, on ? On : Off);
+}
+
+// The window stays fixed-size; the details add to its height below the rest.
+void FrmTervan::showDetails(bool on) {
+    m_details->setVisible(on);
+    setFixedSize(width(), m_designHeight + (on ? m_details->height() : 0));
+}
+
+void FrmTervan::CopyResults() {
+    if (!m_copyText.isEmpty()) {
+        QGuiApplication::clipboard()->setText(m_copyText);
     }
 }
 

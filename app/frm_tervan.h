@@ -10,17 +10,21 @@ class QLineEdit;
 
 namespace lx {
 
+class DetailsView;
 class LxButton;
 class LxOnTop;
 class SettingsStore;
 
 // The calculator window. Its layout and its controls' settings come from the
 // form file; this class only handles the events: the four buttons, F5 and
-// Esc, and selecting an input box's text when it gets the focus.
+// Esc, and selecting an input box's text when it gets the focus. The Details
+// switch (F6) grows the window by the full report of the last calculation,
+// which Ctrl+Shift+C copies.
 class FrmTervan : public Form, public CalculatorView {
     Q_OBJECT
 public:
-    // settings: the window memory's store; the user's own when null.
+    // settings: the window memory's store, which also keeps the Details
+    // switch; the user's own when null.
     explicit FrmTervan(SettingsStore* settings = nullptr, QWidget* parent = nullptr);
     ~FrmTervan() override;
 
@@ -31,11 +35,15 @@ public:
     void setBoxText(Box box, const QString& text) override;
     void showMessage(const QString& text, const QString& title, MessageBox::Icon icon) override;
     void focusBox(Box box) override;
+    void showReport(const TwoSampleReport& report) override;
 
 private:
     void cmdAction_Click(int Index);
     void Form_KeyDown(int& KeyCode, int Shift);
     void ClearAll();
+    void cmdDetails_Click();
+    void showDetails(bool on);
+    void CopyResults();
 
     QLineEdit& box(Box which) const;
     LxButton& cmdAction(int index) const;
@@ -43,8 +51,14 @@ private:
     std::array<QLineEdit*, 9> m_boxes{};
     std::array<LxButton*, 4> m_cmdAction{};
     LxOnTop* m_lxpOnTop = nullptr;
+    LxButton* m_cmdDetails = nullptr;
+    DetailsView* m_details = nullptr;
+    int m_designHeight = 0; // pixels of the client area without the details
+    QString m_copyText;     // empty until a calculation
     std::unique_ptr<MessageBox> m_ownMessageBox;
     MessageBox* m_messageBox = nullptr;
+    std::unique_ptr<SettingsStore> m_ownSettings;
+    SettingsStore* m_settings = nullptr;
 };
 
 } // namespace lx

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <stdexcept>
 
 namespace lx::t_distribution {
 
@@ -21,7 +22,8 @@ using Policy = bm::policies::policy<bm::policies::promote_double<false>,
                                     bm::policies::domain_error<bm::policies::ignore_error>,
                                     bm::policies::overflow_error<bm::policies::ignore_error>,
                                     bm::policies::evaluation_error<bm::policies::ignore_error>,
-                                    bm::policies::pole_error<bm::policies::ignore_error>>;
+                                    bm::policies::pole_error<bm::policies::ignore_error>,
+                                    bm::policies::rounding_error<bm::policies::ignore_error>>;
 
 using StudentsT = bm::students_t_distribution<double, Policy>;
 using NoncentralT = bm::non_central_t_distribution<double, Policy>;
@@ -46,7 +48,9 @@ double upperQuantile(double tail, double df) {
     return bm::quantile(bm::complement(StudentsT(df), tail));
 }
 
-double noncentralityFor(double t, double df, double probability) {
+namespace {
+
+double searchNoncentrality(double t, double df, double probability) {
     const auto miss = [&](double lambda) {
         return bm::cdf(NoncentralT(df, lambda), t) - probability;
     };
@@ -92,6 +96,17 @@ double noncentralityFor(double t, double df, double probability) {
     const auto [lower, upper] =
         bm::tools::toms748_solve(miss, low, high, missLow, missHigh, settled, iterations, Policy());
     return iterations >= 100 ? nan : (lower + upper) / 2;
+}
+
+} // namespace
+
+double noncentralityFor(double t, double df, double probability) {
+    // Far out in the tails the noncentral t's series can still refuse; that is "not found".
+    try {
+        return searchNoncentrality(t, df, probability);
+    } catch (const std::exception&) {
+        return nan;
+    }
 }
 
 } // namespace lx::t_distribution

@@ -40,6 +40,26 @@ Begin Form frmTervan
          FontPressed = Font("MS Sans Serif,8.25,-1,5,400,0,0,0,0,0,0,0,0,0,0,1")
          ToolTipText = "Exit"
       End
+      Begin LxButton cmdDetails
+         Left = 2775
+         Top = 45
+         Width = 1050
+         Height = 330
+         TabIndex = 25
+         AutoRedraw = True
+         Font = Font("MS Sans Serif,8.25,-1,5,400,0,0,0,0,0,0,0,0,0,0,1")
+         ForeColor = 0x80000008
+         MouseIcon = Picture(":/images/pointer.png")
+         MousePointer = 99
+         Picture = Picture(":/images/details.png")
+         Caption = "Details"
+         SelectedPicture = Picture(":/images/details_shown.png")
+         PressedPicture = Picture(":/images/details_shown.png")
+         FontSelected = Font("MS Sans Serif,8.25,-1,5,400,0,0,0,0,0,0,0,0,0,0,1")
+         FontPressed = Font("MS Sans Serif,8.25,-1,5,400,0,0,0,0,0,0,0,0,0,0,1")
+         Switch = True
+         ToolTipText = "Show the exact p, Welch's test, confidence intervals and effect sizes (F6)"
+      End
       Begin LxButton cmdAction(2)
          Left = 3870
          Top = 45

@@ -3,9 +3,11 @@
 #include <QApplication>
 #include <QFrame>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTableWidget>
 #include <QToolButton>
 
 namespace {
@@ -28,6 +30,29 @@ QToolButton* button(QWidget* parent, const QString& caption, const QString& icon
     return b;
 }
 
+// The details area: a caption line with a Copy button over a 13 x 2 table.
+int addDetails(QWidget* window, const QString& images, int top) {
+    auto* line = new QFrame(window);
+    line->setFrameShape(QFrame::HLine);
+    line->setGeometry(0, top, 332, 24);
+    auto* caption = new QLabel("Details", window);
+    caption->setGeometry(6, top + 4, 60, 16);
+    button(window, "Copy", images + "copy.png", QRect(268, top + 2, 60, 20));
+    auto* table = new QTableWidget(13, 2, window);
+    table->setHorizontalHeaderLabels({"Student (equal SDs)", "Welch"});
+    QStringList names;
+    for (int row = 0; row < 13; ++row) {
+        names.append(QString("row %1").arg(row));
+        for (int column = 0; column < 2; ++column) {
+            table->setItem(row, column, new QTableWidgetItem(QString()));
+        }
+    }
+    table->setVerticalHeaderLabels(names);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table->setGeometry(6, top + 27, 320, 240);
+    return 27 + 240 + 6;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -36,7 +61,7 @@ int main(int argc, char* argv[]) {
     QWidget window;
     window.setWindowTitle(QStringLiteral("Student's t-test"));
     window.setWindowIcon(QIcon(images + "table_marked.png"));
-    window.setFixedSize(332, 240);
+    const bool details = argc > 2 && QString::fromLocal8Bit(argv[2]) == "details";
 
     auto* menu = new QFrame(&window);
     menu->setFrameShape(QFrame::HLine);
@@ -60,6 +85,7 @@ int main(int argc, char* argv[]) {
     addField(result, "P", 204, 18, 82);
     button(&window, "Calculate (F5)", images + "table.png", QRect(18, 201, 127, 31));
     button(&window, "Clear All (Esc)", images + "cross_black.png", QRect(183, 201, 127, 31));
+    window.setFixedSize(332, 240 + (details ? addDetails(&window, images, 240) : 0));
     window.show();
     return QApplication::exec();
 }

@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Start-up benchmark: time from exec to the window mapped on an Xvfb server,
 # and peak resident memory, median of N runs (default 10), for the calculator
-# and for a bare Qt window with the same widgets.
-# Usage: bench/startup/run.sh [runs]
+# and for a bare Qt window with the same widgets. With "details" the calculator
+# starts with its Details switch on, as a user who left it on would see it,
+# and the bare window gets a table of the same size.
+# Usage: bench/startup/run.sh [runs] [details]
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 runs="${1:-10}"
+details="${2:-}"
 here=bench/startup
 out=build/bench
 mkdir -p "$out"
@@ -31,7 +34,7 @@ export XDG_CONFIG_HOME="$out/config" XDG_RUNTIME_DIR="$out/runtime"
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 title="Student's t-test"
 app=build/default/app/lxtervan
-bare=("$out/bare_window" app/images)
+bare=("$out/bare_window" app/images $details)
 
 # One warm-up each, so both start with the libraries in the page cache.
 "$out/measure" "$title" "$app" >/dev/null
@@ -40,6 +43,10 @@ bare=("$out/bare_window" app/images)
 : >"$out/bare.txt"
 for _ in $(seq "$runs"); do
     rm -rf "$XDG_CONFIG_HOME" # every run is a first run: no remembered position
+    if [ "$details" = details ]; then
+        mkdir -p "$XDG_CONFIG_HOME/LxTervan"
+        printf '[frmTervan]\nDetails=1\n' >"$XDG_CONFIG_HOME/LxTervan/LxTervan.conf"
+    fi
     "$out/measure" "$title" "$app" >>"$out/app.txt"
     "$out/measure" "$title" "${bare[@]}" >>"$out/bare.txt"
 done

@@ -4,11 +4,13 @@
 
 #include <QList>
 #include <QMap>
+#include <QSet>
 #include <optional>
 
 namespace lx::test {
 
-// Nine texts, the messages that would have been shown and where the focus went.
+// Nine texts, the messages that would have been shown, where the focus went
+// and the report handed over.
 class RecordingView : public CalculatorView {
 public:
     struct Message {
@@ -26,6 +28,8 @@ public:
         messages.append({text, title, icon});
     }
     void focusBox(Box box) override { focus = box; }
+    void showReport(const TwoSampleReport& shown) override { report = shown; }
+    bool boxTextIsExact(Box box) const override { return exact.contains(box); }
 
     void enter(const QString& n1, const QString& m1, const QString& sd1, const QString& n2,
                const QString& m2, const QString& sd2) {
@@ -41,6 +45,8 @@ public:
     QList<Box> written;
     QList<Message> messages;
     std::optional<Box> focus;
+    std::optional<TwoSampleReport> report;
+    QSet<Box> exact; // boxes whose text stands for an exact value
 };
 
 } // namespace lx::test

@@ -1,10 +1,12 @@
 #include "app/calculation.h"
 #include "recording_view.h"
+#include "support/locale_scope.h"
 
 #include <QRandomGenerator>
 #include <QTest>
 
 using lx::Box;
+using lx::test::LocaleScope;
 using lx::test::RecordingView;
 
 Q_DECLARE_METATYPE(lx::Box)
@@ -22,17 +24,6 @@ RecordingView viewWith(const QString& inputs) {
     view.texts[Box::P] = QStringLiteral("old P");
     return view;
 }
-
-class LocaleScope {
-public:
-    explicit LocaleScope(const QLocale& locale) { QLocale::setDefault(locale); }
-    ~LocaleScope() { QLocale::setDefault(m_saved); }
-    LocaleScope(const LocaleScope&) = delete;
-    LocaleScope& operator=(const LocaleScope&) = delete;
-
-private:
-    QLocale m_saved = QLocale();
-};
 
 } // namespace
 
@@ -97,6 +88,33 @@ private slots:
         QTEST(view.texts[Box::P], "p");
         QCOMPARE(view.written, (QList<Box>{Box::Freedom, Box::Student, Box::P}));
         QCOMPARE(view.focus, std::optional<Box>(Box::N2));
+        QVERIFY(view.report.has_value());
+    }
+
+    // Typed means and SDs widen the p range by their rounding; computed ones do not.
+    void reportRangeFollowsTypedDecimals_data() {
+        QTest::addColumn<QString>("inputs");
+        QTest::addColumn<bool>("computed");
+        QTest::addColumn<bool>("widens");
+        QTest::newRow("typed") << "10|5|1|10|4|1" << false << true;
+        QTest::newRow("computed") << "10|5|1|10|4|1" << true << false;
+        QTest::newRow("exponent forms are exact") << "10|5e0|1e0|10|4e0|1e0" << false << false;
+    }
+    void reportRangeFollowsTypedDecimals() {
+        QFETCH(QString, inputs);
+        QFETCH(bool, computed);
+        RecordingView view = viewWith(inputs);
+        if (computed) {
+            view.exact = {Box::M1, Box::SD1, Box::M2, Box::SD2};
+        }
+
+        lx::Calculate(view);
+
+        QVERIFY(view.report && view.report->pRangePooled && view.report->pooled.pTwoTailed);
+        const lx::Interval range = *view.report->pRangePooled;
+        QVERIFY(range.lower <= *view.report->pooled.pTwoTailed);
+        QVERIFY(range.upper >= *view.report->pooled.pTwoTailed);
+        QTEST(range.lower < range.upper, "widens");
     }
 
     void emptyBox_data() {
@@ -122,6 +140,7 @@ private slots:
         QCOMPARE(view.messages[0].title, QStringLiteral("Error!"));
         QCOMPARE(view.messages[0].icon, lx::MessageBox::Icon::Exclamation);
         QVERIFY(view.written.isEmpty());
+        QVERIFY(!view.report);
         QCOMPARE(view.focus, std::nullopt);
     }
 
@@ -193,6 +212,7 @@ private slots:
         QVERIFY(view.written.isEmpty());
         QCOMPARE(view.texts[Box::Freedom], QStringLiteral("old K"));
         QCOMPARE(view.texts[Box::P], QStringLiteral("old P"));
+        QVERIFY(!view.report);
     }
 
     // Whatever is typed, a calculation writes all three results and says

@@ -113,6 +113,33 @@ void openDoor(QPainter& p) {
     p.drawPoint(5, 8);
 }
 
+// A sheet of ruled lines; the lines take the given colour.
+void sheet(QPainter& p, const QRect& where, const QColor& lines) {
+    p.fillRect(where, white);
+    p.setPen(black);
+    p.drawRect(where);
+    p.setPen(lines);
+    for (int y = where.top() + 3; y < where.bottom() - 1; y += 2) {
+        p.drawLine(where.left() + 2, y, where.right() - 2, y);
+    }
+}
+
+// The Details switch: a page of figures, greyed while hidden, in ink and
+// with a marked row when shown.
+void details(QPainter& p, bool shown) {
+    sheet(p, QRect(2, 1, 11, 13), shown ? blue : grey);
+    if (shown) {
+        p.setPen(darkRed);
+        p.drawLine(4, 8, 11, 8);
+    }
+}
+
+// Two sheets, one copied from the other.
+void copy(QPainter& p) {
+    sheet(p, QRect(1, 1, 8, 10), grey);
+    sheet(p, QRect(6, 5, 8, 10), blue);
+}
+
 // A pointing hand whose fingertip sits at the centre, where the cursor's hot
 // spot falls by default.
 void pointer(QPainter& p) {
@@ -151,5 +178,8 @@ int main(int argc, char* argv[]) {
     ok &= save(out, "door_closed.png", 16, closedDoor);
     ok &= save(out, "door_open.png", 16, openDoor);
     ok &= save(out, "pointer.png", 32, pointer);
+    ok &= save(out, "details.png", 16, [](QPainter& p) { details(p, false); });
+    ok &= save(out, "details_shown.png", 16, [](QPainter& p) { details(p, true); });
+    ok &= save(out, "copy.png", 16, copy);
     return ok ? 0 : 1;
 }

@@ -1,0 +1,217 @@
+#include "report_text.h"
+
+#include "platform/core/number_text.h"
+
+#include <QStringList>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace lx::report_text {
+
+namespace {
+
+const QString minus = QStringLiteral("\u2212");
+constexpr int tableDigits = 4;
+constexpr int pDigits = 3;
+
+QLocale plain(const QLocale& locale) {
+    QLocale copy = locale;
+    copy.setNumberOptions(QLocale::OmitGroupSeparator);
+    return copy;
+}
+
+QString ciName(double level) {
+    return QString::number(level * 100, 'g', 6) + QStringLiteral("% CI");
+}
+
+// The decimal exponent of a value once rounded to `digits` significant digits.
+int roundedExponent(double value, int digits) {
+    int exponent = static_cast<int>(std::floor(std::log10(std::fabs(value))));
+    const double scaled = std::round(std::fabs(value) / std::pow(10.0, exponent - digits + 1));
+    if (scaled >= std::pow(10.0, digits)) {
+        ++exponent;
+    }
+    return exponent;
+}
+
+QString pText(double p, const QLocale& locale) {
+    if (p == 0) {
+        // Only an underflow gives 0; the true p is smaller than any double.
+        return QStringLiteral("< ") +
+               significant(std::numeric_limits<double>::min(), pDigits, locale);
+    }
+    return significant(p, pDigits, locale);
+}
+
+QString numberText(double value, Kind kind, const QLocale& locale) {
+    switch (kind) {
+    case Kind::P:
+        return pText(value, locale);
+    case Kind::Whole:
+        return plain(locale).toString(value, 'f', 0);
+    case Kind::Plain:
+        break;
+    }
+    return significant(value, tableDigits, locale);
+}
+
+// Reporting style: a fixed number of decimals.
+QString fixed(const Figure<double>& value, int decimals, const QLocale& locale) {
+    return value ? plain(locale).toString(*value, 'f', decimals) : undefinedText();
+}
+
+QString reportedInterval(const Figure<Interval>& ci, const QLocale& locale) {
+    if (!ci) {
+        return undefinedText();
+    }
+    return QStringLiteral("[%1, %2]").arg(fixed(ci->lower, 2, locale), fixed(ci->upper, 2, locale));
+}
+
+// "p = .038" or "p < .001": three decimals without the leading zero.
+QString reportedP(const Figure<double>& p, const QLocale& locale) {
+    if (!p) {
+        return QStringLiteral("p = ") + undefinedText();
+    }
+    const QString zero = locale.zeroDigit();
+    const auto noLeadingZero = [&](double value) {
+        QString text = plain(locale).toString(value, 'f', 3);
+        return text.startsWith(zero + locale.decimalPoint()) ? text.mid(zero.size()) : text;
+    };
+    if (*p < 0.001) {
+        return QStringLiteral("p < ") + noLeadingZero(0.001);
+    }
+    return QStringLiteral("p = ") + noLeadingZero(*p);
+}
+
+QString studentLine(const TwoSampleReport& r, const QLocale& locale) {
+    const QString ci = ciName(r.level);
+    return QStringLiteral("t(%1) = %2, %3, M1 %4 M2 = %5, %6 %7, d = %8, %6 %9")
+        .arg(fixed(r.pooled.df, 0, locale), fixed(r.pooled.t, 2, locale),
+             reportedP(r.pooled.pTwoTailed, locale), minus, fixed(r.difference, 2, locale), ci,
+             reportedInterval(r.pooled.differenceCi, locale), fixed(r.cohensD, 2, locale),
+             reportedInterval(r.cohensDCi, locale));
+}
+
+QString welchLine(const TwoSampleReport& r, const QLocale& locale) {
+    return QStringLiteral("Welch's t(%1) = %2, %3, %4 %5")
+        .arg(fixed(r.welch.df, 2, locale), fixed(r.welch.t, 2, locale),
+             reportedP(r.welch.pTwoTailed, locale), ciName(r.level),
+             reportedInterval(r.welch.differenceCi, locale));
+}
+
+// A spreadsheet cell: 15 significant digits, empty when undefined or absent.
+QString exactText(const Figure<double>& value, const QLocale& locale) {
+    return value ? number_text::fromDouble(*value, locale) : QString();
+}
+
+QString exactBound(const Cell& cell, bool upper, const QLocale& locale) {
+    const auto* ci = std::get_if<Figure<Interval>>(&cell);
+    if (!ci || !*ci) {
+        return QString();
+    }
+    return number_text::fromDouble(upper ? (*ci)->upper : (*ci)->lower, locale);
+}
+
+QString exactValue(const Cell& cell, const QLocale& locale) {
+    const auto* value = std::get_if<Figure<double>>(&cell);
+    return value ? exactText(*value, locale) : QString();
+}
+
+QStringList tableLines(const TwoSampleReport& report, const QLocale& locale) {
+    const QChar tab(u'\t');
+    QStringList lines{
+        QStringList{QStringLiteral("Figure"), studentHeader(), welchHeader()}.join(tab)};
+    for (const Row& row : rows(report)) {
+        if (std::holds_alternative<Figure<Interval>>(row.student)) {
+            for (const bool upper : {false, true}) {
+                lines.append(QStringList{
+                    row.name + (upper ? QStringLiteral(" upper") : QStringLiteral(" lower")),
+                    exactBound(row.student, upper, locale), exactBound(row.welch, upper, locale)}
+                                 .join(tab));
+            }
+        } else {
+            lines.append(QStringList{row.name, exactValue(row.student, locale),
+                                     exactValue(row.welch, locale)}
+                             .join(tab));
+        }
+    }
+    return lines;
+}
+
+} // namespace
+
+std::vector<Row> rows(const TwoSampleReport& r) {
+    const QString ci = ciName(r.level);
+    return {
+        {QStringLiteral("t"), Kind::Plain, r.pooled.t, r.welch.t},
+        {QStringLiteral("df"), Kind::Whole, r.pooled.df, r.welch.df},
+        {QStringLiteral("p (two-tailed)"), Kind::P, r.pooled.pTwoTailed, r.welch.pTwoTailed},
+        {QStringLiteral("p (M1 > M2)"), Kind::P, r.pooled.pM1Greater, r.welch.pM1Greater},
+        {QStringLiteral("p (M1 < M2)"), Kind::P, r.pooled.pM1Less, r.welch.pM1Less},
+        {QStringLiteral("M1 ") + minus + QStringLiteral(" M2"),
+         Kind::Plain,
+         Figure<double>(r.difference),
+         {}},
+        {ci, Kind::Plain, r.pooled.differenceCi, r.welch.differenceCi},
+        {QStringLiteral("Cohen's d"), Kind::Plain, r.cohensD, {}},
+        {ci + QStringLiteral(" of d"), Kind::Plain, r.cohensDCi, {}},
+        {QStringLiteral("Hedges' g"), Kind::Plain, r.hedgesG, {}},
+        {ci + QStringLiteral(" of g"), Kind::Plain, r.hedgesGCi, {}},
+        {QStringLiteral("Exact P"),
+         Kind::P,
+         r.windowP,
+         {},
+         QStringLiteral("The exact two-tailed p of the t in the Result frame")},
+        {QStringLiteral("p range"), Kind::P, r.pRangePooled, r.pRangeWelch,
+         QStringLiteral("The lowest and highest two-tailed p that the typed means and SDs allow, "
+                        "given the digits they were rounded to")},
+    };
+}
+
+QString studentHeader() {
+    return QStringLiteral("Student (equal SDs)");
+}
+
+QString welchHeader() {
+    return QStringLiteral("Welch");
+}
+
+QString undefinedText() {
+    return QStringLiteral("\u2013");
+}
+
+QString significant(double value, int digits, const QLocale& locale) {
+    const QLocale numbers = plain(locale);
+    if (value == 0 || !std::isfinite(value)) {
+        return numbers.toString(value, 'f', digits - 1);
+    }
+    const int exponent = roundedExponent(value, digits);
+    if (exponent < -4) {
+        return numbers.toString(value, 'e', digits - 1);
+    }
+    return numbers.toString(value, 'f', std::max(0, digits - 1 - exponent));
+}
+
+QString cellText(const Cell& cell, Kind kind, const QLocale& locale) {
+    if (const auto* value = std::get_if<Figure<double>>(&cell)) {
+        return *value ? numberText(**value, kind, locale) : undefinedText();
+    }
+    if (const auto* ci = std::get_if<Figure<Interval>>(&cell)) {
+        if (!*ci) {
+            return undefinedText();
+        }
+        return QStringLiteral("[%1, %2]")
+            .arg(numberText((*ci)->lower, kind, locale), numberText((*ci)->upper, kind, locale));
+    }
+    return QString();
+}
+
+QString clipboardText(const TwoSampleReport& report, const QLocale& locale) {
+    QStringList lines{studentLine(report, locale), welchLine(report, locale)};
+    lines += tableLines(report, locale);
+    return lines.join(u'\n') + u'\n';
+}
+
+} // namespace lx::report_text

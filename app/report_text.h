@@ -1,0 +1,59 @@
+#pragma once
+
+#include "stats/two_sample_report.h"
+
+#include <QLocale>
+#include <QString>
+
+#include <variant>
+#include <vector>
+
+// The two-sample report as text: the cells of the details table and the
+// result the user copies for pasting. Every number uses the given locale.
+namespace lx::report_text {
+
+// How a figure is written: p values get fewer digits than the rest, and
+// Student's df is a whole number.
+enum class Kind { Plain, P, Whole };
+
+// A cell of the table: nothing (the row has one value only), a number or an
+// interval, each possibly undefined.
+using Cell = std::variant<std::monostate, Figure<double>, Figure<Interval>>;
+
+// A row of the details table. A row with one value for both tests leaves the
+// Welch cell empty and spans both columns.
+struct Row {
+    QString name;
+    Kind kind = Kind::Plain;
+    Cell student;
+    Cell welch;
+    QString description = {}; // for a name that needs more words than fit
+    bool spans() const { return std::holds_alternative<std::monostate>(welch); }
+    // Welch's df is fractional: a whole-number row is whole for Student only.
+    Kind welchKind() const { return kind == Kind::Whole ? Kind::Plain : kind; }
+};
+
+// The rows of the details table, top to bottom.
+std::vector<Row> rows(const TwoSampleReport& report);
+
+// The column headers of the details table.
+QString studentHeader();
+QString welchHeader();
+
+// What an undefined figure shows: an en dash.
+QString undefinedText();
+
+// A value to `digits` significant digits, trailing zeros kept, exponent form
+// below 0.0001; no group separators.
+QString significant(double value, int digits, const QLocale& locale);
+
+// A cell as the table shows it: 4 significant digits, p values 3 and never a
+// rounded 0 for a p that is not 0; intervals in brackets.
+QString cellText(const Cell& cell, Kind kind, const QLocale& locale);
+
+// What the copy command puts on the clipboard: Student's result and Welch's
+// in the usual reporting style, one line each, then every figure with 15
+// significant digits as a tab-separated table with a header row.
+QString clipboardText(const TwoSampleReport& report, const QLocale& locale);
+
+} // namespace lx::report_text

@@ -1,0 +1,170 @@
+#include "app/details_view.h"
+#include "controls/button/lx_button.h"
+#include "form_fixture.h"
+#include "platform/core/number_text.h"
+#include "support/locale_scope.h"
+
+#include <QClipboard>
+#include <QHeaderView>
+#include <QSettings>
+#include <QTableWidget>
+
+using lx::test::FormFixture;
+using lx::test::LocaleScope;
+
+namespace {
+
+const QStringList inputNames = {"txtN1", "txtM1", "txtSD1", "txtN2", "txtM2", "txtSD2"};
+const QStringList reference = {"10", "5", "1", "10", "4", "1"};
+
+} // namespace
+
+// The Details switch, the details table and the copy command, through the real window.
+class TestDetails : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<FormFixture> m_fixture;
+    FormFixture& f() { return *m_fixture; }
+
+    lx::LxButton* details() { return f().control<lx::LxButton>("cmdDetails"); }
+    QWidget* area() { return f().control<lx::DetailsView>("DetailsView"); }
+    QTableWidget* table() { return f().control<QTableWidget>("grdDetails"); }
+    QString cell(int row, int column) {
+        const QTableWidgetItem* item = table()->item(row, column);
+        return item ? item->text() : QString();
+    }
+
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    }
+    void calculate(const QStringList& six) {
+        for (qsizetype i = 0; i < inputNames.size(); ++i) {
+            f().box(inputNames[i])->setText(six.value(i));
+        }
+        f().box("txtN1")->setFocus();
+        QTRY_VERIFY(f().box("txtN1")->hasFocus());
+        press(Qt::Key_F5);
+    }
+
+private slots:
+    void init() {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        m_fixture = std::make_unique<FormFixture>();
+        f().open();
+        QVERIFY(QTest::qWaitForWindowActive(f().form.get()));
+    }
+    void cleanup() { m_fixture.reset(); }
+
+    void f6GrowsAndShrinksTheWindow() {
+        const QSize designed = f().form->size();
+        QVERIFY(!details()->Value());
+        QVERIFY(!area()->isVisible());
+        f().box("txtN1")->setFocus();
+        QTRY_VERIFY(f().box("txtN1")->hasFocus());
+        for (const bool on : {true, false}) {
+            press(Qt::Key_F6);
+            QCOMPARE(details()->Value(), on);
+            QCOMPARE(area()->isVisible(), on);
+            QCOMPARE(f().form->width(), designed.width());
+            QCOMPARE(f().form->height(), designed.height() + (on ? area()->height() : 0));
+            QCOMPARE(f().form->minimumSize(), f().form->maximumSize()); // still fixed
+            if (on) { // every row shows, nothing cut off
+                QVERIFY(table()->verticalHeader()->length() <= table()->viewport()->height());
+                QVERIFY(area()->geometry().bottom() < f().form->height());
+            }
+            QVERIFY(f().box("txtN1")->hasFocus());
+        }
+        QCOMPARE(f().windowSystem.sleptMilliseconds, 2 * 125); // shown pressed each time
+    }
+
+    void followsTheResults() {
+        press(Qt::Key_F6);
+        calculate(reference);
+        const int tRow = 0;
+        QCOMPARE(cell(tRow, 0), QStringLiteral("2.236"));
+        QCOMPARE(cell(tRow, 1), QStringLiteral("2.236"));
+        QCOMPARE(cell(1, 0), QStringLiteral("18"));
+        QCOMPARE(cell(1, 1), QStringLiteral("18.00"));
+        QCOMPARE(cell(2, 0), QStringLiteral("0.0382"));
+        QVERIFY(table()->item(tRow, 1)->data(Qt::AccessibleTextRole).toString().contains("Welch"));
+        QVERIFY(f().control<lx::LxButton>("cmdCopy")->isEnabled());
+
+        calculate({"10", "abc", "1", "10", "4", "1"}); // unusable: everything stays
+        QCOMPARE(f().messages.messages.size(), 1);
+        QCOMPARE(cell(tRow, 0), QStringLiteral("2.236"));
+
+        press(Qt::Key_Escape);
+        for (int row = 0; row < table()->rowCount(); ++row) {
+            QVERIFY2(cell(row, 0).isEmpty() && cell(row, 1).isEmpty(),
+                     qPrintable(QString::number(row)));
+        }
+        QVERIFY(!f().control<lx::LxButton>("cmdCopy")->isEnabled());
+    }
+
+    void copiesTheResult_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("student");
+        QTest::addColumn<QString>("welch");
+        QTest::newRow("en_US") << QLocale(QLocale::English, QLocale::UnitedStates)
+                               << QString("t(18) = 2.24, p = .038, M1 \u2212 M2 = 1.00, "
+                                          "95% CI [0.06, 1.94], d = 1.00, 95% CI [0.05, 1.92]")
+                               << "Welch's t(18.00) = 2.24, p = .038, 95% CI [0.06, 1.94]";
+        QTest::newRow("de_DE") << QLocale(QLocale::German, QLocale::Germany)
+                               << QString("t(18) = 2,24, p = ,038, M1 \u2212 M2 = 1,00, "
+                                          "95% CI [0,06, 1,94], d = 1,00, 95% CI [0,05, 1,92]")
+                               << "Welch's t(18,00) = 2,24, p = ,038, 95% CI [0,06, 1,94]";
+    }
+    void copiesTheResult() {
+        QFETCH(QLocale, locale);
+        LocaleScope scope(locale);
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        clipboard->setText(QStringLiteral("before"));
+        f().box("txtN1")->setFocus();
+        press(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier); // nothing to copy yet
+        QCOMPARE(clipboard->text(), QStringLiteral("before"));
+
+        calculate(reference);
+        press(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        const QStringList lines = clipboard->text().split(u'\n', Qt::SkipEmptyParts);
+        QVERIFY(lines.size() > 3);
+        QTEST(lines[0], "student");
+        QTEST(lines[1], "welch");
+        QCOMPARE(lines[2].split(u'\t'), (QStringList{"Figure", "Student (equal SDs)", "Welch"}));
+        for (const QString& line : lines.mid(3)) {
+            QCOMPARE(line.split(u'\t').size(), 3);
+        }
+        // the spreadsheet gets every digit, in the user's own notation
+        const QStringList t = lines[3].split(u'\t');
+        QCOMPARE(t[0], QStringLiteral("t"));
+        QCOMPARE(lx::number_text::toDouble(t[1], locale), 2.23606797749979);
+        QVERIFY(lines.filter(QStringLiteral("Cohen's d\t")).size() == 1);
+
+        // the Copy button does the same
+        clipboard->clear();
+        press(Qt::Key_F6);
+        QTest::mouseClick(f().control<lx::LxButton>("cmdCopy")->findChild<QWidget*>("picButton"),
+                          Qt::LeftButton);
+        QCOMPARE(clipboard->text().split(u'\n', Qt::SkipEmptyParts), lines);
+    }
+
+    void rememberedAcrossRuns() {
+        f().box("txtN1")->setFocus();
+        press(Qt::Key_F6);
+        f().form->close();
+        f().form.reset();
+        f().settings->sync();
+        QCOMPARE(QSettings(f().settingsFile(), QSettings::IniFormat)
+                     .value(QStringLiteral("LxTervan/frmTervan/Details"))
+                     .toString(),
+                 QStringLiteral("1"));
+
+        f().open();
+        QVERIFY(QTest::qWaitForWindowExposed(f().form.get()));
+        QVERIFY(details()->Value());
+        QVERIFY(area()->isVisible());
+        QCOMPARE(f().form->height(), area()->geometry().bottom() + 1);
+    }
+};
+
+QTEST_MAIN(TestDetails)
+#include "test_details.moc"

@@ -1,0 +1,88 @@
+#include "app/report_text.h"
+
+#include <QTest>
+
+using namespace lx;
+
+namespace {
+
+TwoSampleReport reportOf(const QString& six) {
+    const QStringList v = six.split(u'|');
+    const Summary summary{v[0].toInt(), v[1].toDouble(), v[2].toDouble(),
+                          v[3].toInt(), v[4].toDouble(), v[5].toDouble()};
+    return twoSampleReport(summary);
+}
+
+} // namespace
+
+class TestReportText : public QObject {
+    Q_OBJECT
+private slots:
+    void significantDigits_data() {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<int>("digits");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("t") << 2.2360679774997898 << 4 << "en_US"
+                           << "2.236";
+        QTest::newRow("trailing zeros stay") << 1.0 << 4 << "en_US"
+                                             << "1.000";
+        QTest::newRow("p") << 0.0382496 << 3 << "en_US"
+                           << "0.0382";
+        QTest::newRow("small p in plain form") << 0.00012345 << 3 << "en_US"
+                                               << "0.000123";
+        QTest::newRow("tiny p in exponent form") << 0.000012345 << 3 << "en_US"
+                                                 << "1.23E-05";
+        QTest::newRow("rounding up adds a digit") << 9.9996 << 4 << "en_US"
+                                                  << "10.00";
+        QTest::newRow("no group separator") << 12345.6 << 4 << "en_US"
+                                            << "12346";
+        QTest::newRow("negative") << -0.0532149 << 4 << "en_US"
+                                  << "-0.05321";
+        QTest::newRow("decimal comma") << 2.2360679774997898 << 4 << "de_DE"
+                                       << "2,236";
+    }
+    void significantDigits() {
+        QFETCH(double, value);
+        QFETCH(int, digits);
+        QFETCH(QString, locale);
+        QTEST(report_text::significant(value, digits, QLocale(locale)), "text");
+    }
+
+    // The reporting lines of summaries at the edges: tiny p, a test without
+    // enough observations.
+    void reportingLines_data() {
+        QTest::addColumn<QString>("summary");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("p below .001") << "10|9|1|10|1|1" << 0 << "p < .001";
+        QTest::newRow("p near 1 keeps its zero") << "10|5|1|10|4.999|1" << 0 << "p = .998";
+        QTest::newRow("negative t") << "10|4|1|10|5|1" << 0 << "t(18) = -2.24";
+        QTest::newRow("Welch undefined")
+            << "1|5|0|1|4|0" << 1
+            << QString("Welch's t(\u2013) = \u2013, p = \u2013, 95% CI \u2013");
+    }
+    void reportingLines() {
+        QFETCH(QString, summary);
+        QFETCH(int, line);
+        QFETCH(QString, expected);
+        const QString text =
+            report_text::clipboardText(reportOf(summary), QLocale(QLocale::English));
+        const QString shown = text.split(u'\n').value(line);
+        QVERIFY2(shown.contains(expected), qPrintable(shown));
+    }
+
+    // Undefined figures show an en dash; absent ones (the single-value rows'
+    // second column) nothing.
+    void tableCells() {
+        const TwoSampleReport report = reportOf("1|5|0|1|4|0");
+        for (const report_text::Row& row : report_text::rows(report)) {
+            const QString welch =
+                report_text::cellText(row.welch, row.welchKind(), QLocale(QLocale::English));
+            QCOMPARE(welch, row.spans() ? QString() : report_text::undefinedText());
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestReportText)
+#include "test_report_text.moc"
