@@ -19,6 +19,10 @@ public:
     virtual void setBoxText(Box box, const QString& text) = 0;
     virtual void showMessage(const QString& text, const QString& title, MessageBox::Icon icon) = 0;
     virtual void focusBox(Box box) = 0;
+    virtual bool boxTextIsExact(Box box) const {
+        (void)box;
+        return false;
+    }
 };
 
 } // namespace lx

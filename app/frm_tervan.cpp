@@ -5,12 +5,15 @@
 #include "controls/window/lx_form_pos.h"
 #include "controls/window/lx_on_top.h"
 #include "form_loader.h"
-#include "platform/key_codes.h"
+#include "paste_into_set.h"
 #include "platform/core/runtime_error.h"
+#include "platform/key_codes.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QFile>
 #include <QLineEdit>
+#include <algorithm>
 
 // The pictures and the form file live in this static library's resources,
 // which the linker keeps only when something refers to them.
@@ -94,6 +97,9 @@ FrmTervan::FrmTervan(SettingsStore* settings, QWidget* parent)
     for (int i = 0; i < inputBoxCount; ++i) {
         m_boxes[i]->installEventFilter(gotFocus);
     }
+    std::array<QLineEdit*, inputBoxCount> inputs{};
+    std::copy_n(m_boxes.begin(), inputBoxCount, inputs.begin());
+    m_paste = new PasteIntoSet(*this, inputs, this);
     connect(this, &Form::KeyDown, this, &FrmTervan::Form_KeyDown);
     box(Box::N1).setFocus();
 }
@@ -121,6 +127,11 @@ void FrmTervan::focusBox(Box which) {
     SelectAllText(target);
 }
 
+// A summary a paste computed from raw values is exact, not rounded by the user.
+bool FrmTervan::boxTextIsExact(Box which) const {
+    return m_paste->isComputed(which);
+}
+
 void FrmTervan::cmdAction_Click(int Index) {
     switch (Index) {
     case CalculateAction:
@@ -140,7 +151,7 @@ void FrmTervan::cmdAction_Click(int Index) {
     }
 }
 
-void FrmTervan::Form_KeyDown(int& KeyCode, int /*Shift*/) {
+void FrmTervan::Form_KeyDown(int& KeyCode, int Shift) {
     if (KeyCode >= '0' && KeyCode <= '9') {
         return;
     }
@@ -149,7 +160,17 @@ void FrmTervan::Form_KeyDown(int& KeyCode, int /*Shift*/) {
     } else if (KeyCode == key_codes::Escape) {
         cmdAction(ClearAllAction).AutoClick();
     } else {
+        if (KeyCode == 'Z' && Shift == key_codes::CtrlMask) {
+            undoPaste();
+        }
         KeyCode = 0;
+    }
+}
+
+// Ctrl+Z right after raw values filled a set puts the set back as it was.
+void FrmTervan::undoPaste() {
+    if (const auto focused = m_paste->inputBox(QApplication::focusWidget())) {
+        m_paste->undo(*focused);
     }
 }
 

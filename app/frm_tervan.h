@@ -12,6 +12,7 @@ namespace lx {
 
 class LxButton;
 class LxOnTop;
+class PasteIntoSet;
 class SettingsStore;
 
 // The calculator window. Its layout and its controls' settings come from the
@@ -31,11 +32,13 @@ public:
     void setBoxText(Box box, const QString& text) override;
     void showMessage(const QString& text, const QString& title, MessageBox::Icon icon) override;
     void focusBox(Box box) override;
+    bool boxTextIsExact(Box box) const override;
 
 private:
     void cmdAction_Click(int Index);
     void Form_KeyDown(int& KeyCode, int Shift);
     void ClearAll();
+    void undoPaste();
 
     QLineEdit& box(Box which) const;
     LxButton& cmdAction(int index) const;
@@ -43,6 +46,7 @@ private:
     std::array<QLineEdit*, 9> m_boxes{};
     std::array<LxButton*, 4> m_cmdAction{};
     LxOnTop* m_lxpOnTop = nullptr;
+    PasteIntoSet* m_paste = nullptr;
     std::unique_ptr<MessageBox> m_ownMessageBox;
     MessageBox* m_messageBox = nullptr;
 };

@@ -1,0 +1,230 @@
+#include "form_fixture.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QToolTip>
+
+using lx::Box;
+using lx::test::FormFixture;
+
+namespace {
+
+const QStringList inputs = {"txtN1", "txtM1", "txtSD1", "txtN2", "txtM2", "txtSD2"};
+
+QAction* menuEntry(const char* label) {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (!menu) {
+        return nullptr;
+    }
+    for (QAction* action : menu->actions()) {
+        if (action->text().section(u'\t', 0, 0) == QLineEdit::tr(label)) {
+            return action;
+        }
+    }
+    return nullptr;
+}
+
+void openMenu(QLineEdit* box) {
+    const QPoint at = box->rect().center();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, box->mapToGlobal(at));
+    QCoreApplication::sendEvent(box, &event);
+}
+
+// Puts text into a box the way a user would: "Ctrl+V", "menu" (the context menu's Paste) or
+// "drop".
+void pasteInto(QLineEdit* box, const QString& how, const QString& text) {
+    box->setFocus();
+    if (how == QLatin1String("drop")) {
+        QMimeData data;
+        data.setText(text);
+        const QPoint at = box->rect().center();
+        const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
+        QDragEnterEvent enter(at, actions, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(box, &enter);
+        QDropEvent drop(at, actions, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(box, &drop);
+        return;
+    }
+    QGuiApplication::clipboard()->setText(text);
+    if (how == QLatin1String("menu")) {
+        openMenu(box);
+        QAction* paste = menuEntry("&Paste");
+        QVERIFY(paste);
+        QApplication::activePopupWidget()->close(); // as a click does, before the action
+        paste->trigger();
+    } else {
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    }
+}
+
+} // namespace
+
+class TestPasteIntoSet : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<FormFixture> m_fixture;
+    FormFixture& f() { return *m_fixture; }
+
+    QStringList inputTexts() {
+        QStringList texts;
+        for (const QString& name : inputs) {
+            texts.append(f().box(name)->text());
+        }
+        return texts;
+    }
+    void setInputTexts(const QStringList& texts) {
+        for (qsizetype i = 0; i < inputs.size(); ++i) {
+            f().box(inputs[i])->setText(texts[i]);
+        }
+    }
+    QList<bool> exactness() {
+        QList<bool> exact;
+        for (int box = 0; box < 9; ++box) {
+            exact.append(f().form->boxTextIsExact(static_cast<Box>(box)));
+        }
+        return exact;
+    }
+
+private slots:
+    void init() {
+        QLocale::setDefault(QLocale(QStringLiteral("en_US")));
+        m_fixture = std::make_unique<FormFixture>();
+        f().open();
+        QVERIFY(QTest::qWaitForWindowActive(f().form.get()));
+    }
+    void cleanup() {
+        QToolTip::hideText();
+        m_fixture.reset();
+    }
+
+    void rawValuesFillTheSet_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("after");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("column with a header and a blank line")
+            << "Ctrl+V"
+            << "txtM1"
+            << "en_US"
+            << "Score\n2\n4\n4\n\n4\n5\n5\n7\n9\n"
+            << QStringList{"8", "5", "2.1380899352994", "1", "2", "3"}
+            << "8 values pasted into the first set (2 cells skipped: Score, 1 empty)";
+        QTest::newRow("tab-separated row")
+            << "menu"
+            << "txtSD2"
+            << "en_US"
+            << "2\t4\t4\t4\t5\t5\t7\t9\r\n"
+            << QStringList{"1", "2", "3", "8", "5", "2.1380899352994"}
+            << "8 values pasted into the second set";
+        QTest::newRow("de_DE column with decimal commas and semicolons")
+            << "drop"
+            << "txtN2"
+            << "de_DE"
+            << "Wert;\n1,5;\n2,5;\n3,5;\n4,5;\n"
+            << QStringList{"1", "2", "3", "4", "3", "1,29099444873581"}
+            << "4 values pasted into the second set (1 cell skipped: Wert)";
+    }
+    void rawValuesFillTheSet() {
+        QFETCH(QString, how);
+        QFETCH(QString, locale);
+        QFETCH(QString, text);
+        QFETCH(QString, message);
+        QLocale::setDefault(QLocale(locale));
+        setInputTexts({"1", "2", "3", "1", "2", "3"});
+        QFETCH(QString, target);
+        QLineEdit* box = f().box(target);
+
+        pasteInto(box, how, text);
+        QVERIFY(f().messages.messages.isEmpty());
+        QTEST(inputTexts(), "after");
+        QTRY_VERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), message);
+        QCOMPARE(box->accessibleDescription(), message);
+
+        // The pasted set stands for exact values until the user changes a box.
+        const int first = inputs.indexOf(box->objectName()) < 3 ? 0 : 3;
+        QList<bool> exact(9, false);
+        std::fill_n(exact.begin() + first, 3, true);
+        QCOMPARE(exactness(), exact);
+        QLineEdit* mean = f().box(inputs[first + 1]);
+        mean->setFocus();
+        QTest::keyClick(mean, Qt::Key_1);
+        exact[first + 1] = false;
+        QCOMPARE(exactness(), exact);
+        QTest::keyClick(mean, Qt::Key_Escape);
+        QCOMPARE(exactness(), QList<bool>(9, false));
+        QVERIFY(box->accessibleDescription().isEmpty());
+    }
+
+    // Text with fewer than two numbers goes into the box as a plain line edit takes it.
+    void otherTextIsPastedAsUsual_data() {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("one number") << "42";
+        QTest::newRow("a header and one number") << "Score\n42\n";
+        QTest::newRow("no number") << "Score";
+    }
+    void otherTextIsPastedAsUsual() {
+        QFETCH(QString, text);
+        setInputTexts({"1", "2", "3", "4", "5", "6"});
+        QLineEdit plain(QStringLiteral("2"));
+        QGuiApplication::clipboard()->setText(text);
+        plain.selectAll(); // as the box is once it has the focus
+        plain.paste();
+
+        QLineEdit* m1 = f().box("txtM1");
+        pasteInto(m1, "Ctrl+V", text);
+        QCOMPARE(inputTexts(), (QStringList{"1", plain.text(), "3", "4", "5", "6"}));
+        QCOMPARE(exactness(), QList<bool>(9, false));
+        QVERIFY(f().messages.messages.isEmpty());
+    }
+
+    void undoRestoresTheSet_data() {
+        QTest::addColumn<bool>("byMenu");
+        QTest::newRow("Ctrl+Z") << false;
+        QTest::newRow("the menu's Undo") << true;
+    }
+    void undoRestoresTheSet() {
+        QFETCH(bool, byMenu);
+        const QStringList before{"10", "", "1,5", "4", "5", "6"};
+        setInputTexts(before);
+        QLineEdit* sd1 = f().box("txtSD1");
+        pasteInto(sd1, "Ctrl+V", QStringLiteral("1\n2\n3"));
+        QCOMPARE(inputTexts(), (QStringList{"3", "2", "1", "4", "5", "6"}));
+
+        if (byMenu) {
+            openMenu(sd1);
+            QAction* undo = menuEntry("&Undo");
+            QVERIFY(undo && undo->isEnabled());
+            QApplication::activePopupWidget()->close();
+            undo->trigger();
+        } else {
+            QTest::keyClick(sd1, Qt::Key_Z, Qt::ControlModifier);
+        }
+        QCOMPARE(inputTexts(), before);
+        QCOMPARE(exactness(), QList<bool>(9, false));
+        QTest::keyClick(sd1, Qt::Key_Z, Qt::ControlModifier); // nothing left to undo
+        QCOMPARE(inputTexts(), before);
+    }
+
+    void valuesOutOfRangeChangeNothing() {
+        const QStringList before{"1", "2", "3", "4", "5", "6"};
+        setInputTexts(before);
+        pasteInto(f().box("txtN2"), "Ctrl+V", QStringLiteral("1e308\n1e308\n"));
+        QCOMPARE(inputTexts(), before);
+        QCOMPARE(f().messages.messages.size(), 1);
+        QCOMPARE(f().messages.messages[0].text,
+                 QStringLiteral("The mean or standard deviation of the values for the second set "
+                                "is out of range."));
+        QCOMPARE(f().messages.messages[0].title, QStringLiteral("Error!"));
+        QCOMPARE(f().messages.messages[0].icon, lx::MessageBox::Icon::Exclamation);
+        QCOMPARE(exactness(), QList<bool>(9, false));
+    }
+};
+
+QTEST_MAIN(TestPasteIntoSet)
+#include "test_paste_into_set.moc"
