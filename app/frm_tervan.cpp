@@ -9,7 +9,6 @@
 #include "platform/core/runtime_error.h"
 #include "platform/key_codes.h"
 
-#include <QApplication>
 #include <QEvent>
 #include <QFile>
 #include <QLineEdit>
@@ -169,7 +168,8 @@ void FrmTervan::Form_KeyDown(int& KeyCode, int Shift) {
 
 // Ctrl+Z right after raw values filled a set puts the set back as it was.
 void FrmTervan::undoPaste() {
-    if (const auto focused = m_paste->inputBox(QApplication::focusWidget())) {
+    // The window's own focus child: the window need not be active to get keys.
+    if (const auto focused = m_paste->inputBox(focusWidget())) {
         m_paste->undo(*focused);
     }
 }

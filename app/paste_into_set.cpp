@@ -1,6 +1,7 @@
 #include "paste_into_set.h"
 
 #include "stats/raw_values.h"
+#include "transient_note.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -13,7 +14,6 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
-#include <QToolTip>
 
 #include <exception>
 
@@ -22,7 +22,6 @@ namespace lx {
 namespace {
 
 constexpr std::size_t boxesPerSet = 3;
-constexpr int confirmationMilliseconds = 6000;
 
 std::size_t indexOf(Box box) {
     return static_cast<std::size_t>(box);
@@ -43,7 +42,9 @@ PasteIntoSet::PasteIntoSet(CalculatorView& view, const std::array<QLineEdit*, 6>
                            QObject* parent)
     : QObject(parent)
     , m_view(view)
-    , m_inputs(inputs) {
+    , m_inputs(inputs)
+    , m_note(new TransientNote(inputs[0]->window())) {
+    m_note->setObjectName(QStringLiteral("lblPasted"));
     for (std::size_t i = 0; i < m_inputs.size(); ++i) {
         m_inputs[i]->installEventFilter(this);
         // Any other change, the user's or Clear All's, makes the text no longer computed.
@@ -84,6 +85,8 @@ bool PasteIntoSet::paste(Box box, const QString& text) {
     for (std::size_t k = 0; k < boxesPerSet; ++k) {
         m_view.setBoxText(static_cast<Box>(first + k), result.texts[k]);
     }
+    // Like a box getting the focus: the next keystroke replaces the value.
+    m_inputs[index]->selectAll();
     confirm(box, result.message);
     return true;
 }
@@ -107,7 +110,7 @@ bool PasteIntoSet::undo(Box box) {
         forget(first + k);
         m_view.setBoxText(static_cast<Box>(first + k), m_before[first + k]);
     }
-    QToolTip::hideText();
+    m_inputs[indexOf(box)]->selectAll();
     return true;
 }
 
@@ -185,16 +188,18 @@ void PasteIntoSet::showContextMenu(Box box, const QPoint& at) {
 
 void PasteIntoSet::forget(std::size_t index) {
     m_written[index].reset();
-    m_inputs[index]->setAccessibleDescription(QString());
+    if (!m_inputs[index]->accessibleDescription().isEmpty()) {
+        m_inputs[index]->setAccessibleDescription(QString());
+        m_note->hide();
+    }
 }
 
-// Shown at the box without taking the focus, and given to a screen reader as the box's
-// description (setting it tells assistive tools that it changed).
+// Shown under the set without taking the focus, and given to a screen reader as the box's
+// description too (setting it tells assistive tools that it changed).
 void PasteIntoSet::confirm(Box box, const QString& message) {
-    QLineEdit* edit = m_inputs[indexOf(box)];
-    edit->setAccessibleDescription(message);
-    QToolTip::showText(edit->mapToGlobal(QPoint(0, edit->height())), message, edit, QRect(),
-                       confirmationMilliseconds);
+    const std::size_t index = indexOf(box);
+    m_inputs[index]->setAccessibleDescription(message);
+    m_note->showUnder(*m_inputs[setStart(index) + boxesPerSet - 1], message);
 }
 
 } // namespace lx

@@ -13,10 +13,12 @@ class QPoint;
 
 namespace lx {
 
+class TransientNote;
+
 // Lets the user paste or drop raw values (a spreadsheet column, a row) into a set's input boxes:
 // whatever way text comes into a box (Ctrl+V, the context menu, the middle button, a drop),
-// two or more numbers fill the set's N, M and SD instead, with a confirmation at the box; less is
-// inserted as usual. The paste can be undone while the set still shows it.
+// two or more numbers fill the set's N, M and SD instead, with a confirmation under the set; less
+// is inserted as usual. The paste can be undone while the set still shows it.
 class PasteIntoSet : public QObject {
     Q_OBJECT
 public:
@@ -47,6 +49,7 @@ private:
 
     CalculatorView& m_view;
     std::array<QLineEdit*, 6> m_inputs;
+    TransientNote* m_note;
     // Per box: its text before the last paste into its set, and what that paste wrote while the
     // box still shows it.
     std::array<QString, 6> m_before;

@@ -3,9 +3,9 @@
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMimeData>
-#include <QToolTip>
 
 using lx::Box;
 using lx::test::FormFixture;
@@ -95,10 +95,7 @@ private slots:
         f().open();
         QVERIFY(QTest::qWaitForWindowActive(f().form.get()));
     }
-    void cleanup() {
-        QToolTip::hideText();
-        m_fixture.reset();
-    }
+    void cleanup() { m_fixture.reset(); }
 
     void rawValuesFillTheSet_data() {
         QTest::addColumn<QString>("how");
@@ -142,8 +139,9 @@ private slots:
         pasteInto(box, how, text);
         QVERIFY(f().messages.messages.isEmpty());
         QTEST(inputTexts(), "after");
-        QTRY_VERIFY(QToolTip::isVisible());
-        QCOMPARE(QToolTip::text(), message);
+        auto* note = f().control<QLabel>("lblPasted");
+        QVERIFY(note->isVisible());
+        QCOMPARE(note->text(), message);
         QCOMPARE(box->accessibleDescription(), message);
 
         // The pasted set stands for exact values until the user changes a box.
@@ -159,6 +157,7 @@ private slots:
         QTest::keyClick(mean, Qt::Key_Escape);
         QCOMPARE(exactness(), QList<bool>(9, false));
         QVERIFY(box->accessibleDescription().isEmpty());
+        QVERIFY(!note->isVisible());
     }
 
     // Text with fewer than two numbers goes into the box as a plain line edit takes it.
