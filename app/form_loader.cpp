@@ -4,8 +4,8 @@
 #include "controls/panel/lx_panel.h"
 #include "controls/window/lx_form_pos.h"
 #include "controls/window/lx_on_top.h"
-#include "platform/form.h"
 #include "platform/core/runtime_error.h"
+#include "platform/form.h"
 #include "platform/twips.h"
 
 #include <QGroupBox>

@@ -6,6 +6,7 @@
 #include "controls/window/lx_on_top.h"
 #include "details_view.h"
 #include "form_loader.h"
+#include "paste_into_set.h"
 #include "platform/core/runtime_error.h"
 #include "platform/error_guard.h"
 #include "platform/key_codes.h"
@@ -17,6 +18,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <algorithm>
 
 // The pictures and the form file live in this static library's resources,
 // which the linker keeps only when something refers to them.
@@ -130,6 +132,9 @@ FrmTervan::FrmTervan(SettingsStore* settings, QWidget* parent)
     for (int i = 0; i < inputBoxCount; ++i) {
         m_boxes[i]->installEventFilter(gotFocus);
     }
+    std::array<QLineEdit*, inputBoxCount> inputs{};
+    std::copy_n(m_boxes.begin(), inputBoxCount, inputs.begin());
+    m_paste = new PasteIntoSet(*this, inputs, this);
     connect(this, &Form::KeyDown, this, &FrmTervan::Form_KeyDown);
     box(Box::N1).setFocus();
 }
@@ -162,6 +167,11 @@ void FrmTervan::showReport(const TwoSampleReport& report) {
     m_details->showReport(report, locale);
     m_copyText = report_text::clipboardText(report, locale);
     m_details->setCopyEnabled(true);
+}
+
+// A summary a paste computed from raw values is exact, not rounded by the user.
+bool FrmTervan::boxTextIsExact(Box which) const {
+    return m_paste->isComputed(which);
 }
 
 void FrmTervan::cmdAction_Click(int Index) {
@@ -199,7 +209,18 @@ void FrmTervan::Form_KeyDown(int& KeyCode, int Shift) {
         CopyResults();
         KeyCode = 0;
     } else {
+        if (KeyCode == 'Z' && Shift == key_codes::CtrlMask) {
+            undoPaste();
+        }
         KeyCode = 0;
+    }
+}
+
+// Ctrl+Z right after raw values filled a set puts the set back as it was.
+void FrmTervan::undoPaste() {
+    // The window's own focus child: the window need not be active to get keys.
+    if (const auto focused = m_paste->inputBox(focusWidget())) {
+        m_paste->undo(*focused);
     }
 }
 

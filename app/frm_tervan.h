@@ -13,6 +13,7 @@ namespace lx {
 class DetailsView;
 class LxButton;
 class LxOnTop;
+class PasteIntoSet;
 class SettingsStore;
 
 // The calculator window. Its layout and its controls' settings come from the
@@ -36,6 +37,7 @@ public:
     void showMessage(const QString& text, const QString& title, MessageBox::Icon icon) override;
     void focusBox(Box box) override;
     void showReport(const TwoSampleReport& report) override;
+    bool boxTextIsExact(Box box) const override;
 
 private:
     void cmdAction_Click(int Index);
@@ -44,6 +46,7 @@ private:
     void cmdDetails_Click();
     void showDetails(bool on);
     void CopyResults();
+    void undoPaste();
 
     QLineEdit& box(Box which) const;
     LxButton& cmdAction(int index) const;
@@ -55,6 +58,7 @@ private:
     DetailsView* m_details = nullptr;
     int m_designHeight = 0; // pixels of the client area without the details
     QString m_copyText;     // empty until a calculation
+    PasteIntoSet* m_paste = nullptr;
     std::unique_ptr<MessageBox> m_ownMessageBox;
     MessageBox* m_messageBox = nullptr;
     std::unique_ptr<SettingsStore> m_ownSettings;

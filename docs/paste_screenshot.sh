@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Takes docs/paste.png: the real calculator under Xvfb right after a user pasted a spreadsheet
+# column (a header, a blank cell and 12 values) into the first set with Ctrl+V.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+for tool in xdotool import xclip; do
+    command -v "$tool" >/dev/null || { echo "needs $tool (apt-get install xdotool imagemagick xclip)"; exit 1; }
+done
+scripts/setup.sh default >/dev/null
+
+display=":$((90 + RANDOM % 100))"
+Xvfb "$display" -screen 0 640x480x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+config=$(mktemp -d)
+trap 'kill $xvfb 2>/dev/null; rm -rf "$config"' EXIT
+for _ in $(seq 50); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
+export DISPLAY="$display" QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$config" LANG=C.UTF-8
+
+build/default/app/lxtervan &
+app=$!
+window=$(xdotool search --sync --onlyvisible --name "^Student's t-test$" | head -n 1)
+sleep 0.5
+xdotool type --delay 40 $'\t\t\t15\t4.3\t1.1'
+printf 'Score\n5.1\n6.3\n4.8\n\n5.9\n5.2\n6.0\n4.4\n5.7\n6.1\n5.5\n4.9\n5.8\n' |
+    xclip -selection clipboard
+xdotool key shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab ctrl+v
+sleep 0.5
+eval "$(xdotool getwindowgeometry --shell "$window")"
+import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage docs/paste.png
+kill "$app"
+echo "wrote docs/paste.png"
