@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-qpa-plugins libgl-dev libxcb1-dev
-    libboost-math-dev
+    libboost-math-dev libcsv-dev
     xvfb xauth x11-utils imagemagick
     fonts-dejavu-core
 )
