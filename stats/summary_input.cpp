@@ -28,14 +28,29 @@ SummaryProblem conversionProblem(SummaryField field, const RuntimeError& error) 
                : problem(field, SummaryCheck::tr("%1 is not a number."));
 }
 
-const QString& textOf(const SummaryTexts& texts, SummaryField field) {
-    return texts[static_cast<std::size_t>(field)];
-}
+// The window's texts, converted with the user's locale.
+class TextFields : public SummaryFields {
+public:
+    TextFields(const SummaryTexts& texts, const QLocale& locale)
+        : m_texts(texts)
+        , m_locale(locale) {}
+    bool isEmpty(SummaryField field) const override { return textOf(field).isEmpty(); }
+    double toDouble(SummaryField field) const override {
+        return number_text::toDouble(textOf(field), m_locale);
+    }
 
-std::optional<SummaryProblem> readCount(const SummaryTexts& texts, SummaryField field,
-                                        const QLocale& locale, std::int32_t& count) {
+private:
+    const QString& textOf(SummaryField field) const {
+        return m_texts[static_cast<std::size_t>(field)];
+    }
+    const SummaryTexts& m_texts;
+    const QLocale& m_locale;
+};
+
+std::optional<SummaryProblem> readCount(const SummaryFields& fields, SummaryField field,
+                                        std::int32_t& count) {
     try {
-        count = number_text::toLong(textOf(texts, field), locale);
+        count = number_text::roundToLong(fields.toDouble(field));
     } catch (const RuntimeError& error) {
         return conversionProblem(field, error);
     }
@@ -45,10 +60,10 @@ std::optional<SummaryProblem> readCount(const SummaryTexts& texts, SummaryField 
     return std::nullopt;
 }
 
-std::optional<SummaryProblem> readReal(const SummaryTexts& texts, SummaryField field,
-                                       const QLocale& locale, double& value) {
+std::optional<SummaryProblem> readReal(const SummaryFields& fields, SummaryField field,
+                                       double& value) {
     try {
-        value = number_text::toDouble(textOf(texts, field), locale);
+        value = fields.toDouble(field);
     } catch (const RuntimeError& error) {
         return conversionProblem(field, error);
     }
@@ -59,9 +74,9 @@ double standardError(double sd, std::int32_t count) {
     return sd / std::sqrt(static_cast<double>(count));
 }
 
-std::optional<SummaryProblem> readDeviation(const SummaryTexts& texts, SummaryField field,
-                                            const QLocale& locale, std::int32_t count, double& sd) {
-    if (auto unusable = readReal(texts, field, locale, sd)) {
+std::optional<SummaryProblem> readDeviation(const SummaryFields& fields, SummaryField field,
+                                            std::int32_t count, double& sd) {
+    if (auto unusable = readReal(fields, field, sd)) {
         return unusable;
     }
     if (sd < 0) {
@@ -114,36 +129,40 @@ QString summaryFieldName(SummaryField field) {
 }
 
 std::optional<SummaryProblem> checkSummary(const SummaryTexts& texts, const QLocale& locale,
-                                           Summary& in) {
+                                           Summary& summary) {
+    return checkSummary(TextFields(texts, locale), summary);
+}
+
+std::optional<SummaryProblem> checkSummary(const SummaryFields& fields, Summary& in) {
     for (int index = 0; index < summaryFieldCount; ++index) {
         const auto field = static_cast<SummaryField>(index);
-        if (textOf(texts, field).isEmpty()) {
+        if (fields.isEmpty(field)) {
             return problem(field, SummaryCheck::tr("Please enter %1"));
         }
     }
-    if (auto unusable = readCount(texts, SummaryField::N1, locale, in.n1)) {
+    if (auto unusable = readCount(fields, SummaryField::N1, in.n1)) {
         return unusable;
     }
-    if (auto unusable = readReal(texts, SummaryField::M1, locale, in.m1)) {
+    if (auto unusable = readReal(fields, SummaryField::M1, in.m1)) {
         return unusable;
     }
-    if (auto unusable = readDeviation(texts, SummaryField::SD1, locale, in.n1, in.sd1)) {
+    if (auto unusable = readDeviation(fields, SummaryField::SD1, in.n1, in.sd1)) {
         return unusable;
     }
-    if (auto unusable = readCount(texts, SummaryField::N2, locale, in.n2)) {
+    if (auto unusable = readCount(fields, SummaryField::N2, in.n2)) {
         return unusable;
     }
     if (static_cast<std::int64_t>(in.n1) + in.n2 - 2 > std::numeric_limits<std::int32_t>::max()) {
         return SummaryProblem{SummaryField::N2, SummaryCheck::tr("N1 + N2 is too large.")};
     }
-    if (auto unusable = readReal(texts, SummaryField::M2, locale, in.m2)) {
+    if (auto unusable = readReal(fields, SummaryField::M2, in.m2)) {
         return unusable;
     }
     if (!std::isfinite(in.m1 - in.m2)) {
         return SummaryProblem{SummaryField::M2,
                               SummaryCheck::tr("M1 and M2 are too far apart to compare.")};
     }
-    if (auto unusable = readDeviation(texts, SummaryField::SD2, locale, in.n2, in.sd2)) {
+    if (auto unusable = readDeviation(fields, SummaryField::SD2, in.n2, in.sd2)) {
         return unusable;
     }
     return checkStudentT(in);

@@ -35,6 +35,19 @@ struct SummaryProblem {
 // The six texts of a summary, indexed by SummaryField.
 using SummaryTexts = std::array<QString, summaryFieldCount>;
 
+// The six fields as a caller holds them: whether each is empty, and its value as the platform's
+// locale-aware conversion gives it (RuntimeError TypeMismatch or Overflow when it has none).
+// Lets a caller with a faster exact conversion share every check and message.
+class SummaryFields {
+public:
+    virtual ~SummaryFields() = default;
+    virtual bool isEmpty(SummaryField field) const = 0;
+    virtual double toDouble(SummaryField field) const = 0;
+};
+
+// checkSummary over fields held some other way than as the window's texts.
+std::optional<SummaryProblem> checkSummary(const SummaryFields& fields, Summary& summary);
+
 // Reads and checks the six texts in their order. Empty texts come first ("Please enter
 // N1"...); then each text in turn must convert and must leave the calculation well defined
 // given the ones before it, so that t is a finite number. On success `summary` holds the values.

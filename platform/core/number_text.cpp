@@ -58,8 +58,12 @@ float toSingle(const QString& text, const QLocale& locale) {
 }
 
 std::int32_t toLong(const QString& text, const QLocale& locale) {
+    return roundToLong(toDouble(text, locale));
+}
+
+std::int32_t roundToLong(double value) {
     // nearbyint rounds in the default mode, to nearest with halves to even.
-    const double rounded = std::nearbyint(toDouble(text, locale));
+    const double rounded = std::nearbyint(value);
     if (rounded < static_cast<double>(std::numeric_limits<std::int32_t>::min()) ||
         rounded > static_cast<double>(std::numeric_limits<std::int32_t>::max())) {
         throw RuntimeError(ErrorNumber::Overflow);

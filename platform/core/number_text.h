@@ -15,6 +15,10 @@ namespace lx::number_text {
 // value does not fit 32 bits.
 std::int32_t toLong(const QString& text, const QLocale& locale = QLocale());
 
+// The integer toLong makes of a converted value: rounded half to even, Overflow when it does
+// not fit 32 bits.
+std::int32_t roundToLong(double value);
+
 // Text to a finite double, same rules for blanks and separators. "inf", "nan"
 // and the like are not numbers (TypeMismatch); a magnitude beyond double's
 // range is Overflow.

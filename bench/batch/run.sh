@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# Batch benchmark: one generated table of 1 million varied rows, processed in the same run by
+# lxtervan-batch (four columns and the full report), pandas + SciPy and R; wall time, rows per
+# second and peak RSS of each, and the ratios. Then the tool's peak RSS on 10 million rows.
+# Usage: bench/batch/run.sh [rows]
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+rows="${1:-1000000}"
+here=bench/batch
+out=build/bench/batch
+mkdir -p "$out"
+
+missing=()
+for package in python3-pandas python3-scipy r-base-core time; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+        missing+=("$package")
+done
+if ((${#missing[@]})); then
+    sudo_cmd=(); [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+    "${sudo_cmd[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq \
+        --no-install-recommends "${missing[@]}"
+fi
+scripts/setup.sh default >/dev/null
+tool=build/default/cli/lxtervan-batch
+python=/usr/bin/python3 # Debian's, with Debian's pandas and SciPy
+
+table="$out/table_${rows}.csv"
+[ -s "$table" ] || "$python" "$here/generate.py" "$rows" "$table"
+
+# measure NAME ROWS COMMAND...: runs once under GNU time, prints one row of the table.
+declare -A seconds
+measure() {
+    local name="$1" count="$2"; shift 2
+    /usr/bin/time -v -o "$out/time.txt" "$@" >/dev/null
+    local wall rss
+    wall=$(awk -F': ' '/Elapsed \(wall clock\)/ {
+        n = split($2, p, ":"); s = 0; for (i = 1; i <= n; i++) s = s * 60 + p[i]; print s }' \
+        "$out/time.txt")
+    rss=$(awk -F': ' '/Maximum resident set size/ { printf "%.0f", $2 / 1024 }' "$out/time.txt")
+    seconds[$name]=$wall
+    printf '%-34s %9.2f %12.0f %9s\n' "$name" "$wall" "$(echo "$count / $wall" | bc -l)" "$rss"
+}
+
+echo "rows: $rows   cores: $(nproc)"
+printf '%-34s %9s %12s %9s\n' "run" "wall s" "rows/s" "RSS MiB"
+four=t_pooled,p_pooled,t_welch,p_welch
+measure "lxtervan-batch (4 columns)" "$rows" sh -c "exec '$tool' --columns $four '$table' > '$out/tool4.csv'"
+measure "lxtervan-batch (all columns)" "$rows" sh -c "exec '$tool' '$table' > '$out/tool_all.csv'"
+measure "pandas + SciPy (4 columns)" "$rows" "$python" "$here/pandas_scipy.py" "$table" "$out/pandas.csv"
+measure "R (4 columns)" "$rows" Rscript "$here/r_script.R" "$table" "$out/r.csv"
+
+ratio() { echo "scale=2; ${seconds[$2]} / ${seconds[$1]}" | bc -l; }
+echo
+echo "tool (4 columns) vs pandas + SciPy:  $(ratio "lxtervan-batch (4 columns)" "pandas + SciPy (4 columns)")x"
+echo "tool (all columns) vs pandas + SciPy: $(ratio "lxtervan-batch (all columns)" "pandas + SciPy (4 columns)")x"
+echo "tool (4 columns) vs R:               $(ratio "lxtervan-batch (4 columns)" "R (4 columns)")x"
+
+# Peak memory must not grow with the input: ten copies of the rows, streamed.
+big="$out/table_10x.csv"
+if [ ! -s "$big" ]; then
+    head -n 1 "$table" >"$big"
+    for _ in $(seq 10); do tail -n +2 "$table" >>"$big"; done
+fi
+echo
+measure "lxtervan-batch (4 columns, 10x rows)" "$((rows * 10))" \
+    sh -c "exec '$tool' --columns $four '$big' > /dev/null"

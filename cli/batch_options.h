@@ -1,0 +1,18 @@
+#pragma once
+
+#include "batch_job.h"
+
+#include <QCommandLineParser>
+#include <QStringList>
+
+#include <variant>
+
+namespace lx::cli {
+
+// Declares the tool's options on parser.
+void addBatchOptions(QCommandLineParser& parser);
+
+// The options of a parsed command line, or the message of a usage error.
+std::variant<BatchOptions, QString> batchOptions(const QCommandLineParser& parser);
+
+} // namespace lx::cli

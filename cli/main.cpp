@@ -1,0 +1,35 @@
+#include "batch_options.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <unistd.h>
+
+int main(int argc, char* argv[]) {
+    QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("lxtervan-batch"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(LXTERVAN_VERSION));
+
+    QCommandLineParser parser;
+    lx::cli::addBatchOptions(parser);
+    if (!parser.parse(QCoreApplication::arguments())) {
+        std::fprintf(stderr, "lxtervan-batch: %s\n", qPrintable(parser.errorText()));
+        return lx::cli::UsageError;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        parser.showHelp(lx::cli::Done);
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        parser.showVersion();
+    }
+    auto options = lx::cli::batchOptions(parser);
+    if (const QString* problem = std::get_if<QString>(&options)) {
+        std::fprintf(stderr, "lxtervan-batch: %s\n", qPrintable(*problem));
+        return lx::cli::UsageError;
+    }
+    auto& batch = std::get<lx::cli::BatchOptions>(options);
+    batch.progress = isatty(STDERR_FILENO) == 1;
+    static char outputBuffer[1 << 16];
+    std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
+    return lx::cli::runBatch(batch, stdout, stderr);
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "stats/two_sample_report.h"
+
+#include <QStringList>
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+namespace lx::cli {
+
+// The columns the tool adds to a table, in their output order: the window's three results,
+// the report, then the row's error.
+enum class ResultColumn {
+    Df,
+    T,
+    PClass,
+    P0,
+    TPooled,
+    DfPooled,
+    PPooled,
+    PPooledM1GtM2,
+    PPooledM1LtM2,
+    Diff,
+    CiPooledLo,
+    CiPooledHi,
+    TWelch,
+    DfWelch,
+    PWelch,
+    PWelchM1GtM2,
+    PWelchM1LtM2,
+    CiWelchLo,
+    CiWelchHi,
+    D,
+    G,
+    DCiLo,
+    DCiHi,
+    GCiLo,
+    GCiHi,
+    PRangePooledLo,
+    PRangePooledHi,
+    PRangeWelchLo,
+    PRangeWelchHi,
+    Error,
+};
+constexpr int resultColumnCount = static_cast<int>(ResultColumn::Error) + 1;
+
+std::string_view resultColumnName(ResultColumn column);
+std::optional<ResultColumn> resultColumnNamed(std::string_view name);
+
+// Which results a run has to compute.
+struct ResultNeeds {
+    std::array<bool, resultColumnCount> columns{};
+    bool window = false; // df, t or p_class
+    ReportRequest request;
+    bool anyReport = false;
+
+    bool has(ResultColumn column) const { return columns[static_cast<std::size_t>(column)]; }
+};
+
+// Computes only what the wanted columns show: the effect-size intervals cost far more than
+// everything else together.
+ResultNeeds needsFor(const std::array<bool, resultColumnCount>& wanted, double level);
+
+} // namespace lx::cli

@@ -1,0 +1,133 @@
+#include "row_results.h"
+
+#include "platform/core/number_text.h"
+#include "platform/core/runtime_error.h"
+#include "stats/statistics.h"
+
+#include <cmath>
+#include <exception>
+
+namespace lx::cli {
+
+namespace {
+
+using C = ResultColumn;
+
+Cell& cell(RowResults& results, ResultColumn column) {
+    return results[static_cast<std::size_t>(column)];
+}
+
+void setNumber(RowResults& results, ResultColumn column, double value) {
+    Cell& target = cell(results, column);
+    target.kind = Cell::Kind::Number;
+    target.number = value;
+}
+
+void setText(RowResults& results, ResultColumn column, std::string text) {
+    Cell& target = cell(results, column);
+    target.kind = Cell::Kind::Text;
+    target.text = std::move(text);
+}
+
+void set(RowResults& results, ResultColumn column, const Figure<double>& figure) {
+    if (figure) {
+        setNumber(results, column, *figure);
+    }
+}
+
+void set(RowResults& results, ResultColumn lower, ResultColumn upper,
+         const Figure<Interval>& figure) {
+    if (figure) {
+        setNumber(results, lower, figure->lower);
+        setNumber(results, upper, figure->upper);
+    }
+}
+
+void setTest(RowResults& results, const TTest& test, ResultColumn first) {
+    const auto at = [first](int offset) { return static_cast<ResultColumn>(int(first) + offset); };
+    set(results, at(0), test.t);
+    set(results, at(1), test.df);
+    set(results, at(2), test.pTwoTailed);
+    set(results, at(3), test.pM1Greater);
+    set(results, at(4), test.pM1Less);
+}
+
+void setReport(RowResults& results, const TwoSampleReport& report) {
+    set(results, C::P0, report.windowP);
+    setTest(results, report.pooled, C::TPooled);
+    setNumber(results, C::Diff, report.difference);
+    set(results, C::CiPooledLo, C::CiPooledHi, report.pooled.differenceCi);
+    setTest(results, report.welch, C::TWelch);
+    set(results, C::CiWelchLo, C::CiWelchHi, report.welch.differenceCi);
+    set(results, C::D, report.cohensD);
+    set(results, C::G, report.hedgesG);
+    set(results, C::DCiLo, C::DCiHi, report.cohensDCi);
+    set(results, C::GCiLo, C::GCiHi, report.hedgesGCi);
+    set(results, C::PRangePooledLo, C::PRangePooledHi, report.pRangePooled);
+    set(results, C::PRangeWelchLo, C::PRangeWelchHi, report.pRangeWelch);
+}
+
+// The window's three results, as the window writes them.
+void setWindowResults(RowResults& results, const Summary& in, const QLocale& locale) {
+    const double sem1 = in.sd1 / std::sqrt(static_cast<double>(in.n1));
+    const double sem2 = in.sd2 / std::sqrt(static_cast<double>(in.n2));
+    const std::int32_t freedom = in.n1 + in.n2 - 2;
+    setNumber(results, C::Df, freedom);
+    Statistics statistics;
+    double t = 0;
+    statistics.TStudent(in.m1, sem1, in.m2, sem2, t);
+    setText(results, C::T, number_text::fromDouble(t, locale).toStdString());
+    QString p;
+    statistics.PStudent(t, freedom, p);
+    setText(results, C::PClass, p.toStdString());
+}
+
+} // namespace
+
+void RowCalculator::calculate(const RecordBatch& batch, std::size_t record,
+                              RowResults& results) const {
+    for (Cell& each : results) {
+        each.kind = Cell::Kind::Empty;
+    }
+    try {
+        calculateChecked(batch, record, results);
+    } catch (const std::exception& error) {
+        for (Cell& each : results) {
+            each.kind = Cell::Kind::Empty;
+        }
+        setText(results, C::Error, std::string("Cannot calculate: ") + error.what());
+    }
+}
+
+void RowCalculator::calculateChecked(const RecordBatch& batch, std::size_t record,
+                                     RowResults& results) const {
+    const std::size_t fields = batch.fieldCount(record);
+    if (fields != m_headerWidth) {
+        setText(results, C::Error,
+                "Row has " + std::to_string(fields) + (fields == 1 ? " field" : " fields") +
+                    "; the header has " + std::to_string(m_headerWidth) + ".");
+        return;
+    }
+    std::array<std::string_view, summaryFieldCount> texts;
+    for (std::size_t k = 0; k < texts.size(); ++k) {
+        texts[k] = batch.field(record, m_columns.index[k]);
+    }
+    const RowFields row(m_style, texts, m_columns.givenAsSe);
+    Summary in;
+    if (const auto problem = checkSummary(row, in)) {
+        setText(results, C::Error, row.message(*problem).toStdString());
+        return;
+    }
+    if (m_needs.window) {
+        setWindowResults(results, in, m_style.locale());
+    }
+    if (m_needs.anyReport) {
+        ReportRequest request = m_needs.request;
+        if (request.roundingRange) {
+            request.decimals = row.typedDecimals();
+        }
+        setReport(results, twoSampleReport(in, request));
+    }
+}
+
+} // namespace lx::cli

@@ -1,0 +1,77 @@
+#include "table_layout.h"
+
+#include <QString>
+
+namespace lx::cli {
+
+namespace {
+
+QString key(std::string_view name) {
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())).trimmed().toLower();
+}
+
+std::optional<std::size_t> indexOf(const std::vector<QString>& keys, const QString& name) {
+    for (std::size_t k = 0; k < keys.size(); ++k) {
+        if (keys[k] == name) {
+            return k;
+        }
+    }
+    return std::nullopt;
+}
+
+void addResult(TableLayout& layout, ResultColumn column) {
+    layout.output.push_back({std::string(resultColumnName(column)), false, 0, column});
+    layout.wanted[static_cast<std::size_t>(column)] = true;
+}
+
+} // namespace
+
+std::variant<TableLayout, std::string> layoutFor(const std::vector<std::string>& header,
+                                                 const std::optional<QStringList>& columns) {
+    std::vector<QString> keys;
+    keys.reserve(header.size());
+    for (const std::string& name : header) {
+        keys.push_back(key(name));
+    }
+    TableLayout layout;
+    static const char* const required[] = {"n1", "m1", "sd1", "n2", "m2", "sd2"};
+    for (std::size_t k = 0; k < summaryFieldCount; ++k) {
+        const QString name = QString::fromLatin1(required[k]);
+        auto at = indexOf(keys, name);
+        if (!at && name.startsWith(QLatin1String("sd"))) {
+            const QString se = QLatin1String("se") + name.back();
+            at = indexOf(keys, se);
+            if (!at) {
+                return "the header has no column \"" + name.toStdString() + "\" (nor \"" +
+                       se.toStdString() + "\")";
+            }
+            layout.summary.givenAsSe[k == 2 ? 0 : 1] = true;
+        }
+        if (!at) {
+            return "the header has no column \"" + name.toStdString() + "\"";
+        }
+        layout.summary.index[k] = *at;
+    }
+    if (!columns) {
+        for (std::size_t k = 0; k < header.size(); ++k) {
+            layout.output.push_back({header[k], true, k, ResultColumn::Error});
+        }
+        for (int k = 0; k < resultColumnCount; ++k) {
+            addResult(layout, static_cast<ResultColumn>(k));
+        }
+        return layout;
+    }
+    for (const QString& wanted : *columns) {
+        const QString name = wanted.trimmed().toLower();
+        if (const auto result = resultColumnNamed(name.toStdString())) {
+            addResult(layout, *result);
+        } else if (const auto input = indexOf(keys, name)) {
+            layout.output.push_back({header[*input], true, *input, ResultColumn::Error});
+        } else {
+            return "--columns: there is no column \"" + wanted.toStdString() + "\"";
+        }
+    }
+    return layout;
+}
+
+} // namespace lx::cli

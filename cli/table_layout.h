@@ -1,0 +1,28 @@
+#pragma once
+
+#include "row_results.h"
+#include "table_writer.h"
+
+#include <QStringList>
+
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace lx::cli {
+
+// What a header row says about a table: where its six figures are and what goes out.
+struct TableLayout {
+    SummaryColumns summary;
+    std::vector<OutputColumn> output;
+    std::array<bool, resultColumnCount> wanted{};
+};
+
+// The layout for a header (names matched case-insensitively, blanks around them ignored) and
+// the wanted columns (all input columns and all results when absent), or a message saying
+// which column is missing or unknown.
+std::variant<TableLayout, std::string> layoutFor(const std::vector<std::string>& header,
+                                                 const std::optional<QStringList>& columns);
+
+} // namespace lx::cli

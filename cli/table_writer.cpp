@@ -1,0 +1,177 @@
+#include "table_writer.h"
+
+#include <QString>
+
+#include <charconv>
+#include <cmath>
+
+namespace lx::cli {
+
+namespace {
+
+void appendCsvField(std::string_view text, char delimiter, std::string& out) {
+    if (text.find_first_of(std::string{delimiter, '"', '\r', '\n'}) == std::string_view::npos) {
+        out.append(text);
+        return;
+    }
+    out.push_back('"');
+    for (const char c : text) {
+        if (c == '"') {
+            out.push_back('"');
+        }
+        out.push_back(c);
+    }
+    out.push_back('"');
+}
+
+void appendTsvField(std::string_view text, std::string& out) {
+    for (const char c : text) {
+        switch (c) {
+        case '\\':
+            out.append("\\\\");
+            break;
+        case '\t':
+            out.append("\\t");
+            break;
+        case '\n':
+            out.append("\\n");
+            break;
+        case '\r':
+            out.append("\\r");
+            break;
+        default:
+            out.push_back(c);
+        }
+    }
+}
+
+// A JSON string; bytes that are not UTF-8 become U+FFFD.
+void appendJsonString(std::string_view bytes, std::string& out) {
+    const QByteArray text =
+        QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())).toUtf8();
+    out.push_back('"');
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out.push_back('\\');
+            out.push_back(c);
+        } else if (byte < 0x20) {
+            static const char hex[] = "0123456789abcdef";
+            out.append("\\u00");
+            out.push_back(hex[byte >> 4]);
+            out.push_back(hex[byte & 15]);
+        } else {
+            out.push_back(c);
+        }
+    }
+    out.push_back('"');
+}
+
+void appendJsonNumber(double value, std::string& out) {
+    char buffer[32];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    if (!std::isfinite(value) || error != std::errc()) {
+        out.append("null");
+        return;
+    }
+    out.append(buffer, end);
+}
+
+} // namespace
+
+void TableWriter::appendText(std::string_view text, std::string& out) const {
+    if (m_format == OutputFormat::Tsv) {
+        appendTsvField(text, out);
+    } else {
+        appendCsvField(text, m_delimiter, out);
+    }
+}
+
+void TableWriter::appendCell(const Cell& cell, std::string& out) const {
+    switch (cell.kind) {
+    case Cell::Kind::Empty:
+        break;
+    case Cell::Kind::Text:
+        appendText(cell.text, out);
+        break;
+    case Cell::Kind::Number: {
+        std::string number;
+        m_style.appendShortest(cell.number, number);
+        appendText(number, out);
+        break;
+    }
+    }
+}
+
+void TableWriter::appendHeader(std::string& out) const {
+    if (m_format == OutputFormat::Jsonl) {
+        return;
+    }
+    const char separator = m_format == OutputFormat::Tsv ? '\t' : m_delimiter;
+    for (std::size_t k = 0; k < m_columns.size(); ++k) {
+        if (k > 0) {
+            out.push_back(separator);
+        }
+        appendText(m_columns[k].name, out);
+    }
+    out.push_back('\n');
+}
+
+void TableWriter::appendRow(const RecordBatch& batch, std::size_t record, const RowResults& results,
+                            std::string& out) const {
+    if (m_format == OutputFormat::Jsonl) {
+        appendJsonRow(batch, record, results, out);
+        return;
+    }
+    const char separator = m_format == OutputFormat::Tsv ? '\t' : m_delimiter;
+    const std::size_t fields = batch.fieldCount(record);
+    for (std::size_t k = 0; k < m_columns.size(); ++k) {
+        if (k > 0) {
+            out.push_back(separator);
+        }
+        const OutputColumn& column = m_columns[k];
+        if (!column.fromInput) {
+            appendCell(results[static_cast<std::size_t>(column.result)], out);
+        } else if (column.inputIndex < fields) {
+            appendText(batch.field(record, column.inputIndex), out);
+        }
+    }
+    out.push_back('\n');
+}
+
+void TableWriter::appendJsonRow(const RecordBatch& batch, std::size_t record,
+                                const RowResults& results, std::string& out) const {
+    const std::size_t fields = batch.fieldCount(record);
+    out.push_back('{');
+    for (std::size_t k = 0; k < m_columns.size(); ++k) {
+        if (k > 0) {
+            out.push_back(',');
+        }
+        const OutputColumn& column = m_columns[k];
+        appendJsonString(column.name, out);
+        out.push_back(':');
+        if (column.fromInput) {
+            if (column.inputIndex < fields) {
+                appendJsonString(batch.field(record, column.inputIndex), out);
+            } else {
+                out.append("null");
+            }
+            continue;
+        }
+        const Cell& cell = results[static_cast<std::size_t>(column.result)];
+        switch (cell.kind) {
+        case Cell::Kind::Empty:
+            out.append("null");
+            break;
+        case Cell::Kind::Text:
+            appendJsonString(cell.text, out);
+            break;
+        case Cell::Kind::Number:
+            appendJsonNumber(cell.number, out);
+            break;
+        }
+    }
+    out.append("}\n");
+}
+
+} // namespace lx::cli

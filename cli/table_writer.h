@@ -1,0 +1,49 @@
+#pragma once
+
+#include "csv_records.h"
+#include "number_fields.h"
+#include "row_results.h"
+
+#include <string>
+#include <vector>
+
+namespace lx::cli {
+
+enum class OutputFormat { Csv, Tsv, Jsonl };
+
+// One output column: an input column passed through, or a result.
+struct OutputColumn {
+    std::string name;
+    bool fromInput = false;
+    std::size_t inputIndex = 0;
+    ResultColumn result = ResultColumn::Error;
+};
+
+// Writes rows as CSV (RFC 4180 quoting where needed), TSV (backslash escapes) or JSON lines
+// (input fields as strings, results as numbers, empty cells as null).
+class TableWriter {
+public:
+    TableWriter(OutputFormat format, char delimiter, const NumberStyle& style,
+                std::vector<OutputColumn> columns)
+        : m_format(format)
+        , m_delimiter(delimiter)
+        , m_style(style)
+        , m_columns(std::move(columns)) {}
+
+    void appendHeader(std::string& out) const;
+    void appendRow(const RecordBatch& batch, std::size_t record, const RowResults& results,
+                   std::string& out) const;
+
+private:
+    void appendText(std::string_view text, std::string& out) const;
+    void appendCell(const Cell& cell, std::string& out) const;
+    void appendJsonRow(const RecordBatch& batch, std::size_t record, const RowResults& results,
+                       std::string& out) const;
+
+    OutputFormat m_format;
+    char m_delimiter;
+    const NumberStyle& m_style;
+    std::vector<OutputColumn> m_columns;
+};
+
+} // namespace lx::cli

@@ -1,0 +1,310 @@
+#include "batch_run.h"
+
+#include "cli/result_columns.h"
+#include "platform/core/number_text.h"
+#include "stats/statistics.h"
+#include "stats/two_sample_report.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRandomGenerator>
+#include <QTest>
+
+#include <charconv>
+
+using namespace lx;
+using lx::cli::ResultColumn;
+
+Q_DECLARE_METATYPE(lx::Summary)
+Q_DECLARE_METATYPE(lx::TypedDecimals)
+
+namespace {
+
+const QByteArray plainHeader = "n1,m1,sd1,n2,m2,sd2\n";
+
+std::size_t columnOf(const std::vector<std::string>& header, std::string_view name) {
+    const auto found = std::find(header.begin(), header.end(), name);
+    return static_cast<std::size_t>(found - header.begin());
+}
+
+std::string numberText(double value, const QLocale& locale) {
+    char buffer[32];
+    std::string text(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
+    std::replace(text.begin(), text.end(), '.', locale.decimalPoint().at(0).toLatin1());
+    return text;
+}
+
+std::string figureText(const Figure<double>& figure, const QLocale& locale) {
+    return figure ? numberText(*figure, locale) : std::string();
+}
+
+} // namespace
+
+class TestBatchTool : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Every input row comes out once, its fields unchanged, with the window's message when it
+    // cannot be used and results only when it can.
+    void tableRoundTrips_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<QChar>("delimiter");
+        QTest::addColumn<QList<QStringList>>("fields");
+        QTest::addColumn<QStringList>("errors");
+
+        QTest::newRow("C: BOM, CRLF, quotes, extra columns, bad rows")
+            << QStringList()
+            << QByteArray("\xEF\xBB\xBF\"label\",N1,m1,sd1,note,n2,M2,SD2\r\n"
+                          "\"a, \"\"quoted\"\"\nname\",10,5,1,x,10,4,1\r\n"
+                          "plain,10,5,1, keep  ,10,4,1\r\n"
+                          "short,10,5\r\n"
+                          "long,10,5,1,x,10,4,1,extra\r\n"
+                          "empty,10,,1,x,10,4,1\r\n"
+                          "letters,ten,5,1,x,10,4,1\r\n"
+                          "negative,10,5,-1,x,10,4,1\r\n"
+                          "zero n,10,5,1,x,0,4,1\r\n"
+                          "no spread,10,5,0,x,10,4,0\r\n"
+                          "huge,10,1e999,1,x,10,4,1")
+            << QChar(',')
+            << QList<QStringList>{{"label", "N1", "m1", "sd1", "note", "n2", "M2", "SD2"},
+                                  {"a, \"quoted\"\nname", "10", "5", "1", "x", "10", "4", "1"},
+                                  {"plain", "10", "5", "1", " keep  ", "10", "4", "1"},
+                                  {"short", "10", "5", "", "", "", "", ""},
+                                  {"long", "10", "5", "1", "x", "10", "4", "1"}}
+            << QStringList{"",
+                           "",
+                           "Row has 3 fields; the header has 8.",
+                           "Row has 9 fields; the header has 8.",
+                           "Please enter M1",
+                           "N1 is not a number.",
+                           "SD1 must not be negative.",
+                           "N2 must be at least 1.",
+                           "SD1 and SD2 are both 0, so t is undefined for different means.",
+                           "M1 is too large."};
+        QTest::newRow("C: se columns")
+            << QStringList() << QByteArray("n1,m1,se1,n2,m2,se2\n4,5,1,4,4,0.5\n4,5,-1,4,4,0.5\n")
+            << QChar(',') << QList<QStringList>{{"n1", "m1", "se1", "n2", "m2", "se2"}}
+            << QStringList{"", "SE1 must not be negative."};
+        QTest::newRow("de_DE") << QStringList{"--locale", "de_DE"}
+                               << QByteArray(
+                                      "n1;m1;sd1;n2;m2;sd2;comment\n10;5,5;1,25;10;4;1;\"a;b\"\n"
+                                      "10;5;1.5;10;4;1;\n")
+                               << QChar(';')
+                               << QList<QStringList>{{"n1", "m1", "sd1", "n2", "m2", "sd2",
+                                                      "comment"},
+                                                     {"10", "5,5", "1,25", "10", "4", "1", "a;b"}}
+                               << QStringList{"", "SD1 is not a number."};
+    }
+    void tableRoundTrips() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, input);
+        QFETCH(QChar, delimiter);
+        QFETCH(QList<QStringList>, fields);
+        QFETCH(QStringList, errors);
+
+        const BatchRun run = runBatchTool(arguments, input);
+        QVERIFY(!run.crashed);
+        QCOMPARE(run.exitCode, 0);
+        const Table output = parseCsv(run.out, delimiter.toLatin1());
+        QCOMPARE(output.size(), std::size_t(errors.size()) + 1);
+        const std::vector<std::string>& header = output.front();
+        const std::size_t width = std::size_t(fields.front().size());
+        QCOMPARE(header.size(), width + lx::cli::resultColumnCount);
+        for (qsizetype row = 0; row < fields.size(); ++row) {
+            for (std::size_t k = 0; k < width; ++k) {
+                QCOMPARE(QString::fromStdString(output[std::size_t(row)][k]), fields[row][k]);
+            }
+        }
+        const std::size_t error = columnOf(header, "error");
+        const std::size_t tPooled = columnOf(header, "t_pooled");
+        const std::size_t pClass = columnOf(header, "p_class");
+        for (qsizetype row = 0; row < errors.size(); ++row) {
+            const auto& cells = output[std::size_t(row) + 1];
+            QCOMPARE(cells.size(), header.size());
+            QCOMPARE(QString::fromStdString(cells[error]), errors[row]);
+            QCOMPARE(cells[tPooled].empty(), !errors[row].isEmpty());
+            QCOMPARE(cells[pClass].empty(), !errors[row].isEmpty());
+        }
+    }
+
+    // The reference row's results are the engine's, written in the table's locale.
+    void referenceRowAgreesWithTheEngine_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<Summary>("summary");
+        QTest::addColumn<TypedDecimals>("decimals");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<double>("level");
+
+        QTest::newRow("window's example")
+            << QStringList() << plainHeader + "10,5,1,10,4,1\n"
+            << Summary{10, 5, 1, 10, 4, 1} << TypedDecimals{0, 0, 0, 0} << "C" << 0.95;
+        QTest::newRow("se columns, level 0.9")
+            << QStringList{"--level", "0.9"} << QByteArray("n1,m1,se1,n2,m2,se2\n4,5.5,1,4,4,0.5\n")
+            << Summary{4, 5.5, 2, 4, 4, 1} << TypedDecimals{1, std::nullopt, 0, std::nullopt} << "C"
+            << 0.9;
+        QTest::newRow("de_DE") << QStringList{"--locale", "de_DE"}
+                               << QByteArray("n1;m1;sd1;n2;m2;sd2\n10;5,25;1,5;12;4;1\n")
+                               << Summary{10, 5.25, 1.5, 12, 4, 1} << TypedDecimals{2, 1, 0, 0}
+                               << "de_DE" << 0.95;
+    }
+    void referenceRowAgreesWithTheEngine() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, input);
+        QFETCH(Summary, summary);
+        QFETCH(TypedDecimals, decimals);
+        QFETCH(QString, locale);
+        QFETCH(double, level);
+        const QLocale numbers(locale);
+
+        const BatchRun run = runBatchTool(arguments, input);
+        QCOMPARE(run.exitCode, 0);
+        const Table output =
+            parseCsv(run.out, numbers.decimalPoint() == QLatin1String(",") ? ';' : ',');
+        QCOMPARE(output.size(), std::size_t(2));
+        const auto cell = [&](std::string_view name) {
+            return output[1][columnOf(output[0], name)];
+        };
+
+        QLocale::setDefault(numbers);
+        const double sem1 = summary.sd1 / std::sqrt(double(summary.n1));
+        const double sem2 = summary.sd2 / std::sqrt(double(summary.n2));
+        double t = 0;
+        QString p;
+        Statistics().TStudent(summary.m1, sem1, summary.m2, sem2, t);
+        Statistics().PStudent(t, summary.n1 + summary.n2 - 2, p);
+        QLocale::setDefault(QLocale::c());
+        QCOMPARE(cell("df"), std::to_string(summary.n1 + summary.n2 - 2));
+        QCOMPARE(cell("t"), number_text::fromDouble(t, numbers).toStdString());
+        QCOMPARE(cell("p_class"), p.toStdString());
+
+        ReportRequest request;
+        request.level = level;
+        request.decimals = decimals;
+        const TwoSampleReport report = twoSampleReport(summary, request);
+        QCOMPARE(cell("p0"), figureText(report.windowP, numbers));
+        QCOMPARE(cell("t_pooled"), figureText(report.pooled.t, numbers));
+        QCOMPARE(cell("p_pooled"), figureText(report.pooled.pTwoTailed, numbers));
+        QCOMPARE(cell("ci_pooled_lo"), numberText(report.pooled.differenceCi->lower, numbers));
+        QCOMPARE(cell("df_welch"), figureText(report.welch.df, numbers));
+        QCOMPARE(cell("p_welch_m1_lt_m2"), figureText(report.welch.pM1Less, numbers));
+        QCOMPARE(cell("ci_welch_hi"), numberText(report.welch.differenceCi->upper, numbers));
+        QCOMPARE(cell("g"), figureText(report.hedgesG, numbers));
+        QCOMPARE(cell("d_ci_lo"), numberText(report.cohensDCi->lower, numbers));
+        QCOMPARE(cell("p_range_pooled_lo"), numberText(report.pRangePooled->lower, numbers));
+        QCOMPARE(cell("p_range_welch_hi"), numberText(report.pRangeWelch->upper, numbers));
+        QCOMPARE(cell("error"), std::string());
+    }
+
+    void optionsAndExitStatuses_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QByteArray>("firstLine");
+        QTest::addColumn<QByteArray>("message");
+
+        const QByteArray good = "label," + plainHeader.trimmed() + "\nx,10,5,1,10,4,1\n";
+        const QByteArray bad = good + "y,10,5,-1,10,4,1\n";
+        QTest::newRow("columns in the order given")
+            << QStringList{"--columns", "t_pooled,LABEL,p_welch"} << good << 0
+            << QByteArray("t_pooled,label,p_welch") << QByteArray();
+        QTest::newRow("tsv") << QStringList{"--format", "tsv", "--columns", "label,df"} << good << 0
+                             << QByteArray("label\tdf") << QByteArray();
+        QTest::newRow("bad row, lenient")
+            << QStringList() << bad << 0 << QByteArray() << QByteArray();
+        QTest::newRow("bad row, strict")
+            << QStringList{"--strict"} << bad << 1 << QByteArray() << QByteArray();
+        QTest::newRow("good rows, strict")
+            << QStringList{"--strict"} << good << 0 << QByteArray() << QByteArray();
+        QTest::newRow("missing column")
+            << QStringList() << QByteArray("n1,m1,sd1,n2,m2\n1,2,3,4,5\n") << 2 << QByteArray()
+            << QByteArray("standard input, line 1: the header has no "
+                          "column \"sd2\" (nor \"se2\")");
+        QTest::newRow("unreadable file") << QStringList{"/nonexistent/table.csv"} << good << 2
+                                         << QByteArray() << QByteArray("/nonexistent/table.csv");
+        QTest::newRow("no header")
+            << QStringList() << QByteArray() << 2 << QByteArray() << QByteArray("no header row");
+        QTest::newRow("unknown option")
+            << QStringList{"--bogus"} << good << 2 << QByteArray() << QByteArray("bogus");
+        QTest::newRow("level out of range")
+            << QStringList{"--level", "1"} << good << 2 << QByteArray() << QByteArray("--level");
+        QTest::newRow("unknown column") << QStringList{"--columns", "t,zz"} << good << 2
+                                        << QByteArray() << QByteArray("\"zz\"");
+    }
+    void optionsAndExitStatuses() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, input);
+        QFETCH(int, exitCode);
+        QFETCH(QByteArray, firstLine);
+        QFETCH(QByteArray, message);
+
+        const BatchRun run = runBatchTool(arguments, input);
+        QVERIFY(!run.crashed);
+        QCOMPARE(run.exitCode, exitCode);
+        if (!firstLine.isEmpty()) {
+            QCOMPARE(run.out.left(run.out.indexOf('\n')), firstLine);
+        }
+        QVERIFY2(run.err.contains(message), run.err.constData());
+    }
+
+    void jsonLinesHoldNumbersStringsAndNulls() {
+        const BatchRun run = runBatchTool(
+            {"--format", "jsonl", "--columns", "label,t,t_pooled,g,error"},
+            "label,n1,m1,sd1,n2,m2,sd2\n\"a\x01\xff\",10,5,1,10,4,1\nb,1,5,1,1,4,1\nc,x\n");
+        QCOMPARE(run.exitCode, 0);
+        const QList<QByteArray> lines = run.out.trimmed().split('\n');
+        QCOMPARE(lines.size(), 3);
+        QList<QJsonObject> rows;
+        for (const QByteArray& line : lines) {
+            QJsonParseError problem;
+            rows.append(QJsonDocument::fromJson(line, &problem).object());
+            QCOMPARE(problem.error, QJsonParseError::NoError);
+        }
+        QCOMPARE(rows[0].value("label").toString(), QString::fromUtf8("a\x01\xEF\xBF\xBD"));
+        QVERIFY(rows[0].value("t").isString());
+        QVERIFY(rows[0].value("t_pooled").isDouble());
+        QVERIFY(rows[0].value("error").isNull());
+        QVERIFY(rows[1].value("g").isNull()); // no degrees of freedom
+        QVERIFY(rows[2].value("t_pooled").isNull());
+        QVERIFY(rows[2].value("error").isString());
+    }
+
+    // Whatever the bytes, no crash and one output row per input record; worker threads keep
+    // the input order.
+    void anyBytesGiveOneRowEachInOrder_data() {
+        QTest::addColumn<QByteArray>("body");
+        QByteArray noise;
+        QRandomGenerator random(13);
+        for (int k = 0; k < 20000; ++k) {
+            noise.append(char(random.bounded(256)));
+        }
+        QByteArray rows;
+        for (int k = 0; k < 20000; ++k) {
+            rows += QByteArray::number(k % 50) + ',' + QByteArray::number(k * 0.37) + ",1.5," +
+                    QByteArray::number(k % 7 + 1) + ",4,0." + QByteArray::number(k % 9) + '\n';
+        }
+        QTest::newRow("random bytes") << noise;
+        QTest::newRow("NULs and an unclosed quote") << QByteArray("1,2,\0,4\n\"5,6\n7", 13);
+        QTest::newRow("many varied rows") << rows;
+    }
+    void anyBytesGiveOneRowEachInOrder() {
+        QFETCH(QByteArray, body);
+        const QStringList columns = {"--columns", "n1,t,p_class,t_welch,p_pooled,error"};
+        const BatchRun one = runBatchTool(QStringList{"--jobs", "1"} + columns, plainHeader + body);
+        const BatchRun three =
+            runBatchTool(QStringList{"--jobs", "3"} + columns, plainHeader + body);
+        QVERIFY(!one.crashed && !three.crashed);
+        QCOMPARE(one.exitCode, 0);
+        QCOMPARE(three.out, one.out);
+        const Table input = parseCsv(plainHeader + body);
+        const Table output = parseCsv(one.out);
+        QCOMPARE(output.size(), input.size());
+        for (std::size_t row = 0; row < input.size(); ++row) {
+            QCOMPARE(output[row].front(), input[row].front()); // records are never split
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestBatchTool)
+#include "test_batch_tool.moc"
