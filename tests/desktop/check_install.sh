@@ -21,11 +21,19 @@ done
 if [ -e "$build/cli/lxtervan-batch" ]; then
     expected+=(usr/bin/lxtervan-batch usr/share/man/man1/lxtervan-batch.1)
 fi
-while IFS= read -r extra; do expected+=("$extra"); done < <(
-    find "$build" -maxdepth 3 -name 'expected_install_files.txt' -exec cat {} + 2>/dev/null)
-
-DESTDIR="$work/root" cmake --install "$build" --prefix /usr >/dev/null
 missing=0
+DESTDIR="$work/root" cmake --install "$build" --prefix /usr >/dev/null
+# The controls library, its CMake package and the Designer plugin sit below a library folder
+# that depends on how the build was configured: found, then expected in the package too.
+for name in liblxcontrols.so.1 LxControlsConfig.cmake liblxcontrols_designer.so; do
+    found="$(cd "$work/root" && find usr -name "$name" | head -n 1)"
+    if [ -z "$found" ]; then
+        echo "not installed: $name"
+        missing=1
+    else
+        expected+=("$found")
+    fi
+done
 for file in "${expected[@]}"; do
     if [ ! -e "$work/root/$file" ]; then
         echo "not installed: $file"
@@ -47,7 +55,7 @@ grep -q '^\.TH LXTERVAN' "$work/root/usr/share/man/man1/lxtervan.1" || {
 deb="$(ls "$work"/package/*.deb)"
 contents="$(dpkg-deb --contents "$deb")"
 for file in "${expected[@]}"; do
-    grep -q " \./$file\$" <<<"$contents" || {
+    grep -q " \./$file\( -> .*\)\?\$" <<<"$contents" || {
         echo "not in the package: $file"
         missing=1
     }
