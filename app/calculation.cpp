@@ -42,7 +42,7 @@ void Calculate(CalculatorView& view) {
     Summary in;
     if (const auto unusable = checkSummary(inputTexts(view), locale, in)) {
         const Box box = boxOf(unusable->field);
-        view.showMessage(unusable->message, QStringLiteral("Error!"),
+        view.showMessage(unusable->message, MessageBox::errorTitle(),
                          MessageBox::Icon::Exclamation);
         // An empty box leaves the focus where it was; a wrong value is
         // handed back to the user to mend.

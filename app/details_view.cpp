@@ -6,8 +6,11 @@
 #include "platform/twips.h"
 #include "report_text.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QTableWidget>
+
+#include <algorithm>
 
 namespace lx {
 
@@ -18,7 +21,8 @@ constexpr float CaptionHeight = 360;
 constexpr float Margin = 90;
 constexpr float CopyWidth = 900;
 constexpr float CopyHeight = 300;
-constexpr float CopyRightEdge = 4920; // lines up with the menu strip's "On top"
+constexpr int CopyPictureAndMargins = 36; // pixels
+constexpr float CopyRightEdge = 4920;     // lines up with the menu strip's "On top"
 constexpr short CaptionMiddleLeft = 3;
 constexpr OleColor GreyText = ole_color::SystemFlag + 17;
 
@@ -32,10 +36,13 @@ LxButton* newCopyButton(const QFont& font, QWidget* parent) {
     button->setMouseIcon(QPixmap(QStringLiteral(":/images/pointer.png")));
     button->setMousePointer(99);
     button->setPicture(QPixmap(QStringLiteral(":/images/copy.png")));
-    button->setCaption(QStringLiteral("Copy"));
-    button->setToolTipText(QStringLiteral("Copy the results for pasting (Ctrl+Shift+C)"));
-    button->Move(CopyRightEdge - CopyWidth, (CaptionHeight - CopyHeight) / 2, CopyWidth,
-                 CopyHeight);
+    button->setCaption(DetailsView::tr("Copy"));
+    button->setToolTipText(DetailsView::tr("Copy the results for pasting (Ctrl+Shift+C)"));
+    // Wide enough for the caption in every language: the picture, the text and their margins.
+    const float width = std::max(
+        CopyWidth, twips::fromPixels(QFontMetrics(font).horizontalAdvance(button->Caption()) +
+                                     CopyPictureAndMargins));
+    button->Move(CopyRightEdge - width, (CaptionHeight - CopyHeight) / 2, width, CopyHeight);
     return button;
 }
 
@@ -43,7 +50,7 @@ QTableWidget* newTable(const std::vector<report_text::Row>& rows, const QFont& f
                        QWidget* parent) {
     auto* table = new QTableWidget(static_cast<int>(rows.size()), 2, parent);
     table->setObjectName(QStringLiteral("grdDetails"));
-    table->setAccessibleName(QStringLiteral("Details"));
+    table->setAccessibleName(DetailsView::tr("Details"));
     table->setFont(font);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setFocusPolicy(Qt::StrongFocus);
@@ -91,7 +98,7 @@ DetailsView::DetailsView(float clientWidth, const QFont& font, QWidget* parent)
     panDetails->setObjectName(QStringLiteral("panDetails"));
     panDetails->Move(0, 0, clientWidth, CaptionHeight);
     panDetails->setFont(font);
-    panDetails->setCaption(QStringLiteral("Details"));
+    panDetails->setCaption(tr("Details"));
     panDetails->setAlignment(CaptionMiddleLeft);
     cmdCopy = newCopyButton(font, panDetails);
     connect(cmdCopy, &LxButton::Click, this, &DetailsView::copyClicked);

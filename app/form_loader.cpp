@@ -8,6 +8,7 @@
 #include "platform/form.h"
 #include "platform/twips.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,6 +24,25 @@ enum class Align { None = 0, Top = 1 };
 
 QVariant setting(const FormNode& node, const char* key, const QVariant& fallback = {}) {
     return node.properties.ReadProperty(QString::fromLatin1(key), fallback);
+}
+
+// What a user reads of a form is translated with the form's name as context, the way Qt
+// translates its own form files; the texts are listed for the translation tools in
+// forms/form_texts.h.
+QString translated(const QString& form, const QString& text) {
+    if (text.isEmpty()) {
+        return text;
+    }
+    return QCoreApplication::translate(form.toUtf8().constData(), text.toUtf8().constData());
+}
+
+PropertyBag translatedBag(const QString& form, PropertyBag bag) {
+    for (const QString& key : {QStringLiteral("Caption"), QStringLiteral("ToolTipText")}) {
+        if (bag.contains(key)) {
+            bag.insert(key, translated(form, bag.ReadProperty(key).toString()));
+        }
+    }
+    return bag;
 }
 
 QRect pixelRect(const FormNode& node) {
@@ -47,8 +67,8 @@ Control* newCustomControl(const QString& type, QWidget* parent) {
     return nullptr;
 }
 
-QWidget* newStandardControl(const FormNode& node, QWidget* parent) {
-    const QString caption = setting(node, "Caption").toString();
+QWidget* newStandardControl(const FormNode& node, const QString& form, QWidget* parent) {
+    const QString caption = translated(form, setting(node, "Caption").toString());
     if (node.type == QLatin1String("TextBox")) {
         auto* box = new QLineEdit(parent);
         box->setText(setting(node, "Text").toString());
@@ -124,10 +144,10 @@ private:
                           setting(node, "Width", 0).toFloat(),
                           setting(node, "Height", 0).toFloat());
             m_form.addControl(control);
-            control->ReadProperties(node.properties);
+            control->ReadProperties(translatedBag(m_form.objectName(), node.properties));
             alignToForm(*control, static_cast<Align>(setting(node, "Align", 0).toInt()));
             widget = control;
-        } else if ((widget = newStandardControl(node, parent))) {
+        } else if ((widget = newStandardControl(node, m_form.objectName(), parent))) {
             place(*widget, node);
             widget->setGeometry(pixelRect(node));
             m_form.addControl(widget);
@@ -170,7 +190,7 @@ private:
 
 void applyFormSettings(Form& form, const FormNode& root) {
     form.setObjectName(root.name);
-    form.setWindowTitle(setting(root, "Caption").toString());
+    form.setWindowTitle(translated(root.name, setting(root, "Caption").toString()));
     const QVariant font = setting(root, "Font");
     if (font.isValid()) {
         form.setFont(font.value<QFont>());

@@ -64,15 +64,13 @@ bool PasteIntoSet::paste(Box box, const QString& text) {
         result = setFromRawValues(text, set, QLocale());
     } catch (const std::exception&) {
         result.outcome = SetFromRawValues::Outcome::Refused;
-        result.message =
-            QStringLiteral("The values for the %1 could not be read.")
-                .arg(set == 1 ? QStringLiteral("first set") : QStringLiteral("second set"));
+        result.message = unreadableRawValues(set);
     }
     switch (result.outcome) {
     case SetFromRawValues::Outcome::OrdinaryPaste:
         return false;
     case SetFromRawValues::Outcome::Refused:
-        m_view.showMessage(result.message, QStringLiteral("Error!"), MessageBox::Icon::Exclamation);
+        m_view.showMessage(result.message, MessageBox::errorTitle(), MessageBox::Icon::Exclamation);
         return true;
     case SetFromRawValues::Outcome::Filled:
         break;
@@ -168,16 +166,19 @@ void PasteIntoSet::showContextMenu(Box box, const QPoint& at) {
     QLineEdit* edit = m_inputs[indexOf(box)];
     QMenu* menu = edit->createStandardContextMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
+    // The menu's entries carry Qt's own translations; the context is named through a variable
+    // so that our translation tools leave those texts to Qt.
+    const char* const lineEdit = "QLineEdit";
     for (QAction* action : menu->actions()) {
         const QString label = action->text().section(u'\t', 0, 0);
-        if (label == QLineEdit::tr("&Paste")) {
+        if (label == QCoreApplication::translate(lineEdit, "&Paste")) {
             action->disconnect(edit);
             connect(action, &QAction::triggered, this, [this, box, edit] {
                 if (!paste(box, clipboardText(QClipboard::Clipboard))) {
                     edit->paste();
                 }
             });
-        } else if (label == QLineEdit::tr("&Undo") && undoable(box)) {
+        } else if (label == QCoreApplication::translate(lineEdit, "&Undo") && undoable(box)) {
             action->disconnect(edit);
             action->setEnabled(true);
             connect(action, &QAction::triggered, this, [this, box] { undo(box); });

@@ -2,6 +2,7 @@
 
 #include "platform/core/number_text.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -11,6 +12,12 @@
 namespace lx::report_text {
 
 namespace {
+
+// The names a user reads, in the user's language; the reporting lines keep the notation of
+// the journals, which is the same in every language.
+struct ReportText {
+    Q_DECLARE_TR_FUNCTIONS(ReportText)
+};
 
 const QString minus = QStringLiteral("\u2212");
 constexpr int tableDigits = 4;
@@ -23,7 +30,7 @@ QLocale plain(const QLocale& locale) {
 }
 
 QString ciName(double level) {
-    return QString::number(level * 100, 'g', 6) + QStringLiteral("% CI");
+    return ReportText::tr("%1% CI").arg(QString::number(level * 100, 'g', 6));
 }
 
 // The decimal exponent of a value once rounded to `digits` significant digits.
@@ -122,12 +129,12 @@ QString exactValue(const Cell& cell, const QLocale& locale) {
 QStringList tableLines(const TwoSampleReport& report, const QLocale& locale) {
     const QChar tab(u'\t');
     QStringList lines{
-        QStringList{QStringLiteral("Figure"), studentHeader(), welchHeader()}.join(tab)};
+        QStringList{ReportText::tr("Figure"), studentHeader(), welchHeader()}.join(tab)};
     for (const Row& row : rows(report)) {
         if (std::holds_alternative<Figure<Interval>>(row.student)) {
             for (const bool upper : {false, true}) {
                 lines.append(QStringList{
-                    row.name + (upper ? QStringLiteral(" upper") : QStringLiteral(" lower")),
+                    (upper ? ReportText::tr("%1 upper") : ReportText::tr("%1 lower")).arg(row.name),
                     exactBound(row.student, upper, locale), exactBound(row.welch, upper, locale)}
                                  .join(tab));
             }
@@ -147,7 +154,7 @@ std::vector<Row> rows(const TwoSampleReport& r) {
     return {
         {QStringLiteral("t"), Kind::Plain, r.pooled.t, r.welch.t},
         {QStringLiteral("df"), Kind::Whole, r.pooled.df, r.welch.df},
-        {QStringLiteral("p (two-tailed)"), Kind::P, r.pooled.pTwoTailed, r.welch.pTwoTailed},
+        {ReportText::tr("p (two-tailed)"), Kind::P, r.pooled.pTwoTailed, r.welch.pTwoTailed},
         {QStringLiteral("p (M1 > M2)"), Kind::P, r.pooled.pM1Greater, r.welch.pM1Greater},
         {QStringLiteral("p (M1 < M2)"), Kind::P, r.pooled.pM1Less, r.welch.pM1Less},
         {QStringLiteral("M1 ") + minus + QStringLiteral(" M2"),
@@ -156,22 +163,22 @@ std::vector<Row> rows(const TwoSampleReport& r) {
          {}},
         {ci, Kind::Plain, r.pooled.differenceCi, r.welch.differenceCi},
         {QStringLiteral("Cohen's d"), Kind::Plain, r.cohensD, {}},
-        {ci + QStringLiteral(" of d"), Kind::Plain, r.cohensDCi, {}},
+        {ReportText::tr("%1 of d").arg(ci), Kind::Plain, r.cohensDCi, {}},
         {QStringLiteral("Hedges' g"), Kind::Plain, r.hedgesG, {}},
-        {ci + QStringLiteral(" of g"), Kind::Plain, r.hedgesGCi, {}},
-        {QStringLiteral("Exact P"),
+        {ReportText::tr("%1 of g").arg(ci), Kind::Plain, r.hedgesGCi, {}},
+        {ReportText::tr("Exact P"),
          Kind::P,
          r.windowP,
          {},
-         QStringLiteral("The exact two-tailed p of the t in the Result frame")},
-        {QStringLiteral("p range"), Kind::P, r.pRangePooled, r.pRangeWelch,
-         QStringLiteral("The lowest and highest two-tailed p that the typed means and SDs allow, "
+         ReportText::tr("The exact two-tailed p of the t in the Result frame")},
+        {ReportText::tr("p range"), Kind::P, r.pRangePooled, r.pRangeWelch,
+         ReportText::tr("The lowest and highest two-tailed p that the typed means and SDs allow, "
                         "given the digits they were rounded to")},
     };
 }
 
 QString studentHeader() {
-    return QStringLiteral("Student (equal SDs)");
+    return ReportText::tr("Student (equal SDs)");
 }
 
 QString welchHeader() {

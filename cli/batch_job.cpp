@@ -1,5 +1,7 @@
 #include "batch_job.h"
 
+#include "batch_text.h"
+
 #include "progress_line.h"
 #include "table_layout.h"
 #include "work_queue.h"
@@ -190,8 +192,11 @@ ExitStatus runBatch(const BatchOptions& options, std::FILE* out, std::FILE* err)
     QLocale::setDefault(options.locale);
     Input input(options.file);
     if (!input.isOpen()) {
-        std::fprintf(err, "lxtervan-batch: %s: cannot open: %s\n", input.name().c_str(),
-                     std::strerror(errno));
+        std::fprintf(
+            err, "lxtervan-batch: %s: %s\n", input.name().c_str(),
+            narrow(
+                BatchText::tr("cannot open: %1").arg(QString::fromLocal8Bit(std::strerror(errno))))
+                .c_str());
         return UsageError;
     }
     const auto fail = [&](const std::string& where, const std::string& what) {
@@ -212,7 +217,8 @@ ExitStatus runBatch(const BatchOptions& options, std::FILE* out, std::FILE* err)
         auto batch = std::make_shared<RecordBatch>();
         const ssize_t got = input.read(buffer.data(), buffer.size());
         if (got < 0) {
-            return fail("", std::string("cannot read: ") + std::strerror(errno));
+            return fail("", narrow(BatchText::tr("cannot read: %1")
+                                       .arg(QString::fromLocal8Bit(std::strerror(errno)))));
         }
         atEnd = got == 0;
         bytesRead += static_cast<std::size_t>(got);
@@ -220,12 +226,13 @@ ExitStatus runBatch(const BatchOptions& options, std::FILE* out, std::FILE* err)
             atEnd ? reader.finish(*batch)
                   : reader.feed({buffer.data(), static_cast<std::size_t>(got)}, *batch);
         if (!parsed) {
-            return fail("", "out of memory for a field (an unclosed quote?)");
+            return fail("",
+                        narrow(BatchText::tr("out of memory for a field (an unclosed quote?)")));
         }
         std::size_t first = 0;
         if (!pipeline.hasHeader() && batch->size() > 0) {
             if (auto problem = pipeline.start(*batch)) {
-                return fail(", line 1", *problem);
+                return fail(narrow(BatchText::tr(", line 1")), *problem);
             }
             first = 1;
         }
@@ -241,10 +248,13 @@ ExitStatus runBatch(const BatchOptions& options, std::FILE* out, std::FILE* err)
         progress->clear();
     }
     if (!pipeline.hasHeader()) {
-        return fail("", "there is no header row");
+        return fail("", narrow(BatchText::tr("there is no header row")));
     }
     if (std::fflush(out) != 0 || std::ferror(out)) {
-        std::fprintf(err, "lxtervan-batch: cannot write the output: %s\n", std::strerror(errno));
+        std::fprintf(err, "lxtervan-batch: %s\n",
+                     narrow(BatchText::tr("cannot write the output: %1")
+                                .arg(QString::fromLocal8Bit(std::strerror(errno))))
+                         .c_str());
         return UsageError;
     }
     return options.strict && pipeline.failedRows() > 0 ? RowsFailed : Done;

@@ -1,5 +1,7 @@
 #include "batch_options.h"
 
+#include "batch_text.h"
+
 #include <thread>
 
 namespace lx::cli {
@@ -29,30 +31,30 @@ std::optional<char> delimiterFrom(const QString& text) {
 } // namespace
 
 void addBatchOptions(QCommandLineParser& parser) {
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(BatchText::tr(
         "Two-sample t-tests from summary statistics, one per row of a CSV table.\n"
         "The header must name n1, m1, sd1 (or se1), n2, m2, sd2 (or se2); other columns pass "
         "through. Exit status: 0 done, 1 rows failed under --strict, 2 usage or input error."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("file"),
-                                 QStringLiteral("The CSV table; standard input when absent or -."),
+                                 BatchText::tr("The CSV table; standard input when absent or -."),
                                  QStringLiteral("[FILE]"));
     parser.addOptions({
-        {columnsOption, QStringLiteral("Only these output columns, comma-separated."),
+        {columnsOption, BatchText::tr("Only these output columns, comma-separated."),
          QStringLiteral("list")},
-        {levelOption, QStringLiteral("Confidence level of the intervals (default 0.95)."),
+        {levelOption, BatchText::tr("Confidence level of the intervals (default 0.95)."),
          QStringLiteral("level"), QStringLiteral("0.95")},
-        {formatOption, QStringLiteral("Output format: csv, tsv or jsonl (default csv)."),
+        {formatOption, BatchText::tr("Output format: csv, tsv or jsonl (default csv)."),
          QStringLiteral("format"), QStringLiteral("csv")},
         {delimiterOption,
-         QStringLiteral("Field delimiter of the CSV (default , or ; for a comma-decimal locale)."),
+         BatchText::tr("Field delimiter of the CSV (default , or ; for a comma-decimal locale)."),
          QStringLiteral("char")},
         {localeOption,
-         QStringLiteral("Read and write numbers with this locale's decimal separator (default C)."),
+         BatchText::tr("Read and write numbers with this locale's decimal separator (default C)."),
          QStringLiteral("name")},
-        {jobsOption, QStringLiteral("Worker threads (default: all cores)."), QStringLiteral("n")},
-        {strictOption, QStringLiteral("Exit with status 1 when any row has an error.")},
+        {jobsOption, BatchText::tr("Worker threads (default: all cores)."), QStringLiteral("n")},
+        {strictOption, BatchText::tr("Exit with status 1 when any row has an error.")},
     });
 }
 
@@ -60,7 +62,7 @@ std::variant<BatchOptions, QString> batchOptions(const QCommandLineParser& parse
     BatchOptions options;
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1) {
-        return QStringLiteral("give at most one file");
+        return BatchText::tr("give at most one file");
     }
     options.file = files.value(0);
     if (parser.isSet(columnsOption)) {
@@ -69,7 +71,7 @@ std::variant<BatchOptions, QString> batchOptions(const QCommandLineParser& parse
     bool ok = false;
     options.level = parser.value(levelOption).toDouble(&ok);
     if (!ok || !(options.level > 0 && options.level < 1)) {
-        return QStringLiteral("--level must be a number between 0 and 1");
+        return BatchText::tr("--level must be a number between 0 and 1");
     }
     const QString format = parser.value(formatOption).toLower();
     if (format == QLatin1String("csv")) {
@@ -79,21 +81,20 @@ std::variant<BatchOptions, QString> batchOptions(const QCommandLineParser& parse
     } else if (format == QLatin1String("jsonl")) {
         options.format = OutputFormat::Jsonl;
     } else {
-        return QStringLiteral("--format must be csv, tsv or jsonl");
+        return BatchText::tr("--format must be csv, tsv or jsonl");
     }
     if (parser.isSet(localeOption)) {
         options.locale = QLocale(parser.value(localeOption));
         if (options.locale.language() == QLocale::C &&
             parser.value(localeOption) != QLatin1String("C")) {
-            return QStringLiteral("--locale: unknown locale \"%1\"")
-                .arg(parser.value(localeOption));
+            return BatchText::tr("--locale: unknown locale \"%1\"").arg(parser.value(localeOption));
         }
     }
     options.delimiter = options.locale.decimalPoint() == QLatin1String(",") ? ';' : ',';
     if (parser.isSet(delimiterOption)) {
         const auto delimiter = delimiterFrom(parser.value(delimiterOption));
         if (!delimiter) {
-            return QStringLiteral("--delimiter must be one ASCII character other than a quote");
+            return BatchText::tr("--delimiter must be one ASCII character other than a quote");
         }
         options.delimiter = *delimiter;
     }
@@ -101,7 +102,7 @@ std::variant<BatchOptions, QString> batchOptions(const QCommandLineParser& parse
     if (parser.isSet(jobsOption)) {
         options.jobs = parser.value(jobsOption).toInt(&ok);
         if (!ok || options.jobs < 1 || options.jobs > 256) {
-            return QStringLiteral("--jobs must be a whole number from 1 to 256");
+            return BatchText::tr("--jobs must be a whole number from 1 to 256");
         }
     }
     options.strict = parser.isSet(strictOption);

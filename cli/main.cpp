@@ -1,4 +1,5 @@
 #include "batch_options.h"
+#include "platform/core/translations.h"
 
 #include <QCoreApplication>
 
@@ -9,6 +10,7 @@ int main(int argc, char* argv[]) {
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("lxtervan-batch"));
     QCoreApplication::setApplicationVersion(QStringLiteral(LXTERVAN_VERSION));
+    lx::installTranslations(application);
 
     QCommandLineParser parser;
     lx::cli::addBatchOptions(parser);

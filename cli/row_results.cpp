@@ -1,5 +1,7 @@
 #include "row_results.h"
 
+#include "batch_text.h"
+
 #include "platform/core/number_text.h"
 #include "platform/core/runtime_error.h"
 #include "stats/statistics.h"
@@ -104,8 +106,11 @@ void RowCalculator::calculateChecked(const RecordBatch& batch, std::size_t recor
     const std::size_t fields = batch.fieldCount(record);
     if (fields != m_headerWidth) {
         setText(results, C::Error,
-                "Row has " + std::to_string(fields) + (fields == 1 ? " field" : " fields") +
-                    "; the header has " + std::to_string(m_headerWidth) + ".");
+                narrow(fields == 1
+                           ? BatchText::tr("Row has 1 field; the header has %1.").arg(m_headerWidth)
+                           : BatchText::tr("Row has %1 fields; the header has %2.")
+                                 .arg(fields)
+                                 .arg(m_headerWidth)));
         return;
     }
     std::array<std::string_view, summaryFieldCount> texts;

@@ -1,5 +1,7 @@
 #include "table_layout.h"
 
+#include "batch_text.h"
+
 #include <QString>
 
 namespace lx::cli {
@@ -42,13 +44,13 @@ std::variant<TableLayout, std::string> layoutFor(const std::vector<std::string>&
             const QString se = QLatin1String("se") + name.back();
             at = indexOf(keys, se);
             if (!at) {
-                return "the header has no column \"" + name.toStdString() + "\" (nor \"" +
-                       se.toStdString() + "\")";
+                return narrow(
+                    BatchText::tr("the header has no column \"%1\" (nor \"%2\")").arg(name, se));
             }
             layout.summary.givenAsSe[k == 2 ? 0 : 1] = true;
         }
         if (!at) {
-            return "the header has no column \"" + name.toStdString() + "\"";
+            return narrow(BatchText::tr("the header has no column \"%1\"").arg(name));
         }
         layout.summary.index[k] = *at;
     }
@@ -68,7 +70,7 @@ std::variant<TableLayout, std::string> layoutFor(const std::vector<std::string>&
         } else if (const auto input = indexOf(keys, name)) {
             layout.output.push_back({header[*input], true, *input, ResultColumn::Error});
         } else {
-            return "--columns: there is no column \"" + wanted.toStdString() + "\"";
+            return narrow(BatchText::tr("--columns: there is no column \"%1\"").arg(wanted));
         }
     }
     return layout;

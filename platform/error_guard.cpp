@@ -25,10 +25,10 @@ void show(const QString& text) {
     g_reporting = true;
     try {
         if (g_messageBox) {
-            g_messageBox->show(text, QStringLiteral("Error!"), MessageBox::Icon::Critical);
+            g_messageBox->show(text, MessageBox::errorTitle(), MessageBox::Icon::Critical);
         } else {
             QtMessageBox(QApplication::activeWindow())
-                .show(text, QStringLiteral("Error!"), MessageBox::Icon::Critical);
+                .show(text, MessageBox::errorTitle(), MessageBox::Icon::Critical);
         }
     } catch (...) {
         qWarning("%s", qPrintable(text));
@@ -46,11 +46,13 @@ QString describe(const std::exception_ptr& failure) {
     try {
         std::rethrow_exception(failure);
     } catch (const RuntimeError& error) {
-        return QStringLiteral("Run-time error %1: %2").arg(error.code()).arg(error.what());
+        return QCoreApplication::translate("ErrorGuard", "Run-time error %1: %2")
+            .arg(error.code())
+            .arg(QCoreApplication::translate("RuntimeError", error.what()));
     } catch (const std::exception& error) {
-        return QStringLiteral("Run-time error: %1").arg(error.what());
+        return QCoreApplication::translate("ErrorGuard", "Run-time error: %1").arg(error.what());
     } catch (...) {
-        return QStringLiteral("Run-time error: unknown failure");
+        return QCoreApplication::translate("ErrorGuard", "Run-time error: unknown failure");
     }
 }
 

@@ -1,8 +1,13 @@
 #include "message_box.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace lx {
+
+QString MessageBox::errorTitle() {
+    return QCoreApplication::translate("MessageBox", "Error!");
+}
 
 namespace {
 

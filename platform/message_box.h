@@ -15,6 +15,9 @@ public:
 
     virtual ~MessageBox() = default;
     virtual void show(const QString& text, const QString& title, Icon icon) = 0;
+
+    // The title of every message about something that went wrong: "Error!", translated.
+    static QString errorTitle();
 };
 
 // The real thing: a QMessageBox over the given window.

@@ -4,6 +4,7 @@
 #include "platform/core/runtime_error.h"
 #include "statistics.h"
 
+#include <QCoreApplication>
 #include <QStringView>
 
 #include <cmath>
@@ -108,35 +109,43 @@ private:
     RawValues m_result;
 };
 
+// The texts a user reads, in the user's language. Each names the set in the same grammatical
+// case, so the set's name can be put into any of them.
+struct PasteText {
+    Q_DECLARE_TR_FUNCTIONS(PasteText)
+};
+
 QString setName(int set) {
-    return set == 1 ? QStringLiteral("first set") : QStringLiteral("second set");
+    return set == 1 ? PasteText::tr("first set") : PasteText::tr("second set");
+}
+
+QString cellCount(qsizetype count, bool empty, const QLocale& locale) {
+    const QString n = locale.toString(count);
+    if (empty) {
+        return count == 1 ? PasteText::tr("%1 empty cell").arg(n)
+                          : PasteText::tr("%1 empty cells").arg(n);
+    }
+    return count == 1 ? PasteText::tr("%1 cell").arg(n) : PasteText::tr("%1 cells").arg(n);
 }
 
 QString confirmation(const RawValues& raw, std::int32_t n, int set, const QLocale& locale) {
     QString text =
-        QStringLiteral("%1 values pasted into the %2").arg(locale.toString(n), setName(set));
+        PasteText::tr("%1 values pasted into the %2").arg(locale.toString(n), setName(set));
     if (raw.skippedCells == 0) {
         return text;
     }
-    const auto cells = [&locale](qsizetype count, const QString& kind) {
-        return QStringLiteral("%1 %2%3").arg(locale.toString(count), kind,
-                                             count == 1 ? QStringLiteral("cell")
-                                                        : QStringLiteral("cells"));
-    };
     if (raw.emptyCells == raw.skippedCells) {
-        return text +
-               QStringLiteral(" (%1 skipped)").arg(cells(raw.emptyCells, QStringLiteral("empty ")));
+        return text + PasteText::tr(" (%1 skipped)").arg(cellCount(raw.emptyCells, true, locale));
     }
     QStringList names = raw.skippedNames;
     if (raw.moreNames) {
         names.append(QStringLiteral("…"));
     }
     if (raw.emptyCells > 0) {
-        names.append(QStringLiteral("%1 empty").arg(locale.toString(raw.emptyCells)));
+        names.append(PasteText::tr("%1 empty").arg(locale.toString(raw.emptyCells)));
     }
-    text += QStringLiteral(" (%1 skipped: %2)")
-                .arg(cells(raw.skippedCells, QString()), names.join(QStringLiteral(", ")));
-    return text;
+    return text + PasteText::tr(" (%1 skipped: %2)")
+                      .arg(cellCount(raw.skippedCells, false, locale), names.join(u", "));
 }
 
 } // namespace
@@ -165,6 +174,10 @@ RawValues readRawValues(const QString& text, const QLocale& locale, qsizetype li
     return reader.take();
 }
 
+QString unreadableRawValues(int set) {
+    return PasteText::tr("The values for the %1 could not be read.").arg(setName(set));
+}
+
 SetFromRawValues setFromRawValues(const QString& text, int set, const QLocale& locale,
                                   qsizetype limit) {
     RawValues raw = readRawValues(text, locale, limit);
@@ -176,12 +189,12 @@ SetFromRawValues setFromRawValues(const QString& text, int set, const QLocale& l
     }
     result.outcome = SetFromRawValues::Outcome::Refused;
     if (raw.tooMany) {
-        result.message = QStringLiteral("The %1 takes at most %2 values.")
+        result.message = PasteText::tr("The %1 takes at most %2 values.")
                              .arg(setName(set), locale.toString(static_cast<qlonglong>(limit)));
         return result;
     }
     const QString outOfRange =
-        QStringLiteral("The mean or standard deviation of the values for the %1 is out of range.")
+        PasteText::tr("The mean or standard deviation of the values for the %1 is out of range.")
             .arg(setName(set));
     if (raw.outOfRange) {
         result.message = outOfRange;

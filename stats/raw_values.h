@@ -38,6 +38,9 @@ struct SetFromRawValues {
     QString message;              // the confirmation when filled, the error when refused
 };
 
+// The message when the values for a set could not be read at all.
+QString unreadableRawValues(int set);
+
 // set: 1 or 2.
 SetFromRawValues setFromRawValues(const QString& text, int set, const QLocale& locale,
                                   qsizetype limit = maxRawValues);

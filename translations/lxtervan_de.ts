@@ -2,168 +2,542 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>BatchText</name>
+    <message>
+        <source>cannot open: %1</source>
+        <translation>kann nicht geöffnet werden: %1</translation>
+    </message>
+    <message>
+        <source>cannot read: %1</source>
+        <translation>kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>out of memory for a field (an unclosed quote?)</source>
+        <translation>kein Speicher mehr für ein Feld (ein nicht geschlossenes Anführungszeichen?)</translation>
+    </message>
+    <message>
+        <source>, line 1</source>
+        <translation>, Zeile 1</translation>
+    </message>
+    <message>
+        <source>there is no header row</source>
+        <translation>es gibt keine Kopfzeile</translation>
+    </message>
+    <message>
+        <source>cannot write the output: %1</source>
+        <translation>die Ausgabe kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>Two-sample t-tests from summary statistics, one per row of a CSV table.
+The header must name n1, m1, sd1 (or se1), n2, m2, sd2 (or se2); other columns pass through. Exit status: 0 done, 1 rows failed under --strict, 2 usage or input error.</source>
+        <translation>t-Tests für zwei Stichproben aus zusammenfassenden Kennzahlen, einer je Zeile einer CSV-Tabelle.
+Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere Spalten werden durchgereicht. Exit-Status: 0 fertig, 1 fehlerhafte Zeilen mit --strict, 2 Aufruf- oder Eingabefehler.</translation>
+    </message>
+    <message>
+        <source>The CSV table; standard input when absent or -.</source>
+        <translation>Die CSV-Tabelle; die Standardeingabe, wenn sie fehlt oder - ist.</translation>
+    </message>
+    <message>
+        <source>Only these output columns, comma-separated.</source>
+        <translation>Nur diese Ausgabespalten, durch Kommas getrennt.</translation>
+    </message>
+    <message>
+        <source>Confidence level of the intervals (default 0.95).</source>
+        <translation>Konfidenzniveau der Intervalle (Vorgabe 0.95).</translation>
+    </message>
+    <message>
+        <source>Output format: csv, tsv or jsonl (default csv).</source>
+        <translation>Ausgabeformat: csv, tsv oder jsonl (Vorgabe csv).</translation>
+    </message>
+    <message>
+        <source>Field delimiter of the CSV (default , or ; for a comma-decimal locale).</source>
+        <translation>Feldtrenner der CSV-Datei (Vorgabe , oder ; bei einem Gebietsschema mit Dezimalkomma).</translation>
+    </message>
+    <message>
+        <source>Read and write numbers with this locale&apos;s decimal separator (default C).</source>
+        <translation>Zahlen mit dem Dezimaltrenner dieses Gebietsschemas lesen und schreiben (Vorgabe C).</translation>
+    </message>
+    <message>
+        <source>Worker threads (default: all cores).</source>
+        <translation>Arbeits-Threads (Vorgabe: alle Kerne).</translation>
+    </message>
+    <message>
+        <source>Exit with status 1 when any row has an error.</source>
+        <translation>Mit Status 1 enden, wenn eine Zeile einen Fehler hat.</translation>
+    </message>
+    <message>
+        <source>give at most one file</source>
+        <translation>höchstens eine Datei angeben</translation>
+    </message>
+    <message>
+        <source>--level must be a number between 0 and 1</source>
+        <translation>--level muss eine Zahl zwischen 0 und 1 sein</translation>
+    </message>
+    <message>
+        <source>--format must be csv, tsv or jsonl</source>
+        <translation>--format muss csv, tsv oder jsonl sein</translation>
+    </message>
+    <message>
+        <source>--locale: unknown locale &quot;%1&quot;</source>
+        <translation>--locale: unbekanntes Gebietsschema „%1“</translation>
+    </message>
+    <message>
+        <source>--delimiter must be one ASCII character other than a quote</source>
+        <translation>--delimiter muss ein ASCII-Zeichen außer einem Anführungszeichen sein</translation>
+    </message>
+    <message>
+        <source>--jobs must be a whole number from 1 to 256</source>
+        <translation>--jobs muss eine ganze Zahl von 1 bis 256 sein</translation>
+    </message>
+    <message>
+        <source>Row has 1 field; the header has %1.</source>
+        <translation>Die Zeile hat 1 Feld; die Kopfzeile hat %1.</translation>
+    </message>
+    <message>
+        <source>Row has %1 fields; the header has %2.</source>
+        <translation>Die Zeile hat %1 Felder; die Kopfzeile hat %2.</translation>
+    </message>
+    <message>
+        <source>the header has no column &quot;%1&quot; (nor &quot;%2&quot;)</source>
+        <translation>die Kopfzeile hat keine Spalte „%1“ (auch nicht „%2“)</translation>
+    </message>
+    <message>
+        <source>the header has no column &quot;%1&quot;</source>
+        <translation>die Kopfzeile hat keine Spalte „%1“</translation>
+    </message>
+    <message>
+        <source>--columns: there is no column &quot;%1&quot;</source>
+        <translation>--columns: es gibt keine Spalte „%1“</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorGuard</name>
+    <message>
+        <source>Run-time error %1: %2</source>
+        <translation>Laufzeitfehler %1: %2</translation>
+    </message>
+    <message>
+        <source>Run-time error: %1</source>
+        <translation>Laufzeitfehler: %1</translation>
+    </message>
+    <message>
+        <source>Run-time error: unknown failure</source>
+        <translation>Laufzeitfehler: unbekannter Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>Error!</source>
+        <translation>Fehler!</translation>
+    </message>
+</context>
+<context>
+    <name>PasteText</name>
+    <message>
+        <source>first set</source>
+        <translation>ersten Satz</translation>
+    </message>
+    <message>
+        <source>second set</source>
+        <translation>zweiten Satz</translation>
+    </message>
+    <message>
+        <source>%1 empty cell</source>
+        <translation>%1 leere Zelle</translation>
+    </message>
+    <message>
+        <source>%1 empty cells</source>
+        <translation>%1 leere Zellen</translation>
+    </message>
+    <message>
+        <source>%1 cell</source>
+        <translation>%1 Zelle</translation>
+    </message>
+    <message>
+        <source>%1 cells</source>
+        <translation>%1 Zellen</translation>
+    </message>
+    <message>
+        <source>%1 values pasted into the %2</source>
+        <translation>%1 Werte in den %2 eingefügt</translation>
+    </message>
+    <message>
+        <source> (%1 skipped)</source>
+        <translation> (%1 übersprungen)</translation>
+    </message>
+    <message>
+        <source>%1 empty</source>
+        <translation>%1 leer</translation>
+    </message>
+    <message>
+        <source> (%1 skipped: %2)</source>
+        <translation> (%1 übersprungen: %2)</translation>
+    </message>
+    <message>
+        <source>The values for the %1 could not be read.</source>
+        <translation>Die Werte für den %1 konnten nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The %1 takes at most %2 values.</source>
+        <translation>Für den %1 sind höchstens %2 Werte möglich.</translation>
+    </message>
+    <message>
+        <source>The mean or standard deviation of the values for the %1 is out of range.</source>
+        <translation>Mittelwert oder Standardabweichung der Werte für den %1 liegen außerhalb des darstellbaren Bereichs.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>%1 must be a whole number from -32768 to 32767. Nothing was applied.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 muss eine ganze Zahl von -32768 bis 32767 sein. Es wurde nichts übernommen.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportText</name>
+    <message>
+        <source>%1% CI</source>
+        <translation>%1 %-KI</translation>
+    </message>
+    <message>
+        <source>Figure</source>
+        <translation>Kennzahl</translation>
+    </message>
+    <message>
+        <source>%1 upper</source>
+        <translation>%1 obere Grenze</translation>
+    </message>
+    <message>
+        <source>%1 lower</source>
+        <translation>%1 untere Grenze</translation>
+    </message>
+    <message>
+        <source>p (two-tailed)</source>
+        <translation>p (zweiseitig)</translation>
+    </message>
+    <message>
+        <source>%1 of d</source>
+        <translation>%1 von d</translation>
+    </message>
+    <message>
+        <source>%1 of g</source>
+        <translation>%1 von g</translation>
+    </message>
+    <message>
+        <source>Exact P</source>
+        <translation>Exaktes P</translation>
+    </message>
+    <message>
+        <source>The exact two-tailed p of the t in the Result frame</source>
+        <translation>Das exakte zweiseitige p des t im Rahmen Ergebnis</translation>
+    </message>
+    <message>
+        <source>p range</source>
+        <translation>p-Bereich</translation>
+    </message>
+    <message>
+        <source>The lowest and highest two-tailed p that the typed means and SDs allow, given the digits they were rounded to</source>
+        <translation>Das kleinste und größte zweiseitige p, das die eingegebenen Mittelwerte und SDs bei den Stellen zulassen, auf die sie gerundet wurden</translation>
+    </message>
+    <message>
+        <source>Student (equal SDs)</source>
+        <translation>Student (gl. SD)</translation>
+    </message>
+</context>
+<context>
+    <name>RuntimeError</name>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <translation>Ungültiger Prozeduraufruf oder ungültiges Argument</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Überlauf</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Index außerhalb des gültigen Bereichs</translation>
+    </message>
+    <message>
+        <source>Division by zero</source>
+        <translation>Division durch Null</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Typen unverträglich</translation>
+    </message>
+    <message>
+        <source>Set not permitted at run time</source>
+        <translation>Festlegen zur Laufzeit nicht zulässig</translation>
+    </message>
+    <message>
+        <source>Application-defined or object-defined error</source>
+        <translation>Anwendungs- oder objektdefinierter Fehler</translation>
     </message>
 </context>
 <context>
     <name>SummaryCheck</name>
     <message>
         <source>%1 is too large.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist zu groß.</translation>
     </message>
     <message>
         <source>%1 is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Zahl.</translation>
     </message>
     <message>
         <source>%1 must be at least 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 muss mindestens 1 sein.</translation>
     </message>
     <message>
         <source>%1 must not be negative.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 darf nicht negativ sein.</translation>
     </message>
     <message>
         <source>SD1 and SD2 are too large.</source>
-        <translation type="unfinished"></translation>
+        <translation>SD1 und SD2 sind zu groß.</translation>
     </message>
     <message>
         <source>SD1 and SD2 are both 0, so t is undefined for different means.</source>
-        <translation type="unfinished"></translation>
+        <translation>SD1 und SD2 sind beide 0, daher ist t für verschiedene Mittelwerte nicht definiert.</translation>
     </message>
     <message>
         <source>SD1 and SD2 are too small to compare M1 and M2.</source>
-        <translation type="unfinished"></translation>
+        <translation>SD1 und SD2 sind zu klein, um M1 und M2 zu vergleichen.</translation>
     </message>
     <message>
         <source>M1 and M2 are too far apart for SD1 and SD2.</source>
-        <translation type="unfinished"></translation>
+        <translation>M1 und M2 liegen für SD1 und SD2 zu weit auseinander.</translation>
     </message>
     <message>
         <source>Please enter %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte %1 eingeben</translation>
     </message>
     <message>
         <source>N1 + N2 is too large.</source>
-        <translation type="unfinished"></translation>
+        <translation>N1 + N2 ist zu groß.</translation>
     </message>
     <message>
         <source>M1 and M2 are too far apart to compare.</source>
-        <translation type="unfinished"></translation>
+        <translation>M1 und M2 liegen zu weit auseinander, um sie zu vergleichen.</translation>
+    </message>
+</context>
+<context>
+    <name>frmTervan</name>
+    <message>
+        <source>Student&apos;s t-test</source>
+        <translation>t-Test nach Student</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>Show the exact p, Welch&apos;s test, confidence intervals and effect sizes (F6)</source>
+        <translation>Exaktes p, Welch-Test, Konfidenzintervalle und Effektstärken zeigen (F6)</translation>
+    </message>
+    <message>
+        <source>On top</source>
+        <translation>Oben</translation>
+    </message>
+    <message>
+        <source>On Top</source>
+        <translation>Immer im Vordergrund</translation>
+    </message>
+    <message>
+        <source>Calculate (F5)</source>
+        <translation>Berechnen (F5)</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Berechnen</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>t</source>
+        <translation>t</translation>
+    </message>
+    <message>
+        <source>K</source>
+        <translation>FG</translation>
+    </message>
+    <message>
+        <source>Second Set</source>
+        <translation>Zweiter Satz</translation>
+    </message>
+    <message>
+        <source>N2</source>
+        <translation>N2</translation>
+    </message>
+    <message>
+        <source>M2</source>
+        <translation>M2</translation>
+    </message>
+    <message>
+        <source>SD2</source>
+        <translation>SD2</translation>
+    </message>
+    <message>
+        <source>First Set</source>
+        <translation>Erster Satz</translation>
+    </message>
+    <message>
+        <source>SD1</source>
+        <translation>SD1</translation>
+    </message>
+    <message>
+        <source>M1</source>
+        <translation>M1</translation>
+    </message>
+    <message>
+        <source>N1</source>
+        <translation>N1</translation>
+    </message>
+    <message>
+        <source>Clear All (Esc)</source>
+        <translation>Alles leeren (Esc)</translation>
+    </message>
+    <message>
+        <source>Clear All Fields</source>
+        <translation>Alle Felder leeren</translation>
     </message>
 </context>
 <context>
     <name>lx::ButtonPage</name>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert</translation>
     </message>
     <message>
         <source>Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Schalter</translation>
     </message>
     <message>
         <source>Tool tip text:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tooltip-Text:</translation>
     </message>
     <message>
         <source>Alignment:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausrichtung:</translation>
     </message>
     <message>
         <source>Delta:</source>
-        <translation type="unfinished"></translation>
+        <translation>Delta:</translation>
     </message>
     <message>
         <source>Caption:</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschriftung:</translation>
     </message>
     <message>
         <source>MousePointer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mauszeiger:</translation>
     </message>
 </context>
 <context>
     <name>lx::DesignSurface</name>
     <message>
         <source>Property pages at design time</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenschaftsseiten zur Entwurfszeit</translation>
     </message>
     <message>
         <source>Button properties...</source>
-        <translation type="unfinished"></translation>
+        <translation>Schaltflächen-Eigenschaften...</translation>
     </message>
     <message>
         <source>Panel properties...</source>
-        <translation type="unfinished"></translation>
+        <translation>Panel-Eigenschaften...</translation>
+    </message>
+</context>
+<context>
+    <name>lx::DetailsView</name>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy the results for pasting (Ctrl+Shift+C)</source>
+        <translation>Die Ergebnisse zum Einfügen kopieren (Strg+Umschalt+C)</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Details</translation>
     </message>
 </context>
 <context>
     <name>lx::PanelPage</name>
     <message>
         <source>Border</source>
-        <translation type="unfinished"></translation>
+        <translation>Rahmen</translation>
     </message>
     <message>
         <source>Panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Panel</translation>
     </message>
     <message>
         <source>Panel Docking:</source>
-        <translation type="unfinished"></translation>
+        <translation>Andocken des Panels:</translation>
     </message>
     <message>
         <source>Caption Alignment:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausrichtung der Beschriftung:</translation>
     </message>
     <message>
         <source>Caption:</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschriftung:</translation>
     </message>
 </context>
 <context>
     <name>lx::PropertyPage</name>
     <message>
         <source>The control this page edits no longer exists; the changes cannot be applied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Steuerelement, das diese Seite bearbeitet, gibt es nicht mehr; die Änderungen können nicht übernommen werden.</translation>
     </message>
 </context>
 <context>
     <name>lx::PropertyPagesDialog</name>
     <message>
         <source>Property Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenschaftsseiten</translation>
     </message>
 </context>
 <context>
     <name>lx::StandardColorPage</name>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe</translation>
     </message>
 </context>
 <context>
     <name>lx::StandardFontPage</name>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrift</translation>
     </message>
 </context>
 <context>
     <name>lx::StandardPage</name>
     <message>
         <source>Properties:</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenschaften:</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>A calculator for the two-sample t-test from summary statistics: type N, mean and SD of two sets; F5 calculates, F6 shows the full report, Esc clears.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Rechner für den t-Test zweier Stichproben aus zusammenfassenden Kennzahlen: N, Mittelwert und SD zweier Sätze eingeben; F5 berechnet, F6 zeigt den vollständigen Bericht, Esc leert.</translation>
     </message>
 </context>
 </TS>

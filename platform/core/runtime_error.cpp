@@ -1,5 +1,7 @@
 #include "runtime_error.h"
 
+#include <QtGlobal>
+
 namespace lx {
 
 RuntimeError::RuntimeError(ErrorNumber number)
@@ -9,22 +11,23 @@ RuntimeError::RuntimeError(ErrorNumber number, const std::string& description)
     : std::runtime_error(description)
     , m_number(number) {}
 
+// Marked for translation: the texts are translated where they are shown.
 std::string RuntimeError::standardText(ErrorNumber number) {
     switch (number) {
     case ErrorNumber::InvalidArgument:
-        return "Invalid procedure call or argument";
+        return QT_TRANSLATE_NOOP("RuntimeError", "Invalid procedure call or argument");
     case ErrorNumber::Overflow:
-        return "Overflow";
+        return QT_TRANSLATE_NOOP("RuntimeError", "Overflow");
     case ErrorNumber::SubscriptOutOfRange:
-        return "Subscript out of range";
+        return QT_TRANSLATE_NOOP("RuntimeError", "Subscript out of range");
     case ErrorNumber::DivisionByZero:
-        return "Division by zero";
+        return QT_TRANSLATE_NOOP("RuntimeError", "Division by zero");
     case ErrorNumber::TypeMismatch:
-        return "Type mismatch";
+        return QT_TRANSLATE_NOOP("RuntimeError", "Type mismatch");
     case ErrorNumber::DesignTimeOnly:
-        return "Set not permitted at run time";
+        return QT_TRANSLATE_NOOP("RuntimeError", "Set not permitted at run time");
     }
-    return "Application-defined or object-defined error";
+    return QT_TRANSLATE_NOOP("RuntimeError", "Application-defined or object-defined error");
 }
 
 } // namespace lx

@@ -1,3 +1,4 @@
+#include "app/forms/form_texts.h"
 #include "app/frm_tervan.h"
 #include "controls/button/lx_button.h"
 #include "controls/window/lx_on_top.h"
@@ -9,6 +10,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMessageBox>
+#include <QSet>
 #include <QSettings>
 #include <QTimer>
 
@@ -163,6 +165,20 @@ private slots:
             }
         });
         QVERIFY(compared > 60);
+    }
+
+    // The translation tools learn the form's texts only from the list beside the form.
+    void everyTextOfTheFormIsListedForTranslators() {
+        const QSet<QString> listed(std::begin(lx::form_texts::frmTervan),
+                                   std::end(lx::form_texts::frmTervan));
+        const lx::FormNode form = storedForm();
+        QVERIFY(listed.contains(form.properties.ReadProperty("Caption").toString()));
+        forEachNode(form, [&](const lx::FormNode& node) {
+            for (const char* key : {"Caption", "ToolTipText"}) {
+                const QString text = node.properties.ReadProperty(key).toString();
+                QVERIFY2(text.isEmpty() || listed.contains(text), qPrintable(text));
+            }
+        });
     }
 
     void calculateByF5_data() {

@@ -1,0 +1,95 @@
+#include "app/application.h"
+#include "form_fixture.h"
+
+#include <QFile>
+#include <QGroupBox>
+#include <QRegularExpression>
+#include <QXmlStreamReader>
+
+using lx::test::FormFixture;
+
+namespace {
+
+struct Message {
+    QString context;
+    QString source;
+    QString translation;
+    bool unfinished = false;
+};
+
+QList<Message> germanMessages() {
+    QFile file(QStringLiteral(GERMAN_TS));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    QList<Message> messages;
+    QString context;
+    QXmlStreamReader xml(&file);
+    while (xml.readNextStartElement() || !xml.atEnd()) {
+        if (xml.isStartElement() && xml.name() == u"name") {
+            context = xml.readElementText();
+        } else if (xml.isStartElement() && xml.name() == u"message") {
+            messages.append({context, {}, {}, false});
+        } else if (xml.isStartElement() && xml.name() == u"source") {
+            messages.back().source = xml.readElementText();
+        } else if (xml.isStartElement() && xml.name() == u"translation") {
+            messages.back().unfinished =
+                xml.attributes().value(QStringLiteral("type")) == QLatin1String("unfinished");
+            messages.back().translation = xml.readElementText();
+        } else {
+            xml.readNext();
+        }
+    }
+    return messages;
+}
+
+QStringList placeholders(const QString& text) {
+    QStringList found;
+    static const QRegularExpression marker(QStringLiteral("%[0-9]+"));
+    for (const auto& match : marker.globalMatch(text)) {
+        found.append(match.captured());
+    }
+    found.sort();
+    return found;
+}
+
+} // namespace
+
+// Runs under LANG=de_DE.UTF-8 with the program's own application object, which loads the
+// translations the way the calculator does at start-up.
+class TestTranslation : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Every text is translated and keeps the placeholders its source fills in.
+    void germanIsCompleteAndKeepsPlaceholders() {
+        const QList<Message> messages = germanMessages();
+        QVERIFY(messages.size() > 100);
+        for (const Message& message : messages) {
+            const QString where = message.context + QStringLiteral(": ") + message.source;
+            QVERIFY2(!message.unfinished && !message.translation.isEmpty(), qPrintable(where));
+            QCOMPARE(placeholders(message.translation), placeholders(message.source));
+        }
+    }
+
+    void calculatorSpeaksGerman() {
+        QCOMPARE(QLocale().language(), QLocale::German);
+        FormFixture f;
+        f.open();
+        QCOMPARE(f.form->windowTitle(), QStringLiteral("t-Test nach Student"));
+        QCOMPARE(f.control<QGroupBox>(QStringLiteral("fraFirst"))->title(),
+                 QStringLiteral("Erster Satz"));
+        QTest::keyClick(f.box(QStringLiteral("txtN1")), Qt::Key_F5);
+        QCOMPARE(f.messages.messages.size(), 1);
+        QCOMPARE(f.messages.messages.front().text, QStringLiteral("Bitte N1 eingeben"));
+        QCOMPARE(f.messages.messages.front().title, QStringLiteral("Fehler!"));
+    }
+};
+
+int main(int argc, char* argv[]) {
+    lx::Application application(argc, argv);
+    TestTranslation test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_translation.moc"
