@@ -4,18 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 designer=/usr/lib/qt6/bin/designer
-for tool in "$designer" xdotool import; do
-    command -v "$tool" >/dev/null || { echo "needs $tool (apt-get install designer-qt6 xdotool imagemagick)"; exit 1; }
-done
-scripts/setup.sh default >/dev/null
-
-display=":$((90 + RANDOM % 100))"
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-config=$(mktemp -d)
-trap 'kill $xvfb 2>/dev/null; rm -rf "$config"' EXIT
-for _ in $(seq 50); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
-export DISPLAY="$display" QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$config"
+source docs/xvfb_session.sh 1280x800 /usr/lib/qt6/bin/designer xdotool import
 export QT_PLUGIN_PATH="$PWD/build/default/plugins"
 
 # One main window with docked tool windows, not loose top-level windows.

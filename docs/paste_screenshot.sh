@@ -3,18 +3,7 @@
 # column (a header, a blank cell and 12 values) into the first set with Ctrl+V.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-for tool in xdotool import xclip; do
-    command -v "$tool" >/dev/null || { echo "needs $tool (apt-get install xdotool imagemagick xclip)"; exit 1; }
-done
-scripts/setup.sh default >/dev/null
-
-display=":$((90 + RANDOM % 100))"
-Xvfb "$display" -screen 0 640x480x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-config=$(mktemp -d)
-trap 'kill $xvfb 2>/dev/null; rm -rf "$config"' EXIT
-for _ in $(seq 50); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
-export DISPLAY="$display" QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$config" LANG=C.UTF-8
+source docs/xvfb_session.sh 640x480 xdotool import xclip
 
 build/default/app/lxtervan &
 app=$!

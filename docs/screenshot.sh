@@ -4,18 +4,7 @@
 # the reference row 10, 5, 1, 10, 4, 1 calculated with Details (F6) on.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-for tool in xdotool import; do
-    command -v "$tool" >/dev/null || { echo "needs $tool (apt-get install xdotool imagemagick)"; exit 1; }
-done
-scripts/setup.sh default >/dev/null
-
-display=":$((90 + RANDOM % 100))"
-Xvfb "$display" -screen 0 800x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-config=$(mktemp -d)
-trap 'kill $xvfb 2>/dev/null; rm -rf "$config"' EXIT
-for _ in $(seq 50); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
-export DISPLAY="$display" QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$config"
+source docs/xvfb_session.sh 800x1024 xdotool import
 
 build/default/app/lxtervan &
 app=$!

@@ -2,8 +2,8 @@
 
 #include "controls/pages/page_editors.h"
 #include "platform/core/number_text.h"
-#include "platform/property_by_name.h"
 #include "platform/core/runtime_error.h"
+#include "platform/property_by_name.h"
 
 #include <QCheckBox>
 #include <QComboBox>

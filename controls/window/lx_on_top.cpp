@@ -2,8 +2,8 @@
 
 #include "platform/bag_value.h"
 
-#include "platform/form.h"
 #include "platform/core/runtime_error.h"
+#include "platform/form.h"
 #include "platform/system_menu.h"
 #include "platform/window_system.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "platform/core/runtime_error.h"
 #include "platform/property_by_name.h"
 #include "platform/property_page.h"
-#include "platform/core/runtime_error.h"
 
 #include <QLineEdit>
 

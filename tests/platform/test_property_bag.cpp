@@ -1,7 +1,7 @@
 #include "platform/bag_text.h"
+#include "platform/core/runtime_error.h"
 #include "platform/form_file.h"
 #include "platform/property_bag.h"
-#include "platform/core/runtime_error.h"
 
 #include <QFont>
 #include <QPainter>

@@ -1,5 +1,5 @@
-#include "platform/property_by_name.h"
 #include "platform/core/runtime_error.h"
+#include "platform/property_by_name.h"
 #include "sample_control.h"
 
 #include <QTest>

@@ -1,7 +1,7 @@
 #include "controls/button/lx_button.h"
 #include "platform/bag_text.h"
-#include "platform/picture_surface.h"
 #include "platform/core/runtime_error.h"
+#include "platform/picture_surface.h"
 
 #include <QMetaProperty>
 #include <QSignalSpy>

@@ -1,0 +1,18 @@
+# Sourced by the screenshot scripts: checks their tools, builds the programs and starts a
+# private Xvfb server of the given size with a fresh settings folder, both gone on exit. The
+# programs speak English there, so the pictures match the README.
+# Usage: source docs/xvfb_session.sh WIDTHxHEIGHT tool...
+xvfb_size="$1"
+shift
+for tool in "$@"; do
+    command -v "$tool" >/dev/null || { echo "needs $tool (apt-get install it)"; exit 1; }
+done
+scripts/setup.sh default >/dev/null
+
+display=":$((90 + RANDOM % 100))"
+Xvfb "$display" -screen 0 "${xvfb_size}x24" -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+config=$(mktemp -d)
+trap 'kill $xvfb 2>/dev/null; rm -rf "$config"' EXIT
+for _ in $(seq 50); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
+export DISPLAY="$display" QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$config" LANG=C.UTF-8 LANGUAGE=
