@@ -1,5 +1,7 @@
 #include "t_distribution.h"
 
+#include "boost_policy.h"
+
 #include <boost/math/distributions/non_central_t.hpp>
 #include <boost/math/distributions/students_t.hpp>
 #include <boost/math/tools/toms748_solve.hpp>
@@ -16,14 +18,7 @@ namespace {
 
 namespace bm = boost::math;
 
-// Plain double arithmetic (Boost would otherwise promote to long double) and errors as
-// NaN or infinity rather than exceptions: callers check the results.
-using Policy = bm::policies::policy<bm::policies::promote_double<false>,
-                                    bm::policies::domain_error<bm::policies::ignore_error>,
-                                    bm::policies::overflow_error<bm::policies::ignore_error>,
-                                    bm::policies::evaluation_error<bm::policies::ignore_error>,
-                                    bm::policies::pole_error<bm::policies::ignore_error>,
-                                    bm::policies::rounding_error<bm::policies::ignore_error>>;
+using Policy = BoostPolicy;
 
 using StudentsT = bm::students_t_distribution<double, Policy>;
 using NoncentralT = bm::non_central_t_distribution<double, Policy>;

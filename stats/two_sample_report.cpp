@@ -1,5 +1,6 @@
 #include "two_sample_report.h"
 
+#include "boost_policy.h"
 #include "p_range.h"
 #include "platform/core/runtime_error.h"
 #include "spread.h"
@@ -109,7 +110,7 @@ Figure<double> windowP(const Summary& s, const Spreads& spread) {
 // Hedges' exact small-sample factor Gamma(df/2) / (sqrt(df/2) Gamma((df-1)/2)), as a ratio of
 // gammas so that large df do not overflow.
 double hedgesFactor(double df) {
-    return boost::math::tgamma_ratio(df / 2, (df - 1) / 2) / std::sqrt(df / 2);
+    return boost::math::tgamma_ratio(df / 2, (df - 1) / 2, BoostPolicy()) / std::sqrt(df / 2);
 }
 
 void addEffectSizes(TwoSampleReport& report, const Summary& s, const Spreads& spread,
