@@ -100,16 +100,54 @@ Figure<Interval> welchPRange(const Summary& s, const TypedDecimals& decimals) {
     if (s.n1 < 2 || s.n2 < 2) {
         return Undefined::TooFewObservations;
     }
-    // Welch's df moves with the SDs' ratio: every corner counts.
-    return rangeOver(cornersOf(boundsOf(s, decimals)), [&](const Corner& c) {
-        const double se1 = spread::standardError(c.sd1, s.n1);
-        const double se2 = spread::standardError(c.sd2, s.n2);
+    // Welch's df moves with the SDs' ratio, so any corner may hold an extreme. But p falls as t
+    // or df grows: a corner that another matches or beats on both cannot hold the lowest p,
+    // nor one that matches or beats another on both the highest. Only the rest need their p.
+    struct Test {
+        double t = 0;
+        double df = 0;
+        bool spread = false;
+    };
+    const std::array<Corner, 8> corners = cornersOf(boundsOf(s, decimals));
+    std::array<Test, 8> tests{};
+    for (std::size_t k = 0; k < corners.size(); ++k) {
+        const double se1 = spread::standardError(corners[k].sd1, s.n1);
+        const double se2 = spread::standardError(corners[k].sd2, s.n2);
         const double se = std::hypot(se1, se2);
-        if (se == 0) {
-            return pWithoutSpread(c.difference);
+        if (se > 0) {
+            tests[k] = {corners[k].difference / se, spread::welchDf(se1, s.n1, se2, s.n2), true};
         }
-        return t_distribution::twoTailed(c.difference / se, spread::welchDf(se1, s.n1, se2, s.n2));
-    });
+    }
+    // Of equal corners, the first stands for all.
+    const auto beats = [&](std::size_t j, std::size_t k) {
+        const bool same = tests[j].t == tests[k].t && tests[j].df == tests[k].df;
+        return tests[j].t >= tests[k].t && tests[j].df >= tests[k].df && (!same || j < k);
+    };
+    const auto mayHoldExtreme = [&](std::size_t k) {
+        bool lowest = true;
+        bool highest = true;
+        for (std::size_t j = 0; j < tests.size(); ++j) {
+            if (j != k && tests[j].spread) {
+                lowest = lowest && !beats(j, k);
+                highest = highest && !beats(k, j);
+            }
+        }
+        return lowest || highest;
+    };
+    Interval range{1.0, 0.0};
+    for (std::size_t k = 0; k < corners.size(); ++k) {
+        if (tests[k].spread && !mayHoldExtreme(k)) {
+            continue;
+        }
+        const double p = tests[k].spread ? t_distribution::twoTailed(tests[k].t, tests[k].df)
+                                         : pWithoutSpread(corners[k].difference);
+        if (std::isnan(p)) {
+            return Undefined::NotFound;
+        }
+        range.lower = std::min(range.lower, p);
+        range.upper = std::max(range.upper, p);
+    }
+    return range;
 }
 
 std::optional<int> typedDecimals(const QString& text, const QLocale& locale) {
