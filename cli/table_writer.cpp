@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -9,8 +10,19 @@ namespace lx::cli {
 
 namespace {
 
+bool csvNeedsQuotes(std::string_view text, char delimiter) {
+    return std::any_of(text.begin(), text.end(), [delimiter](char c) {
+        return c == delimiter || c == '"' || c == '\r' || c == '\n';
+    });
+}
+
+bool tsvNeedsEscapes(std::string_view text) {
+    return std::any_of(text.begin(), text.end(),
+                       [](char c) { return c == '\\' || c == '\t' || c == '\n' || c == '\r'; });
+}
+
 void appendCsvField(std::string_view text, char delimiter, std::string& out) {
-    if (text.find_first_of(std::string{delimiter, '"', '\r', '\n'}) == std::string_view::npos) {
+    if (!csvNeedsQuotes(text, delimiter)) {
         out.append(text);
         return;
     }
@@ -25,6 +37,10 @@ void appendCsvField(std::string_view text, char delimiter, std::string& out) {
 }
 
 void appendTsvField(std::string_view text, std::string& out) {
+    if (!tsvNeedsEscapes(text)) {
+        out.append(text);
+        return;
+    }
     for (const char c : text) {
         switch (c) {
         case '\\':
@@ -95,9 +111,18 @@ void TableWriter::appendCell(const Cell& cell, std::string& out) const {
         appendText(cell.text, out);
         break;
     case Cell::Kind::Number: {
-        std::string number;
-        m_style.appendShortest(cell.number, number);
-        appendText(number, out);
+        // Written in place; only a delimiter that can occur in a number (a digit, '-', the
+        // decimal separator) sends it through the quoting.
+        const std::size_t start = out.size();
+        m_style.appendShortest(cell.number, out);
+        const std::string_view number(out.data() + start, out.size() - start);
+        const bool plain = m_format == OutputFormat::Tsv ? !tsvNeedsEscapes(number)
+                                                         : !csvNeedsQuotes(number, m_delimiter);
+        if (!plain) {
+            const std::string text(number);
+            out.resize(start);
+            appendText(text, out);
+        }
         break;
     }
     }

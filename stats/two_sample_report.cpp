@@ -1,5 +1,6 @@
 #include "two_sample_report.h"
 
+#include "boost_policy.h"
 #include "p_range.h"
 #include "platform/core/runtime_error.h"
 #include "spread.h"
@@ -8,6 +9,7 @@
 #include <boost/math/special_functions/gamma.hpp>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace lx {
@@ -34,8 +36,27 @@ Spreads spreadsOf(const Summary& s) {
     return spreads;
 }
 
+using CriticalT = double (*)(double tail, double df);
+
+// The pooled test's critical t depends only on df and the level, which repeat from summary to
+// summary in a batch: remembered per thread (the batch tool's workers share no state).
+double pooledCriticalT(double tail, double df) {
+    struct Entry {
+        double df = 0; // never a pooled df
+        double tail = 0;
+        double t = 0;
+    };
+    thread_local std::array<Entry, 1024> cache{};
+    Entry& entry = cache[static_cast<std::size_t>(df) % cache.size()];
+    if (entry.df != df || entry.tail != tail) {
+        entry = {df, tail, td::upperQuantile(tail, df)};
+    }
+    return entry.t;
+}
+
 // t, its p values and the interval of the difference, for a standard error and df.
-TTest tTest(double difference, double standardError, double df, const ReportRequest& request) {
+TTest tTest(double difference, double standardError, double df, const ReportRequest& request,
+            CriticalT criticalT) {
     TTest test;
     if (!(standardError > 0) || !std::isfinite(difference / standardError)) {
         test.t = test.pTwoTailed = test.pM1Greater = test.pM1Less = Undefined::NoSpread;
@@ -51,7 +72,7 @@ TTest tTest(double difference, double standardError, double df, const ReportRequ
     test.pM1Less = t < 0 ? tail : 1 - tail;
     if (request.differenceIntervals) {
         const double alpha = 1 - request.level;
-        const double halfWidth = td::upperQuantile(alpha / 2, df) * standardError;
+        const double halfWidth = criticalT(alpha / 2, df) * standardError;
         test.differenceCi = Interval{difference - halfWidth, difference + halfWidth};
     }
     return test;
@@ -70,7 +91,7 @@ TTest pooledTest(double difference, const Summary& s, const Spreads& spread,
         return undefinedTest(Undefined::NoDegreesOfFreedom);
     }
     const double scale = std::sqrt(1.0 / s.n1 + 1.0 / s.n2);
-    TTest test = tTest(difference, spread.pooledSd * scale, spread.df, request);
+    TTest test = tTest(difference, spread.pooledSd * scale, spread.df, request, pooledCriticalT);
     test.df = static_cast<double>(spread.df);
     return test;
 }
@@ -85,13 +106,14 @@ TTest welchTest(double difference, const Summary& s, const Spreads& spread,
         return undefinedTest(Undefined::NoSpread);
     }
     const double df = spread::welchDf(spread.se1, s.n1, spread.se2, s.n2);
-    TTest test = tTest(difference, standardError, df, request);
+    TTest test = tTest(difference, standardError, df, request, td::upperQuantile);
     test.df = df;
     return test;
 }
 
-// The window's t, computed exactly as the window does.
-Figure<double> windowP(const Summary& s, const Spreads& spread) {
+// p of the window's t, computed exactly as the window does. With equal N that t is often the
+// pooled or Welch t to the last bit, and then so is its p.
+Figure<double> windowP(const Summary& s, const Spreads& spread, const TwoSampleReport& report) {
     if (spread.df == 0) {
         return Undefined::NoDegreesOfFreedom;
     }
@@ -103,13 +125,18 @@ Figure<double> windowP(const Summary& s, const Spreads& spread) {
     if (!std::isfinite(t)) {
         return Undefined::NoSpread;
     }
+    for (const TTest* test : {&report.pooled, &report.welch}) {
+        if (test->t && test->df && std::fabs(*test->t) == t && *test->df == spread.df) {
+            return test->pTwoTailed;
+        }
+    }
     return td::twoTailed(t, spread.df);
 }
 
 // Hedges' exact small-sample factor Gamma(df/2) / (sqrt(df/2) Gamma((df-1)/2)), as a ratio of
 // gammas so that large df do not overflow.
 double hedgesFactor(double df) {
-    return boost::math::tgamma_ratio(df / 2, (df - 1) / 2) / std::sqrt(df / 2);
+    return boost::math::tgamma_ratio(df / 2, (df - 1) / 2, BoostPolicy()) / std::sqrt(df / 2);
 }
 
 void addEffectSizes(TwoSampleReport& report, const Summary& s, const Spreads& spread,
@@ -182,11 +209,11 @@ TwoSampleReport twoSampleReport(const Summary& s, const ReportRequest& request) 
     TwoSampleReport report;
     report.level = request.level;
     report.difference = s.m1 - s.m2;
-    if (request.windowP) {
-        report.windowP = windowP(s, spread);
-    }
     report.pooled = pooledTest(report.difference, s, spread, request);
     report.welch = welchTest(report.difference, s, spread, request);
+    if (request.windowP) {
+        report.windowP = windowP(s, spread, report);
+    }
     if (request.effectSizes) {
         addEffectSizes(report, s, spread, request);
     }

@@ -95,6 +95,13 @@ private slots:
                                                       "comment"},
                                                      {"10", "5,5", "1,25", "10", "4", "1", "a;b"}}
                                << QStringList{"", "SD1 is not a number."};
+        // Results with a decimal comma in a comma-delimited table must be quoted.
+        QTest::newRow("de_DE, comma delimiter")
+            << QStringList{"--locale", "de_DE", "--delimiter", ","}
+            << QByteArray("n1,m1,sd1,n2,m2,sd2\n10,\"5,5\",1,10,4,1\n") << QChar(',')
+            << QList<QStringList>{{"n1", "m1", "sd1", "n2", "m2", "sd2"},
+                                  {"10", "5,5", "1", "10", "4", "1"}}
+            << QStringList{""};
     }
     void tableRoundTrips() {
         QFETCH(QStringList, arguments);

@@ -105,6 +105,7 @@ private slots:
     void undefinedFigures();
     void roundedInputRange_data();
     void roundedInputRange();
+    void differenceIntervalFollowsDfAndLevel();
     void typedDecimals_data();
     void typedDecimals();
     void levelOutsideZeroToOneIsRefused();
@@ -250,6 +251,28 @@ void TestTwoSampleReport::roundedInputRange() {
     QVERIFY(range.hasValue());
     QVERIFY2(close(range->lower, lowest, 1e-12), qPrintable(QString::number(range->lower)));
     QVERIFY2(close(range->upper, highest, 1e-12), qPrintable(QString::number(range->upper)));
+}
+
+// Critical t values are remembered per df and level: alternate dfs 1024 apart and levels, in
+// the order a batch might meet them.
+void TestTwoSampleReport::differenceIntervalFollowsDfAndLevel() {
+    namespace bm = boost::math;
+    const struct {
+        std::int32_t n;
+        double level;
+    } runs[] = {{6, 0.95}, {518, 0.95}, {6, 0.95}, {6, 0.99}, {518, 0.9}, {6, 0.95}};
+    for (const auto& run : runs) {
+        lx::ReportRequest request;
+        request.level = run.level;
+        const TwoSampleReport r = lx::twoSampleReport({run.n, 1, 1, run.n, 0, 1}, request);
+        const double df = 2.0 * run.n - 2;
+        const double se = std::sqrt(2.0 / run.n);
+        const double expected =
+            bm::quantile(bm::complement(bm::students_t(df), (1 - run.level) / 2)) * se;
+        QVERIFY(r.pooled.differenceCi.hasValue());
+        QVERIFY2(close(1 - r.pooled.differenceCi->lower, expected, 1e-12),
+                 qPrintable(QStringLiteral("N %1, level %2").arg(run.n).arg(run.level)));
+    }
 }
 
 void TestTwoSampleReport::typedDecimals_data() {
