@@ -159,6 +159,8 @@ private:
     OleColor m_LightBorderColor = 0x00FFFFFF;
     OleColor m_DarkBorderColor = 0x00808080;
     bool m_Hover = false;
+    // A designer's flat redraw after Refresh is queued.
+    bool m_flatLookPending = false;
     int m_TwipsPerPixelX;
     int m_TwipsPerPixelY;
     short m_Shift = 15;
