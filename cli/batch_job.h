@@ -17,13 +17,18 @@ enum ExitStatus { Done = 0, RowsFailed = 1, UsageError = 2 };
 struct BatchOptions {
     QString file;                       // empty or "-": standard input
     std::optional<QStringList> columns; // only these output columns, in this order
+    QString prefix;                     // put in front of the name of every result column
     double level = 0.95;
-    OutputFormat format = OutputFormat::Csv;
-    char delimiter = ',';
-    QLocale locale = QLocale::c();
+    // What is not given is found from the table's first lines.
+    std::optional<OutputFormat> format;
+    std::optional<char> delimiter; // of the input; also of CSV output
+    std::optional<QLocale> locale;
+    bool grouping = false; // numbers may hold the locale's group separators
     int jobs = 1;
     bool strict = false;
-    bool progress = false; // a progress line on err (only for a file)
+    // err is a terminal: a progress line (only for a file), what was found about the table and
+    // a summary.
+    bool terminal = false;
 };
 
 // Reads the table, writes the results to out in input order and messages to err. Sets the

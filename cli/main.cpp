@@ -19,7 +19,8 @@ int main(int argc, char* argv[]) {
         return lx::cli::UsageError;
     }
     if (parser.isSet(QStringLiteral("help"))) {
-        parser.showHelp(lx::cli::Done);
+        std::fputs(qPrintable(lx::cli::batchHelp(parser)), stdout);
+        return std::fflush(stdout) == 0 ? lx::cli::Done : lx::cli::UsageError;
     }
     if (parser.isSet(QStringLiteral("version"))) {
         parser.showVersion();
@@ -30,7 +31,7 @@ int main(int argc, char* argv[]) {
         return lx::cli::UsageError;
     }
     auto& batch = std::get<lx::cli::BatchOptions>(options);
-    batch.progress = isatty(STDERR_FILENO) == 1;
+    batch.terminal = isatty(STDERR_FILENO) == 1;
     static char outputBuffer[1 << 16];
     std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
     return lx::cli::runBatch(batch, stdout, stderr);
