@@ -326,6 +326,12 @@ QString errnoText(int error) {
 
 } // namespace
 
+void reportWriteError(int error, std::FILE* err) {
+    std::fprintf(
+        err, "lxtervan-batch: %s\n",
+        narrow(BatchText::tr("cannot write the output: %1").arg(errnoText(error))).c_str());
+}
+
 ExitStatus runBatch(const BatchOptions& options, std::FILE* out, std::FILE* err) {
     Input input(options.file);
     if (!input.isOpen()) {
@@ -416,8 +422,8 @@ ExitStatus runBatch(const BatchOptions& options, std::FILE* out, std::FILE* err)
         progress->clear();
     }
     if (pipeline.writeError() != 0) {
-        return fail(
-            0, BatchText::tr("cannot write the output: %1").arg(errnoText(pipeline.writeError())));
+        reportWriteError(pipeline.writeError(), err);
+        return UsageError;
     }
     if (!pipeline.hasHeader()) {
         return fail(0, BatchText::tr("there is no header row"));

@@ -33,6 +33,9 @@ struct BatchOptions {
 
 // Reads the table, writes the results to out in input order and messages to err. Sets the
 // default locale to the table's, which the window's P class is written in.
+// The message for a failed write of the results; error is its errno.
+void reportWriteError(int error, std::FILE* err);
+
 ExitStatus runBatch(const BatchOptions& options, std::FILE* out, std::FILE* err);
 
 } // namespace lx::cli
