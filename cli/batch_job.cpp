@@ -39,57 +39,6 @@ struct ChunkOutput {
     std::optional<RowError> firstError;
 };
 
-// How the table is read and the results written, from the options and the first lines.
-struct TableFormat {
-    char delimiter = ',';
-    QLocale locale = QLocale::c();
-    OutputFormat output = OutputFormat::Csv;
-    char outputDelimiter = ',';
-};
-
-// A locale that reads decimal commas: the user's own when it does.
-QLocale decimalCommaLocale() {
-    const QLocale system = QLocale::system();
-    return system.decimalPoint() == QLatin1String(",") ? system
-                                                       : QLocale(QLocale::German, QLocale::Germany);
-}
-
-TableFormat tableFormat(const BatchOptions& options, const SniffedTable& found) {
-    TableFormat format;
-    if (options.locale) {
-        format.locale = *options.locale;
-    } else if (found.decimalComma) {
-        format.locale = decimalCommaLocale();
-    }
-    const bool commaLocale = format.locale.decimalPoint() == QLatin1String(",");
-    format.delimiter = found.delimiter.value_or(commaLocale ? ';' : ',');
-    format.output =
-        options.format.value_or(format.delimiter == '\t' ? OutputFormat::Tsv : OutputFormat::Csv);
-    format.outputDelimiter = format.delimiter != '\t' ? format.delimiter : commaLocale ? ';' : ',';
-    return format;
-}
-
-// What was found rather than given, for a user at a terminal.
-QString foundText(const BatchOptions& options, const TableFormat& format) {
-    QStringList found;
-    if (!options.delimiter) {
-        found.append(format.delimiter == '\t'
-                         ? BatchText::tr("fields separated by tabs")
-                         : BatchText::tr("fields separated by %1")
-                               .arg(QLatin1String(delimiterName(format.delimiter))));
-    }
-    if (!options.locale) {
-        found.append(format.locale.decimalPoint() == QLatin1String(",")
-                         ? BatchText::tr("decimal commas")
-                         : BatchText::tr("decimal points"));
-    }
-    if (found.isEmpty()) {
-        return {};
-    }
-    return BatchText::tr("read with %1 (--delimiter and --locale choose otherwise)")
-        .arg(found.join(BatchText::tr(" and ")));
-}
-
 // Everything a chunk needs once the header is known; shared read-only by the workers.
 struct Job {
     Job(const BatchOptions& options, const TableFormat& format, TableLayout tableLayout,
@@ -178,23 +127,6 @@ std::vector<std::string> recordFields(const RecordBatch& batch, std::size_t reco
         fields.emplace_back(batch.field(record, k));
     }
     return fields;
-}
-
-// The message for a header that is one field holding another likely delimiter.
-std::optional<std::string> singleFieldHeader(const std::vector<std::string>& header) {
-    if (header.size() != 1) {
-        return std::nullopt;
-    }
-    for (const char candidate : delimiterCandidates) {
-        if (header.front().find(candidate) != std::string::npos) {
-            return narrow(BatchText::tr("the header is a single field that holds %1; "
-                                        "is that the delimiter? Then give --delimiter %2")
-                              .arg(QLatin1String(delimiterName(candidate)),
-                                   candidate == '\t' ? QStringLiteral("tab")
-                                                     : QStringLiteral("'%1'").arg(candidate)));
-        }
-    }
-    return std::nullopt;
 }
 
 // Feeds records to the workers and writes their output in input order, keeping only a few

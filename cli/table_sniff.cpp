@@ -1,5 +1,6 @@
 #include "table_sniff.h"
 
+#include "batch_text.h"
 #include "csv_records.h"
 
 #include <algorithm>
@@ -65,6 +66,13 @@ char decimalSeparatorOf(std::string_view text) {
     return std::all_of(fraction.begin(), fraction.end(), isDigit) ? text[separator] : 0;
 }
 
+// A locale that reads decimal commas: the user's own when it does.
+QLocale decimalCommaLocale() {
+    const QLocale system = QLocale::system();
+    return system.decimalPoint() == QLatin1String(",") ? system
+                                                       : QLocale(QLocale::German, QLocale::Germany);
+}
+
 bool usesDecimalComma(const RecordBatch& records) {
     bool comma = false;
     const std::size_t count = std::min(records.size(), sampleRecords);
@@ -100,6 +108,57 @@ SniffedTable sniffTable(std::string_view start, bool complete, std::optional<cha
         found.decimalComma = usesDecimalComma(sampleRecordsOf(start, complete, *found.delimiter));
     }
     return found;
+}
+
+TableFormat tableFormat(const BatchOptions& options, const SniffedTable& found) {
+    TableFormat format;
+    if (options.locale) {
+        format.locale = *options.locale;
+    } else if (found.decimalComma) {
+        format.locale = decimalCommaLocale();
+    }
+    const bool commaLocale = format.locale.decimalPoint() == QLatin1String(",");
+    format.delimiter = found.delimiter.value_or(commaLocale ? ';' : ',');
+    format.output =
+        options.format.value_or(format.delimiter == '\t' ? OutputFormat::Tsv : OutputFormat::Csv);
+    format.outputDelimiter = format.delimiter != '\t' ? format.delimiter : commaLocale ? ';' : ',';
+    return format;
+}
+
+QString foundText(const BatchOptions& options, const TableFormat& format) {
+    QStringList found;
+    if (!options.delimiter) {
+        found.append(format.delimiter == '\t'
+                         ? BatchText::tr("fields separated by tabs")
+                         : BatchText::tr("fields separated by %1")
+                               .arg(QLatin1String(delimiterName(format.delimiter))));
+    }
+    if (!options.locale) {
+        found.append(format.locale.decimalPoint() == QLatin1String(",")
+                         ? BatchText::tr("decimal commas")
+                         : BatchText::tr("decimal points"));
+    }
+    if (found.isEmpty()) {
+        return {};
+    }
+    return BatchText::tr("read with %1 (--delimiter and --locale choose otherwise)")
+        .arg(found.join(BatchText::tr(" and ")));
+}
+
+std::optional<std::string> singleFieldHeader(const std::vector<std::string>& header) {
+    if (header.size() != 1) {
+        return std::nullopt;
+    }
+    for (const char candidate : delimiterCandidates) {
+        if (header.front().find(candidate) != std::string::npos) {
+            return narrow(BatchText::tr("the header is a single field that holds %1; "
+                                        "is that the delimiter? Then give --delimiter %2")
+                              .arg(QLatin1String(delimiterName(candidate)),
+                                   candidate == '\t' ? QStringLiteral("tab")
+                                                     : QStringLiteral("'%1'").arg(candidate)));
+        }
+    }
+    return std::nullopt;
 }
 
 const char* delimiterName(char delimiter) {
