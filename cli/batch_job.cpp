@@ -271,7 +271,11 @@ ExitStatus runBatch(const BatchOptions& options, std::FILE* out, std::FILE* err)
                      narrow(BatchText::tr("cannot open: %1").arg(errnoText(errno))).c_str());
         return UsageError;
     }
+    std::optional<ProgressLine> progress;
     const auto fail = [&](std::size_t line, const QString& what) {
+        if (progress) {
+            progress->clear();
+        }
         const std::string where =
             line == 0 ? std::string() : narrow(BatchText::tr(", line %1").arg(line));
         std::fprintf(err, "lxtervan-batch: %s%s: %s\n", input.name().c_str(), where.c_str(),
@@ -303,7 +307,6 @@ ExitStatus runBatch(const BatchOptions& options, std::FILE* out, std::FILE* err)
 
     CsvReader reader(format.delimiter);
     Pipeline pipeline(options, format, out);
-    std::optional<ProgressLine> progress;
     if (options.terminal && input.isFile()) {
         progress.emplace(err, input.size());
     }
@@ -353,6 +356,7 @@ ExitStatus runBatch(const BatchOptions& options, std::FILE* out, std::FILE* err)
     if (progress) {
         progress->clear();
     }
+    progress.reset();
     if (pipeline.writeError() != 0) {
         reportWriteError(pipeline.writeError(), err);
         return UsageError;
