@@ -62,6 +62,11 @@ private slots:
             << QStringList() << failedRow << "de" << 0
             << QByteArray("standard input: 3 Zeilen, 1 mit Fehlern (erster: "
                           "Zeile 4: SD1 darf nicht negativ sein.)");
+        QTest::newRow("old Mac line ends, a line break in quotes")
+            << QStringList()
+            << QByteArray("note,n1,m1,sd1,n2,m2,sd2\r\"a\r\nb\",10,5,1,10,4,1\r"
+                          "x,10,5,-1,10,4,1\r")
+            << "en" << 0 << QByteArray("2 rows, 1 with errors (first: line 4: SD1 must not");
         QTest::newRow("German group separator")
             << QStringList{"--locale", "de_DE"}
             << QByteArray("n1;m1;sd1;n2;m2;sd2\n10;1.500;1;10;4;1\n") << "en" << 0
