@@ -100,7 +100,17 @@ double NumberStyle::toDouble(std::string_view text) const {
 }
 
 bool NumberStyle::refusesGrouping(std::string_view text) const {
-    return !m_groupSeparator.isEmpty() && qText(text).contains(m_groupSeparator);
+    const QString number = qText(text);
+    if (m_groupSeparator.isEmpty() || !number.contains(m_groupSeparator)) {
+        return false;
+    }
+    // Only a number the locale reads with its groups could be mistaken; "5,5" is simply no number.
+    try {
+        number_text::toDouble(number, m_locale);
+        return true;
+    } catch (const RuntimeError&) {
+        return false;
+    }
 }
 
 std::optional<int> NumberStyle::typedDecimals(std::string_view text) const {

@@ -30,7 +30,8 @@ public:
     // else goes through the platform's conversion.
     double toDouble(std::string_view text) const;
 
-    // The text holds a group separator that grouping does not allow.
+    // The text is a number written with the locale's group separators, and grouping is not
+    // allowed.
     bool refusesGrouping(std::string_view text) const;
 
     // Digits after the decimal separator as typed (see typedDecimals).

@@ -94,9 +94,7 @@ private slots:
                                << QList<QStringList>{{"n1", "m1", "sd1", "n2", "m2", "sd2",
                                                       "comment"},
                                                      {"10", "5,5", "1,25", "10", "4", "1", "a;b"}}
-                               << QStringList{"", "SD1 \"1.5\" holds a group separator, so it "
-                                                  "could mean another number; write it without "
-                                                  "one, or give --grouping."};
+                               << QStringList{"", "SD1 is not a number."};
         // Results with a decimal comma in a comma-delimited table must be quoted.
         QTest::newRow("de_DE, comma delimiter")
             << QStringList{"--locale", "de_DE", "--delimiter", ","}
