@@ -4,8 +4,10 @@
 
 #include "progress_line.h"
 #include "table_layout.h"
+#include "table_sniff.h"
 #include "work_queue.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <deque>
@@ -20,21 +22,32 @@ namespace {
 
 // One read of the input; its records are the unit of work.
 constexpr std::size_t readSize = 256 * 1024;
+// What is read before the delimiter and decimal mark are decided.
+constexpr std::size_t sniffBytes = 64 * 1024;
+constexpr std::size_t sniffLines = 21;
+
+// A row's error as the summary names it.
+struct RowError {
+    std::size_t line = 0;
+    std::string message;
+};
 
 struct ChunkOutput {
     std::string text;
     std::size_t rows = 0;
     std::size_t failedRows = 0;
+    std::optional<RowError> firstError;
 };
 
 // Everything a chunk needs once the header is known; shared read-only by the workers.
 struct Job {
-    Job(const BatchOptions& options, TableLayout tableLayout, std::size_t headerWidth)
-        : style(options.locale)
+    Job(const BatchOptions& options, const TableFormat& format, TableLayout tableLayout,
+        std::size_t headerWidth)
+        : style(format.locale, options.grouping)
         , layout(std::move(tableLayout))
         , needs(needsFor(layout.wanted, options.level, options.priorScale, options.equivalence))
         , calculator(style, layout.summary, needs, headerWidth)
-        , writer(options.format, options.delimiter, style, layout.output) {}
+        , writer(format.output, format.outputDelimiter, style, layout.output) {}
 
     ChunkOutput run(const RecordBatch& batch, std::size_t first) const {
         ChunkOutput output;
@@ -42,8 +55,11 @@ struct Job {
         RowResults results;
         for (std::size_t record = first; record < batch.size(); ++record) {
             calculator.calculate(batch, record, results);
-            if (results[static_cast<std::size_t>(ResultColumn::Error)].kind != Cell::Kind::Empty) {
-                ++output.failedRows;
+            const Cell& error = results[static_cast<std::size_t>(ResultColumn::Error)];
+            if (error.kind != Cell::Kind::Empty) {
+                if (output.failedRows++ == 0) {
+                    output.firstError = RowError{batch.line(record), error.text};
+                }
             }
             writer.appendRow(batch, record, results, output.text);
             ++output.rows;
@@ -117,8 +133,9 @@ std::vector<std::string> recordFields(const RecordBatch& batch, std::size_t reco
 // chunks in flight so memory stays flat.
 class Pipeline {
 public:
-    Pipeline(const BatchOptions& options, std::FILE* out)
+    Pipeline(const BatchOptions& options, const TableFormat& format, std::FILE* out)
         : m_options(options)
+        , m_format(format)
         , m_out(out)
         , m_limit(static_cast<std::size_t>(2 * options.jobs + 1)) {
         if (options.jobs > 1) {
@@ -131,15 +148,22 @@ public:
     // Takes the header; a message when the table cannot be processed.
     std::optional<std::string> start(const RecordBatch& batch) {
         const std::vector<std::string> header = recordFields(batch, 0);
-        auto layout = layoutFor(header, m_options.columns);
+        if (auto problem = singleFieldHeader(header)) {
+            return problem;
+        }
+        auto layout = layoutFor(header, m_options.columns, m_options.prefix.toStdString());
         if (auto* problem = std::get_if<std::string>(&layout)) {
             return *problem;
         }
-        m_job = std::make_shared<const Job>(m_options, std::get<TableLayout>(std::move(layout)),
-                                            header.size());
+        if (auto problem = outputNameClash(std::get<TableLayout>(layout).output,
+                                           m_format.output == OutputFormat::Jsonl)) {
+            return problem;
+        }
+        m_job = std::make_shared<const Job>(
+            m_options, m_format, std::get<TableLayout>(std::move(layout)), header.size());
         std::string text;
         m_job->writer.appendHeader(text);
-        std::fwrite(text.data(), 1, text.size(), m_out);
+        writeText(text);
         return std::nullopt;
     }
 
@@ -157,13 +181,19 @@ public:
     }
 
     void finish() {
-        while (!m_pending.empty()) {
+        while (!m_pending.empty() && m_writeError == 0) {
             writeOldest();
+        }
+        if (m_writeError == 0 && std::fflush(m_out) != 0) {
+            m_writeError = errno;
         }
     }
 
     std::size_t rows() const { return m_rows; }
     std::size_t failedRows() const { return m_failedRows; }
+    const std::optional<RowError>& firstError() const { return m_firstError; }
+    // The errno of the first write that failed, 0 while none has.
+    int writeError() const { return m_writeError; }
 
 private:
     void writeOldest() {
@@ -171,12 +201,26 @@ private:
         m_pending.pop_front();
     }
     void write(const ChunkOutput& output) {
-        std::fwrite(output.text.data(), 1, output.text.size(), m_out);
+        writeText(output.text);
         m_rows += output.rows;
         m_failedRows += output.failedRows;
+        if (!m_firstError) {
+            m_firstError = output.firstError;
+        }
+    }
+    // Nothing more is written after a failed write; the caller stops at once.
+    void writeText(const std::string& text) {
+        if (m_writeError != 0) {
+            return;
+        }
+        errno = 0;
+        if (std::fwrite(text.data(), 1, text.size(), m_out) != text.size()) {
+            m_writeError = errno != 0 ? errno : EIO;
+        }
     }
 
     const BatchOptions& m_options;
+    const TableFormat& m_format;
     std::FILE* m_out;
     std::size_t m_limit;
     std::shared_ptr<const Job> m_job;
@@ -184,60 +228,125 @@ private:
     std::deque<std::future<ChunkOutput>> m_pending;
     std::size_t m_rows = 0;
     std::size_t m_failedRows = 0;
+    std::optional<RowError> m_firstError;
+    int m_writeError = 0;
 };
+
+// Numbers as the user reads them in counts, in the user's language.
+QString countText(std::size_t count) {
+    QLocale locale = QLocale::system();
+    if (locale.language() == QLocale::C) {
+        locale = QLocale(QLocale::English, QLocale::UnitedStates);
+    }
+    return locale.toString(static_cast<qulonglong>(count));
+}
+
+QString summaryText(std::size_t rows, std::size_t failed, const std::optional<RowError>& first) {
+    const QString rowsText =
+        rows == 1 ? BatchText::tr("1 row") : BatchText::tr("%1 rows").arg(countText(rows));
+    if (failed == 0 || !first) {
+        return BatchText::tr("%1, none with errors").arg(rowsText);
+    }
+    return BatchText::tr("%1, %2 with errors (first: line %3: %4)")
+        .arg(rowsText, countText(failed), QString::number(first->line),
+             QString::fromStdString(first->message));
+}
+
+QString errnoText(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
 
 } // namespace
 
+void reportWriteError(int error, std::FILE* err) {
+    std::fprintf(
+        err, "lxtervan-batch: %s\n",
+        narrow(BatchText::tr("cannot write the output: %1").arg(errnoText(error))).c_str());
+}
+
 ExitStatus runBatch(const BatchOptions& options, std::FILE* out, std::FILE* err) {
-    QLocale::setDefault(options.locale);
     Input input(options.file);
     if (!input.isOpen()) {
-        std::fprintf(
-            err, "lxtervan-batch: %s: %s\n", input.name().c_str(),
-            narrow(
-                BatchText::tr("cannot open: %1").arg(QString::fromLocal8Bit(std::strerror(errno))))
-                .c_str());
+        std::fprintf(err, "lxtervan-batch: %s: %s\n", input.name().c_str(),
+                     narrow(BatchText::tr("cannot open: %1").arg(errnoText(errno))).c_str());
         return UsageError;
     }
-    const auto fail = [&](const std::string& where, const std::string& what) {
+    std::optional<ProgressLine> progress;
+    const auto fail = [&](std::size_t line, const QString& what) {
+        if (progress) {
+            progress->clear();
+        }
+        const std::string where =
+            line == 0 ? std::string() : narrow(BatchText::tr(", line %1").arg(line));
         std::fprintf(err, "lxtervan-batch: %s%s: %s\n", input.name().c_str(), where.c_str(),
-                     what.c_str());
+                     narrow(what).c_str());
         return UsageError;
     };
 
-    CsvReader reader(options.delimiter);
-    Pipeline pipeline(options, out);
-    std::optional<ProgressLine> progress;
-    if (options.progress && input.isFile()) {
-        progress.emplace(err, input.size());
-    }
+    // The first lines, to find what the options leave open.
+    std::string start;
     std::vector<char> buffer(readSize);
-    std::size_t bytesRead = 0;
-    for (bool atEnd = false; !atEnd;) {
-        auto batch = std::make_shared<RecordBatch>();
+    bool atEnd = false;
+    while (!atEnd && start.size() < sniffBytes &&
+           static_cast<std::size_t>(std::count(start.begin(), start.end(), '\n')) < sniffLines) {
         const ssize_t got = input.read(buffer.data(), buffer.size());
         if (got < 0) {
-            return fail("", narrow(BatchText::tr("cannot read: %1")
-                                       .arg(QString::fromLocal8Bit(std::strerror(errno)))));
+            return fail(0, BatchText::tr("cannot read: %1").arg(errnoText(errno)));
         }
         atEnd = got == 0;
-        bytesRead += static_cast<std::size_t>(got);
-        const bool parsed =
-            atEnd ? reader.finish(*batch)
-                  : reader.feed({buffer.data(), static_cast<std::size_t>(got)}, *batch);
-        if (!parsed) {
-            return fail("",
-                        narrow(BatchText::tr("out of memory for a field (an unclosed quote?)")));
+        start.append(buffer.data(), static_cast<std::size_t>(got));
+    }
+    const TableFormat format = tableFormat(options, sniffTable(start, atEnd, options.delimiter));
+    QLocale::setDefault(format.locale);
+    if (options.terminal) {
+        if (const QString found = foundText(options, format); !found.isEmpty()) {
+            std::fprintf(err, "lxtervan-batch: %s: %s\n", input.name().c_str(),
+                         narrow(found).c_str());
+        }
+    }
+
+    CsvReader reader(format.delimiter);
+    Pipeline pipeline(options, format, out);
+    if (options.terminal && input.isFile()) {
+        progress.emplace(err, input.size());
+    }
+    std::size_t bytesRead = start.size();
+    std::string_view next = start;
+    for (bool last = false; !last;) {
+        auto batch = std::make_shared<RecordBatch>();
+        if (next.empty() && !atEnd) {
+            const ssize_t got = input.read(buffer.data(), buffer.size());
+            if (got < 0) {
+                return fail(reader.line(), BatchText::tr("cannot read: %1").arg(errnoText(errno)));
+            }
+            atEnd = got == 0;
+            bytesRead += static_cast<std::size_t>(got);
+            next = std::string_view(buffer.data(), static_cast<std::size_t>(got));
+        }
+        last = atEnd && next.empty();
+        const CsvReader::Status status = last ? reader.finish(*batch) : reader.feed(next, *batch);
+        next = {};
+        if (status == CsvReader::Status::OutOfMemory) {
+            return fail(reader.line(), BatchText::tr("out of memory for a field"));
         }
         std::size_t first = 0;
         if (!pipeline.hasHeader() && batch->size() > 0) {
             if (auto problem = pipeline.start(*batch)) {
-                return fail(narrow(BatchText::tr(", line 1")), *problem);
+                return fail(batch->line(0), QString::fromStdString(*problem));
             }
             first = 1;
         }
         if (batch->size() > first) {
             pipeline.add(std::move(batch), first);
+        }
+        if (pipeline.writeError() != 0) {
+            break;
+        }
+        if (status == CsvReader::Status::UnclosedQuote) {
+            pipeline.finish();
+            return fail(reader.line(),
+                        BatchText::tr("a quoted field starts on this line and its closing quote "
+                                      "is missing, so the rest of the table was not read"));
         }
         if (progress) {
             progress->update(bytesRead, pipeline.rows());
@@ -247,15 +356,19 @@ ExitStatus runBatch(const BatchOptions& options, std::FILE* out, std::FILE* err)
     if (progress) {
         progress->clear();
     }
-    if (!pipeline.hasHeader()) {
-        return fail("", narrow(BatchText::tr("there is no header row")));
-    }
-    if (std::fflush(out) != 0 || std::ferror(out)) {
-        std::fprintf(err, "lxtervan-batch: %s\n",
-                     narrow(BatchText::tr("cannot write the output: %1")
-                                .arg(QString::fromLocal8Bit(std::strerror(errno))))
-                         .c_str());
+    progress.reset();
+    if (pipeline.writeError() != 0) {
+        reportWriteError(pipeline.writeError(), err);
         return UsageError;
+    }
+    if (!pipeline.hasHeader()) {
+        return fail(0, BatchText::tr("there is no header row"));
+    }
+    if (options.terminal || pipeline.failedRows() > 0) {
+        std::fprintf(
+            err, "lxtervan-batch: %s: %s\n", input.name().c_str(),
+            narrow(summaryText(pipeline.rows(), pipeline.failedRows(), pipeline.firstError()))
+                .c_str());
     }
     return options.strict && pipeline.failedRows() > 0 ? RowsFailed : Done;
 }

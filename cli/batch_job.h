@@ -20,19 +20,27 @@ enum ExitStatus { Done = 0, RowsFailed = 1, UsageError = 2 };
 struct BatchOptions {
     QString file;                       // empty or "-": standard input
     std::optional<QStringList> columns; // only these output columns, in this order
+    QString prefix;                     // put in front of the name of every result column
     double level = 0.95;
     double priorScale = mediumPriorScale;
     std::optional<EquivalenceMargin> equivalence; // the bounds of the equivalence tests
-    OutputFormat format = OutputFormat::Csv;
-    char delimiter = ',';
-    QLocale locale = QLocale::c();
+    // What is not given is found from the table's first lines.
+    std::optional<OutputFormat> format;
+    std::optional<char> delimiter; // of the input; also of CSV output
+    std::optional<QLocale> locale;
+    bool grouping = false; // numbers may hold the locale's group separators
     int jobs = 1;
     bool strict = false;
-    bool progress = false; // a progress line on err (only for a file)
+    // err is a terminal: a progress line (only for a file), what was found about the table and
+    // a summary.
+    bool terminal = false;
 };
 
 // Reads the table, writes the results to out in input order and messages to err. Sets the
 // default locale to the table's, which the window's P class is written in.
+// The message for a failed write of the results; error is its errno.
+void reportWriteError(int error, std::FILE* err);
+
 ExitStatus runBatch(const BatchOptions& options, std::FILE* out, std::FILE* err);
 
 } // namespace lx::cli

@@ -1,6 +1,7 @@
 #include "batch_options.h"
 
 #include "batch_text.h"
+#include "result_columns.h"
 
 #include <cmath>
 #include <thread>
@@ -10,10 +11,13 @@ namespace lx::cli {
 namespace {
 
 const QString columnsOption = QStringLiteral("columns");
+const QString prefixOption = QStringLiteral("prefix");
 const QString levelOption = QStringLiteral("level");
 const QString formatOption = QStringLiteral("format");
+const QString inputFormatOption = QStringLiteral("input-format");
 const QString delimiterOption = QStringLiteral("delimiter");
 const QString localeOption = QStringLiteral("locale");
+const QString groupingOption = QStringLiteral("grouping");
 const QString jobsOption = QStringLiteral("jobs");
 const QString strictOption = QStringLiteral("strict");
 const QString priorScaleOption = QStringLiteral("prior-scale");
@@ -67,25 +71,46 @@ void addBatchOptions(QCommandLineParser& parser) {
     parser.setApplicationDescription(BatchText::tr(
         "Two-sample t-tests from summary statistics, one per row of a CSV table.\n"
         "The header must name n1, m1, sd1 (or se1), n2, m2, sd2 (or se2); other columns pass "
-        "through. Exit status: 0 done, 1 rows failed under --strict, 2 usage or input error."));
+        "through. Without --delimiter the delimiter is found from the first lines (, ; tab or "
+        "|: the one that splits them into the same number of fields); without --locale the "
+        "numbers are read with a decimal comma when the delimiter is not a comma and the "
+        "numbers use only commas, else with a decimal point. On a terminal the tool says what "
+        "it found. Exit status: 0 done, 1 rows failed under --strict, 2 usage or input error."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("file"),
                                  BatchText::tr("The CSV table; standard input when absent or -."),
                                  QStringLiteral("[FILE]"));
     parser.addOptions({
-        {columnsOption, BatchText::tr("Only these output columns, comma-separated."),
+        {columnsOption,
+         BatchText::tr("Only these output columns, comma-separated: the table's and the "
+                       "result columns listed below."),
          QStringLiteral("list")},
+        {prefixOption,
+         BatchText::tr("Put this in front of every result column's name, say lx_ when the table "
+                       "has a column of the same name."),
+         QStringLiteral("text")},
         {levelOption, BatchText::tr("Confidence level of the intervals (default 0.95)."),
          QStringLiteral("level"), QStringLiteral("0.95")},
-        {formatOption, BatchText::tr("Output format: csv, tsv or jsonl (default csv)."),
-         QStringLiteral("format"), QStringLiteral("csv")},
+        {formatOption,
+         BatchText::tr("Output format: csv, tsv or jsonl (default: tsv for tab-separated input, "
+                       "else csv). tsv also reads tab-separated input."),
+         QStringLiteral("format")},
+        {inputFormatOption,
+         BatchText::tr("Input format: csv (comma-separated, or --delimiter) or tsv "
+                       "(tab-separated)."),
+         QStringLiteral("format")},
         {delimiterOption,
-         BatchText::tr("Field delimiter of the CSV (default , or ; for a comma-decimal locale)."),
+         BatchText::tr("Field delimiter of the input and of CSV output: one character, or tab "
+                       "(also \\t)."),
          QStringLiteral("char")},
         {localeOption,
-         BatchText::tr("Read and write numbers with this locale's decimal separator (default C)."),
+         BatchText::tr("Read and write numbers with this locale's decimal separator, "
+                       "such as de_DE or C."),
          QStringLiteral("name")},
+        {groupingOption,
+         BatchText::tr("Accept the locale's group separators in numbers (1.500 is 1500 with "
+                       "--locale de_DE); without it such numbers are refused.")},
         {jobsOption, BatchText::tr("Worker threads (default: all cores)."), QStringLiteral("n")},
         {strictOption, BatchText::tr("Exit with status 1 when any row has an error.")},
         {priorScaleOption,
@@ -100,6 +125,10 @@ void addBatchOptions(QCommandLineParser& parser) {
     });
 }
 
+QString batchHelp(const QCommandLineParser& parser) {
+    return parser.helpText() + QLatin1Char('\n') + resultColumnsHelp();
+}
+
 std::variant<BatchOptions, QString> batchOptions(const QCommandLineParser& parser) {
     BatchOptions options;
     const QStringList files = parser.positionalArguments();
@@ -110,6 +139,7 @@ std::variant<BatchOptions, QString> batchOptions(const QCommandLineParser& parse
     if (parser.isSet(columnsOption)) {
         options.columns = parser.value(columnsOption).split(QLatin1Char(','));
     }
+    options.prefix = parser.value(prefixOption);
     bool ok = false;
     options.level = parser.value(levelOption).toDouble(&ok);
     if (!ok || !(options.level > 0 && options.level < 1)) {
@@ -134,31 +164,44 @@ std::variant<BatchOptions, QString> batchOptions(const QCommandLineParser& parse
             }
         }
     }
-    const QString format = parser.value(formatOption).toLower();
-    if (format == QLatin1String("csv")) {
-        options.format = OutputFormat::Csv;
-    } else if (format == QLatin1String("tsv")) {
-        options.format = OutputFormat::Tsv;
-    } else if (format == QLatin1String("jsonl")) {
-        options.format = OutputFormat::Jsonl;
-    } else {
-        return BatchText::tr("--format must be csv, tsv or jsonl");
+    if (parser.isSet(formatOption)) {
+        const QString format = parser.value(formatOption).toLower();
+        if (format == QLatin1String("csv")) {
+            options.format = OutputFormat::Csv;
+        } else if (format == QLatin1String("tsv")) {
+            options.format = OutputFormat::Tsv;
+        } else if (format == QLatin1String("jsonl")) {
+            options.format = OutputFormat::Jsonl;
+        } else {
+            return BatchText::tr("--format must be csv, tsv or jsonl");
+        }
+    }
+    if (parser.isSet(inputFormatOption)) {
+        const QString format = parser.value(inputFormatOption).toLower();
+        if (format == QLatin1String("tsv")) {
+            options.delimiter = '\t';
+        } else if (format == QLatin1String("csv")) {
+            options.delimiter = ',';
+        } else {
+            return BatchText::tr("--input-format must be csv or tsv");
+        }
+    } else if (options.format == OutputFormat::Tsv) {
+        options.delimiter = '\t';
+    }
+    if (parser.isSet(delimiterOption)) {
+        options.delimiter = delimiterFrom(parser.value(delimiterOption));
+        if (!options.delimiter) {
+            return BatchText::tr("--delimiter must be one ASCII character other than a quote");
+        }
     }
     if (parser.isSet(localeOption)) {
         options.locale = QLocale(parser.value(localeOption));
-        if (options.locale.language() == QLocale::C &&
+        if (options.locale->language() == QLocale::C &&
             parser.value(localeOption) != QLatin1String("C")) {
             return BatchText::tr("--locale: unknown locale \"%1\"").arg(parser.value(localeOption));
         }
     }
-    options.delimiter = options.locale.decimalPoint() == QLatin1String(",") ? ';' : ',';
-    if (parser.isSet(delimiterOption)) {
-        const auto delimiter = delimiterFrom(parser.value(delimiterOption));
-        if (!delimiter) {
-            return BatchText::tr("--delimiter must be one ASCII character other than a quote");
-        }
-        options.delimiter = *delimiter;
-    }
+    options.grouping = parser.isSet(groupingOption);
     options.jobs = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     if (parser.isSet(jobsOption)) {
         options.jobs = parser.value(jobsOption).toInt(&ok);

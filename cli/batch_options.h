@@ -12,6 +12,9 @@ namespace lx::cli {
 // Declares the tool's options on parser.
 void addBatchOptions(QCommandLineParser& parser);
 
+// The whole --help text: the options, then every result column with its meaning.
+QString batchHelp(const QCommandLineParser& parser);
+
 // The options of a parsed command line, or the message of a usage error.
 std::variant<BatchOptions, QString> batchOptions(const QCommandLineParser& parser);
 

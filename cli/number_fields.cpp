@@ -1,5 +1,7 @@
 #include "number_fields.h"
 
+#include "batch_text.h"
+
 #include "platform/core/number_text.h"
 #include "platform/core/runtime_error.h"
 
@@ -53,13 +55,20 @@ bool isPlain(std::string_view text, char decimalPoint) {
 
 } // namespace
 
-NumberStyle::NumberStyle(const QLocale& locale)
-    : m_locale(locale) {
-    // Byte-wise reading needs ASCII digits, '-' and a one-byte separator that is not a digit.
+NumberStyle::NumberStyle(const QLocale& locale, bool grouping)
+    : m_locale(locale)
+    , m_groupSeparator(grouping ? QString() : locale.groupSeparator()) {
     const QString point = locale.decimalPoint();
-    if (point.size() == 1 && point.at(0).unicode() < 0x80 && !point.at(0).isDigit() &&
-        locale.zeroDigit() == QLatin1String("0") && locale.negativeSign() == QLatin1String("-")) {
-        m_decimalPoint = static_cast<char>(point.at(0).unicode());
+    const bool onePoint =
+        point.size() == 1 && point.at(0).unicode() < 0x80 && !point.at(0).isDigit();
+    if (onePoint) {
+        m_outputDecimalPoint = static_cast<char>(point.at(0).unicode());
+    }
+    // Byte-wise reading also needs the locale to write its digits and minus sign in ASCII
+    // (Swedish or Finnish, say, have a minus sign of their own).
+    if (onePoint && locale.zeroDigit() == QLatin1String("0") &&
+        locale.negativeSign() == QLatin1String("-")) {
+        m_decimalPoint = m_outputDecimalPoint;
     }
 }
 
@@ -84,7 +93,24 @@ double NumberStyle::toDouble(std::string_view text) const {
     if (const auto value = plainNumber(text, m_decimalPoint)) {
         return *value;
     }
+    if (refusesGrouping(text)) {
+        throw RuntimeError(ErrorNumber::TypeMismatch);
+    }
     return number_text::toDouble(qText(text), m_locale);
+}
+
+bool NumberStyle::refusesGrouping(std::string_view text) const {
+    const QString number = qText(text);
+    if (m_groupSeparator.isEmpty() || !number.contains(m_groupSeparator)) {
+        return false;
+    }
+    // Only a number the locale reads with its groups could be mistaken; "5,5" is simply no number.
+    try {
+        number_text::toDouble(number, m_locale);
+        return true;
+    } catch (const RuntimeError&) {
+        return false;
+    }
 }
 
 std::optional<int> NumberStyle::typedDecimals(std::string_view text) const {
@@ -103,9 +129,9 @@ void NumberStyle::appendShortest(double value, std::string& out) const {
     }
     const std::size_t start = out.size();
     out.append(buffer, end);
-    if (m_decimalPoint != 0 && m_decimalPoint != '.') {
+    if (m_outputDecimalPoint != '.') {
         std::replace(out.begin() + static_cast<std::ptrdiff_t>(start), out.end(), '.',
-                     m_decimalPoint);
+                     m_outputDecimalPoint);
     }
 }
 
@@ -130,6 +156,11 @@ double RowFields::toDouble(SummaryField field) const {
 }
 
 QString RowFields::message(const SummaryProblem& problem) const {
+    if (m_style.refusesGrouping(text(problem.field))) {
+        return BatchText::tr("%1 \"%2\" holds a group separator, so it could mean another "
+                             "number; write it without one, or give --grouping.")
+            .arg(fieldName(problem.field), qText(text(problem.field)));
+    }
     QString message = problem.message;
     if (m_givenAsSe[0]) {
         message.replace(QLatin1String("SD1"), QLatin1String("SE1"));
@@ -138,6 +169,13 @@ QString RowFields::message(const SummaryProblem& problem) const {
         message.replace(QLatin1String("SD2"), QLatin1String("SE2"));
     }
     return message;
+}
+
+QString RowFields::fieldName(SummaryField field) const {
+    const QString name = summaryFieldName(field);
+    const bool asSe = (field == SummaryField::SD1 && m_givenAsSe[0]) ||
+                      (field == SummaryField::SD2 && m_givenAsSe[1]);
+    return asSe ? QString(name).replace(QLatin1String("SD"), QLatin1String("SE")) : name;
 }
 
 TypedDecimals RowFields::typedDecimals() const {

@@ -12,29 +12,40 @@
 
 namespace lx::cli {
 
-// How the numbers of a table are written: a locale, and the one-byte decimal separator that
-// plain numbers use in it (0 when the locale's numbers cannot be read byte-wise).
+// How the numbers of a table are written: a locale, the one-byte decimal separator that plain
+// numbers are read with (0 when the locale's numbers cannot be read byte-wise), and the one the
+// tool writes its own numbers with (always one byte; '.' when the locale has none).
 class NumberStyle {
 public:
-    explicit NumberStyle(const QLocale& locale);
+    // grouping: the locale's group separators are taken as such ("1.500" is 1500 in German);
+    // without it a number that holds one is refused, as it could be meant either way.
+    explicit NumberStyle(const QLocale& locale, bool grouping = false);
 
     const QLocale& locale() const { return m_locale; }
     char decimalPoint() const { return m_decimalPoint; }
+    char outputDecimalPoint() const { return m_outputDecimalPoint; }
 
     // The value of number text exactly as number_text::toDouble gives it (RuntimeError
     // TypeMismatch or Overflow when there is none). Plain decimals are read directly; anything
     // else goes through the platform's conversion.
     double toDouble(std::string_view text) const;
 
+    // The text is a number written with the locale's group separators, and grouping is not
+    // allowed.
+    bool refusesGrouping(std::string_view text) const;
+
     // Digits after the decimal separator as typed (see typedDecimals).
     std::optional<int> typedDecimals(std::string_view text) const;
 
-    // The shortest text that reads back as exactly this value, with this decimal separator.
+    // The shortest text that reads back as exactly this value, with the output decimal
+    // separator and an ASCII minus.
     void appendShortest(double value, std::string& out) const;
 
 private:
     QLocale m_locale;
     char m_decimalPoint = 0;
+    char m_outputDecimalPoint = '.';
+    QString m_groupSeparator; // empty when grouping is allowed
 };
 
 // A plain decimal: an optional '-', digits, and optionally the decimal separator followed by
@@ -63,6 +74,7 @@ private:
     std::string_view text(SummaryField field) const {
         return m_texts[static_cast<std::size_t>(field)];
     }
+    QString fieldName(SummaryField field) const; // as the table names it: SE1 for an SE
     const NumberStyle& m_style;
     std::array<std::string_view, 6> m_texts;
     std::array<bool, 2> m_givenAsSe;

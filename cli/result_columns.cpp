@@ -1,50 +1,71 @@
 #include "result_columns.h"
 
+#include "batch_text.h"
+
 #include <algorithm>
 
 namespace lx::cli {
 
 namespace {
 
-constexpr std::array<std::string_view, resultColumnCount> names = {
-    "df",
-    "t",
-    "p_class",
-    "p0",
-    "t_pooled",
-    "df_pooled",
-    "p_pooled",
-    "p_pooled_m1_gt_m2",
-    "p_pooled_m1_lt_m2",
-    "diff",
-    "ci_pooled_lo",
-    "ci_pooled_hi",
-    "t_welch",
-    "df_welch",
-    "p_welch",
-    "p_welch_m1_gt_m2",
-    "p_welch_m1_lt_m2",
-    "ci_welch_lo",
-    "ci_welch_hi",
-    "d",
-    "g",
-    "d_ci_lo",
-    "d_ci_hi",
-    "g_ci_lo",
-    "g_ci_hi",
-    "p_range_pooled_lo",
-    "p_range_pooled_hi",
-    "p_range_welch_lo",
-    "p_range_welch_hi",
-    "bf10",
-    "bf_plus",
-    "bf_minus",
-    "log_bf10",
-    "p_tost_pooled",
-    "p_tost_welch",
-    "tost_bound",
-    "error",
+// Each result column's name and its meaning for --help and the manual page.
+struct ColumnInfo {
+    std::string_view name;
+    const char* meaning;
 };
+
+constexpr std::array<ColumnInfo, resultColumnCount> columns = {{
+    {"df", QT_TRANSLATE_NOOP("BatchText", "degrees of freedom N1 + N2 - 2, as the window shows")},
+    {"t", QT_TRANSLATE_NOOP("BatchText", "the window's t, as it shows it")},
+    {"p_class", QT_TRANSLATE_NOOP("BatchText", "the window's P class, such as <0.05")},
+    {"p0", QT_TRANSLATE_NOOP("BatchText", "two-tailed p of the window's t")},
+    {"t_pooled",
+     QT_TRANSLATE_NOOP("BatchText", "Student's t with the pooled SD; > 0 when M1 > M2")},
+    {"df_pooled", QT_TRANSLATE_NOOP("BatchText", "its degrees of freedom")},
+    {"p_pooled", QT_TRANSLATE_NOOP("BatchText", "its two-tailed p")},
+    {"p_pooled_m1_gt_m2", QT_TRANSLATE_NOOP("BatchText", "its one-tailed p for M1 > M2")},
+    {"p_pooled_m1_lt_m2", QT_TRANSLATE_NOOP("BatchText", "its one-tailed p for M1 < M2")},
+    {"diff", QT_TRANSLATE_NOOP("BatchText", "M1 - M2")},
+    {"ci_pooled_lo",
+     QT_TRANSLATE_NOOP("BatchText", "lower confidence limit of M1 - M2, pooled SD")},
+    {"ci_pooled_hi",
+     QT_TRANSLATE_NOOP("BatchText", "upper confidence limit of M1 - M2, pooled SD")},
+    {"t_welch", QT_TRANSLATE_NOOP("BatchText", "Welch's t")},
+    {"df_welch", QT_TRANSLATE_NOOP("BatchText", "its Welch-Satterthwaite degrees of freedom")},
+    {"p_welch", QT_TRANSLATE_NOOP("BatchText", "its two-tailed p")},
+    {"p_welch_m1_gt_m2", QT_TRANSLATE_NOOP("BatchText", "its one-tailed p for M1 > M2")},
+    {"p_welch_m1_lt_m2", QT_TRANSLATE_NOOP("BatchText", "its one-tailed p for M1 < M2")},
+    {"ci_welch_lo", QT_TRANSLATE_NOOP("BatchText", "lower confidence limit of M1 - M2, Welch")},
+    {"ci_welch_hi", QT_TRANSLATE_NOOP("BatchText", "upper confidence limit of M1 - M2, Welch")},
+    {"d", QT_TRANSLATE_NOOP("BatchText", "Cohen's d: M1 - M2 over the pooled SD")},
+    {"g", QT_TRANSLATE_NOOP("BatchText", "Hedges' g: d with the exact small-sample correction")},
+    {"d_ci_lo", QT_TRANSLATE_NOOP("BatchText", "lower confidence limit of d (noncentral t)")},
+    {"d_ci_hi", QT_TRANSLATE_NOOP("BatchText", "upper confidence limit of d (noncentral t)")},
+    {"g_ci_lo", QT_TRANSLATE_NOOP("BatchText", "lower confidence limit of g")},
+    {"g_ci_hi", QT_TRANSLATE_NOOP("BatchText", "upper confidence limit of g")},
+    {"p_range_pooled_lo",
+     QT_TRANSLATE_NOOP("BatchText", "lowest pooled p the rounding of the inputs allows")},
+    {"p_range_pooled_hi",
+     QT_TRANSLATE_NOOP("BatchText", "highest pooled p the rounding of the inputs allows")},
+    {"p_range_welch_lo",
+     QT_TRANSLATE_NOOP("BatchText", "lowest Welch p the rounding of the inputs allows")},
+    {"p_range_welch_hi",
+     QT_TRANSLATE_NOOP("BatchText", "highest Welch p the rounding of the inputs allows")},
+    {"bf10", QT_TRANSLATE_NOOP("BatchText",
+                               "default Bayes factor BF10 (Cauchy prior of scale --prior-scale)")},
+    {"bf_plus",
+     QT_TRANSLATE_NOOP("BatchText", "one-sided Bayes factor for M1 > M2 against no difference")},
+    {"bf_minus",
+     QT_TRANSLATE_NOOP("BatchText", "one-sided Bayes factor for M1 < M2 against no difference")},
+    {"log_bf10",
+     QT_TRANSLATE_NOOP("BatchText", "natural log of BF10 (kept where BF10 is beyond a double)")},
+    {"p_tost_pooled",
+     QT_TRANSLATE_NOOP("BatchText", "p of the equivalence test (two one-sided tests), pooled SD")},
+    {"p_tost_welch",
+     QT_TRANSLATE_NOOP("BatchText", "p of the equivalence test (two one-sided tests), Welch")},
+    {"tost_bound", QT_TRANSLATE_NOOP("BatchText", "the equivalence bound on M1 - M2 in raw units")},
+    {"error", QT_TRANSLATE_NOOP("BatchText", "why the row has no results; empty when it has")},
+}};
 
 bool anyOf(const std::array<bool, resultColumnCount>& wanted,
            std::initializer_list<ResultColumn> columns) {
@@ -55,15 +76,29 @@ bool anyOf(const std::array<bool, resultColumnCount>& wanted,
 } // namespace
 
 std::string_view resultColumnName(ResultColumn column) {
-    return names[static_cast<std::size_t>(column)];
+    return columns[static_cast<std::size_t>(column)].name;
 }
 
 std::optional<ResultColumn> resultColumnNamed(std::string_view name) {
-    const auto found = std::find(names.begin(), names.end(), name);
-    if (found == names.end()) {
+    const auto found =
+        std::find_if(columns.begin(), columns.end(),
+                     [name](const ColumnInfo& column) { return column.name == name; });
+    if (found == columns.end()) {
         return std::nullopt;
     }
-    return static_cast<ResultColumn>(found - names.begin());
+    return static_cast<ResultColumn>(found - columns.begin());
+}
+
+QString resultColumnsHelp() {
+    QString help = BatchText::tr("Result columns (after the table's own; --columns picks and "
+                                 "orders them; empty or null when undefined):") +
+                   QLatin1Char('\n');
+    for (const ColumnInfo& column : columns) {
+        help += QStringLiteral("  %1 %2\n")
+                    .arg(QLatin1String(column.name.data(), column.name.size()), -18)
+                    .arg(BatchText::tr(column.meaning));
+    }
+    return help;
 }
 
 bool isEquivalenceColumn(ResultColumn column) {

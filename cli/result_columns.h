@@ -55,6 +55,8 @@ constexpr int resultColumnCount = static_cast<int>(ResultColumn::Error) + 1;
 
 std::string_view resultColumnName(ResultColumn column);
 std::optional<ResultColumn> resultColumnNamed(std::string_view name);
+// Every result column with its meaning, as --help lists them.
+QString resultColumnsHelp();
 
 // Which results a run has to compute.
 struct ResultNeeds {

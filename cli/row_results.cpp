@@ -23,6 +23,7 @@ void setNumber(RowResults& results, ResultColumn column, double value) {
     Cell& target = cell(results, column);
     target.kind = Cell::Kind::Number;
     target.number = value;
+    target.text.clear();
 }
 
 void setText(RowResults& results, ResultColumn column, std::string text) {
@@ -92,7 +93,8 @@ void setWindowResults(RowResults& results, const Summary& in, const QLocale& loc
     Statistics statistics;
     double t = 0;
     statistics.TStudent(in.m1, sem1, in.m2, sem2, t);
-    setText(results, C::T, number_text::fromDouble(t, locale).toStdString());
+    setNumber(results, C::T, t);
+    cell(results, C::T).text = number_text::fromDouble(t, locale).toStdString();
     QString p;
     statistics.PStudent(t, freedom, p);
     setText(results, C::PClass, p.toStdString());

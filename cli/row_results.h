@@ -9,7 +9,8 @@
 
 namespace lx::cli {
 
-// One result cell: empty (undefined, not computed or the row unusable), a number, or text.
+// One result cell: empty (undefined, not computed or the row unusable), a number, or text. A
+// number may come with the text a table shows for it (the window's t, as the window writes it).
 struct Cell {
     enum class Kind { Empty, Number, Text };
     Kind kind = Kind::Empty;

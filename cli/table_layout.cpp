@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <unordered_map>
+
 namespace lx::cli {
 
 namespace {
@@ -21,15 +23,47 @@ std::optional<std::size_t> indexOf(const std::vector<QString>& keys, const QStri
     return std::nullopt;
 }
 
-void addResult(TableLayout& layout, ResultColumn column) {
-    layout.output.push_back({std::string(resultColumnName(column)), false, 0, column});
+void addResult(TableLayout& layout, ResultColumn column, const std::string& prefix) {
+    layout.output.push_back({prefix + std::string(resultColumnName(column)), false, 0, column});
     layout.wanted[static_cast<std::size_t>(column)] = true;
+}
+
+// A name in --columns that means a result: with the prefix, or bare when no input column has it.
+std::optional<ResultColumn> resultNamed(const QString& name, const std::string& prefix,
+                                        bool isInput) {
+    const std::string text = name.toStdString();
+    if (!prefix.empty() && text.starts_with(prefix)) {
+        if (const auto result = resultColumnNamed(std::string_view(text).substr(prefix.size()))) {
+            return result;
+        }
+    }
+    if (!prefix.empty() && isInput) {
+        return std::nullopt;
+    }
+    return resultColumnNamed(text);
+}
+
+QString unknownColumn(const QString& wanted, const std::vector<std::string>& header,
+                      const std::string& prefix) {
+    QStringList inputs;
+    for (const std::string& name : header) {
+        inputs.append(QString::fromStdString(name).trimmed());
+    }
+    QStringList results;
+    for (int k = 0; k < resultColumnCount; ++k) {
+        results.append(QString::fromStdString(
+            prefix + std::string(resultColumnName(static_cast<ResultColumn>(k)))));
+    }
+    return BatchText::tr("--columns: there is no column \"%1\"; the table has %2, and the "
+                         "results are %3")
+        .arg(wanted, inputs.join(QLatin1String(", ")), results.join(QLatin1String(", ")));
 }
 
 } // namespace
 
 std::variant<TableLayout, std::string> layoutFor(const std::vector<std::string>& header,
-                                                 const std::optional<QStringList>& columns) {
+                                                 const std::optional<QStringList>& columns,
+                                                 const std::string& prefix) {
     std::vector<QString> keys;
     keys.reserve(header.size());
     for (const std::string& name : header) {
@@ -59,21 +93,52 @@ std::variant<TableLayout, std::string> layoutFor(const std::vector<std::string>&
             layout.output.push_back({header[k], true, k, ResultColumn::Error});
         }
         for (int k = 0; k < resultColumnCount; ++k) {
-            addResult(layout, static_cast<ResultColumn>(k));
+            addResult(layout, static_cast<ResultColumn>(k), prefix);
         }
         return layout;
     }
     for (const QString& wanted : *columns) {
         const QString name = wanted.trimmed().toLower();
-        if (const auto result = resultColumnNamed(name.toStdString())) {
-            addResult(layout, *result);
-        } else if (const auto input = indexOf(keys, name)) {
+        const auto input = indexOf(keys, name);
+        if (const auto result = resultNamed(name, prefix, input.has_value())) {
+            addResult(layout, *result, prefix);
+        } else if (input) {
             layout.output.push_back({header[*input], true, *input, ResultColumn::Error});
         } else {
-            return narrow(BatchText::tr("--columns: there is no column \"%1\"").arg(wanted));
+            return narrow(unknownColumn(wanted, header, prefix));
         }
     }
     return layout;
+}
+
+} // namespace lx::cli
+
+namespace lx::cli {
+
+std::optional<std::string> outputNameClash(const std::vector<OutputColumn>& output,
+                                           bool jsonLines) {
+    std::unordered_map<std::string_view, const OutputColumn*> seen;
+    for (const OutputColumn& column : output) {
+        const auto [at, added] = seen.emplace(column.name, &column);
+        const OutputColumn& other = *at->second;
+        if (added || (other.fromInput && column.fromInput && !jsonLines)) {
+            continue;
+        }
+        const QString name = QString::fromStdString(column.name);
+        if (other.fromInput != column.fromInput) {
+            return narrow(BatchText::tr("the table has a column \"%1\", and so do the results; "
+                                        "give --prefix (say --prefix lx_) to name the results "
+                                        "apart")
+                              .arg(name));
+        }
+        if (column.fromInput && other.inputIndex != column.inputIndex) {
+            return narrow(BatchText::tr("the table has two columns \"%1\", which JSON lines "
+                                        "cannot hold apart; pick one with --columns")
+                              .arg(name));
+        }
+        return narrow(BatchText::tr("--columns names \"%1\" twice").arg(name));
+    }
+    return std::nullopt;
 }
 
 } // namespace lx::cli

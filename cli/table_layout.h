@@ -21,8 +21,14 @@ struct TableLayout {
 
 // The layout for a header (names matched case-insensitively, blanks around them ignored) and
 // the wanted columns (all input columns and all results when absent), or a message saying
-// which column is missing or unknown.
+// which column is missing or unknown. Result columns are named with prefix in front; in
+// columns a result may be named with or without it.
 std::variant<TableLayout, std::string> layoutFor(const std::vector<std::string>& header,
-                                                 const std::optional<QStringList>& columns);
+                                                 const std::optional<QStringList>& columns,
+                                                 const std::string& prefix = {});
+
+// A message when two output columns have one name and either is a result (or, for JSON lines,
+// whatever they are), so the user cannot tell them apart.
+std::optional<std::string> outputNameClash(const std::vector<OutputColumn>& output, bool jsonLines);
 
 } // namespace lx::cli

@@ -111,6 +111,10 @@ void TableWriter::appendCell(const Cell& cell, std::string& out) const {
         appendText(cell.text, out);
         break;
     case Cell::Kind::Number: {
+        if (!cell.text.empty()) {
+            appendText(cell.text, out);
+            break;
+        }
         // Written in place; only a delimiter that can occur in a number (a digit, '-', the
         // decimal separator) sends it through the quoting.
         const std::size_t start = out.size();

@@ -20,7 +20,8 @@ struct OutputColumn {
 };
 
 // Writes rows as CSV (RFC 4180 quoting where needed), TSV (backslash escapes) or JSON lines
-// (input fields as strings, results as numbers, empty cells as null).
+// (input fields as strings, results as numbers, empty cells as null). A number's own text
+// (Cell::text) is what CSV and TSV show; JSON lines hold the number.
 class TableWriter {
 public:
     TableWriter(OutputFormat format, char delimiter, const NumberStyle& style,

@@ -48,6 +48,13 @@ public:
         QStringList others;
         for (QStringView word : words) {
             double value = 0;
+            if (word.contains(m_locale.groupSeparator()) && readNumber(word, value)) {
+                if (m_result.groupedNumbers++ == 0) {
+                    m_result.groupedNumber = word.toString();
+                }
+                anyNumber = true;
+                continue;
+            }
             if (!readNumber(word, value)) {
                 if (m_result.outOfRange) {
                     return false;
@@ -184,10 +191,18 @@ SetFromRawValues setFromRawValues(const QString& text, int set, const QLocale& l
     SetFromRawValues result;
     // A number that could not be taken still makes the text raw values.
     const bool unreadNumber = raw.outOfRange || raw.tooMany;
-    if (raw.values.size() + (unreadNumber ? 1 : 0) < 2) {
+    const auto numbers = static_cast<qsizetype>(raw.values.size()) + raw.groupedNumbers;
+    if (numbers + (unreadNumber ? 1 : 0) < 2) {
         return result;
     }
     result.outcome = SetFromRawValues::Outcome::Refused;
+    if (raw.groupedNumbers > 0) {
+        result.message = PasteText::tr("The values for the %1 hold a group separator (\"%2\"), so "
+                                       "they could mean other numbers; paste them without group "
+                                       "separators.")
+                             .arg(setName(set), raw.groupedNumber);
+        return result;
+    }
     if (raw.tooMany) {
         result.message = PasteText::tr("The %1 takes at most %2 values.")
                              .arg(setName(set), locale.toString(static_cast<qlonglong>(limit)));

@@ -24,6 +24,10 @@ struct RawValues {
     bool moreNames = false;   // other texts were skipped too
     bool outOfRange = false;  // a number beyond a double's range; reading stopped there
     bool tooMany = false;     // more than the limit; reading stopped there
+    // The first number written with a group separator ("1.500" in German could be 1.5 pasted
+    // from an English table); such numbers are counted but not taken.
+    QString groupedNumber;
+    qsizetype groupedNumbers = 0;
 };
 
 RawValues readRawValues(const QString& text, const QLocale& locale, qsizetype limit = maxRawValues);

@@ -158,6 +158,10 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::newRow("one number") << QStringLiteral("42") << QString();
         QTest::newRow("a header and one number") << QStringLiteral("Score\n42\n") << QString();
+        QTest::newRow("numbers with group separators")
+            << "1,500\n2,250\n"
+            << "The values for the first set hold a group separator (\"1,500\"), so they could "
+               "mean other numbers; paste them without group separators.";
         QTest::newRow("values out of range")
             << "1e308\n1e308\n"
             << "The mean or standard deviation of the values for the first set is out of range.";

@@ -4,21 +4,50 @@
 
 #include <QProcess>
 
-BatchRun runBatchTool(const QStringList& arguments, const QByteArray& input) {
+namespace {
+
+BatchRun runProgram(const QString& program, const QStringList& arguments, const QByteArray& input,
+                    const QString& language) {
     QProcess process;
-    process.start(QStringLiteral(LXTERVAN_BATCH), arguments);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LANG"), language == QLatin1String("de")
+                                                   ? QStringLiteral("de_DE.UTF-8")
+                                                   : QStringLiteral("C.UTF-8"));
+    environment.remove(QStringLiteral("LC_ALL"));
+    environment.remove(QStringLiteral("LANGUAGE"));
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
     BatchRun run;
     if (!process.waitForStarted()) {
         return run;
     }
     process.write(input);
     process.closeWriteChannel();
-    process.waitForFinished(60000);
+    const bool finished = process.waitForFinished(60000);
+    if (!finished) {
+        process.kill();
+        process.waitForFinished();
+    }
     run.out = process.readAllStandardOutput();
     run.err = process.readAllStandardError();
     run.exitCode = process.exitCode();
-    run.crashed = process.exitStatus() != QProcess::NormalExit;
+    run.crashed = !finished || process.exitStatus() != QProcess::NormalExit;
     return run;
+}
+
+} // namespace
+
+BatchRun runBatchTool(const QStringList& arguments, const QByteArray& input,
+                      const QString& language) {
+    return runProgram(QStringLiteral(LXTERVAN_BATCH), arguments, input, language);
+}
+
+BatchRun runBatchScript(const QString& script, const QStringList& arguments,
+                        const QByteArray& input) {
+    return runProgram(QStringLiteral("bash"),
+                      QStringList{QStringLiteral("-c"), script, QStringLiteral(LXTERVAN_BATCH)} +
+                          arguments,
+                      input, {});
 }
 
 Table parseCsv(const QByteArray& text, char delimiter) {

@@ -15,7 +15,13 @@ struct BatchRun {
     bool crashed = true;
 };
 
-BatchRun runBatchTool(const QStringList& arguments, const QByteArray& input);
+// language: "de" runs the tool in German, else in English.
+BatchRun runBatchTool(const QStringList& arguments, const QByteArray& input,
+                      const QString& language = {});
+
+// The same through bash: script runs with the tool as $0 and arguments as $@.
+BatchRun runBatchScript(const QString& script, const QStringList& arguments,
+                        const QByteArray& input);
 
 using Table = std::vector<std::vector<std::string>>;
 

@@ -48,7 +48,7 @@ private slots:
         QFETCH(QString, locale);
         QFETCH(QByteArray, text);
         QFETCH(bool, plain);
-        const NumberStyle style{QLocale(locale)};
+        const NumberStyle style{QLocale(locale), true}; // group separators as the window takes them
         const auto fast = plainNumber(text.toStdString(), style.decimalPoint());
         QCOMPARE(fast.has_value(), plain);
 

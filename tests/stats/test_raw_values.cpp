@@ -52,10 +52,6 @@ private slots:
         QTest::newRow("a mean of 0 still gives the SD")
             << "-1\n1" << en << limit << 1 << Outcome::Filled
             << QStringList{"2", "0", "1.4142135623731"} << "2 values pasted into the first set";
-        QTest::newRow("de_DE grouping")
-            << "1.000;2.000"
-            << "de_DE" << limit << 1 << Outcome::Filled
-            << QStringList{"2", "1500", "707,106781186548"} << "2 values pasted into the first set";
 
         QTest::newRow("one number")
             << "42" << en << limit << 1 << Outcome::OrdinaryPaste << QStringList{"", "", ""} << "";
@@ -69,6 +65,15 @@ private slots:
         QTest::newRow("a value beyond a double")
             << "1\n1e999" << en << limit << 1 << Outcome::Refused << QStringList{"", "", ""}
             << outOfRange;
+        QTest::newRow("de_DE group separators")
+            << "1.500\n2.250"
+            << "de_DE" << limit << 1 << Outcome::Refused << QStringList{"", "", ""}
+            << "The values for the first set hold a group separator (\"1.500\"), so they could "
+               "mean other numbers; paste them without group separators.";
+        QTest::newRow("one grouped number among others")
+            << "1\n2\n3,000" << en << limit << 2 << Outcome::Refused << QStringList{"", "", ""}
+            << "The values for the second set hold a group separator (\"3,000\"), so they could "
+               "mean other numbers; paste them without group separators.";
         QTest::newRow("a sum beyond a double")
             << "1e308\n1e308" << en << limit << 1 << Outcome::Refused << QStringList{"", "", ""}
             << outOfRange;

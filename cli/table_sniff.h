@@ -1,0 +1,48 @@
+#pragma once
+
+#include "batch_job.h"
+
+#include <QLocale>
+#include <QString>
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lx::cli {
+
+// The delimiters a table is tried with, in the order a tie goes.
+inline constexpr std::string_view delimiterCandidates = ",;\t|";
+
+// What the first lines of a table say about how it is written.
+struct SniffedTable {
+    std::optional<char> delimiter; // none when no candidate splits the lines evenly
+    bool decimalComma = false;
+};
+
+// Finds the delimiter that splits the header and the first data rows into one number of fields
+// (at least two; the most fields wins), unless one is given; then a decimal comma when the
+// delimiter is not a comma and the numbers of the data rows use a comma as their only decimal
+// separator. start: the first bytes; complete: they are the whole table.
+SniffedTable sniffTable(std::string_view start, bool complete, std::optional<char> delimiter);
+
+// How a table is read and the results written: what the options give, the rest as found.
+struct TableFormat {
+    char delimiter = ',';
+    QLocale locale = QLocale::c();
+    OutputFormat output = OutputFormat::Csv;
+    char outputDelimiter = ',';
+};
+TableFormat tableFormat(const BatchOptions& options, const SniffedTable& found);
+
+// What was found rather than given, for a user at a terminal; empty when everything was given.
+QString foundText(const BatchOptions& options, const TableFormat& format);
+
+// The message for a header that is one field holding a likely delimiter.
+std::optional<std::string> singleFieldHeader(const std::vector<std::string>& header);
+
+// A delimiter as the user types it after --delimiter.
+const char* delimiterName(char delimiter);
+
+} // namespace lx::cli
