@@ -244,6 +244,10 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
         <source>Student (equal SDs)</source>
         <translation>Student (gl. SD)</translation>
     </message>
+    <message>
+        <source>Welch&apos;s t(%1) = %2, %3, %4 %5</source>
+        <translation>Welch-t(%1) = %2, %3, %4 %5</translation>
+    </message>
 </context>
 <context>
     <name>RuntimeError</name>
@@ -274,6 +278,13 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
     <message>
         <source>Application-defined or object-defined error</source>
         <translation>Anwendungs- oder objektdefinierter Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>StaleText</name>
+    <message>
+        <source>out of date</source>
+        <translation>veraltet</translation>
     </message>
 </context>
 <context>
@@ -473,6 +484,13 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
     <message>
         <source>Details</source>
         <translation>Details</translation>
+    </message>
+</context>
+<context>
+    <name>lx::FrmTervan</name>
+    <message>
+        <source>degrees of freedom</source>
+        <translation>Freiheitsgrade</translation>
     </message>
 </context>
 <context>
