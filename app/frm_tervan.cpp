@@ -204,12 +204,16 @@ bool FrmTervan::hasResults() const {
 }
 
 void FrmTervan::setStale(bool stale) {
-    m_stale = stale;
-    for (const Box result : {Box::Freedom, Box::Student, Box::P}) {
-        stale_look::apply(box(result), stale);
+    if (stale != m_stale) {
+        m_stale = stale;
+        for (const Box result : {Box::Freedom, Box::Student, Box::P}) {
+            stale_look::apply(box(result), stale);
+        }
+        if (m_details) {
+            m_details->setStale(stale);
+        }
     }
     if (m_details) {
-        m_details->setStale(stale);
         m_details->setCopyEnabled(m_calculated && !stale);
     }
 }
@@ -279,6 +283,8 @@ void FrmTervan::ClearAll() {
             textBox->setText(QString());
         }
     }
+    showFullTextAsTip(Box::Student);
+    showFullTextAsTip(Box::P);
     m_calculated.reset();
     m_report.reset();
     if (m_details) {

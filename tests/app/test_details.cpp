@@ -276,6 +276,9 @@ private slots:
         calculate(reference);
         QCOMPARE(f().box("txtStudent")->toolTip(), QStringLiteral("2.23606797749979")); // cut off
         QCOMPARE(f().box("txtP")->toolTip(), QString());                                // fits
+        press(Qt::Key_Escape);
+        QCOMPARE(f().box("txtStudent")->toolTip(), QString());
+        QCOMPARE(f().box("txtFreedom")->toolTip(), QStringLiteral("degrees of freedom"));
     }
 
     void rememberedAcrossRuns() {
