@@ -26,10 +26,13 @@ c++ -std=c++20 -O2 -fPIC -o "$out/bare_window" "$here/bare_window.cpp" \
 # Xvfb picks a free display itself and names it once it is ready, so runs side by side on a
 # shared machine neither collide nor start measuring too early.
 exec 3< <(Xvfb -displayfd 1 -screen 0 1280x1024x24 -nolisten tcp 2>/dev/null & echo "pid $!")
-read -r _ xvfb <&3
-read -r number <&3
+for _ in 1 2; do # the pid and the display number, in whichever order they come
+    read -r first second <&3
+    if [ "$first" = pid ]; then xvfb=$second; else number=$first; fi
+done
 display=":$number"
-trap 'kill $xvfb 2>/dev/null' EXIT
+# Wait for it to go: a server still shutting down would remove the socket of the next run's.
+trap 'kill $xvfb 2>/dev/null; while kill -0 $xvfb 2>/dev/null; do sleep 0.05; done' EXIT
 
 export DISPLAY="$display" QT_QPA_PLATFORM=xcb
 export XDG_CONFIG_HOME="$out/config" XDG_RUNTIME_DIR="$out/runtime"
