@@ -118,6 +118,8 @@ void DetailsView::showReport(const TwoSampleReport& report, const QLocale& local
     const std::vector<report_text::Row> rows = report_text::rows(report);
     for (int row = 0; row < grdDetails->rowCount(); ++row) {
         const report_text::Row& r = rows[static_cast<std::size_t>(row)];
+        // The one-sided Bayes factor's name follows the sign of the difference.
+        grdDetails->verticalHeaderItem(row)->setText(r.name);
         setCell(row, 0, report_text::cellText(r.student, r.kind, locale));
         setCell(row, 1, report_text::cellText(r.welch, r.welchKind(), locale));
     }

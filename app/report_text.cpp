@@ -22,6 +22,8 @@ struct ReportText {
 const QString minus = QStringLiteral("\u2212");
 constexpr int tableDigits = 4;
 constexpr int pDigits = 3;
+constexpr int bayesDigits = 3;
+constexpr int exactDigits = 15;
 
 QLocale plain(const QLocale& locale) {
     QLocale copy = locale;
@@ -58,6 +60,8 @@ QString numberText(double value, Kind kind, const QLocale& locale) {
         return pText(value, locale);
     case Kind::Whole:
         return plain(locale).toString(value, 'f', 0);
+    case Kind::LogBayes:
+        return bayesFactorText(value, bayesDigits, locale);
     case Kind::Plain:
         break;
     }
@@ -94,11 +98,15 @@ QString reportedP(const Figure<double>& p, const QLocale& locale) {
 
 QString studentLine(const TwoSampleReport& r, const QLocale& locale) {
     const QString ci = ciName(r.level);
-    return QStringLiteral("t(%1) = %2, %3, M1 %4 M2 = %5, %6 %7, d = %8, %6 %9")
+    const QString bf10 = r.bayesFactors
+                             ? bayesFactorText(r.bayesFactors->logBf10, bayesDigits, locale)
+                             : undefinedText();
+    return QStringLiteral(
+               "t(%1) = %2, %3, M1 %4 M2 = %5, %6 %7, d = %8, %6 %9, BF\u2081\u2080 = %10")
         .arg(fixed(r.pooled.df, 0, locale), fixed(r.pooled.t, 2, locale),
              reportedP(r.pooled.pTwoTailed, locale), minus, fixed(r.difference, 2, locale), ci,
              reportedInterval(r.pooled.differenceCi, locale), fixed(r.cohensD, 2, locale),
-             reportedInterval(r.cohensDCi, locale));
+             reportedInterval(r.cohensDCi, locale), bf10);
 }
 
 QString welchLine(const TwoSampleReport& r, const QLocale& locale) {
@@ -121,9 +129,31 @@ QString exactBound(const Cell& cell, bool upper, const QLocale& locale) {
     return number_text::fromDouble(upper ? (*ci)->upper : (*ci)->lower, locale);
 }
 
-QString exactValue(const Cell& cell, const QLocale& locale) {
+QString exactValue(const Cell& cell, Kind kind, const QLocale& locale) {
     const auto* value = std::get_if<Figure<double>>(&cell);
+    if (value && *value && kind == Kind::LogBayes) {
+        const double factor = std::exp(**value);
+        return std::isfinite(factor) && factor > 0 ? number_text::fromDouble(factor, locale)
+                                                   : bayesFactorText(**value, exactDigits, locale);
+    }
     return value ? exactText(*value, locale) : QString();
+}
+
+// Bayes factors in the table's own notation; the clipboard's table keeps to ASCII.
+QString bayesName(const QString& name, bool ascii) {
+    if (!ascii) {
+        return name;
+    }
+    QString text = name;
+    text.replace(QStringLiteral("\u2081"), QStringLiteral("1"))
+        .replace(QStringLiteral("\u2080"), QStringLiteral("0"))
+        .replace(QStringLiteral("\u208A"), QStringLiteral("+"))
+        .replace(QStringLiteral("\u208B"), QStringLiteral("-"));
+    return text;
+}
+
+Figure<double> logFactor(const Figure<BayesFactors>& factors, double BayesFactors::*which) {
+    return factors ? Figure<double>((*factors).*which) : Figure<double>(factors.why());
 }
 
 QStringList tableLines(const TwoSampleReport& report, const QLocale& locale) {
@@ -139,12 +169,26 @@ QStringList tableLines(const TwoSampleReport& report, const QLocale& locale) {
                                  .join(tab));
             }
         } else {
-            lines.append(QStringList{row.name, exactValue(row.student, locale),
-                                     exactValue(row.welch, locale)}
+            lines.append(QStringList{bayesName(row.name, row.kind == Kind::LogBayes),
+                                     exactValue(row.student, row.kind, locale),
+                                     exactValue(row.welch, row.welchKind(), locale)}
                              .join(tab));
         }
     }
     return lines;
+}
+
+// The one-sided Bayes factor in the direction of the observed difference.
+Row oneSidedRow(const TwoSampleReport& r) {
+    const bool m1Less = r.difference < 0;
+    return {
+        m1Less ? QStringLiteral("BF\u208B\u2080 (M1 < M2)")
+               : QStringLiteral("BF\u208A\u2080 (M1 > M2)"),
+        Kind::LogBayes,
+        logFactor(r.bayesFactors, m1Less ? &BayesFactors::logBfMinus : &BayesFactors::logBfPlus),
+        {},
+        ReportText::tr("Bayes factor of a difference in the observed direction against none, "
+                       "with the same prior kept to that side")};
 }
 
 } // namespace
@@ -174,6 +218,14 @@ std::vector<Row> rows(const TwoSampleReport& r) {
         {ReportText::tr("p range"), Kind::P, r.pRangePooled, r.pRangeWelch,
          ReportText::tr("The lowest and highest two-tailed p that the typed means and SDs allow, "
                         "given the digits they were rounded to")},
+        {QStringLiteral("BF\u2081\u2080 (r = %1)").arg(QString::number(r.priorScale, 'f', 3)),
+         Kind::LogBayes,
+         logFactor(r.bayesFactors, &BayesFactors::logBf10),
+         {},
+         ReportText::tr("Bayes factor of a difference against none, from Student's t: how many "
+                        "times likelier the data are if the means differ (Cauchy prior of scale "
+                        "r on the standardized difference)")},
+        oneSidedRow(r),
     };
 }
 
@@ -199,6 +251,35 @@ QString significant(double value, int digits, const QLocale& locale) {
         return numbers.toString(value, 'e', digits - 1);
     }
     return numbers.toString(value, 'f', std::max(0, digits - 1 - exponent));
+}
+
+QString bayesFactorText(double logBf, int digits, const QLocale& locale) {
+    const QLocale numbers = plain(locale);
+    const double log10 = logBf / std::log(10.0);
+    if (std::isnan(log10)) {
+        return undefinedText();
+    }
+    const double factor = std::exp(logBf);
+    if (log10 >= -4 && log10 < 4) {
+        const QString text = significant(factor, digits, locale);
+        // 9999.5 and up round to five digits: written as 1.00E+04 instead.
+        if (factor < 1e4 && roundedExponent(factor, digits) < 4) {
+            return text;
+        }
+    }
+    if (std::isfinite(factor) && factor > 0) {
+        return numbers.toString(factor, 'e', digits - 1);
+    }
+    // Beyond the range of a double: the mantissa and exponent from the log.
+    double exponent = std::floor(log10);
+    double mantissa = std::pow(10.0, log10 - exponent);
+    if (std::round(mantissa * std::pow(10.0, digits - 1)) >= std::pow(10.0, digits)) {
+        mantissa /= 10;
+        exponent += 1;
+    }
+    const QString sign = exponent < 0 ? numbers.negativeSign() : numbers.positiveSign();
+    return numbers.toString(mantissa, 'f', digits - 1) + numbers.exponential() + sign +
+           QString::number(std::fabs(exponent), 'f', 0).rightJustified(2, u'0');
 }
 
 QString cellText(const Cell& cell, Kind kind, const QLocale& locale) {

@@ -12,9 +12,10 @@
 // result the user copies for pasting. Every number uses the given locale.
 namespace lx::report_text {
 
-// How a figure is written: p values get fewer digits than the rest, and
-// Student's df is a whole number.
-enum class Kind { Plain, P, Whole };
+// How a figure is written: p values get fewer digits than the rest,
+// Student's df is a whole number, and a Bayes factor is held as its natural
+// log (it may lie beyond the range of a double) and written with 3 digits.
+enum class Kind { Plain, P, Whole, LogBayes };
 
 // A cell of the table: nothing (the row has one value only), a number or an
 // interval, each possibly undefined.
@@ -46,6 +47,10 @@ QString undefinedText();
 // A value to `digits` significant digits, trailing zeros kept, exponent form
 // below 0.0001; no group separators.
 QString significant(double value, int digits, const QLocale& locale);
+
+// A Bayes factor given by its natural log, to `digits` significant digits:
+// plain from 1e-4 to 1e4, exponent form outside.
+QString bayesFactorText(double logBf, int digits, const QLocale& locale);
 
 // A cell as the table shows it: 4 significant digits, p values 3 and never a
 // rounded 0 for a p that is not 0; intervals in brackets.

@@ -32,7 +32,7 @@ struct Job {
     Job(const BatchOptions& options, TableLayout tableLayout, std::size_t headerWidth)
         : style(options.locale)
         , layout(std::move(tableLayout))
-        , needs(needsFor(layout.wanted, options.level))
+        , needs(needsFor(layout.wanted, options.level, options.priorScale, options.equivalence))
         , calculator(style, layout.summary, needs, headerWidth)
         , writer(options.format, options.delimiter, style, layout.output) {}
 

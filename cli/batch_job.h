@@ -2,6 +2,9 @@
 
 #include "table_writer.h"
 
+#include "stats/bayes_factor.h"
+#include "stats/equivalence.h"
+
 #include <QLocale>
 #include <QString>
 #include <QStringList>
@@ -18,6 +21,8 @@ struct BatchOptions {
     QString file;                       // empty or "-": standard input
     std::optional<QStringList> columns; // only these output columns, in this order
     double level = 0.95;
+    double priorScale = mediumPriorScale;
+    std::optional<EquivalenceMargin> equivalence; // the bounds of the equivalence tests
     OutputFormat format = OutputFormat::Csv;
     char delimiter = ',';
     QLocale locale = QLocale::c();

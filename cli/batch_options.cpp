@@ -2,6 +2,7 @@
 
 #include "batch_text.h"
 
+#include <cmath>
 #include <thread>
 
 namespace lx::cli {
@@ -15,6 +16,38 @@ const QString delimiterOption = QStringLiteral("delimiter");
 const QString localeOption = QStringLiteral("locale");
 const QString jobsOption = QStringLiteral("jobs");
 const QString strictOption = QStringLiteral("strict");
+const QString priorScaleOption = QStringLiteral("prior-scale");
+const QString equivalenceOption = QStringLiteral("equivalence");
+const QString equivalenceSdOption = QStringLiteral("equivalence-d");
+
+// A positive finite number, or nothing.
+std::optional<double> positiveNumber(const QString& text) {
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    if (!ok || !(value > 0) || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// The equivalence margin of --equivalence or --equivalence-d, or the message of a usage error.
+std::variant<std::optional<EquivalenceMargin>, QString>
+equivalenceFrom(const QCommandLineParser& parser) {
+    const bool raw = parser.isSet(equivalenceOption);
+    const bool inSd = parser.isSet(equivalenceSdOption);
+    if (raw && inSd) {
+        return BatchText::tr("give either --equivalence or --equivalence-d, not both");
+    }
+    if (!raw && !inSd) {
+        return std::optional<EquivalenceMargin>();
+    }
+    const auto delta = positiveNumber(parser.value(raw ? equivalenceOption : equivalenceSdOption));
+    if (!delta) {
+        return raw ? BatchText::tr("--equivalence must be a number above 0")
+                   : BatchText::tr("--equivalence-d must be a number above 0");
+    }
+    return std::optional<EquivalenceMargin>(EquivalenceMargin{*delta, inSd});
+}
 
 std::optional<char> delimiterFrom(const QString& text) {
     if (text == QLatin1String("\\t") ||
@@ -55,6 +88,15 @@ void addBatchOptions(QCommandLineParser& parser) {
          QStringLiteral("name")},
         {jobsOption, BatchText::tr("Worker threads (default: all cores)."), QStringLiteral("n")},
         {strictOption, BatchText::tr("Exit with status 1 when any row has an error.")},
+        {priorScaleOption,
+         BatchText::tr("Scale r of the Cauchy prior of the Bayes factors (default 0.707)."),
+         QStringLiteral("r"), QStringLiteral("0.7071067811865476")},
+        {equivalenceOption,
+         BatchText::tr("Equivalence tests against the bounds -delta and +delta on M1 - M2."),
+         QStringLiteral("delta")},
+        {equivalenceSdOption,
+         BatchText::tr("Equivalence tests with the bounds in units of the pooled SD."),
+         QStringLiteral("delta")},
     });
 }
 
@@ -72,6 +114,25 @@ std::variant<BatchOptions, QString> batchOptions(const QCommandLineParser& parse
     options.level = parser.value(levelOption).toDouble(&ok);
     if (!ok || !(options.level > 0 && options.level < 1)) {
         return BatchText::tr("--level must be a number between 0 and 1");
+    }
+    const auto priorScale = positiveNumber(parser.value(priorScaleOption));
+    if (!priorScale) {
+        return BatchText::tr("--prior-scale must be a number above 0");
+    }
+    options.priorScale = *priorScale;
+    auto equivalence = equivalenceFrom(parser);
+    if (const QString* problem = std::get_if<QString>(&equivalence)) {
+        return *problem;
+    }
+    options.equivalence = std::get<std::optional<EquivalenceMargin>>(equivalence);
+    if (!options.equivalence && options.columns) {
+        for (const QString& name : *options.columns) {
+            const auto column = resultColumnNamed(name.trimmed().toLower().toStdString());
+            if (column && isEquivalenceColumn(*column)) {
+                return BatchText::tr("--columns: \"%1\" needs --equivalence or --equivalence-d")
+                    .arg(name.trimmed());
+            }
+        }
     }
     const QString format = parser.value(formatOption).toLower();
     if (format == QLatin1String("csv")) {

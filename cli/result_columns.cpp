@@ -36,6 +36,13 @@ constexpr std::array<std::string_view, resultColumnCount> names = {
     "p_range_pooled_hi",
     "p_range_welch_lo",
     "p_range_welch_hi",
+    "bf10",
+    "bf_plus",
+    "bf_minus",
+    "log_bf10",
+    "p_tost_pooled",
+    "p_tost_welch",
+    "tost_bound",
     "error",
 };
 
@@ -59,7 +66,13 @@ std::optional<ResultColumn> resultColumnNamed(std::string_view name) {
     return static_cast<ResultColumn>(found - names.begin());
 }
 
-ResultNeeds needsFor(const std::array<bool, resultColumnCount>& wanted, double level) {
+bool isEquivalenceColumn(ResultColumn column) {
+    return column == ResultColumn::PTostPooled || column == ResultColumn::PTostWelch ||
+           column == ResultColumn::TostBound;
+}
+
+ResultNeeds needsFor(const std::array<bool, resultColumnCount>& wanted, double level,
+                     double priorScale, const std::optional<EquivalenceMargin>& equivalence) {
     using C = ResultColumn;
     ResultNeeds needs;
     needs.columns = wanted;
@@ -73,6 +86,11 @@ ResultNeeds needsFor(const std::array<bool, resultColumnCount>& wanted, double l
     request.effectSizes = request.effectSizeIntervals || anyOf(wanted, {C::D, C::G});
     request.roundingRange =
         anyOf(wanted, {C::PRangePooledLo, C::PRangePooledHi, C::PRangeWelchLo, C::PRangeWelchHi});
+    request.bayesFactors = anyOf(wanted, {C::Bf10, C::BfPlus, C::BfMinus, C::LogBf10});
+    request.priorScale = priorScale;
+    if (anyOf(wanted, {C::PTostPooled, C::PTostWelch, C::TostBound})) {
+        request.equivalence = equivalence;
+    }
     needs.anyReport =
         std::any_of(wanted.begin() + static_cast<int>(C::P0),
                     wanted.begin() + static_cast<int>(C::Error), [](bool w) { return w; });

@@ -42,6 +42,13 @@ enum class ResultColumn {
     PRangePooledHi,
     PRangeWelchLo,
     PRangeWelchHi,
+    Bf10,
+    BfPlus,
+    BfMinus,
+    LogBf10,
+    PTostPooled,
+    PTostWelch,
+    TostBound,
     Error,
 };
 constexpr int resultColumnCount = static_cast<int>(ResultColumn::Error) + 1;
@@ -59,8 +66,12 @@ struct ResultNeeds {
     bool has(ResultColumn column) const { return columns[static_cast<std::size_t>(column)]; }
 };
 
-// Computes only what the wanted columns show: the effect-size intervals cost far more than
-// everything else together.
-ResultNeeds needsFor(const std::array<bool, resultColumnCount>& wanted, double level);
+// The columns that show the equivalence tests: empty unless the run gives a margin.
+bool isEquivalenceColumn(ResultColumn column);
+
+// Computes only what the wanted columns show: the effect-size intervals and the Bayes factors
+// cost far more than everything else together.
+ResultNeeds needsFor(const std::array<bool, resultColumnCount>& wanted, double level,
+                     double priorScale, const std::optional<EquivalenceMargin>& equivalence);
 
 } // namespace lx::cli

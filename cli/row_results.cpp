@@ -67,6 +67,20 @@ void setReport(RowResults& results, const TwoSampleReport& report) {
     set(results, C::GCiLo, C::GCiHi, report.hedgesGCi);
     set(results, C::PRangePooledLo, C::PRangePooledHi, report.pRangePooled);
     set(results, C::PRangeWelchLo, C::PRangeWelchHi, report.pRangeWelch);
+    if (const auto& bf = report.bayesFactors) {
+        // A factor beyond the range of a double leaves its cell empty; its log still shows.
+        for (const auto& [column, value] : {std::pair{C::Bf10, bf->bf10()},
+                                            {C::BfPlus, bf->bfPlus()},
+                                            {C::BfMinus, bf->bfMinus()}}) {
+            if (std::isfinite(value)) {
+                setNumber(results, column, value);
+            }
+        }
+        setNumber(results, C::LogBf10, bf->logBf10);
+    }
+    set(results, C::PTostPooled, report.equivalence.pooled.p);
+    set(results, C::PTostWelch, report.equivalence.welch.p);
+    set(results, C::TostBound, report.equivalence.bound);
 }
 
 // The window's three results, as the window writes them.

@@ -23,6 +23,8 @@ QWidget* ControlWidgetPlugin::createWidget(QWidget* parent) {
     if (m_core) {
         if (auto* control = qobject_cast<Control*>(widget)) {
             control->setUserMode(false);
+            // Designer's property editor calls the setters: nothing there catches.
+            control->setReportsSetterErrors(true);
             // The window helpers hide while a form runs; here they show their picture.
             control->setVisible(true);
         }

@@ -1,11 +1,13 @@
 #include "control.h"
 
 #include "core/runtime_error.h"
+#include "error_guard.h"
 #include "form.h"
 #include "form_setup.h"
 #include "twips.h"
 
 #include <QApplication>
+#include <limits>
 
 namespace lx {
 
@@ -53,6 +55,21 @@ void Control::Move(float left, float top) {
 
 void Control::Move(float left, float top, float width, float height) {
     setTwipGeometry(QRectF(left, top, width, height));
+}
+
+short Control::integer16(int value) {
+    if (value < std::numeric_limits<short>::min() || value > std::numeric_limits<short>::max()) {
+        throw RuntimeError(ErrorNumber::Overflow);
+    }
+    return static_cast<short>(value);
+}
+
+void Control::runSetter(const std::function<void()>& work) {
+    if (m_reportsSetterErrors) {
+        guarded(work);
+    } else {
+        work();
+    }
 }
 
 Form* Control::ParentForm() const {

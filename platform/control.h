@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QRectF>
 #include <QWidget>
+#include <functional>
 
 namespace lx {
 
@@ -37,6 +38,10 @@ public:
     // Ambient UserMode: true in the running program, false in a designer.
     bool UserMode() const { return m_userMode; }
     void setUserMode(bool running) { m_userMode = running; }
+    // For a host that calls the setters from code of its own, where nothing of
+    // ours can catch (Qt Designer's property editor): a setter's error is then
+    // shown to the user and the property keeps its value.
+    void setReportsSetterErrors(bool report) { m_reportsSetterErrors = report; }
     // Ambient Font: the container's font.
     QFont AmbientFont() const;
 
@@ -67,12 +72,18 @@ protected:
     void markChanged(const QString& key) { emit PropertyChanged(key); }
     // Throws the design-time-only error when the host is running.
     void requireDesignTime() const;
+    // The value of a 16-bit property; throws Overflow outside -32768..32767.
+    static short integer16(int value);
+    // Runs a setter's work: throws its error, or reports it when the host
+    // asked for that (setReportsSetterErrors).
+    void runSetter(const std::function<void()>& work);
 
 private:
     QRectF twipGeometry() const;
     void setTwipGeometry(const QRectF& twips);
 
     bool m_userMode;
+    bool m_reportsSetterErrors = false;
     QRectF m_twips; // exact twips of the last geometry set through this class
 };
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/core/lx_export.h"
+
 #include <QString>
 
 #include <exception>
@@ -20,7 +22,7 @@ enum class Report { Now, Later };
 
 // Where reports go; a QMessageBox over the active window unless set.
 // nullptr restores that. Not owned.
-void setMessageBox(MessageBox* box);
+LX_EXPORT void setMessageBox(MessageBox* box);
 
 // The text a report shows for a failure: the error's number and text.
 QString describe(const std::exception_ptr& failure);

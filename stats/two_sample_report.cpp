@@ -202,7 +202,10 @@ Figure<Interval> pRange(const TTest& test, const TypedDecimals& typed, Corners c
 } // namespace
 
 TwoSampleReport twoSampleReport(const Summary& s, const ReportRequest& request) {
-    if (!(request.level > 0 && request.level < 1)) {
+    const auto positive = [](double value) { return value > 0 && std::isfinite(value); };
+    if (!(request.level > 0 && request.level < 1) ||
+        (request.bayesFactors && !positive(request.priorScale)) ||
+        (request.equivalence && !positive(request.equivalence->delta))) {
         throw RuntimeError(ErrorNumber::InvalidArgument);
     }
     const Spreads spread = spreadsOf(s);
@@ -222,6 +225,13 @@ TwoSampleReport twoSampleReport(const Summary& s, const ReportRequest& request) 
                                      [&] { return pooledPRange(s, request.decimals); });
         report.pRangeWelch = pRange(report.welch, request.decimals,
                                     [&] { return welchPRange(s, request.decimals); });
+    }
+    report.priorScale = request.priorScale;
+    if (request.bayesFactors) {
+        report.bayesFactors = defaultBayesFactors(report.pooled.t, s.n1, s.n2, request.priorScale);
+    }
+    if (request.equivalence) {
+        report.equivalence = equivalenceTests(s, *request.equivalence, request.level);
     }
     return report;
 }

@@ -1,17 +1,14 @@
 #pragma once
 
+#include "bayes_factor.h"
+#include "equivalence.h"
 #include "figure.h"
+#include "interval.h"
 #include "summary_input.h"
 
 #include <optional>
 
 namespace lx {
-
-// A confidence interval or a range.
-struct Interval {
-    double lower = 0;
-    double upper = 0;
-};
 
 // How many decimals each mean and SD was typed with. A typed value with k decimals stands for
 // anything within half a unit of its last digit; nullopt means exact (an exponent form, a
@@ -29,6 +26,9 @@ struct ReportRequest {
     bool effectSizes = true;         // Cohen's d and Hedges' g
     bool effectSizeIntervals = true;
     bool roundingRange = true; // the p range the rounded inputs allow
+    bool bayesFactors = true;
+    double priorScale = mediumPriorScale;         // of the Bayes factors' Cauchy prior, > 0
+    std::optional<EquivalenceMargin> equivalence; // the two one-sided tests, when given
 };
 
 // One t test of M1 - M2. One-tailed p values are named by the alternative they test.
@@ -56,10 +56,14 @@ struct TwoSampleReport {
     // Lowest and highest two-tailed p over every summary the rounded inputs could stand for.
     Figure<Interval> pRangePooled = Undefined::NotRequested;
     Figure<Interval> pRangeWelch = Undefined::NotRequested;
+    // The default Bayes factors of the pooled t.
+    double priorScale = mediumPriorScale;
+    Figure<BayesFactors> bayesFactors = Undefined::NotRequested;
+    Equivalence equivalence; // not requested unless a margin was given
 };
 
 // The report of a checked summary (see checkSummary). Raises RuntimeError InvalidArgument when
-// the level is not strictly between 0 and 1.
+// the level is not strictly between 0 and 1, or a wanted prior scale or margin is not positive.
 TwoSampleReport twoSampleReport(const Summary& summary, const ReportRequest& request = {});
 
 // The decimals of a number as typed: the digits after the decimal separator, 0 for none,

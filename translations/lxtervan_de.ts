@@ -109,6 +109,38 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
         <source>--columns: there is no column &quot;%1&quot;</source>
         <translation>--columns: es gibt keine Spalte „%1“</translation>
     </message>
+    <message>
+        <source>give either --equivalence or --equivalence-d, not both</source>
+        <translation>entweder --equivalence oder --equivalence-d angeben, nicht beide</translation>
+    </message>
+    <message>
+        <source>--equivalence must be a number above 0</source>
+        <translation>--equivalence muss eine Zahl über 0 sein</translation>
+    </message>
+    <message>
+        <source>--equivalence-d must be a number above 0</source>
+        <translation>--equivalence-d muss eine Zahl über 0 sein</translation>
+    </message>
+    <message>
+        <source>Scale r of the Cauchy prior of the Bayes factors (default 0.707).</source>
+        <translation>Skala r der Cauchy-Priori-Verteilung der Bayes-Faktoren (Vorgabe 0.707).</translation>
+    </message>
+    <message>
+        <source>Equivalence tests against the bounds -delta and +delta on M1 - M2.</source>
+        <translation>Äquivalenztests gegen die Grenzen -delta und +delta für M1 - M2.</translation>
+    </message>
+    <message>
+        <source>Equivalence tests with the bounds in units of the pooled SD.</source>
+        <translation>Äquivalenztests mit den Grenzen in Einheiten der gepoolten SD.</translation>
+    </message>
+    <message>
+        <source>--prior-scale must be a number above 0</source>
+        <translation>--prior-scale muss eine Zahl über 0 sein</translation>
+    </message>
+    <message>
+        <source>--columns: &quot;%1&quot; needs --equivalence or --equivalence-d</source>
+        <translation>--columns: „%1“ braucht --equivalence oder --equivalence-d</translation>
+    </message>
 </context>
 <context>
     <name>ErrorGuard</name>
@@ -247,6 +279,14 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
     <message>
         <source>Welch&apos;s t(%1) = %2, %3, %4 %5</source>
         <translation>Welch-t(%1) = %2, %3, %4 %5</translation>
+    </message>
+    <message>
+        <source>Bayes factor of a difference in the observed direction against none, with the same prior kept to that side</source>
+        <translation>Bayes-Faktor für einen Unterschied in der beobachteten Richtung gegen keinen, mit derselben Priori-Verteilung auf diese Seite beschränkt</translation>
+    </message>
+    <message>
+        <source>Bayes factor of a difference against none, from Student&apos;s t: how many times likelier the data are if the means differ (Cauchy prior of scale r on the standardized difference)</source>
+        <translation>Bayes-Faktor für einen Unterschied gegen keinen, aus Students t: wie viel wahrscheinlicher die Daten sind, wenn sich die Mittelwerte unterscheiden (Cauchy-Priori-Verteilung der Skala r für den standardisierten Unterschied)</translation>
     </message>
 </context>
 <context>

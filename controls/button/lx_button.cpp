@@ -88,9 +88,11 @@ short LxButton::MousePointer() const {
     return static_cast<short>(picButton->MousePointer());
 }
 
-void LxButton::setMousePointer(short New_MousePointer) {
-    picButton->setMousePointer(New_MousePointer);
-    markChanged(QStringLiteral("MousePointer"));
+void LxButton::setMousePointer(int New_MousePointer) {
+    runSetter([&] {
+        picButton->setMousePointer(integer16(New_MousePointer));
+        markChanged(QStringLiteral("MousePointer"));
+    });
 }
 
 void LxButton::setPicture(const QPixmap& New_Picture) {
@@ -105,10 +107,12 @@ void LxButton::setCaption(const QString& New_Caption) {
     markChanged(QStringLiteral("Caption"));
 }
 
-void LxButton::setDELTA(short New_DELTA) {
-    m_Delta = New_DELTA;
-    Refresh();
-    markChanged(QStringLiteral("Delta"));
+void LxButton::setDELTA(int New_DELTA) {
+    runSetter([&] {
+        m_Delta = integer16(New_DELTA);
+        Refresh();
+        markChanged(QStringLiteral("Delta"));
+    });
 }
 
 void LxButton::setLightBorderColor(OleColor New_LightBorderColor) {
@@ -121,11 +125,13 @@ void LxButton::setDarkBorderColor(OleColor New_DarkBorderColor) {
     markChanged(QStringLiteral("DarkBorderColor"));
 }
 
-void LxButton::setAlignment(short New_Alignment) {
-    requireDesignTime();
-    m_Alignment = New_Alignment;
-    Refresh();
-    markChanged(QStringLiteral("Alignment"));
+void LxButton::setAlignment(int New_Alignment) {
+    runSetter([&] {
+        requireDesignTime();
+        m_Alignment = integer16(New_Alignment);
+        Refresh();
+        markChanged(QStringLiteral("Alignment"));
+    });
 }
 
 void LxButton::setSelectedPicture(const QPixmap& New_SelectedPicture) {
@@ -169,10 +175,12 @@ void LxButton::setValue(bool New_Value) {
     markChanged(QStringLiteral("Value"));
 }
 
-void LxButton::setShift(short New_Shift) {
-    requireDesignTime();
-    m_Shift = New_Shift;
-    markChanged(QStringLiteral("Shift"));
+void LxButton::setShift(int New_Shift) {
+    runSetter([&] {
+        requireDesignTime();
+        m_Shift = integer16(New_Shift);
+        markChanged(QStringLiteral("Shift"));
+    });
 }
 
 QString LxButton::ToolTipText() const {
@@ -184,14 +192,18 @@ void LxButton::setToolTipText(const QString& New_ToolTipText) {
     markChanged(QStringLiteral("ToolTipText"));
 }
 
-void LxButton::setRows(short New_Rows) {
-    m_Rows = New_Rows;
-    markChanged(QStringLiteral("Rows"));
+void LxButton::setRows(int New_Rows) {
+    runSetter([&] {
+        m_Rows = integer16(New_Rows);
+        markChanged(QStringLiteral("Rows"));
+    });
 }
 
-void LxButton::setCols(short New_Cols) {
-    m_Cols = New_Cols;
-    markChanged(QStringLiteral("Cols"));
+void LxButton::setCols(int New_Cols) {
+    runSetter([&] {
+        m_Cols = integer16(New_Cols);
+        markChanged(QStringLiteral("Cols"));
+    });
 }
 
 } // namespace lx

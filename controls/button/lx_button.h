@@ -24,17 +24,19 @@ class LX_EXPORT LxButton : public Control {
     Q_OBJECT
     Q_CLASSINFO("PropertyPages", "Button")
     Q_CLASSINFO("BrowsingPage.Button", "Caption DELTA Alignment MousePointer Switch Value")
+    // The 16-bit properties are int to Qt (Designer saves no short); their
+    // setters throw Overflow outside -32768..32767.
     Q_PROPERTY(uint BackColor READ BackColor WRITE setBackColor)
     Q_PROPERTY(QFont Font READ Font WRITE setFont)
     Q_PROPERTY(uint ForeColor READ ForeColor WRITE setForeColor)
     Q_PROPERTY(QPixmap MouseIcon READ MouseIcon WRITE setMouseIcon)
-    Q_PROPERTY(short MousePointer READ MousePointer WRITE setMousePointer)
+    Q_PROPERTY(int MousePointer READ MousePointer WRITE setMousePointer)
     Q_PROPERTY(QPixmap Picture READ Picture WRITE setPicture)
     Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
-    Q_PROPERTY(short DELTA READ DELTA WRITE setDELTA)
+    Q_PROPERTY(int DELTA READ DELTA WRITE setDELTA)
     Q_PROPERTY(uint LightBorderColor READ LightBorderColor WRITE setLightBorderColor)
     Q_PROPERTY(uint DarkBorderColor READ DarkBorderColor WRITE setDarkBorderColor)
-    Q_PROPERTY(short Alignment READ Alignment WRITE setAlignment)
+    Q_PROPERTY(int Alignment READ Alignment WRITE setAlignment)
     Q_PROPERTY(QPixmap SelectedPicture READ SelectedPicture WRITE setSelectedPicture)
     Q_PROPERTY(QPixmap PressedPicture READ PressedPicture WRITE setPressedPicture)
     Q_PROPERTY(QFont FontSelected READ FontSelected WRITE setFontSelected)
@@ -43,10 +45,10 @@ class LX_EXPORT LxButton : public Control {
     Q_PROPERTY(uint ForeColorPressed READ ForeColorPressed WRITE setForeColorPressed)
     Q_PROPERTY(bool Switch READ Switch WRITE setSwitch)
     Q_PROPERTY(bool Value READ Value WRITE setValue)
-    Q_PROPERTY(short Shift READ Shift WRITE setShift)
+    Q_PROPERTY(int Shift READ Shift WRITE setShift)
     Q_PROPERTY(QString ToolTipText READ ToolTipText WRITE setToolTipText)
-    Q_PROPERTY(short Rows READ Rows WRITE setRows)
-    Q_PROPERTY(short Cols READ Cols WRITE setCols)
+    Q_PROPERTY(int Rows READ Rows WRITE setRows)
+    Q_PROPERTY(int Cols READ Cols WRITE setCols)
 
 public:
     explicit LxButton(QWidget* parent = nullptr);
@@ -64,13 +66,13 @@ public:
     QPixmap MouseIcon() const;
     void setMouseIcon(const QPixmap& New_MouseIcon);
     short MousePointer() const;
-    void setMousePointer(short New_MousePointer);
+    void setMousePointer(int New_MousePointer);
     QPixmap Picture() const { return imgPicture.Picture(); }
     void setPicture(const QPixmap& New_Picture);
     QString Caption() const { return m_Caption; }
     void setCaption(const QString& New_Caption);
     short DELTA() const { return m_Delta; }
-    void setDELTA(short New_DELTA);
+    void setDELTA(int New_DELTA);
     OleColor LightBorderColor() const { return m_LightBorderColor; }
     void setLightBorderColor(OleColor New_LightBorderColor);
     OleColor DarkBorderColor() const { return m_DarkBorderColor; }
@@ -78,7 +80,7 @@ public:
     // Alignment, Switch and Shift are fixed while the host runs: setting them
     // then throws the design-time-only error and keeps the value.
     short Alignment() const { return m_Alignment; }
-    void setAlignment(short New_Alignment);
+    void setAlignment(int New_Alignment);
     QPixmap SelectedPicture() const { return imgSelected.Picture(); }
     void setSelectedPicture(const QPixmap& New_SelectedPicture);
     QPixmap PressedPicture() const { return imgPressed.Picture(); }
@@ -97,14 +99,14 @@ public:
     bool Value() const { return m_Value; }
     void setValue(bool New_Value);
     short Shift() const { return m_Shift; }
-    void setShift(short New_Shift);
+    void setShift(int New_Shift);
     QString ToolTipText() const;
     void setToolTipText(const QString& New_ToolTipText);
     // Kept for the designer; they do not affect the look.
     short Rows() const { return m_Rows; }
-    void setRows(short New_Rows);
+    void setRows(int New_Rows);
     short Cols() const { return m_Cols; }
-    void setCols(short New_Cols);
+    void setCols(int New_Cols);
 
     // Each draws the whole face; a form may force a look.
     Q_INVOKABLE void DrawUnSelected();
@@ -157,6 +159,8 @@ private:
     OleColor m_LightBorderColor = 0x00FFFFFF;
     OleColor m_DarkBorderColor = 0x00808080;
     bool m_Hover = false;
+    // A designer's flat redraw after Refresh is queued.
+    bool m_flatLookPending = false;
     int m_TwipsPerPixelX;
     int m_TwipsPerPixelY;
     short m_Shift = 15;

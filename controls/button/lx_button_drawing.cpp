@@ -4,6 +4,8 @@
 #include "platform/error_guard.h"
 #include "platform/picture_surface.h"
 
+#include <QTimer>
+
 namespace lx {
 
 void LxButton::DrawUnSelected() {
@@ -20,6 +22,15 @@ void LxButton::DrawPressed() {
 
 void LxButton::Refresh() {
     draw(Look::Refresh);
+    // The face covers the whole control, so no paint of ours follows: in a
+    // designer the caption would keep its "&" until the form is opened again.
+    if (!UserMode() && !m_flatLookPending) {
+        m_flatLookPending = true;
+        QTimer::singleShot(0, this, [this] {
+            m_flatLookPending = false;
+            guarded([this] { DrawUnSelected(); });
+        });
+    }
 }
 
 void LxButton::paintEvent(QPaintEvent* /*event*/) {

@@ -135,10 +135,12 @@ void LxPanel::setCaption(const QString& New_Caption) {
     markChanged(QStringLiteral("Caption"));
 }
 
-void LxPanel::setAlignment(short New_Alignment) {
-    m_Alignment = New_Alignment;
-    LayoutPanel();
-    markChanged(QStringLiteral("Alignment"));
+void LxPanel::setAlignment(int New_Alignment) {
+    runSetter([&] {
+        m_Alignment = integer16(New_Alignment);
+        LayoutPanel();
+        markChanged(QStringLiteral("Alignment"));
+    });
 }
 
 QFont LxPanel::Font() const {
@@ -160,16 +162,20 @@ void LxPanel::setForeColor(OleColor New_ForeColor) {
     markChanged(QStringLiteral("ForeColor"));
 }
 
-void LxPanel::setDocking(short New_Docking) {
-    // Takes effect at the form's next resize.
-    m_Docking = New_Docking;
-    markChanged(QStringLiteral("Docking"));
+void LxPanel::setDocking(int New_Docking) {
+    runSetter([&] {
+        // Takes effect at the form's next resize.
+        m_Docking = integer16(New_Docking);
+        markChanged(QStringLiteral("Docking"));
+    });
 }
 
-void LxPanel::setBorderStyle(short New_BorderStyle) {
-    m_BorderStyle = New_BorderStyle;
-    applyLineVisibility();
-    markChanged(QStringLiteral("BorderStyle"));
+void LxPanel::setBorderStyle(int New_BorderStyle) {
+    runSetter([&] {
+        m_BorderStyle = integer16(New_BorderStyle);
+        applyLineVisibility();
+        markChanged(QStringLiteral("BorderStyle"));
+    });
 }
 
 void LxPanel::setID(int New_ID) {

@@ -21,17 +21,19 @@ class LX_EXPORT LxPanel : public Control {
     Q_OBJECT
     Q_CLASSINFO("PropertyPages", "StandardColor StandardFont Panel")
     Q_CLASSINFO("BrowsingPage.Panel", "Panel Caption Alignment")
+    // The 16-bit properties are int to Qt (Designer saves no short); their
+    // setters throw Overflow outside -32768..32767.
     Q_PROPERTY(lx::OleColor ShadowColor READ ShadowColor WRITE setShadowColor)
     Q_PROPERTY(lx::OleColor HighlightColor READ HighlightColor WRITE setHighlightColor)
     Q_PROPERTY(lx::OleColor BackColor READ BackColor WRITE setBackColor)
     // If true, control looks like 3D panel, else - as menu placeholder.
     Q_PROPERTY(bool Panel READ Panel WRITE setPanel)
     Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
-    Q_PROPERTY(short Alignment READ Alignment WRITE setAlignment)
+    Q_PROPERTY(int Alignment READ Alignment WRITE setAlignment)
     Q_PROPERTY(QFont Font READ Font WRITE setFont)
     Q_PROPERTY(lx::OleColor ForeColor READ ForeColor WRITE setForeColor)
-    Q_PROPERTY(short Docking READ Docking WRITE setDocking)
-    Q_PROPERTY(short BorderStyle READ BorderStyle WRITE setBorderStyle)
+    Q_PROPERTY(int Docking READ Docking WRITE setDocking)
+    Q_PROPERTY(int BorderStyle READ BorderStyle WRITE setBorderStyle)
     Q_PROPERTY(int ID READ ID WRITE setID)
 
 public:
@@ -52,15 +54,15 @@ public:
     QString Caption() const;
     void setCaption(const QString& New_Caption);
     short Alignment() const { return m_Alignment; }
-    void setAlignment(short New_Alignment);
+    void setAlignment(int New_Alignment);
     QFont Font() const;
     void setFont(const QFont& New_Font);
     OleColor ForeColor() const;
     void setForeColor(OleColor New_ForeColor);
     short Docking() const { return m_Docking; }
-    void setDocking(short New_Docking);
+    void setDocking(int New_Docking);
     short BorderStyle() const { return m_BorderStyle; }
-    void setBorderStyle(short New_BorderStyle);
+    void setBorderStyle(int New_BorderStyle);
     int ID() const { return m_ID; }
     void setID(int New_ID);
 

@@ -140,11 +140,13 @@ private slots:
         QTest::addColumn<QString>("welch");
         QTest::newRow("en_US") << QLocale(QLocale::English, QLocale::UnitedStates)
                                << QString("t(18) = 2.24, p = .038, M1 \u2212 M2 = 1.00, "
-                                          "95% CI [0.06, 1.94], d = 1.00, 95% CI [0.05, 1.92]")
+                                          "95% CI [0.06, 1.94], d = 1.00, 95% CI [0.05, 1.92], "
+                                          "BF\u2081\u2080 = 2.03")
                                << "Welch's t(18.00) = 2.24, p = .038, 95% CI [0.06, 1.94]";
         QTest::newRow("de_DE") << QLocale(QLocale::German, QLocale::Germany)
                                << QString("t(18) = 2,24, p = ,038, M1 \u2212 M2 = 1,00, "
-                                          "95% CI [0,06; 1,94], d = 1,00, 95% CI [0,05; 1,92]")
+                                          "95% CI [0,06; 1,94], d = 1,00, 95% CI [0,05; 1,92], "
+                                          "BF\u2081\u2080 = 2,03")
                                << "Welch's t(18,00) = 2,24, p = ,038, 95% CI [0,06; 1,94]";
     }
     void copiesTheResult() {
@@ -171,6 +173,9 @@ private slots:
         QCOMPARE(t[0], QStringLiteral("t"));
         QCOMPARE(lx::number_text::toDouble(t[1], locale), 2.23606797749979);
         QVERIFY(lines.filter(QStringLiteral("Cohen's d\t")).size() == 1);
+        const QStringList bf10 = lines.filter(QStringLiteral("BF10 (r = 0.707)\t"));
+        QCOMPARE(bf10.size(), 1);
+        QCOMPARE(lx::number_text::toDouble(bf10[0].split(u'\t')[1], locale), 2.03056084885548);
 
         // the Copy button does the same
         clipboard->clear();

@@ -2,6 +2,9 @@
 
 #include <QTest>
 
+#include <algorithm>
+#include <cmath>
+
 using namespace lx;
 
 namespace {
@@ -49,6 +52,35 @@ private slots:
         QTEST(report_text::significant(value, digits, QLocale(locale)), "text");
     }
 
+    // Bayes factors come as logs: plain from 1e-4 to 1e4, exponent form
+    // outside, also beyond the range of a double.
+    void bayesFactors_data() {
+        QTest::addColumn<double>("logBf");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("window's example") << std::log(2.0305608) << "en_US"
+                                          << "2.03";
+        QTest::newRow("decimal comma") << std::log(2.0305608) << "de_DE"
+                                       << "2,03";
+        QTest::newRow("small, plain") << std::log(0.00012) << "en_US"
+                                      << "0.000120";
+        QTest::newRow("below 1e-4") << std::log(3e-5) << "en_US"
+                                    << "3.00E-05";
+        QTest::newRow("rounds to 1e4") << std::log(9999.6) << "en_US"
+                                       << "1.00E+04";
+        QTest::newRow("large") << std::log(12345.0) << "en_US"
+                               << "1.23E+04";
+        QTest::newRow("beyond a double") << 1242.7696706720119 << "en_US"
+                                         << "5.35E+539";
+        QTest::newRow("below a double") << -1242.7696706720119 << "de_DE"
+                                        << "1,87E-540";
+    }
+    void bayesFactors() {
+        QFETCH(double, logBf);
+        QFETCH(QString, locale);
+        QTEST(report_text::bayesFactorText(logBf, 3, QLocale(locale)), "text");
+    }
+
     // The reporting lines of summaries at the edges: tiny p, a test without
     // enough observations.
     void reportingLines_data() {
@@ -58,6 +90,9 @@ private slots:
         QTest::newRow("p below .001") << "10|9|1|10|1|1" << 0 << "p < .001";
         QTest::newRow("p near 1 keeps its zero") << "10|5|1|10|4.999|1" << 0 << "p = .998";
         QTest::newRow("negative t") << "10|4|1|10|5|1" << 0 << "t(18) = -2.24";
+        QTest::newRow("Bayes factor of equal means")
+            << "10|5|1|10|5|1" << 0 << "BF\u2081\u2080 = 0.397";
+        QTest::newRow("Bayes factor undefined") << "1|5|0|1|4|0" << 0 << "BF\u2081\u2080 = \u2013";
         QTest::newRow("Welch undefined")
             << "1|5|0|1|4|0" << 1
             << QString("Welch's t(\u2013) = \u2013, p = \u2013, 95% CI \u2013");
@@ -70,6 +105,26 @@ private slots:
             report_text::clipboardText(reportOf(summary), QLocale(QLocale::English));
         const QString shown = text.split(u'\n').value(line);
         QVERIFY2(shown.contains(expected), qPrintable(shown));
+    }
+
+    // The one-sided Bayes factor is the one in the direction of the difference.
+    void oneSidedBayesFactor_data() {
+        QTest::addColumn<QString>("summary");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("M1 > M2") << "10|5|1|10|4|1" << QString("BF\u208A\u2080 (M1 > M2)")
+                                 << "3.90";
+        QTest::newRow("M1 < M2") << "10|4|1|10|5|1" << QString("BF\u208B\u2080 (M1 < M2)")
+                                 << "3.90";
+    }
+    void oneSidedBayesFactor() {
+        QFETCH(QString, summary);
+        QFETCH(QString, name);
+        const std::vector<report_text::Row> rows = report_text::rows(reportOf(summary));
+        const auto row = std::find_if(rows.begin(), rows.end(),
+                                      [&](const report_text::Row& r) { return r.name == name; });
+        QVERIFY(row != rows.end());
+        QTEST(report_text::cellText(row->student, row->kind, QLocale(QLocale::English)), "text");
     }
 
     // Undefined figures show an en dash; absent ones (the single-value rows'

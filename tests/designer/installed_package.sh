@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix, builds the example program
-# against the installed LxControls package alone and starts it once.
+# against the installed LxControls package alone, installs it and starts it
+# once. Neither the plugin nor the example needs LD_LIBRARY_PATH to find the
+# library.
 # Usage: installed_package.sh <build dir> <example dir> [sanitize ON/OFF]
 set -euo pipefail
 build=$1
@@ -10,8 +12,14 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 cmake --install "$build" --prefix "$work/prefix" >/dev/null
-find "$work/prefix" -path '*/plugins/designer/liblxcontrols_designer.so' | grep -q . ||
-    { echo "the Designer plugin was not installed"; exit 1; }
+plugin=$(find "$work/prefix" -path '*/plugins/designer/liblxcontrols_designer.so')
+[ -n "$plugin" ] || { echo "the Designer plugin was not installed"; exit 1; }
+unset LD_LIBRARY_PATH
+if ! ldd "$plugin" | grep -q "liblxcontrols.so.1 => $work/prefix/"; then
+    echo "the installed plugin does not find the installed library:"
+    readelf -d "$plugin" | grep -E 'RPATH|RUNPATH' || echo "(no RUNPATH)"
+    exit 1
+fi
 
 flags=()
 if [ "$sanitize" = ON ]; then
@@ -24,5 +32,6 @@ command -v ninja >/dev/null && generator=(-G Ninja)
 cmake -S "$example" -B "$work/example" "${generator[@]}" "${flags[@]}" \
     -DCMAKE_PREFIX_PATH="$work/prefix" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$work/example" >/dev/null
-XDG_CONFIG_HOME="$work/config" "$work/example/controls_example" --quit
+cmake --install "$work/example" --prefix "$work/example-prefix" >/dev/null
+XDG_CONFIG_HOME="$work/config" "$work/example-prefix/bin/controls_example" --quit
 echo "example built and started against $work/prefix"

@@ -1,7 +1,7 @@
 #include "platform/core/runtime_error.h"
+#include "reference_csv.h"
 #include "stats/two_sample_report.h"
 
-#include <QFile>
 #include <QTest>
 
 #include <boost/math/distributions/students_t.hpp>
@@ -21,27 +21,11 @@ Q_DECLARE_METATYPE(lx::Undefined)
 
 namespace {
 
-using Row = std::map<QString, double>;
+using Row = lx::test::ReferenceRow;
 
-// Reads the R reference: a header row, then one summary a line; empty cells are left out.
+// The R reference: one summary a row.
 QList<Row> referenceRows() {
-    QFile file(QStringLiteral(REPORT_REFERENCE));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        return {};
-    }
-    const QStringList header = QString::fromUtf8(file.readLine()).trimmed().split(u',');
-    QList<Row> rows;
-    while (!file.atEnd()) {
-        const QStringList cells = QString::fromUtf8(file.readLine()).trimmed().split(u',');
-        Row row;
-        for (qsizetype k = 0; k < cells.size() && k < header.size(); ++k) {
-            if (!cells[k].isEmpty()) {
-                row[header[k]] = cells[k].toDouble();
-            }
-        }
-        rows.append(row);
-    }
-    return rows;
+    return lx::test::readReference(QStringLiteral(REPORT_REFERENCE));
 }
 
 std::optional<int> decimals(double typed) {

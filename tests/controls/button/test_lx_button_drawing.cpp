@@ -68,6 +68,7 @@ private slots:
     void captionWithoutPictureIsCentred();
     void ampersandUnderlinesTheNextCharacter();
     void refreshPrintsTheAmpersands();
+    void designerShowsTheFormsLookAfterAChange();
     void unselectedLookCoversTheControl();
     void firstDrawAfterResizeLaysOutForTheNewSize();
     void rendersTheThreeLooksToPng();
@@ -299,6 +300,13 @@ void TestLxButtonDrawing::refreshPrintsTheAmpersands() {
 
     m_button->Refresh();
     QVERIFY(!inkBounds(face(), Green).isEmpty());
+}
+
+void TestLxButtonDrawing::designerShowsTheFormsLookAfterAChange() {
+    m_button->setForeColor(0);
+    m_button->setCaption(QStringLiteral("&&&&")); // Refresh prints the ampersands
+    QVERIFY(!inkBounds(face(), Green).isEmpty());
+    QTRY_VERIFY(inkBounds(face(), Green).isEmpty()); // then the look the form will have
 }
 
 void TestLxButtonDrawing::unselectedLookCoversTheControl() {
