@@ -136,11 +136,16 @@ void DetailsView::setStale(bool stale) {
     stale_look::apply(*grdDetails, stale);
 }
 
-QSize DetailsView::neededSize() const {
+QSize DetailsView::neededSize(int maxHeight) const {
     const int margin = twips::toPixels(Margin);
     const int captionLine = twips::toPixels(CaptionHeight);
-    return {tableWidth(columnWidths()) + 2 * margin,
-            captionLine + margin / 2 + fullTableHeight() + margin};
+    const QSize full(tableWidth(columnWidths()) + 2 * margin,
+                     captionLine + margin / 2 + fullTableHeight() + margin);
+    if (full.height() <= maxHeight) {
+        return full;
+    }
+    // Lower than the rows need: the table scrolls, and its scroll bar takes width too.
+    return {full.width() + grdDetails->style()->pixelMetric(QStyle::PM_ScrollBarExtent), maxHeight};
 }
 
 void DetailsView::fitTo(const QSize& size) {

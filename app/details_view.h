@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <array>
+#include <limits>
 
 class QTableWidget;
 
@@ -32,8 +33,9 @@ public:
     // The Copy button works only when there is something to copy.
     void setCopyEnabled(bool enabled);
 
-    // The size at which every row shows and no cell is clipped.
-    QSize neededSize() const;
+    // The size at which every row shows and no cell is clipped; at most maxHeight high, and
+    // then wide enough for the table's scroll bar as well.
+    QSize neededSize(int maxHeight = std::numeric_limits<int>::max()) const;
     // Lays the area out at this size; the table scrolls where it is smaller than needed.
     void fitTo(const QSize& size);
 

@@ -338,9 +338,10 @@ void FrmTervan::fitWindow() {
     const QRect available = screen()->availableGeometry();
     const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize();
     if (on) {
-        const QSize needed = m_details->neededSize();
+        const QSize room = available.size() - frame;
+        const QSize needed = m_details->neededSize(room.height() - m_designSize.height());
         client = QSize(std::max(client.width(), needed.width()), client.height() + needed.height())
-                     .boundedTo(available.size() - frame)
+                     .boundedTo(room)
                      .expandedTo(m_designSize);
         m_details->fitTo(QSize(client.width(), client.height() - m_designSize.height()));
     }
