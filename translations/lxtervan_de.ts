@@ -12,14 +12,6 @@
         <translation>kann nicht gelesen werden: %1</translation>
     </message>
     <message>
-        <source>out of memory for a field (an unclosed quote?)</source>
-        <translation>kein Speicher mehr für ein Feld (ein nicht geschlossenes Anführungszeichen?)</translation>
-    </message>
-    <message>
-        <source>, line 1</source>
-        <translation>, Zeile 1</translation>
-    </message>
-    <message>
         <source>there is no header row</source>
         <translation>es gibt keine Kopfzeile</translation>
     </message>
@@ -28,34 +20,12 @@
         <translation>die Ausgabe kann nicht geschrieben werden: %1</translation>
     </message>
     <message>
-        <source>Two-sample t-tests from summary statistics, one per row of a CSV table.
-The header must name n1, m1, sd1 (or se1), n2, m2, sd2 (or se2); other columns pass through. Exit status: 0 done, 1 rows failed under --strict, 2 usage or input error.</source>
-        <translation>t-Tests für zwei Stichproben aus zusammenfassenden Kennzahlen, einer je Zeile einer CSV-Tabelle.
-Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere Spalten werden durchgereicht. Exit-Status: 0 fertig, 1 fehlerhafte Zeilen mit --strict, 2 Aufruf- oder Eingabefehler.</translation>
-    </message>
-    <message>
         <source>The CSV table; standard input when absent or -.</source>
         <translation>Die CSV-Tabelle; die Standardeingabe, wenn sie fehlt oder - ist.</translation>
     </message>
     <message>
-        <source>Only these output columns, comma-separated.</source>
-        <translation>Nur diese Ausgabespalten, durch Kommas getrennt.</translation>
-    </message>
-    <message>
         <source>Confidence level of the intervals (default 0.95).</source>
         <translation>Konfidenzniveau der Intervalle (Vorgabe 0.95).</translation>
-    </message>
-    <message>
-        <source>Output format: csv, tsv or jsonl (default csv).</source>
-        <translation>Ausgabeformat: csv, tsv oder jsonl (Vorgabe csv).</translation>
-    </message>
-    <message>
-        <source>Field delimiter of the CSV (default , or ; for a comma-decimal locale).</source>
-        <translation>Feldtrenner der CSV-Datei (Vorgabe , oder ; bei einem Gebietsschema mit Dezimalkomma).</translation>
-    </message>
-    <message>
-        <source>Read and write numbers with this locale&apos;s decimal separator (default C).</source>
-        <translation>Zahlen mit dem Dezimaltrenner dieses Gebietsschemas lesen und schreiben (Vorgabe C).</translation>
     </message>
     <message>
         <source>Worker threads (default: all cores).</source>
@@ -106,8 +76,230 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
         <translation>die Kopfzeile hat keine Spalte „%1“</translation>
     </message>
     <message>
-        <source>--columns: there is no column &quot;%1&quot;</source>
-        <translation>--columns: es gibt keine Spalte „%1“</translation>
+        <source>fields separated by tabs</source>
+        <translation>durch Tabulatoren getrennten Feldern</translation>
+    </message>
+    <message>
+        <source>fields separated by %1</source>
+        <translation>durch %1 getrennten Feldern</translation>
+    </message>
+    <message>
+        <source>decimal commas</source>
+        <translation>Dezimalkommas</translation>
+    </message>
+    <message>
+        <source>decimal points</source>
+        <translation>Dezimalpunkten</translation>
+    </message>
+    <message>
+        <source>read with %1 (--delimiter and --locale choose otherwise)</source>
+        <translation>gelesen mit %1 (--delimiter und --locale wählen anders)</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> und </translation>
+    </message>
+    <message>
+        <source>the header is a single field that holds %1; is that the delimiter? Then give --delimiter %2</source>
+        <translation>die Kopfzeile ist ein einziges Feld, das %1 enthält; ist das der Feldtrenner? Dann geben Sie --delimiter %2 an</translation>
+    </message>
+    <message>
+        <source>1 row</source>
+        <translation>1 Zeile</translation>
+    </message>
+    <message>
+        <source>%1 rows</source>
+        <translation>%1 Zeilen</translation>
+    </message>
+    <message>
+        <source>%1, none with errors</source>
+        <translation>%1, keine mit Fehlern</translation>
+    </message>
+    <message>
+        <source>%1, %2 with errors (first: line %3: %4)</source>
+        <translation>%1, %2 mit Fehlern (erster: Zeile %3: %4)</translation>
+    </message>
+    <message>
+        <source>, line %1</source>
+        <translation>, Zeile %1</translation>
+    </message>
+    <message>
+        <source>out of memory for a field</source>
+        <translation>kein Speicher mehr für ein Feld</translation>
+    </message>
+    <message>
+        <source>a quoted field starts on this line and its closing quote is missing, so the rest of the table was not read</source>
+        <translation>in dieser Zeile beginnt ein Feld in Anführungszeichen, dessen schließendes Anführungszeichen fehlt; der Rest der Tabelle wurde daher nicht gelesen</translation>
+    </message>
+    <message>
+        <source>Two-sample t-tests from summary statistics, one per row of a CSV table.
+The header must name n1, m1, sd1 (or se1), n2, m2, sd2 (or se2); other columns pass through. Without --delimiter the delimiter is found from the first lines (, ; tab or |: the one that splits them into the same number of fields); without --locale the numbers are read with a decimal comma when the delimiter is not a comma and the numbers use only commas, else with a decimal point. On a terminal the tool says what it found. Exit status: 0 done, 1 rows failed under --strict, 2 usage or input error.</source>
+        <translation>t-Tests für zwei Stichproben aus zusammenfassenden Kennzahlen, einer je Zeile einer CSV-Tabelle.
+Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere Spalten werden durchgereicht. Ohne --delimiter wird der Feldtrenner aus den ersten Zeilen ermittelt (, ; Tabulator oder |: der, der sie in gleich viele Felder teilt); ohne --locale werden die Zahlen mit Dezimalkomma gelesen, wenn der Feldtrenner kein Komma ist und die Zahlen nur Kommas verwenden, sonst mit Dezimalpunkt. Auf einem Terminal sagt das Programm, was es ermittelt hat. Exit-Status: 0 fertig, 1 fehlerhafte Zeilen mit --strict, 2 Aufruf- oder Eingabefehler.</translation>
+    </message>
+    <message>
+        <source>Only these output columns, comma-separated: the table&apos;s and the result columns listed below.</source>
+        <translation>Nur diese Ausgabespalten, durch Kommas getrennt: die der Tabelle und die unten aufgeführten Ergebnisspalten.</translation>
+    </message>
+    <message>
+        <source>Put this in front of every result column&apos;s name, say lx_ when the table has a column of the same name.</source>
+        <translation>Dies vor den Namen jeder Ergebnisspalte setzen, etwa lx_, wenn die Tabelle eine Spalte gleichen Namens hat.</translation>
+    </message>
+    <message>
+        <source>Output format: csv, tsv or jsonl (default: tsv for tab-separated input, else csv). tsv also reads tab-separated input.</source>
+        <translation>Ausgabeformat: csv, tsv oder jsonl (Vorgabe: tsv bei tabulatorgetrennter Eingabe, sonst csv). tsv liest auch tabulatorgetrennte Eingabe.</translation>
+    </message>
+    <message>
+        <source>Input format: csv (comma-separated, or --delimiter) or tsv (tab-separated).</source>
+        <translation>Eingabeformat: csv (durch Kommas getrennt, oder --delimiter) oder tsv (durch Tabulatoren getrennt).</translation>
+    </message>
+    <message>
+        <source>Field delimiter of the input and of CSV output: one character, or tab (also \t).</source>
+        <translation>Feldtrenner der Eingabe und der CSV-Ausgabe: ein Zeichen, oder tab (auch \t).</translation>
+    </message>
+    <message>
+        <source>Read and write numbers with this locale&apos;s decimal separator, such as de_DE or C.</source>
+        <translation>Zahlen mit dem Dezimaltrenner dieses Gebietsschemas lesen und schreiben, etwa de_DE oder C.</translation>
+    </message>
+    <message>
+        <source>Accept the locale&apos;s group separators in numbers (1.500 is 1500 with --locale de_DE); without it such numbers are refused.</source>
+        <translation>Tausendertrennzeichen des Gebietsschemas in Zahlen annehmen (1.500 ist 1500 mit --locale de_DE); ohne diese Option werden solche Zahlen abgelehnt.</translation>
+    </message>
+    <message>
+        <source>--input-format must be csv or tsv</source>
+        <translation>--input-format muss csv oder tsv sein</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; holds a group separator, so it could mean another number; write it without one, or give --grouping.</source>
+        <translation>%1 „%2“ enthält ein Tausendertrennzeichen und könnte daher eine andere Zahl meinen; schreiben Sie sie ohne, oder geben Sie --grouping an.</translation>
+    </message>
+    <message>
+        <source>degrees of freedom N1 + N2 - 2, as the window shows</source>
+        <translation>Freiheitsgrade N1 + N2 - 2, wie das Fenster sie zeigt</translation>
+    </message>
+    <message>
+        <source>the window&apos;s t, as it shows it</source>
+        <translation>das t des Fensters, wie es es zeigt</translation>
+    </message>
+    <message>
+        <source>the window&apos;s P class, such as &lt;0.05</source>
+        <translation>die P-Klasse des Fensters, etwa &lt;0.05</translation>
+    </message>
+    <message>
+        <source>two-tailed p of the window&apos;s t</source>
+        <translation>zweiseitiges p zum t des Fensters</translation>
+    </message>
+    <message>
+        <source>Student&apos;s t with the pooled SD; &gt; 0 when M1 &gt; M2</source>
+        <translation>Students t mit gepoolter SD; &gt; 0 bei M1 &gt; M2</translation>
+    </message>
+    <message>
+        <source>its degrees of freedom</source>
+        <translation>seine Freiheitsgrade</translation>
+    </message>
+    <message>
+        <source>its two-tailed p</source>
+        <translation>sein zweiseitiges p</translation>
+    </message>
+    <message>
+        <source>its one-tailed p for M1 &gt; M2</source>
+        <translation>sein einseitiges p für M1 &gt; M2</translation>
+    </message>
+    <message>
+        <source>its one-tailed p for M1 &lt; M2</source>
+        <translation>sein einseitiges p für M1 &lt; M2</translation>
+    </message>
+    <message>
+        <source>M1 - M2</source>
+        <translation>M1 - M2</translation>
+    </message>
+    <message>
+        <source>lower confidence limit of M1 - M2, pooled SD</source>
+        <translation>untere Konfidenzgrenze von M1 - M2, gepoolte SD</translation>
+    </message>
+    <message>
+        <source>upper confidence limit of M1 - M2, pooled SD</source>
+        <translation>obere Konfidenzgrenze von M1 - M2, gepoolte SD</translation>
+    </message>
+    <message>
+        <source>Welch&apos;s t</source>
+        <translation>Welchs t</translation>
+    </message>
+    <message>
+        <source>its Welch-Satterthwaite degrees of freedom</source>
+        <translation>seine Freiheitsgrade nach Welch-Satterthwaite</translation>
+    </message>
+    <message>
+        <source>lower confidence limit of M1 - M2, Welch</source>
+        <translation>untere Konfidenzgrenze von M1 - M2, Welch</translation>
+    </message>
+    <message>
+        <source>upper confidence limit of M1 - M2, Welch</source>
+        <translation>obere Konfidenzgrenze von M1 - M2, Welch</translation>
+    </message>
+    <message>
+        <source>Cohen&apos;s d: M1 - M2 over the pooled SD</source>
+        <translation>Cohens d: M1 - M2 durch die gepoolte SD</translation>
+    </message>
+    <message>
+        <source>Hedges&apos; g: d with the exact small-sample correction</source>
+        <translation>Hedges’ g: d mit der exakten Korrektur für kleine Stichproben</translation>
+    </message>
+    <message>
+        <source>lower confidence limit of d (noncentral t)</source>
+        <translation>untere Konfidenzgrenze von d (nichtzentrales t)</translation>
+    </message>
+    <message>
+        <source>upper confidence limit of d (noncentral t)</source>
+        <translation>obere Konfidenzgrenze von d (nichtzentrales t)</translation>
+    </message>
+    <message>
+        <source>lower confidence limit of g</source>
+        <translation>untere Konfidenzgrenze von g</translation>
+    </message>
+    <message>
+        <source>upper confidence limit of g</source>
+        <translation>obere Konfidenzgrenze von g</translation>
+    </message>
+    <message>
+        <source>lowest pooled p the rounding of the inputs allows</source>
+        <translation>kleinstes gepooltes p, das die Rundung der Eingaben zulässt</translation>
+    </message>
+    <message>
+        <source>highest pooled p the rounding of the inputs allows</source>
+        <translation>größtes gepooltes p, das die Rundung der Eingaben zulässt</translation>
+    </message>
+    <message>
+        <source>lowest Welch p the rounding of the inputs allows</source>
+        <translation>kleinstes Welch-p, das die Rundung der Eingaben zulässt</translation>
+    </message>
+    <message>
+        <source>highest Welch p the rounding of the inputs allows</source>
+        <translation>größtes Welch-p, das die Rundung der Eingaben zulässt</translation>
+    </message>
+    <message>
+        <source>why the row has no results; empty when it has</source>
+        <translation>warum die Zeile keine Ergebnisse hat; leer, wenn sie welche hat</translation>
+    </message>
+    <message>
+        <source>Result columns (after the table&apos;s own; --columns picks and orders them; empty or null when undefined):</source>
+        <translation>Ergebnisspalten (nach denen der Tabelle; --columns wählt und ordnet sie; leer oder null, wenn nicht definiert):</translation>
+    </message>
+    <message>
+        <source>--columns: there is no column &quot;%1&quot;; the table has %2, and the results are %3</source>
+        <translation>--columns: es gibt keine Spalte „%1“; die Tabelle hat %2, und die Ergebnisse sind %3</translation>
+    </message>
+    <message>
+        <source>the table has a column &quot;%1&quot;, and so do the results; give --prefix (say --prefix lx_) to name the results apart</source>
+        <translation>die Tabelle hat eine Spalte „%1“, die Ergebnisse ebenfalls; geben Sie --prefix an (etwa --prefix lx_), um die Ergebnisse davon zu unterscheiden</translation>
+    </message>
+    <message>
+        <source>the table has two columns &quot;%1&quot;, which JSON lines cannot hold apart; pick one with --columns</source>
+        <translation>die Tabelle hat zwei Spalten „%1“, die JSON Lines nicht unterscheiden kann; wählen Sie eine mit --columns</translation>
+    </message>
+    <message>
+        <source>--columns names &quot;%1&quot; twice</source>
+        <translation>--columns nennt „%1“ zweimal</translation>
     </message>
     <message>
         <source>give either --equivalence or --equivalence-d, not both</source>
@@ -140,6 +332,34 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
     <message>
         <source>--columns: &quot;%1&quot; needs --equivalence or --equivalence-d</source>
         <translation>--columns: „%1“ braucht --equivalence oder --equivalence-d</translation>
+    </message>
+    <message>
+        <source>default Bayes factor BF10 (Cauchy prior of scale --prior-scale)</source>
+        <translation>Standard-Bayes-Faktor BF10 (Cauchy-Prior mit Skala --prior-scale)</translation>
+    </message>
+    <message>
+        <source>one-sided Bayes factor for M1 &gt; M2 against no difference</source>
+        <translation>einseitiger Bayes-Faktor für M1 &gt; M2 gegen keinen Unterschied</translation>
+    </message>
+    <message>
+        <source>one-sided Bayes factor for M1 &lt; M2 against no difference</source>
+        <translation>einseitiger Bayes-Faktor für M1 &lt; M2 gegen keinen Unterschied</translation>
+    </message>
+    <message>
+        <source>natural log of BF10 (kept where BF10 is beyond a double)</source>
+        <translation>natürlicher Logarithmus von BF10 (auch wo BF10 den Zahlenbereich übersteigt)</translation>
+    </message>
+    <message>
+        <source>p of the equivalence test (two one-sided tests), pooled SD</source>
+        <translation>p des Äquivalenztests (zwei einseitige Tests), gepoolte SD</translation>
+    </message>
+    <message>
+        <source>p of the equivalence test (two one-sided tests), Welch</source>
+        <translation>p des Äquivalenztests (zwei einseitige Tests), Welch</translation>
+    </message>
+    <message>
+        <source>the equivalence bound on M1 - M2 in raw units</source>
+        <translation>die Äquivalenzgrenze für M1 - M2 in Rohwerten</translation>
     </message>
 </context>
 <context>
@@ -217,6 +437,10 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
     <message>
         <source>The mean or standard deviation of the values for the %1 is out of range.</source>
         <translation>Mittelwert oder Standardabweichung der Werte für den %1 liegen außerhalb des darstellbaren Bereichs.</translation>
+    </message>
+    <message>
+        <source>The values for the %1 hold a group separator (&quot;%2&quot;), so they could mean other numbers; paste them without group separators.</source>
+        <translation>Die Werte für den %1 enthalten ein Tausendertrennzeichen („%2“) und könnten daher andere Zahlen meinen; fügen Sie sie ohne Tausendertrennzeichen ein.</translation>
     </message>
 </context>
 <context>
