@@ -68,7 +68,7 @@ void Calculate(CalculatorView& view) {
 
     ReportRequest request;
     request.decimals = typedDecimalsOf(view, locale);
-    view.showReport(twoSampleReport(in, request));
+    view.showReport(in, request);
 
     view.focusBox(Box::N2);
 }

@@ -5,8 +5,8 @@
 namespace lx {
 
 // Reads the six input boxes, checks them, and writes the degrees of freedom,
-// t and the P class into the result boxes, hands the full two-sample report
-// to the view, then moves the focus to N2.
+// t and the P class into the result boxes, hands the summary and what its
+// report holds to the view, then moves the focus to N2.
 // Numbers are read and written in the user's locale (QLocale()).
 // Unusable input never reaches the arithmetic: the first unusable box is
 // named in an "Error!" message, gets the focus, and no result box changes.

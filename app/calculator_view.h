@@ -20,8 +20,9 @@ public:
     virtual void setBoxText(Box box, const QString& text) = 0;
     virtual void showMessage(const QString& text, const QString& title, MessageBox::Icon icon) = 0;
     virtual void focusBox(Box box) = 0;
-    // The full report of the summary whose results were just written.
-    virtual void showReport(const TwoSampleReport& report) = 0;
+    // The summary whose results were just written, and what its full report holds. The view
+    // works the report out only when it shows or copies it.
+    virtual void showReport(const Summary& summary, const ReportRequest& request) = 0;
     // A box whose text was computed, not typed, stands for an exact value.
     virtual bool boxTextIsExact(Box box) const {
         (void)box;

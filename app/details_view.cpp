@@ -5,9 +5,11 @@
 #include "platform/ole_color.h"
 #include "platform/twips.h"
 #include "report_text.h"
+#include "stale_look.h"
 
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QStyle>
 #include <QTableWidget>
 
 #include <algorithm>
@@ -23,6 +25,7 @@ constexpr float CopyWidth = 900;
 constexpr float CopyHeight = 300;
 constexpr int CopyPictureAndMargins = 36; // pixels
 constexpr float CopyRightEdge = 4920;     // lines up with the menu strip's "On top"
+constexpr float CopyClientWidth = 4980;   // the client width CopyRightEdge belongs to
 constexpr short CaptionMiddleLeft = 3;
 constexpr OleColor GreyText = ole_color::SystemFlag + 17;
 
@@ -54,8 +57,6 @@ QTableWidget* newTable(const std::vector<report_text::Row>& rows, const QFont& f
     table->setFont(font);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setFocusPolicy(Qt::StrongFocus);
-    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->setHorizontalHeaderLabels({report_text::studentHeader(), report_text::welchHeader()});
     QStringList names;
     for (const report_text::Row& row : rows) {
@@ -79,7 +80,10 @@ QTableWidget* newTable(const std::vector<report_text::Row>& rows, const QFont& f
     // The style's minimum would otherwise win over a compact row.
     table->verticalHeader()->setMinimumSectionSize(rowHeight);
     table->verticalHeader()->setDefaultSectionSize(rowHeight);
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // Scroll bars only where the screen leaves less room than the figures need.
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    table->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     table->horizontalHeader()->setFixedHeight(rowHeight + 2);
     for (int row = 0; row < table->rowCount(); ++row) {
         if (rows[static_cast<std::size_t>(row)].spans()) {
@@ -96,7 +100,6 @@ DetailsView::DetailsView(float clientWidth, const QFont& font, QWidget* parent)
     setObjectName(QStringLiteral("DetailsView"));
     panDetails = new LxPanel(this);
     panDetails->setObjectName(QStringLiteral("panDetails"));
-    panDetails->Move(0, 0, clientWidth, CaptionHeight);
     panDetails->setFont(font);
     panDetails->setCaption(tr("Details"));
     panDetails->setAlignment(CaptionMiddleLeft);
@@ -106,14 +109,9 @@ DetailsView::DetailsView(float clientWidth, const QFont& font, QWidget* parent)
     // The names only matter for the layout here; every report has the same rows.
     grdDetails = newTable(report_text::rows(TwoSampleReport{}), font, this);
     grdDetails->ensurePolished(); // the style decides the frame
-    const int tableHeight = grdDetails->horizontalHeader()->height() +
-                            grdDetails->verticalHeader()->length() + 2 * grdDetails->frameWidth();
-    const QRect captionLine = twips::toPixels(QRectF(0, 0, clientWidth, CaptionHeight));
-    const int margin = twips::toPixels(Margin);
-    grdDetails->setGeometry(margin, captionLine.bottom() + 1 + margin / 2,
-                            captionLine.width() - 2 * margin, tableHeight);
-    resize(captionLine.width(), grdDetails->geometry().bottom() + 1 + margin);
     clear();
+    fitTo(QSize(twips::toPixels(QRectF(0, 0, clientWidth, CaptionHeight)).width(),
+                neededSize().height()));
 }
 
 void DetailsView::showReport(const TwoSampleReport& report, const QLocale& locale) {
@@ -134,6 +132,50 @@ void DetailsView::clear() {
     }
 }
 
+void DetailsView::setStale(bool stale) {
+    stale_look::apply(*grdDetails, stale);
+}
+
+QSize DetailsView::neededSize(int maxHeight) const {
+    const int margin = twips::toPixels(Margin);
+    const int captionLine = twips::toPixels(CaptionHeight);
+    const QSize full(tableWidth(columnWidths()) + 2 * margin,
+                     captionLine + margin / 2 + fullTableHeight() + margin);
+    if (full.height() <= maxHeight) {
+        return full;
+    }
+    // Lower than the rows need: the table scrolls, and its scroll bar takes width too.
+    return {full.width() + grdDetails->style()->pixelMetric(QStyle::PM_ScrollBarExtent), maxHeight};
+}
+
+void DetailsView::fitTo(const QSize& size) {
+    const int margin = twips::toPixels(Margin);
+    const int captionLine = twips::toPixels(CaptionHeight);
+    resize(size);
+    panDetails->Move(0, 0, twips::fromPixels(size.width()), CaptionHeight);
+    // The Copy button keeps its distance from the right end of the caption line.
+    const float copyLeft =
+        twips::fromPixels(size.width()) - (CopyClientWidth - CopyRightEdge) - cmdCopy->Width();
+    cmdCopy->Move(copyLeft, cmdCopy->Top());
+    const int top = captionLine + margin / 2;
+    const int height = std::max(0, std::min(fullTableHeight(), size.height() - top - margin));
+    grdDetails->setGeometry(margin, top, size.width() - 2 * margin, height);
+
+    // The columns share what is left over the width they need.
+    std::array<int, 2> columns = columnWidths();
+    const int scrollBar = height < fullTableHeight()
+                              ? grdDetails->style()->pixelMetric(QStyle::PM_ScrollBarExtent)
+                              : 0;
+    const int spare = grdDetails->width() - scrollBar - tableWidth(columns);
+    if (spare > 0) {
+        columns[0] += spare / 2;
+        columns[1] += spare - spare / 2;
+    }
+    for (int column = 0; column < 2; ++column) {
+        grdDetails->horizontalHeader()->resizeSection(column, columns[column]);
+    }
+}
+
 void DetailsView::setCopyEnabled(bool enabled) {
     cmdCopy->setEnabled(enabled);
     cmdCopy->setForeColor(enabled ? ole_color::WindowText : GreyText);
@@ -144,8 +186,46 @@ QWidget& DetailsView::table() const {
     return *grdDetails;
 }
 
+bool DetailsView::spanned(int row) const {
+    return grdDetails->columnSpan(row, 0) > 1;
+}
+
+std::array<int, 2> DetailsView::columnWidths() const {
+    std::array<int, 2> widths{};
+    int spanning = 0;
+    const int gridLine = grdDetails->showGrid() ? 1 : 0;
+    for (int column = 0; column < 2; ++column) {
+        widths[column] = grdDetails->horizontalHeader()->sectionSizeHint(column);
+    }
+    for (int row = 0; row < grdDetails->rowCount(); ++row) {
+        for (int column = 0; column < (spanned(row) ? 1 : 2); ++column) {
+            const int needed =
+                grdDetails->sizeHintForIndex(grdDetails->model()->index(row, column)).width() +
+                gridLine;
+            int& width = spanned(row) ? spanning : widths[column];
+            width = std::max(width, needed);
+        }
+    }
+    const int missing = spanning - widths[0] - widths[1];
+    if (missing > 0) {
+        widths[0] += missing / 2;
+        widths[1] += missing - missing / 2;
+    }
+    return widths;
+}
+
+int DetailsView::tableWidth(const std::array<int, 2>& columns) const {
+    return 2 * grdDetails->frameWidth() + grdDetails->verticalHeader()->sizeHint().width() +
+           columns[0] + columns[1];
+}
+
+int DetailsView::fullTableHeight() const {
+    return grdDetails->horizontalHeader()->height() + grdDetails->verticalHeader()->length() +
+           2 * grdDetails->frameWidth();
+}
+
 void DetailsView::setCell(int row, int column, const QString& text) {
-    const bool spanned = grdDetails->columnSpan(row, 0) > 1;
+    const bool spanned = this->spanned(row);
     if (spanned && column > 0) {
         return; // hidden under the first cell
     }
@@ -153,7 +233,8 @@ void DetailsView::setCell(int row, int column, const QString& text) {
     if (!item) {
         item = new QTableWidgetItem;
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        // A figure of both tests stands across both columns, not under one of them.
+        item->setTextAlignment((spanned ? Qt::AlignHCenter : Qt::AlignRight) | Qt::AlignVCenter);
         grdDetails->setItem(row, column, item);
     }
     item->setText(text);

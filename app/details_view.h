@@ -5,6 +5,9 @@
 #include <QLocale>
 #include <QWidget>
 
+#include <array>
+#include <limits>
+
 class QTableWidget;
 
 namespace lx {
@@ -24,9 +27,17 @@ public:
     void showReport(const TwoSampleReport& report, const QLocale& locale);
     // Empties every cell; the row and column names stay.
     void clear();
+    // Figures that no longer belong to the input look out of date.
+    void setStale(bool stale);
 
     // The Copy button works only when there is something to copy.
     void setCopyEnabled(bool enabled);
+
+    // The size at which every row shows and no cell is clipped; at most maxHeight high, and
+    // then wide enough for the table's scroll bar as well.
+    QSize neededSize(int maxHeight = std::numeric_limits<int>::max()) const;
+    // Lays the area out at this size; the table scrolls where it is smaller than needed.
+    void fitTo(const QSize& size);
 
     QWidget& table() const;
     LxButton& copyButton() const { return *cmdCopy; }
@@ -36,6 +47,11 @@ signals:
 
 private:
     void setCell(int row, int column, const QString& text);
+    bool spanned(int row) const;
+    // What each column needs for its header and its cells, a row spanning both included.
+    std::array<int, 2> columnWidths() const;
+    int tableWidth(const std::array<int, 2>& columns) const;
+    int fullTableHeight() const;
 
     LxPanel* panDetails;
     LxButton* cmdCopy;

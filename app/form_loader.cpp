@@ -4,12 +4,12 @@
 #include "controls/panel/lx_panel.h"
 #include "controls/window/lx_form_pos.h"
 #include "controls/window/lx_on_top.h"
+#include "etched_frame.h"
 #include "platform/core/runtime_error.h"
 #include "platform/form.h"
 #include "platform/twips.h"
 
 #include <QCoreApplication>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -81,13 +81,7 @@ QWidget* newStandardControl(const FormNode& node, const QString& form, QWidget* 
         return label;
     }
     if (node.type == QLatin1String("Frame")) {
-        auto* frame = new QGroupBox(caption, parent);
-        // An etched rectangle with the caption set into its top edge, so the
-        // stored positions of the frame's contents sit inside it.
-        frame->setStyleSheet(QStringLiteral(
-            "QGroupBox { border: 2px groove palette(mid); margin-top: 0.5em; }"
-            "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
-        return frame;
+        return new EtchedFrame(caption, parent);
     }
     return nullptr;
 }

@@ -12,12 +12,15 @@
 #include "platform/key_codes.h"
 #include "platform/settings_store.h"
 #include "report_text.h"
+#include "stale_look.h"
 
 #include <QClipboard>
 #include <QEvent>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QScreen>
+#include <QStyle>
 #include <algorithm>
 
 // The pictures and the form file live in this static library's resources,
@@ -112,21 +115,14 @@ FrmTervan::FrmTervan(SettingsStore* settings, QWidget* parent)
     }
     m_lxpOnTop = &namedChild<LxOnTop>(*this, QStringLiteral("lxpOnTop"));
 
-    m_designHeight = height();
-    m_details = new DetailsView(ScaleWidth(), font(), this);
-    m_details->move(0, m_designHeight);
-    m_details->setCopyEnabled(false);
-    connect(m_details, &DetailsView::copyClicked, this,
-            [this] { guarded([this] { CopyResults(); }); });
+    m_designSize = size();
     m_cmdDetails = &namedChild<LxButton>(*this, QStringLiteral("cmdDetails"));
     connect(m_cmdDetails, &LxButton::Click, this,
             [this] { guarded([this] { cmdDetails_Click(); }); });
-    // The details come last in the tab order, after the switch that shows them.
-    QWidget::setTabOrder(&face(*m_cmdDetails), &m_details->table());
-    QWidget::setTabOrder(&m_details->table(), &face(m_details->copyButton()));
     const bool detailsOn = m_settings->GetSetting(Application, Name(), DetailsKey, Off) == On;
     m_cmdDetails->setValue(detailsOn);
     showDetails(detailsOn);
+    box(Box::Freedom).setToolTip(tr("degrees of freedom"));
 
     auto* gotFocus = new SelectAllOnFocus(this);
     for (int i = 0; i < inputBoxCount; ++i) {
@@ -135,6 +131,14 @@ FrmTervan::FrmTervan(SettingsStore* settings, QWidget* parent)
     std::array<QLineEdit*, inputBoxCount> inputs{};
     std::copy_n(m_boxes.begin(), inputBoxCount, inputs.begin());
     m_paste = new PasteIntoSet(*this, inputs, this);
+    for (QLineEdit* input : inputs) {
+        // Typing, a paste, an undo: whatever changes an input outdates the results.
+        connect(input, &QLineEdit::textChanged, this, [this] {
+            if (!m_stale && hasResults()) {
+                setStale(true);
+            }
+        });
+    }
     connect(this, &Form::KeyDown, this, &FrmTervan::Form_KeyDown);
     box(Box::N1).setFocus();
 }
@@ -149,6 +153,21 @@ void FrmTervan::setBoxText(Box which, const QString& text) {
     QLineEdit& target = box(which);
     target.setText(text);
     target.setCursorPosition(0); // show a long t from its first digit
+    if (which == Box::Student || which == Box::P) {
+        showFullTextAsTip(which);
+    }
+}
+
+// A result wider than its box shows in full as the box's tooltip.
+void FrmTervan::showFullTextAsTip(Box which) {
+    QLineEdit& target = box(which);
+    const int frame = target.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &target);
+    const QMargins margins = target.textMargins();
+    // QLineEdit keeps two pixels free on each side of its text.
+    const int room =
+        target.contentsRect().width() - 2 * frame - margins.left() - margins.right() - 4;
+    const bool clipped = target.fontMetrics().horizontalAdvance(target.text()) > room;
+    target.setToolTip(clipped ? target.text() : QString());
 }
 
 void FrmTervan::showMessage(const QString& text, const QString& title, MessageBox::Icon icon) {
@@ -162,11 +181,41 @@ void FrmTervan::focusBox(Box which) {
     SelectAllText(target);
 }
 
-void FrmTervan::showReport(const TwoSampleReport& report) {
-    const QLocale locale;
-    m_details->showReport(report, locale);
-    m_copyText = report_text::clipboardText(report, locale);
-    m_details->setCopyEnabled(true);
+void FrmTervan::showReport(const Summary& summary, const ReportRequest& request) {
+    m_calculated = Calculated{summary, request};
+    m_report.reset();
+    if (m_details && m_details->isVisibleTo(this)) {
+        m_details->showReport(report(), QLocale());
+        fitWindow();
+    }
+    setStale(false);
+}
+
+const TwoSampleReport& FrmTervan::report() {
+    if (!m_report) {
+        m_report = twoSampleReport(m_calculated->summary, m_calculated->request);
+    }
+    return *m_report;
+}
+
+bool FrmTervan::hasResults() const {
+    return m_calculated || !boxText(Box::Freedom).isEmpty() || !boxText(Box::Student).isEmpty() ||
+           !boxText(Box::P).isEmpty();
+}
+
+void FrmTervan::setStale(bool stale) {
+    if (stale != m_stale) {
+        m_stale = stale;
+        for (const Box result : {Box::Freedom, Box::Student, Box::P}) {
+            stale_look::apply(box(result), stale);
+        }
+        if (m_details) {
+            m_details->setStale(stale);
+        }
+    }
+    if (m_details) {
+        m_details->setCopyEnabled(m_calculated && !stale);
+    }
 }
 
 // A summary a paste computed from raw values is exact, not rounded by the user.
@@ -177,6 +226,10 @@ bool FrmTervan::boxTextIsExact(Box which) const {
 void FrmTervan::cmdAction_Click(int Index) {
     switch (Index) {
     case CalculateAction:
+        // Until this calculation succeeds: a failed one leaves nothing that looks current.
+        if (hasResults()) {
+            setStale(true);
+        }
         lx::Calculate(*this);
         break;
     case ClearAllAction:
@@ -230,9 +283,15 @@ void FrmTervan::ClearAll() {
             textBox->setText(QString());
         }
     }
-    m_details->clear();
-    m_copyText.clear();
-    m_details->setCopyEnabled(false);
+    showFullTextAsTip(Box::Student);
+    showFullTextAsTip(Box::P);
+    m_calculated.reset();
+    m_report.reset();
+    if (m_details) {
+        m_details->clear();
+        fitWindow();
+    }
+    setStale(false);
 }
 
 void FrmTervan::cmdDetails_Click() {
@@ -241,15 +300,68 @@ void FrmTervan::cmdDetails_Click() {
     m_settings->SaveSetting(Application, Name(), DetailsKey, on ? On : Off);
 }
 
-// The window stays fixed-size; the details add to its height below the rest.
 void FrmTervan::showDetails(bool on) {
-    m_details->setVisible(on);
-    setFixedSize(width(), m_designHeight + (on ? m_details->height() : 0));
+    if (on) {
+        DetailsView& area = details();
+        if (m_calculated) {
+            area.showReport(report(), QLocale());
+        }
+        area.setVisible(true);
+    } else if (m_details) {
+        m_details->setVisible(false);
+    }
+    fitWindow();
+}
+
+// Made when first shown: a user who never opens the details never pays for them.
+DetailsView& FrmTervan::details() {
+    if (!m_details) {
+        m_details = new DetailsView(ScaleWidth(), font(), this);
+        m_details->move(0, m_designSize.height());
+        connect(m_details, &DetailsView::copyClicked, this,
+                [this] { guarded([this] { CopyResults(); }); });
+        // The details come last in the tab order, after the switch that shows them.
+        QWidget::setTabOrder(&face(*m_cmdDetails), &m_details->table());
+        QWidget::setTabOrder(&m_details->table(), &face(m_details->copyButton()));
+        m_details->setStale(m_stale);
+        m_details->setCopyEnabled(m_calculated && !m_stale);
+    }
+    return *m_details;
+}
+
+// The window stays fixed-size; the details add to its height below the rest, and to its width
+// where their figures need it. It never grows past the screen's free area: it moves up or left
+// instead, and the table scrolls when even that is not enough.
+void FrmTervan::fitWindow() {
+    const bool on = m_details && m_details->isVisibleTo(this);
+    QSize client = m_designSize;
+    const QRect available = screen()->availableGeometry();
+    const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize();
+    if (on) {
+        const QSize room = available.size() - frame;
+        const QSize needed = m_details->neededSize(room.height() - m_designSize.height());
+        client = QSize(std::max(client.width(), needed.width()), client.height() + needed.height())
+                     .boundedTo(room)
+                     .expandedTo(m_designSize);
+        m_details->fitTo(QSize(client.width(), client.height() - m_designSize.height()));
+    }
+    setFixedSize(client);
+    if (!isVisible()) {
+        return; // the window system places it when it first shows
+    }
+    QRect outer(frameGeometry().topLeft(), client + frame);
+    outer.moveRight(std::min(outer.right(), available.right()));
+    outer.moveBottom(std::min(outer.bottom(), available.bottom()));
+    outer.moveLeft(std::max(outer.left(), available.left()));
+    outer.moveTop(std::max(outer.top(), available.top()));
+    if (outer.topLeft() != frameGeometry().topLeft()) {
+        move(outer.topLeft());
+    }
 }
 
 void FrmTervan::CopyResults() {
-    if (!m_copyText.isEmpty()) {
-        QGuiApplication::clipboard()->setText(m_copyText);
+    if (m_calculated && !m_stale) {
+        QGuiApplication::clipboard()->setText(report_text::clipboardText(report(), QLocale()));
     }
 }
 

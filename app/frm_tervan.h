@@ -5,6 +5,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class QLineEdit;
 
@@ -20,7 +21,8 @@ class SettingsStore;
 // form file; this class only handles the events: the four buttons, F5 and
 // Esc, and selecting an input box's text when it gets the focus. The Details
 // switch (F6) grows the window by the full report of the last calculation,
-// which Ctrl+Shift+C copies.
+// which Ctrl+Shift+C copies. Results that no longer belong to the input boxes
+// look out of date until the next calculation.
 class FrmTervan : public Form, public CalculatorView {
     Q_OBJECT
 public:
@@ -36,7 +38,7 @@ public:
     void setBoxText(Box box, const QString& text) override;
     void showMessage(const QString& text, const QString& title, MessageBox::Icon icon) override;
     void focusBox(Box box) override;
-    void showReport(const TwoSampleReport& report) override;
+    void showReport(const Summary& summary, const ReportRequest& request) override;
     bool boxTextIsExact(Box box) const override;
 
 private:
@@ -45,8 +47,14 @@ private:
     void ClearAll();
     void cmdDetails_Click();
     void showDetails(bool on);
+    DetailsView& details();
+    void fitWindow();
     void CopyResults();
     void undoPaste();
+    const TwoSampleReport& report();
+    bool hasResults() const;
+    void setStale(bool stale);
+    void showFullTextAsTip(Box which);
 
     QLineEdit& box(Box which) const;
     LxButton& cmdAction(int index) const;
@@ -55,9 +63,17 @@ private:
     std::array<LxButton*, 4> m_cmdAction{};
     LxOnTop* m_lxpOnTop = nullptr;
     LxButton* m_cmdDetails = nullptr;
-    DetailsView* m_details = nullptr;
-    int m_designHeight = 0; // pixels of the client area without the details
-    QString m_copyText;     // empty until a calculation
+    DetailsView* m_details = nullptr; // made when first shown
+    QSize m_designSize;               // pixels of the client area without the details
+    // The input of the last calculation until Clear All; its report is worked out only when
+    // the details show it or the user copies it.
+    struct Calculated {
+        Summary summary;
+        ReportRequest request;
+    };
+    std::optional<Calculated> m_calculated;
+    std::optional<TwoSampleReport> m_report;
+    bool m_stale = false; // the results no longer belong to the input boxes
     PasteIntoSet* m_paste = nullptr;
     std::unique_ptr<MessageBox> m_ownMessageBox;
     MessageBox* m_messageBox = nullptr;

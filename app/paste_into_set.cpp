@@ -1,5 +1,6 @@
 #include "paste_into_set.h"
 
+#include "platform/error_guard.h"
 #include "stats/raw_values.h"
 #include "transient_note.h"
 
@@ -49,9 +50,11 @@ PasteIntoSet::PasteIntoSet(CalculatorView& view, const std::array<QLineEdit*, 6>
         m_inputs[i]->installEventFilter(this);
         // Any other change, the user's or Clear All's, makes the text no longer computed.
         connect(m_inputs[i], &QLineEdit::textChanged, this, [this, i](const QString& text) {
-            if (m_written[i] && *m_written[i] != text) {
-                forget(i);
-            }
+            guarded([&] {
+                if (m_written[i] && *m_written[i] != text) {
+                    forget(i);
+                }
+            });
         });
     }
 }
@@ -127,6 +130,12 @@ std::optional<Box> PasteIntoSet::inputBox(const QObject* widget) const {
 }
 
 bool PasteIntoSet::eventFilter(QObject* watched, QEvent* event) {
+    bool taken = false;
+    guarded([&] { taken = takeEvent(watched, event); });
+    return taken;
+}
+
+bool PasteIntoSet::takeEvent(QObject* watched, QEvent* event) {
     const std::optional<Box> box = inputBox(watched);
     if (!box) {
         return false;
@@ -174,14 +183,17 @@ void PasteIntoSet::showContextMenu(Box box, const QPoint& at) {
         if (label == QCoreApplication::translate(lineEdit, "&Paste")) {
             action->disconnect(edit);
             connect(action, &QAction::triggered, this, [this, box, edit] {
-                if (!paste(box, clipboardText(QClipboard::Clipboard))) {
-                    edit->paste();
-                }
+                guarded([&] {
+                    if (!paste(box, clipboardText(QClipboard::Clipboard))) {
+                        edit->paste();
+                    }
+                });
             });
         } else if (label == QCoreApplication::translate(lineEdit, "&Undo") && undoable(box)) {
             action->disconnect(edit);
             action->setEnabled(true);
-            connect(action, &QAction::triggered, this, [this, box] { undo(box); });
+            connect(action, &QAction::triggered, this,
+                    [this, box] { guarded([&] { undo(box); }); });
         }
     }
     menu->popup(at);

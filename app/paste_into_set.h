@@ -42,6 +42,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The filter's work; eventFilter runs it guarded.
+    bool takeEvent(QObject* watched, QEvent* event);
     bool undoable(Box box) const;
     void showContextMenu(Box box, const QPoint& at);
     void forget(std::size_t index);

@@ -14,7 +14,7 @@ namespace lx::report_text {
 namespace {
 
 // The names a user reads, in the user's language; the reporting lines keep the notation of
-// the journals, which is the same in every language.
+// the journals, which is the same in every language but for the name of Welch's test.
 struct ReportText {
     Q_DECLARE_TR_FUNCTIONS(ReportText)
 };
@@ -77,7 +77,7 @@ QString reportedInterval(const Figure<Interval>& ci, const QLocale& locale) {
     if (!ci) {
         return undefinedText();
     }
-    return QStringLiteral("[%1, %2]").arg(fixed(ci->lower, 2, locale), fixed(ci->upper, 2, locale));
+    return number_text::interval(fixed(ci->lower, 2, locale), fixed(ci->upper, 2, locale), locale);
 }
 
 // "p = .038" or "p < .001": three decimals without the leading zero.
@@ -110,7 +110,7 @@ QString studentLine(const TwoSampleReport& r, const QLocale& locale) {
 }
 
 QString welchLine(const TwoSampleReport& r, const QLocale& locale) {
-    return QStringLiteral("Welch's t(%1) = %2, %3, %4 %5")
+    return ReportText::tr("Welch's t(%1) = %2, %3, %4 %5")
         .arg(fixed(r.welch.df, 2, locale), fixed(r.welch.t, 2, locale),
              reportedP(r.welch.pTwoTailed, locale), ciName(r.level),
              reportedInterval(r.welch.differenceCi, locale));
@@ -290,8 +290,8 @@ QString cellText(const Cell& cell, Kind kind, const QLocale& locale) {
         if (!*ci) {
             return undefinedText();
         }
-        return QStringLiteral("[%1, %2]")
-            .arg(numberText((*ci)->lower, kind, locale), numberText((*ci)->upper, kind, locale));
+        return number_text::interval(numberText((*ci)->lower, kind, locale),
+                                     numberText((*ci)->upper, kind, locale), locale);
     }
     return QString();
 }

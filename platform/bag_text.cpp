@@ -5,12 +5,29 @@
 #include <QBuffer>
 #include <QFont>
 #include <QPixmap>
-#include <QRegularExpression>
 #include <QStringList>
+
+#include <algorithm>
 
 namespace lx::bag_text {
 
 namespace {
+
+// Plain character tests: a regular expression engine would cost the window's start-up more than
+// reading its whole form file.
+bool isAsciiLetter(QChar c) {
+    return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
+}
+
+bool isAsciiDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+
+// An optional minus, then one or more digits.
+bool isInteger(QStringView text) {
+    const QStringView digits = text.startsWith(u'-') ? text.mid(1) : text;
+    return !digits.isEmpty() && std::all_of(digits.begin(), digits.end(), isAsciiDigit);
+}
 
 [[noreturn]] void fail(const QString& what) {
     throw RuntimeError(ErrorNumber::TypeMismatch, what.toStdString());
@@ -171,8 +188,7 @@ QVariant valueFromText(const QString& rawText) {
         if (ok) {
             return colour;
         }
-    } else if (static const QRegularExpression integer(QStringLiteral("^-?[0-9]+$"));
-               integer.match(text).hasMatch()) {
+    } else if (isInteger(text)) {
         const qlonglong number = text.toLongLong(&ok);
         if (ok && number >= INT32_MIN && number <= INT32_MAX) {
             return static_cast<int>(number);
@@ -196,8 +212,14 @@ bool splitAssignment(const QString& line, QString& key, QString& value) {
     }
     key = line.left(equals).trimmed();
     value = line.mid(equals + 1).trimmed();
-    static const QRegularExpression identifier(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
-    return identifier.match(key).hasMatch();
+    return isIdentifier(key);
+}
+
+bool isIdentifier(QStringView text) {
+    const auto letter = [](QChar c) { return isAsciiLetter(c) || c == u'_'; };
+    return !text.isEmpty() && letter(text.front()) &&
+           std::all_of(text.begin() + 1, text.end(),
+                       [&](QChar c) { return letter(c) || isAsciiDigit(c); });
 }
 
 QString toText(const PropertyBag& bag, const QString& indent) {

@@ -33,4 +33,7 @@ PropertyBag fromText(const QString& text);
 // Splits "Key = value" into its two halves; false when it is not such a line.
 bool splitAssignment(const QString& line, QString& key, QString& value);
 
+// A letter or underscore, then letters, digits and underscores (ASCII only).
+bool isIdentifier(QStringView text);
+
 } // namespace lx::bag_text

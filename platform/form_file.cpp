@@ -3,8 +3,9 @@
 #include "bag_text.h"
 #include "core/runtime_error.h"
 
-#include <QRegularExpression>
 #include <QStringList>
+
+#include <algorithm>
 
 namespace lx {
 
@@ -16,19 +17,29 @@ namespace {
         QStringLiteral("form file line %1: %2").arg(lineNumber).arg(what).toStdString());
 }
 
+// "Begin <Type> <Name>" or "Begin <Type> <Name>(<index>)", split by blanks.
 FormNode parseBegin(const QString& line, qsizetype lineNumber) {
-    static const QRegularExpression begin(QStringLiteral(
-        "^Begin\\s+([A-Za-z_][A-Za-z0-9_]*)\\s+([A-Za-z_][A-Za-z0-9_]*)(?:\\((\\d+)\\))?$"));
-    const auto match = begin.match(line);
-    if (!match.hasMatch()) {
+    const QStringList words = line.simplified().split(u' ');
+    FormNode node;
+    QStringView name = words.size() == 3 ? QStringView(words[2]) : QStringView();
+    QStringView index;
+    if (const qsizetype open = name.indexOf(u'('); open > 0 && name.endsWith(u')')) {
+        index = name.sliced(open + 1, name.size() - open - 2);
+        name = name.first(open);
+        bool ok = false;
+        node.index = index.toInt(&ok);
+        const bool digitsOnly =
+            std::all_of(index.begin(), index.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+        if (!ok || !digitsOnly) {
+            name = {};
+        }
+    }
+    if (words.size() != 3 || words[0] != QLatin1String("Begin") ||
+        !bag_text::isIdentifier(words[1]) || !bag_text::isIdentifier(name)) {
         fail(lineNumber, QStringLiteral("expected Begin <Type> <Name>"));
     }
-    FormNode node;
-    node.type = match.captured(1);
-    node.name = match.captured(2);
-    if (match.hasCaptured(3)) {
-        node.index = match.captured(3).toInt();
-    }
+    node.type = words[1];
+    node.name = name.toString();
     return node;
 }
 

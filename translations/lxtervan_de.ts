@@ -501,6 +501,10 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
         <translation>Student (gl. SD)</translation>
     </message>
     <message>
+        <source>Welch&apos;s t(%1) = %2, %3, %4 %5</source>
+        <translation>Welch-t(%1) = %2, %3, %4 %5</translation>
+    </message>
+    <message>
         <source>Bayes factor of a difference in the observed direction against none, with the same prior kept to that side</source>
         <translation>Bayes-Faktor für einen Unterschied in der beobachteten Richtung gegen keinen, mit derselben Priori-Verteilung auf diese Seite beschränkt</translation>
     </message>
@@ -538,6 +542,13 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
     <message>
         <source>Application-defined or object-defined error</source>
         <translation>Anwendungs- oder objektdefinierter Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>StaleText</name>
+    <message>
+        <source>out of date</source>
+        <translation>veraltet</translation>
     </message>
 </context>
 <context>
@@ -737,6 +748,13 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
     <message>
         <source>Details</source>
         <translation>Details</translation>
+    </message>
+</context>
+<context>
+    <name>lx::FrmTervan</name>
+    <message>
+        <source>degrees of freedom</source>
+        <translation>Freiheitsgrade</translation>
     </message>
 </context>
 <context>

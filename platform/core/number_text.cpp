@@ -83,4 +83,10 @@ QString fromDouble(double value, const QLocale& locale) {
     return shortestText(value, 15, locale);
 }
 
+QString interval(const QString& lower, const QString& upper, const QLocale& locale) {
+    const QString separator =
+        locale.decimalPoint() == QStringLiteral(",") ? QStringLiteral("; ") : QStringLiteral(", ");
+    return u'[' + lower + separator + upper + u']';
+}
+
 } // namespace lx::number_text

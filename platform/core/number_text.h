@@ -34,4 +34,8 @@ QString fromLong(std::int32_t value, const QLocale& locale = QLocale());
 QString fromSingle(float value, const QLocale& locale = QLocale());
 QString fromDouble(double value, const QLocale& locale = QLocale());
 
+// An interval written in brackets from its two bounds' texts: "[0.06, 1.94]", or with a
+// semicolon where the comma is the decimal separator: "[-0,26; 3,26]".
+QString interval(const QString& lower, const QString& upper, const QLocale& locale = QLocale());
+
 } // namespace lx::number_text

@@ -21,6 +21,12 @@ bool install(QCoreApplication& application, const QLocale& locale, const QString
 } // namespace
 
 bool installTranslations(QCoreApplication& application, const QLocale& locale) {
+    // The program and Qt speak English already: an English user loads no catalogue at all.
+    const QStringList languages = locale.uiLanguages();
+    if (languages.isEmpty() || languages.front().startsWith(QLatin1String("en")) ||
+        locale.language() == QLocale::C) {
+        return false;
+    }
     install(application, locale, QStringLiteral("qtbase"),
             QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     return install(application, locale, QStringLiteral("lxtervan"), QStringLiteral(":/i18n"));

@@ -6,7 +6,10 @@
 #include "support/recording_message_box.h"
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QLineEdit>
+#include <QStyle>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -37,5 +40,31 @@ struct FormFixture {
     }
     QLineEdit* box(const QString& name) const { return control<QLineEdit>(name); }
 };
+
+// The texts of a table, cells and row names, that do not fit where they are shown: what the
+// user would see cut off. A cell's text needs its width and the item's margins on both sides.
+inline QStringList clippedCells(const QTableWidget& table) {
+    const int margins = 2 * (table.style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+    const QFontMetrics metrics(table.font());
+    QStringList clipped;
+    for (int row = 0; row < table.rowCount(); ++row) {
+        const QString name = table.verticalHeaderItem(row)->text();
+        if (table.verticalHeader()->width() < metrics.horizontalAdvance(name) + margins) {
+            clipped.append(name);
+        }
+        for (int column = 0; column < table.columnCount(); ++column) {
+            const QTableWidgetItem* item = table.item(row, column);
+            if (!item || item->text().isEmpty()) {
+                continue;
+            }
+            const QRect shown = table.visualRect(table.model()->index(row, column))
+                                    .intersected(table.viewport()->rect());
+            if (shown.width() < metrics.horizontalAdvance(item->text()) + margins) {
+                clipped.append(item->text());
+            }
+        }
+    }
+    return clipped;
+}
 
 } // namespace lx::test

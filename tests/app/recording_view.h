@@ -28,7 +28,9 @@ public:
         messages.append({text, title, icon});
     }
     void focusBox(Box box) override { focus = box; }
-    void showReport(const TwoSampleReport& shown) override { report = shown; }
+    void showReport(const Summary& summary, const ReportRequest& request) override {
+        report = twoSampleReport(summary, request);
+    }
     bool boxTextIsExact(Box box) const override { return exact.contains(box); }
 
     void enter(const QString& n1, const QString& m1, const QString& sd1, const QString& n2,

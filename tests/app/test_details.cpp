@@ -6,7 +6,9 @@
 
 #include <QClipboard>
 #include <QHeaderView>
+#include <QScreen>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTableWidget>
 
 using lx::test::FormFixture;
@@ -34,6 +36,30 @@ class TestDetails : public QObject {
         return item ? item->text() : QString();
     }
 
+    QStringList resultTexts() {
+        return {f().box("txtFreedom")->text(), f().box("txtStudent")->text(),
+                f().box("txtP")->text()};
+    }
+    // Drawn in the disabled text colour and described as out of date, results and table alike.
+    bool looksStale() {
+        QList<QWidget*> shown{f().box("txtFreedom"), f().box("txtStudent"), f().box("txtP")};
+        if (table()) {
+            shown.append(table());
+        }
+        int stale = 0;
+        for (const QWidget* widget : shown) {
+            const QPalette& palette = widget->palette();
+            const bool grey = palette.color(QPalette::Active, QPalette::Text) ==
+                              palette.color(QPalette::Disabled, QPalette::Text);
+            const bool described = widget->accessibleDescription() == QLatin1String("out of date");
+            if (grey != described) {
+                return !stale; // half and half: neither
+            }
+            stale += grey ? 1 : 0;
+        }
+        return stale == shown.size();
+    }
+
     void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::keyClick(QApplication::focusWidget(), key, modifiers);
     }
@@ -58,7 +84,7 @@ private slots:
     void f6GrowsAndShrinksTheWindow() {
         const QSize designed = f().form->size();
         QVERIFY(!details()->Value());
-        QVERIFY(!area()->isVisible());
+        QVERIFY(!area()); // made when first shown
         f().box("txtN1")->setFocus();
         QTRY_VERIFY(f().box("txtN1")->hasFocus());
         for (const bool on : {true, false}) {
@@ -89,9 +115,16 @@ private slots:
         QVERIFY(table()->item(tRow, 1)->data(Qt::AccessibleTextRole).toString().contains("Welch"));
         QVERIFY(f().control<lx::LxButton>("cmdCopy")->isEnabled());
 
-        calculate({"10", "abc", "1", "10", "4", "1"}); // unusable: everything stays
+        // Unusable: everything stays, out of date, and nothing of it can be copied.
+        calculate({"10", "abc", "1", "10", "4", "1"});
         QCOMPARE(f().messages.messages.size(), 1);
         QCOMPARE(cell(tRow, 0), QStringLiteral("2.236"));
+        QVERIFY(!f().control<lx::LxButton>("cmdCopy")->isEnabled());
+        QSignalSpy copied(QGuiApplication::clipboard(), &QClipboard::dataChanged);
+        press(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(copied.count(), 0);
+        calculate(reference);
+        QVERIFY(f().control<lx::LxButton>("cmdCopy")->isEnabled());
 
         press(Qt::Key_Escape);
         for (int row = 0; row < table()->rowCount(); ++row) {
@@ -112,9 +145,9 @@ private slots:
                                << "Welch's t(18.00) = 2.24, p = .038, 95% CI [0.06, 1.94]";
         QTest::newRow("de_DE") << QLocale(QLocale::German, QLocale::Germany)
                                << QString("t(18) = 2,24, p = ,038, M1 \u2212 M2 = 1,00, "
-                                          "95% CI [0,06, 1,94], d = 1,00, 95% CI [0,05, 1,92], "
+                                          "95% CI [0,06; 1,94], d = 1,00, 95% CI [0,05; 1,92], "
                                           "BF\u2081\u2080 = 2,03")
-                               << "Welch's t(18,00) = 2,24, p = ,038, 95% CI [0,06, 1,94]";
+                               << "Welch's t(18,00) = 2,24, p = ,038, 95% CI [0,06; 1,94]";
     }
     void copiesTheResult() {
         QFETCH(QLocale, locale);
@@ -150,6 +183,107 @@ private slots:
         QTest::mouseClick(f().control<lx::LxButton>("cmdCopy")->findChild<QWidget*>("picButton"),
                           Qt::LeftButton);
         QCOMPARE(clipboard->text().split(u'\n', Qt::SkipEmptyParts), lines);
+    }
+
+    // Whatever changes an input after a calculation greys the results and stops their copy,
+    // without clearing them; F5 brings them back.
+    void staleUntilCalculatedAgain_data() {
+        QTest::addColumn<QString>("change");
+        QTest::newRow("typing") << "typing";
+        QTest::newRow("paste into a set") << "paste";
+        QTest::newRow("undo of a paste") << "undo";
+    }
+    void staleUntilCalculatedAgain() {
+        QFETCH(QString, change);
+        press(Qt::Key_F6);
+        calculate(reference);
+        QLineEdit* n1 = f().box("txtN1");
+        if (change == "undo") { // a paste, calculated, then undone
+            QGuiApplication::clipboard()->setText(QStringLiteral("9\n10\n11"));
+            n1->setFocus();
+            QTest::keyClick(n1, Qt::Key_V, Qt::ControlModifier);
+            press(Qt::Key_F5);
+        }
+        const QStringList results = resultTexts();
+        QVERIFY(!results.contains(QString()));
+        QVERIFY(!looksStale());
+        QSignalSpy copied(QGuiApplication::clipboard(), &QClipboard::dataChanged);
+
+        n1->setFocus();
+        if (change == "typing") {
+            QTest::keyClicks(n1, "1");
+        } else if (change == "paste") {
+            QGuiApplication::clipboard()->setText(QStringLiteral("1\n2\n4"));
+            QTest::keyClick(n1, Qt::Key_V, Qt::ControlModifier);
+        } else {
+            QTest::keyClick(n1, Qt::Key_Z, Qt::ControlModifier);
+        }
+        const int changes = copied.count();
+        QVERIFY(looksStale());
+        QCOMPARE(resultTexts(), results);
+        QVERIFY(!f().control<lx::LxButton>("cmdCopy")->isEnabled());
+        press(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(copied.count(), changes);
+
+        press(Qt::Key_F5);
+        QVERIFY(!looksStale());
+        QVERIFY(f().control<lx::LxButton>("cmdCopy")->isEnabled());
+        f().box("txtM2")->setFocus();
+        QTest::keyClicks(f().box("txtM2"), "7");
+        QVERIFY(looksStale());
+        press(Qt::Key_Escape); // nothing left to be out of date
+        QVERIFY(!looksStale());
+        QCOMPARE(resultTexts(), QStringList(3, QString()));
+    }
+
+    // Figures of both tests stand across both columns; no text is cut off, and the window
+    // stays on the screen.
+    void everyFigureShowsInFull_data() {
+        QTest::addColumn<QStringList>("six");
+        QTest::newRow("small") << reference;
+        QTest::newRow("p range in exponent form")
+            << QStringList{"116", "70.3", "13.0", "848", "67.3", "7.5"};
+        QTest::newRow("large means")
+            << QStringList{"5", "123456789.5", "1.5", "7", "-987654321.25", "2.75"};
+    }
+    void everyFigureShowsInFull() {
+        QFETCH(QStringList, six);
+        const QSize designed = f().form->size();
+        press(Qt::Key_F6);
+        calculate(six);
+        QVERIFY(f().messages.messages.isEmpty());
+        QCOMPARE(lx::test::clippedCells(*table()), QStringList());
+        QVERIFY(f().form->width() >= designed.width());
+        QVERIFY(area()->geometry().right() < f().form->width());
+        const QRect screen = f().form->screen()->availableGeometry();
+        QVERIFY(screen.contains(f().form->frameGeometry()));
+        for (int row = 0; row < table()->rowCount(); ++row) {
+            if (table()->columnSpan(row, 0) == 2) {
+                QCOMPARE(table()->item(row, 0)->textAlignment() & Qt::AlignHorizontal_Mask,
+                         int(Qt::AlignHCenter));
+            }
+        }
+    }
+
+    void staysOnTheScreen() {
+        const QRect screen = f().form->screen()->availableGeometry();
+        f().form->move(screen.right() - f().form->frameGeometry().width() + 1,
+                       screen.bottom() - f().form->frameGeometry().height() + 1);
+        f().box("txtN1")->setFocus();
+        press(Qt::Key_F6);
+        calculate({"5", "123456789.5", "1.5", "7", "-987654321.25", "2.75"});
+        QVERIFY(f().form->height() > area()->height());
+        QVERIFY(screen.contains(f().form->frameGeometry()));
+    }
+
+    void resultBoxesExplainThemselves() {
+        QCOMPARE(f().box("txtFreedom")->toolTip(), QStringLiteral("degrees of freedom"));
+        calculate(reference);
+        QCOMPARE(f().box("txtStudent")->toolTip(), QStringLiteral("2.23606797749979")); // cut off
+        QCOMPARE(f().box("txtP")->toolTip(), QString());                                // fits
+        press(Qt::Key_Escape);
+        QCOMPARE(f().box("txtStudent")->toolTip(), QString());
+        QCOMPARE(f().box("txtFreedom")->toolTip(), QStringLiteral("degrees of freedom"));
     }
 
     void rememberedAcrossRuns() {

@@ -1,4 +1,6 @@
 #include "form_fixture.h"
+#include "platform/core/runtime_error.h"
+#include "platform/error_guard.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -185,6 +187,29 @@ private slots:
             QCOMPARE(f().messages.messages[0].title, QStringLiteral("Error!"));
             QCOMPARE(f().messages.messages[0].icon, lx::MessageBox::Icon::Exclamation);
         }
+    }
+
+    // A failure nobody planned for, here a message box that throws, is reported and the window
+    // goes on: it never crosses Qt's event delivery, from the key or from the menu.
+    void failuresInAPasteAreReported_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Ctrl+V") << "Ctrl+V";
+        QTest::newRow("menu") << "menu";
+    }
+    void failuresInAPasteAreReported() {
+        QFETCH(QString, how);
+        struct Throwing : lx::MessageBox {
+            void show(const QString&, const QString&, Icon) override {
+                throw lx::RuntimeError(lx::ErrorNumber::Overflow);
+            }
+        } throwing;
+        lx::test::RecordingMessageBox reports;
+        lx::error_guard::setMessageBox(&reports);
+        f().form->setMessageBox(throwing);
+        pasteInto(f().box("txtM1"), how, "1e308\n1e308\n"); // refused: a message
+        lx::error_guard::setMessageBox(nullptr);
+        QCOMPARE(reports.messages.size(), 1);
+        QVERIFY(f().form->isVisible());
     }
 
     void undoRestoresTheSet_data() {

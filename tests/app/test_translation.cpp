@@ -1,6 +1,7 @@
 #include "app/application.h"
 #include "form_fixture.h"
 
+#include <QClipboard>
 #include <QFile>
 #include <QGroupBox>
 #include <QRegularExpression>
@@ -83,6 +84,40 @@ private slots:
         QCOMPARE(f.messages.messages.size(), 1);
         QCOMPARE(f.messages.messages.front().text, QStringLiteral("Bitte N1 eingeben"));
         QCOMPARE(f.messages.messages.front().title, QStringLiteral("Fehler!"));
+    }
+
+    // The German details: longer names still fit, the copy names Welch's test the German way
+    // and separates the bounds of an interval by a semicolon, stale results say so.
+    void germanDetailsReadRight() {
+        FormFixture f;
+        f.open();
+        QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
+        QCOMPARE(f.box(QStringLiteral("txtFreedom"))->toolTip(), QStringLiteral("Freiheitsgrade"));
+        const QStringList names{"txtN1", "txtM1", "txtSD1", "txtN2", "txtM2", "txtSD2"};
+        const QStringList six{"116", "70,3", "13,0", "848", "67,3", "7,5"};
+        for (qsizetype i = 0; i < names.size(); ++i) {
+            f.box(names[i])->setText(six[i]);
+        }
+        QLineEdit* n1 = f.box(QStringLiteral("txtN1"));
+        QTest::keyClick(n1, Qt::Key_F6);
+        QTest::keyClick(n1, Qt::Key_F5);
+        QVERIFY(f.messages.messages.isEmpty());
+        QVERIFY(!f.box(QStringLiteral("txtP"))->text().isEmpty());
+        const auto* table = f.control<QTableWidget>(QStringLiteral("grdDetails"));
+        QVERIFY(table);
+        QCOMPARE(lx::test::clippedCells(*table), QStringList());
+
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_C,
+                        Qt::ControlModifier | Qt::ShiftModifier);
+        const QStringList lines = QGuiApplication::clipboard()->text().split(u'\n');
+        QVERIFY(lines.size() > 2);
+        QVERIFY2(lines[1].startsWith(QStringLiteral("Welch-t(")), qPrintable(lines[1]));
+        static const QRegularExpression interval(QStringLiteral("\\[-?[0-9]+,[0-9]+; "));
+        QVERIFY2(lines[1].contains(interval), qPrintable(lines[1]));
+
+        QTest::keyClicks(QApplication::focusWidget(), "7");
+        QCOMPARE(f.box(QStringLiteral("txtP"))->accessibleDescription(),
+                 QStringLiteral("veraltet"));
     }
 };
 

@@ -157,6 +157,12 @@ private slots:
                                      << "line 3";
         QTest::newRow("empty") << "\n"
                                << "no form";
+        for (const char* begin :
+             {"Begin Form", "Begin Form f g", "Begin 1Form f", "Begin Form f(x)",
+              "Begin Form f(-1)", "Begin Form f(2", "Begin Form (2)"}) {
+            QTest::newRow(begin) << QString(begin) + "\nEnd\n"
+                                 << "line 1";
+        }
     }
     void malformedFormFile() {
         QFETCH(QString, text);

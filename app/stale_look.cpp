@@ -1,0 +1,38 @@
+#include "stale_look.h"
+
+#include <QApplication>
+#include <QPalette>
+#include <QWidget>
+
+namespace lx::stale_look {
+
+namespace {
+
+struct StaleText {
+    Q_DECLARE_TR_FUNCTIONS(StaleText)
+};
+
+} // namespace
+
+void apply(QWidget& widget, bool stale) {
+    if (!stale) {
+        // An empty palette resolves every role from the application's again.
+        widget.setPalette(QPalette());
+        widget.setAccessibleDescription(QString());
+        return;
+    }
+    const QPalette natural = QApplication::palette(&widget);
+    QPalette grey;
+    const QColor disabled = natural.color(QPalette::Disabled, QPalette::Text);
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        grey.setColor(group, QPalette::Text, disabled);
+    }
+    widget.setPalette(grey);
+    widget.setAccessibleDescription(description());
+}
+
+QString description() {
+    return StaleText::tr("out of date");
+}
+
+} // namespace lx::stale_look
