@@ -10,7 +10,6 @@ constexpr std::array<std::string_view, resultColumnCount> names = {
     "df",
     "t",
     "p_class",
-    "p0",
     "t_pooled",
     "df_pooled",
     "p_pooled",
@@ -66,7 +65,6 @@ ResultNeeds needsFor(const std::array<bool, resultColumnCount>& wanted, double l
     needs.window = anyOf(wanted, {C::Df, C::T, C::PClass});
     ReportRequest& request = needs.request;
     request.level = level;
-    request.windowP = anyOf(wanted, {C::P0});
     request.differenceIntervals =
         anyOf(wanted, {C::CiPooledLo, C::CiPooledHi, C::CiWelchLo, C::CiWelchHi});
     request.effectSizeIntervals = anyOf(wanted, {C::DCiLo, C::DCiHi, C::GCiLo, C::GCiHi});
@@ -74,7 +72,7 @@ ResultNeeds needsFor(const std::array<bool, resultColumnCount>& wanted, double l
     request.roundingRange =
         anyOf(wanted, {C::PRangePooledLo, C::PRangePooledHi, C::PRangeWelchLo, C::PRangeWelchHi});
     needs.anyReport =
-        std::any_of(wanted.begin() + static_cast<int>(C::P0),
+        std::any_of(wanted.begin() + static_cast<int>(C::TPooled),
                     wanted.begin() + static_cast<int>(C::Error), [](bool w) { return w; });
     return needs;
 }

@@ -1,6 +1,7 @@
 #include "p_range.h"
 
 #include "spread.h"
+#include "student_test.h"
 #include "t_distribution.h"
 
 #include <algorithm>
@@ -77,7 +78,7 @@ Figure<Interval> rangeOver(const std::array<Corner, count>& corners, PAt pAt) {
 } // namespace
 
 Figure<Interval> pooledPRange(const Summary& s, const TypedDecimals& decimals) {
-    const std::int32_t df = s.n1 + s.n2 - 2;
+    const auto df = static_cast<double>(studentInputs(s).df);
     if (df == 0) {
         return Undefined::NoDegreesOfFreedom;
     }
