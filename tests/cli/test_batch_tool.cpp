@@ -6,12 +6,14 @@
 #include "stats/statistics.h"
 #include "stats/two_sample_report.h"
 
+#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRandomGenerator>
 #include <QTest>
 
 #include <charconv>
+#include <cmath>
 
 using namespace lx;
 using lx::cli::ResultColumn;
@@ -66,6 +68,7 @@ private slots:
                           "negative,10,5,-1,x,10,4,1\r\n"
                           "zero n,10,5,1,x,0,4,1\r\n"
                           "no spread,10,5,0,x,10,4,0\r\n"
+                          "one each,1,5,1,x,1,4,1\r\n"
                           "huge,10,1e999,1,x,10,4,1")
             << QChar(',')
             << QList<QStringList>{{"label", "N1", "m1", "sd1", "note", "n2", "M2", "SD2"},
@@ -82,6 +85,7 @@ private slots:
                            "SD1 must not be negative.",
                            "N2 must be at least 1.",
                            "SD1 and SD2 are both 0, so t is undefined for different means.",
+                           "A t-test needs at least three observations in all.",
                            "M1 is too large."};
         QTest::newRow("C: se columns")
             << QStringList() << QByteArray("n1,m1,se1,n2,m2,se2\n4,5,1,4,4,0.5\n4,5,-1,4,4,0.5\n")
@@ -133,6 +137,39 @@ private slots:
             QCOMPARE(QString::fromStdString(cells[error]), errors[row]);
             QCOMPARE(cells[tPooled].empty(), !errors[row].isEmpty());
             QCOMPARE(cells[pClass].empty(), !errors[row].isEmpty());
+        }
+    }
+
+    // The window's three results are Student's pooled test as R works it, N1 and N2 apart
+    // included, the largest N1 with it.
+    void windowResultsAgreeWithR() {
+        QFile file(QStringLiteral(STUDENT_REFERENCE));
+        QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+        const QByteArray reference = file.readAll();
+        QByteArray input = plainHeader;
+        for (const QByteArray& line : reference.split('\n').mid(1)) {
+            if (!line.isEmpty()) {
+                input += line.split(',').mid(0, 6).join(',') + '\n';
+            }
+        }
+        const BatchRun run = runBatchTool({}, input);
+        QCOMPARE(run.exitCode, 0);
+        const Table output = parseCsv(run.out, ',');
+        const Table expected = parseCsv(reference, ',');
+        QCOMPARE(output.size(), expected.size());
+        for (std::size_t row = 1; row < output.size(); ++row) {
+            const auto cell = [&](std::string_view name) {
+                return output[row][columnOf(output[0], name)];
+            };
+            const double t = std::stod(expected[row][7]);
+            QCOMPARE(cell("df"), expected[row][6]);
+            QVERIFY2(std::fabs(std::stod(cell("t")) - t) <= 1e-13 * t, cell("t").c_str());
+            QVERIFY2(std::fabs(std::fabs(std::stod(cell("t_pooled"))) - t) <= 1e-13 * t,
+                     cell("t_pooled").c_str());
+            const double p = std::stod(expected[row][8]);
+            const std::string pClass = cell("p_class");
+            const double level = std::stod(pClass.substr(1));
+            QVERIFY2(pClass[0] == '<' ? p < level : p > level, pClass.c_str());
         }
     }
 
