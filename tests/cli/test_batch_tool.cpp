@@ -173,6 +173,32 @@ private slots:
         }
     }
 
+    // Welch's p range holds its true extremes, found off the corners of the SDs by a brute
+    // force in SciPy.
+    void welchRangeAgreesWithSciPy() {
+        QFile file(QStringLiteral(WELCH_RANGE_REFERENCE));
+        QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+        const Table expected = parseCsv(file.readAll(), ',');
+        QByteArray input = plainHeader;
+        for (std::size_t row = 1; row < expected.size(); ++row) {
+            for (std::size_t k = 0; k < 6; ++k) {
+                input += QByteArray::fromStdString(expected[row][k]) + (k < 5 ? ',' : '\n');
+            }
+        }
+        const BatchRun run =
+            runBatchTool({"--columns", "p_range_welch_lo,p_range_welch_hi"}, input);
+        QCOMPARE(run.exitCode, 0);
+        const Table output = parseCsv(run.out, ',');
+        QCOMPARE(output.size(), expected.size());
+        for (std::size_t row = 1; row < output.size(); ++row) {
+            for (std::size_t k = 0; k < 2; ++k) {
+                const double want = std::stod(expected[row][6 + k]);
+                QVERIFY2(std::fabs(std::stod(output[row][k]) - want) <= 1e-6 * want,
+                         (output[row][k] + " against " + expected[row][6 + k]).c_str());
+            }
+        }
+    }
+
     // The reference row's results are the engine's, written in the table's locale.
     void referenceRowAgreesWithTheEngine_data() {
         QTest::addColumn<QStringList>("arguments");
