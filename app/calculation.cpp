@@ -2,10 +2,9 @@
 
 #include "platform/core/number_text.h"
 #include "stats/statistics.h"
+#include "stats/student_test.h"
 #include "stats/summary_input.h"
 #include "stats/two_sample_report.h"
-
-#include <cmath>
 
 namespace lx {
 
@@ -52,18 +51,15 @@ void Calculate(CalculatorView& view) {
         return;
     }
 
-    double sem1 = in.sd1 / std::sqrt(static_cast<double>(in.n1));
-    double sem2 = in.sd2 / std::sqrt(static_cast<double>(in.n2));
-    const std::int32_t freedom = in.n1 + in.n2 - 2;
+    // checkSummary refuses a df of 0 or beyond 32 bits.
+    const auto freedom = static_cast<std::int32_t>(studentInputs(in).df);
     view.setBoxText(Box::Freedom, number_text::fromLong(freedom, locale));
 
-    Statistics statistics;
-    double t = 0;
-    statistics.TStudent(in.m1, sem1, in.m2, sem2, t);
+    const double t = studentT(in);
     view.setBoxText(Box::Student, number_text::fromDouble(t, locale));
 
     QString p;
-    statistics.PStudent(t, freedom, p);
+    Statistics().PStudent(t, freedom, p);
     view.setBoxText(Box::P, p);
 
     ReportRequest request;

@@ -210,11 +210,6 @@ std::vector<Row> rows(const TwoSampleReport& r) {
         {ReportText::tr("%1 of d").arg(ci), Kind::Plain, r.cohensDCi, {}},
         {QStringLiteral("Hedges' g"), Kind::Plain, r.hedgesG, {}},
         {ReportText::tr("%1 of g").arg(ci), Kind::Plain, r.hedgesGCi, {}},
-        {ReportText::tr("Exact P"),
-         Kind::P,
-         r.windowP,
-         {},
-         ReportText::tr("The exact two-tailed p of the t in the Result frame")},
         {ReportText::tr("p range"), Kind::P, r.pRangePooled, r.pRangeWelch,
          ReportText::tr("The lowest and highest two-tailed p that the typed means and SDs allow, "
                         "given the digits they were rounded to")},

@@ -18,7 +18,6 @@ constexpr std::array<ColumnInfo, resultColumnCount> columns = {{
     {"df", QT_TRANSLATE_NOOP("BatchText", "degrees of freedom N1 + N2 - 2, as the window shows")},
     {"t", QT_TRANSLATE_NOOP("BatchText", "the window's t, as it shows it")},
     {"p_class", QT_TRANSLATE_NOOP("BatchText", "the window's P class, such as <0.05")},
-    {"p0", QT_TRANSLATE_NOOP("BatchText", "two-tailed p of the window's t")},
     {"t_pooled",
      QT_TRANSLATE_NOOP("BatchText", "Student's t with the pooled SD; > 0 when M1 > M2")},
     {"df_pooled", QT_TRANSLATE_NOOP("BatchText", "its degrees of freedom")},
@@ -114,7 +113,6 @@ ResultNeeds needsFor(const std::array<bool, resultColumnCount>& wanted, double l
     needs.window = anyOf(wanted, {C::Df, C::T, C::PClass});
     ReportRequest& request = needs.request;
     request.level = level;
-    request.windowP = anyOf(wanted, {C::P0});
     request.differenceIntervals =
         anyOf(wanted, {C::CiPooledLo, C::CiPooledHi, C::CiWelchLo, C::CiWelchHi});
     request.effectSizeIntervals = anyOf(wanted, {C::DCiLo, C::DCiHi, C::GCiLo, C::GCiHi});
@@ -127,7 +125,7 @@ ResultNeeds needsFor(const std::array<bool, resultColumnCount>& wanted, double l
         request.equivalence = equivalence;
     }
     needs.anyReport =
-        std::any_of(wanted.begin() + static_cast<int>(C::P0),
+        std::any_of(wanted.begin() + static_cast<int>(C::TPooled),
                     wanted.begin() + static_cast<int>(C::Error), [](bool w) { return w; });
     return needs;
 }

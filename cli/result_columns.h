@@ -16,7 +16,6 @@ enum class ResultColumn {
     Df,
     T,
     PClass,
-    P0,
     TPooled,
     DfPooled,
     PPooled,

@@ -5,8 +5,8 @@
 #include "platform/core/number_text.h"
 #include "platform/core/runtime_error.h"
 #include "stats/statistics.h"
+#include "stats/student_test.h"
 
-#include <cmath>
 #include <exception>
 
 namespace lx::cli {
@@ -56,7 +56,6 @@ void setTest(RowResults& results, const TTest& test, ResultColumn first) {
 }
 
 void setReport(RowResults& results, const TwoSampleReport& report) {
-    set(results, C::P0, report.windowP);
     setTest(results, report.pooled, C::TPooled);
     setNumber(results, C::Diff, report.difference);
     set(results, C::CiPooledLo, C::CiPooledHi, report.pooled.differenceCi);
@@ -86,17 +85,14 @@ void setReport(RowResults& results, const TwoSampleReport& report) {
 
 // The window's three results, as the window writes them.
 void setWindowResults(RowResults& results, const Summary& in, const QLocale& locale) {
-    const double sem1 = in.sd1 / std::sqrt(static_cast<double>(in.n1));
-    const double sem2 = in.sd2 / std::sqrt(static_cast<double>(in.n2));
-    const std::int32_t freedom = in.n1 + in.n2 - 2;
+    // checkSummary refuses a df of 0 or beyond 32 bits.
+    const auto freedom = static_cast<std::int32_t>(studentInputs(in).df);
     setNumber(results, C::Df, freedom);
-    Statistics statistics;
-    double t = 0;
-    statistics.TStudent(in.m1, sem1, in.m2, sem2, t);
+    const double t = studentT(in);
     setNumber(results, C::T, t);
     cell(results, C::T).text = number_text::fromDouble(t, locale).toStdString();
     QString p;
-    statistics.PStudent(t, freedom, p);
+    Statistics().PStudent(t, freedom, p);
     setText(results, C::PClass, p.toStdString());
 }
 

@@ -1,11 +1,15 @@
 #include "p_range.h"
 
 #include "spread.h"
+#include "student_test.h"
 #include "t_distribution.h"
+
+#include <boost/math/tools/minima.hpp>
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 
 namespace lx {
 
@@ -41,23 +45,35 @@ Bounds boundsOf(const Summary& s, const TypedDecimals& decimals) {
             sdsOf(s.sd2, decimals.sd2)};
 }
 
-// The eight corners that can hold the extremes of p.
-std::array<Corner, 8> cornersOf(const Bounds& bounds) {
-    std::array<Corner, 8> corners{};
-    std::size_t k = 0;
-    for (double d : bounds.difference) {
-        for (double sd1 : bounds.sd1) {
-            for (double sd2 : bounds.sd2) {
-                corners[k++] = Corner{d, sd1, sd2};
-            }
-        }
-    }
-    return corners;
-}
-
 // A corner without spread: certain when the means differ, no evidence when they do not.
 double pWithoutSpread(double difference) {
     return difference == 0 ? 1.0 : 0.0;
+}
+
+// The lowest f over [range[0], range[1]]: a coarse scan that takes the ends, then Brent's
+// method between the neighbours of the best sample, so one edge with two dips still gives its
+// lower one unless they lie within one step of each other.
+template <typename F> double lowestOn(const std::array<double, 2>& range, F f) {
+    constexpr int steps = 8;
+    const double width = range[1] - range[0];
+    if (!(width > 0)) {
+        return f(range[0]);
+    }
+    int bestStep = 0;
+    double best = f(range[0]);
+    for (int k = 1; k <= steps; ++k) {
+        const double value = f(range[0] + width * k / steps);
+        if (value < best) {
+            best = value;
+            bestStep = k;
+        }
+    }
+    const double from = range[0] + width * std::max(bestStep - 1, 0) / steps;
+    const double to = range[0] + width * std::min(bestStep + 1, steps) / steps;
+    // Half a double's digits: p is flat at its extreme, so this settles p to the last digit.
+    const auto found =
+        boost::math::tools::brent_find_minima(f, from, to, std::numeric_limits<double>::digits / 2);
+    return std::min(best, found.second);
 }
 
 template <std::size_t count, typename PAt>
@@ -77,7 +93,7 @@ Figure<Interval> rangeOver(const std::array<Corner, count>& corners, PAt pAt) {
 } // namespace
 
 Figure<Interval> pooledPRange(const Summary& s, const TypedDecimals& decimals) {
-    const std::int32_t df = s.n1 + s.n2 - 2;
+    const auto df = static_cast<double>(studentInputs(s).df);
     if (df == 0) {
         return Undefined::NoDegreesOfFreedom;
     }
@@ -100,52 +116,41 @@ Figure<Interval> welchPRange(const Summary& s, const TypedDecimals& decimals) {
     if (s.n1 < 2 || s.n2 < 2) {
         return Undefined::TooFewObservations;
     }
-    // Welch's df moves with the SDs' ratio, so any corner may hold an extreme. But p falls as t
-    // or df grows: a corner that another matches or beats on both cannot hold the lowest p,
-    // nor one that matches or beats another on both the highest. Only the rest need their p.
-    struct Test {
-        double t = 0;
-        double df = 0;
-        bool spread = false;
+    bool settled = true;
+    const auto pAt = [&](double difference, double sd1, double sd2) {
+        const double se1 = spread::standardError(sd1, s.n1);
+        const double se2 = spread::standardError(sd2, s.n2);
+        if (!(std::hypot(se1, se2) > 0)) {
+            return pWithoutSpread(difference);
+        }
+        const double p = t_distribution::twoTailed(difference / std::hypot(se1, se2),
+                                                   spread::welchDf(se1, s.n1, se2, s.n2));
+        settled = settled && !std::isnan(p);
+        return std::isnan(p) ? 1.0 : p;
     };
-    const std::array<Corner, 8> corners = cornersOf(boundsOf(s, decimals));
-    std::array<Test, 8> tests{};
-    for (std::size_t k = 0; k < corners.size(); ++k) {
-        const double se1 = spread::standardError(corners[k].sd1, s.n1);
-        const double se2 = spread::standardError(corners[k].sd2, s.n2);
-        const double se = std::hypot(se1, se2);
-        if (se > 0) {
-            tests[k] = {corners[k].difference / se, spread::welchDf(se1, s.n1, se2, s.n2), true};
+    // p falls as |M1 - M2| grows, and scaling both SDs by one factor leaves df and moves t
+    // against it, so p moves strictly along every ray from SD 0: no extreme lies inside the
+    // rectangle of the SDs. Welch's df peaks where SE1^2 / SE2^2 = (N1 - 1) / (N2 - 1), so an
+    // extreme may lie anywhere on its edges, not only at a corner: each edge is searched.
+    const Bounds b = boundsOf(s, decimals);
+    const auto extremeOverEdges = [&](double difference, double sign) {
+        double best = std::numeric_limits<double>::infinity();
+        for (double sd1 : b.sd1) {
+            best = std::min(best, lowestOn(b.sd2, [&](double sd2) {
+                                return sign * pAt(difference, sd1, sd2);
+                            }));
         }
-    }
-    // Of equal corners, the first stands for all.
-    const auto beats = [&](std::size_t j, std::size_t k) {
-        const bool same = tests[j].t == tests[k].t && tests[j].df == tests[k].df;
-        return tests[j].t >= tests[k].t && tests[j].df >= tests[k].df && (!same || j < k);
+        for (double sd2 : b.sd2) {
+            best = std::min(best, lowestOn(b.sd1, [&](double sd1) {
+                                return sign * pAt(difference, sd1, sd2);
+                            }));
+        }
+        return sign * best;
     };
-    const auto mayHoldExtreme = [&](std::size_t k) {
-        bool lowest = true;
-        bool highest = true;
-        for (std::size_t j = 0; j < tests.size(); ++j) {
-            if (j != k && tests[j].spread) {
-                lowest = lowest && !beats(j, k);
-                highest = highest && !beats(k, j);
-            }
-        }
-        return lowest || highest;
-    };
-    Interval range{1.0, 0.0};
-    for (std::size_t k = 0; k < corners.size(); ++k) {
-        if (tests[k].spread && !mayHoldExtreme(k)) {
-            continue;
-        }
-        const double p = tests[k].spread ? t_distribution::twoTailed(tests[k].t, tests[k].df)
-                                         : pWithoutSpread(corners[k].difference);
-        if (std::isnan(p)) {
-            return Undefined::NotFound;
-        }
-        range.lower = std::min(range.lower, p);
-        range.upper = std::max(range.upper, p);
+    const Interval range{extremeOverEdges(b.difference[1], 1.0),
+                         extremeOverEdges(b.difference[0], -1.0)};
+    if (!settled) {
+        return Undefined::NotFound;
     }
     return range;
 }

@@ -3,6 +3,7 @@
 #include "platform/core/number_text.h"
 #include "platform/core/runtime_error.h"
 #include "statistics.h"
+#include "student_test.h"
 
 #include <QCoreApplication>
 
@@ -93,15 +94,12 @@ std::optional<SummaryProblem> readDeviation(const SummaryFields& fields, Summary
 // With every figure usable on its own, t itself can still fail: the engine is asked, so the
 // check and the calculation can never disagree.
 std::optional<SummaryProblem> checkStudentT(const Summary& in) {
-    const double sem1 = standardError(in.sd1, in.n1);
-    const double sem2 = standardError(in.sd2, in.n2);
-    if (!std::isfinite(sem1 * sem1 + sem2 * sem2)) {
+    const StudentInputs inputs = studentInputs(in);
+    if (!std::isfinite(inputs.se1 * inputs.se1 + inputs.se2 * inputs.se2)) {
         return SummaryProblem{SummaryField::SD2, SummaryCheck::tr("SD1 and SD2 are too large.")};
     }
     try {
-        double t = 0;
-        Statistics().TStudent(in.m1, sem1, in.m2, sem2, t);
-        if (std::isfinite(t)) {
+        if (std::isfinite(studentT(in))) {
             return std::nullopt;
         }
     } catch (const RuntimeError& error) {
@@ -152,8 +150,14 @@ std::optional<SummaryProblem> checkSummary(const SummaryFields& fields, Summary&
     if (auto unusable = readCount(fields, SummaryField::N2, in.n2)) {
         return unusable;
     }
-    if (static_cast<std::int64_t>(in.n1) + in.n2 - 2 > std::numeric_limits<std::int32_t>::max()) {
+    const std::int64_t df = studentInputs(in).df;
+    if (df > std::numeric_limits<std::int32_t>::max()) {
         return SummaryProblem{SummaryField::N2, SummaryCheck::tr("N1 + N2 is too large.")};
+    }
+    if (df == 0) {
+        return SummaryProblem{
+            SummaryField::N2,
+            SummaryCheck::tr("A t-test needs at least three observations in all.")};
     }
     if (auto unusable = readReal(fields, SummaryField::M2, in.m2)) {
         return unusable;

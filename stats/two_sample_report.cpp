@@ -4,6 +4,7 @@
 #include "p_range.h"
 #include "platform/core/runtime_error.h"
 #include "spread.h"
+#include "student_test.h"
 #include "t_distribution.h"
 
 #include <boost/math/special_functions/gamma.hpp>
@@ -29,7 +30,8 @@ Spreads spreadsOf(const Summary& s) {
     Spreads spreads;
     spreads.se1 = spread::standardError(s.sd1, s.n1);
     spreads.se2 = spread::standardError(s.sd2, s.n2);
-    spreads.df = s.n1 + s.n2 - 2;
+    // checkSummary keeps df within 32 bits.
+    spreads.df = static_cast<std::int32_t>(studentInputs(s).df);
     if (spreads.df > 0) {
         spreads.pooledSd = spread::pooledSd(s.sd1, s.n1, s.sd2, s.n2);
     }
@@ -109,28 +111,6 @@ TTest welchTest(double difference, const Summary& s, const Spreads& spread,
     TTest test = tTest(difference, standardError, df, request, td::upperQuantile);
     test.df = df;
     return test;
-}
-
-// p of the window's t, computed exactly as the window does. With equal N that t is often the
-// pooled or Welch t to the last bit, and then so is its p.
-Figure<double> windowP(const Summary& s, const Spreads& spread, const TwoSampleReport& report) {
-    if (spread.df == 0) {
-        return Undefined::NoDegreesOfFreedom;
-    }
-    if (s.m1 == s.m2) {
-        return 1.0;
-    }
-    const double t =
-        std::fabs(s.m1 - s.m2) / std::sqrt(spread.se2 * spread.se2 + spread.se1 * spread.se1);
-    if (!std::isfinite(t)) {
-        return Undefined::NoSpread;
-    }
-    for (const TTest* test : {&report.pooled, &report.welch}) {
-        if (test->t && test->df && std::fabs(*test->t) == t && *test->df == spread.df) {
-            return test->pTwoTailed;
-        }
-    }
-    return td::twoTailed(t, spread.df);
 }
 
 // Hedges' exact small-sample factor Gamma(df/2) / (sqrt(df/2) Gamma((df-1)/2)), as a ratio of
@@ -214,9 +194,6 @@ TwoSampleReport twoSampleReport(const Summary& s, const ReportRequest& request) 
     report.difference = s.m1 - s.m2;
     report.pooled = pooledTest(report.difference, s, spread, request);
     report.welch = welchTest(report.difference, s, spread, request);
-    if (request.windowP) {
-        report.windowP = windowP(s, spread, report);
-    }
     if (request.effectSizes) {
         addEffectSizes(report, s, spread, request);
     }

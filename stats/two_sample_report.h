@@ -21,7 +21,6 @@ struct TypedDecimals {
 struct ReportRequest {
     double level = 0.95;             // confidence level of every interval, strictly between 0 and 1
     TypedDecimals decimals;          // all exact unless the values came from typed text
-    bool windowP = true;             // p of the window's own t
     bool differenceIntervals = true; // the intervals of M1 - M2
     bool effectSizes = true;         // Cohen's d and Hedges' g
     bool effectSizeIntervals = true;
@@ -45,10 +44,8 @@ struct TTest {
 struct TwoSampleReport {
     double level = 0.95;
     double difference = 0; // M1 - M2
-    // Two-tailed p of the window's own t (|M1 - M2| / sqrt(SE1^2 + SE2^2)) with N1 + N2 - 2 df.
-    Figure<double> windowP = Undefined::NotRequested;
-    TTest pooled; // Student's test with the pooled SD, N1 + N2 - 2 df
-    TTest welch;  // Welch's test, Welch-Satterthwaite df
+    TTest pooled;          // Student's test with the pooled SD, N1 + N2 - 2 df
+    TTest welch;           // Welch's test, Welch-Satterthwaite df
     Figure<double> cohensD = Undefined::NotRequested;     // (M1 - M2) / pooled SD
     Figure<double> hedgesG = Undefined::NotRequested;     // d times the exact small-sample factor
     Figure<Interval> cohensDCi = Undefined::NotRequested; // by the noncentral t distribution

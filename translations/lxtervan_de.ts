@@ -186,10 +186,6 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
         <translation>die P-Klasse des Fensters, etwa &lt;0.05</translation>
     </message>
     <message>
-        <source>two-tailed p of the window&apos;s t</source>
-        <translation>zweiseitiges p zum t des Fensters</translation>
-    </message>
-    <message>
         <source>Student&apos;s t with the pooled SD; &gt; 0 when M1 &gt; M2</source>
         <translation>Students t mit gepoolter SD; &gt; 0 bei M1 &gt; M2</translation>
     </message>
@@ -481,14 +477,6 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
         <translation>%1 von g</translation>
     </message>
     <message>
-        <source>Exact P</source>
-        <translation>Exaktes P</translation>
-    </message>
-    <message>
-        <source>The exact two-tailed p of the t in the Result frame</source>
-        <translation>Das exakte zweiseitige p des t im Rahmen Ergebnis</translation>
-    </message>
-    <message>
         <source>p range</source>
         <translation>p-Bereich</translation>
     </message>
@@ -596,6 +584,10 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
     <message>
         <source>M1 and M2 are too far apart to compare.</source>
         <translation>M1 und M2 liegen zu weit auseinander, um sie zu vergleichen.</translation>
+    </message>
+    <message>
+        <source>A t-test needs at least three observations in all.</source>
+        <translation>Ein t-Test braucht insgesamt mindestens drei Beobachtungen.</translation>
     </message>
 </context>
 <context>

@@ -2,8 +2,11 @@
 #include "recording_view.h"
 #include "support/locale_scope.h"
 
+#include <QFile>
 #include <QRandomGenerator>
 #include <QTest>
+
+#include <cmath>
 
 using lx::Box;
 using lx::test::LocaleScope;
@@ -48,11 +51,11 @@ private slots:
                                      << "8"
                                      << "0"
                                      << ">0.5";
-        QTest::newRow("one value each") << "en_US"
-                                        << "1|5|1|1|3|1"
-                                        << "0"
-                                        << "1.41421356237309"
-                                        << "<0.001";
+        QTest::newRow("one value and two") << "en_US"
+                                           << "1|5|1|2|3|1"
+                                           << "1"
+                                           << "1.63299316185545"
+                                           << "<0.5";
         QTest::newRow("N rounds half to even") << "en_US"
                                                << "2.5|5|1|3.5|4|1"
                                                << "4"
@@ -89,6 +92,41 @@ private slots:
         QCOMPARE(view.written, (QList<Box>{Box::Freedom, Box::Student, Box::P}));
         QCOMPARE(view.focus, std::optional<Box>(Box::N2));
         QVERIFY(view.report.has_value());
+    }
+
+    // Student's pooled test, N1 and N2 apart included, as R works it; the P class must hold
+    // R's p below its level.
+    void studentAgreesWithR_data() {
+        QTest::addColumn<QString>("inputs");
+        QTest::addColumn<QString>("freedom");
+        QTest::addColumn<double>("t");
+        QTest::addColumn<double>("p");
+        QFile file(QStringLiteral(STUDENT_REFERENCE));
+        QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+        file.readLine();
+        while (!file.atEnd()) {
+            const QStringList cells = QString::fromLatin1(file.readLine()).trimmed().split(u',');
+            QTest::newRow(qPrintable(cells.mid(0, 6).join(u'|')))
+                << cells.mid(0, 6).join(u'|') << cells[6] << cells[7].toDouble()
+                << cells[8].toDouble();
+        }
+    }
+    void studentAgreesWithR() {
+        QFETCH(QString, inputs);
+        QFETCH(double, t);
+        QFETCH(double, p);
+        RecordingView view = viewWith(inputs);
+
+        lx::Calculate(view);
+
+        QVERIFY2(view.messages.isEmpty(), qPrintable(view.messages.value(0).text));
+        QTEST(view.texts[Box::Freedom], "freedom");
+        const double shown = view.texts[Box::Student].toDouble();
+        QVERIFY2(std::fabs(shown - t) <= 1e-13 * t, qPrintable(view.texts[Box::Student]));
+        const QString pClass = view.texts[Box::P];
+        const double level = pClass.mid(1).toDouble();
+        QVERIFY2(pClass.startsWith(u'<') ? p < level : p > level, qPrintable(pClass));
+        QVERIFY(std::fabs(*view.report->pooled.pTwoTailed - p) <= 1e-10 * p);
     }
 
     // Typed means and SDs widen the p range by their rounding; computed ones do not.
@@ -168,6 +206,9 @@ private slots:
                                            << "N1 is too large." << Box::N1;
         QTest::newRow("SD1 negative") << "10|5|-1|10|4|1"
                                       << "SD1 must not be negative." << Box::SD1;
+        QTest::newRow("one value each")
+            << "1|5|1|1|3|1"
+            << "A t-test needs at least three observations in all." << Box::N2;
         QTest::newRow("degrees of freedom overflow") << "2000000000|5|1|2000000000|4|1"
                                                      << "N1 + N2 is too large." << Box::N2;
         QTest::newRow("means too far apart")
@@ -175,22 +216,22 @@ private slots:
             << "M1 and M2 are too far apart to compare." << Box::M2;
         QTest::newRow("SD1 squared overflows") << "1|5|1e200|10|4|1"
                                                << "SD1 is too large." << Box::SD1;
-        QTest::newRow("squares overflow together") << "1|5|1e154|1|4|1e154"
+        QTest::newRow("squares overflow together") << "2|5|1.6e154|2|4|1.6e154"
                                                    << "SD1 and SD2 are too large." << Box::SD2;
         QTest::newRow("both SD zero, means differ")
             << "10|5|0|10|4|0"
             << "SD1 and SD2 are both 0, so t is undefined for different means." << Box::SD2;
         QTest::newRow("t overflows, tiny SDs")
-            << "1|1E200|1E-150|1|0|1E-150"
+            << "1|1E200|1E-150|2|0|1E-150"
             << "M1 and M2 are too far apart for SD1 and SD2." << Box::M2;
         QTest::newRow("t overflows, ordinary SDs")
-            << "1|376.864|0.1|1|-1E308|0.1"
+            << "2|376.864|0.1|2|-1E308|0.1"
             << "M1 and M2 are too far apart for SD1 and SD2." << Box::M2;
         QTest::newRow("squared errors underflow")
-            << "1|1|1E-170|1|0|1E-170"
+            << "2|1|1E-170|2|0|1E-170"
             << "SD1 and SD2 are too small to compare M1 and M2." << Box::SD2;
         QTest::newRow("one SD 0, the other's square underflows")
-            << "1|1|0|1|0|1E-170"
+            << "2|1|0|2|0|1E-170"
             << "SD1 and SD2 are too small to compare M1 and M2." << Box::SD2;
         QTest::newRow("first unusable wins") << "abc|xyz|-1|0|4|1"
                                              << "N1 is not a number." << Box::N1;

@@ -40,8 +40,7 @@ std::map<QString, Figure<double>> figuresOf(const TwoSampleReport& r) {
     const auto upper = [](const Figure<Interval>& f) -> Figure<double> {
         return f ? Figure<double>(f->upper) : Figure<double>(f.why());
     };
-    return {{"p0", r.windowP},
-            {"t_pooled", r.pooled.t},
+    return {{"t_pooled", r.pooled.t},
             {"df_pooled", r.pooled.df},
             {"p_pooled", r.pooled.pTwoTailed},
             {"p_pooled_gt", r.pooled.pM1Greater},
@@ -141,7 +140,6 @@ void TestTwoSampleReport::handCheckedRows() {
     QCOMPARE(*equal.pooled.t, 0.0);
     QCOMPARE(*equal.pooled.pTwoTailed, 1.0);
     QCOMPARE(*equal.welch.pTwoTailed, 1.0);
-    QCOMPARE(*equal.windowP, 1.0);
 }
 
 void TestTwoSampleReport::undefinedFigures_data() {
@@ -152,22 +150,21 @@ void TestTwoSampleReport::undefinedFigures_data() {
     QTest::addColumn<Undefined>("d");
     QTest::addColumn<Undefined>("g");
     QTest::addColumn<Undefined>("dInterval");
-    QTest::addColumn<Undefined>("windowP");
 
     const auto noDf = Undefined::NoDegreesOfFreedom;
     const auto few = Undefined::TooFewObservations;
     const auto flat = Undefined::NoSpread;
     const auto unasked = Undefined::NotRequested;
     QTest::newRow("one observation each")
-        << Summary{1, 5, 1, 1, 4, 1} << true << noDf << few << noDf << noDf << noDf << noDf;
-    QTest::newRow("df 1: no Hedges factor") << Summary{1, 5, 1, 2, 4, 1} << true << unasked << few
-                                            << unasked << few << unasked << unasked;
+        << Summary{1, 5, 1, 1, 4, 1} << true << noDf << few << noDf << noDf << noDf;
+    QTest::newRow("df 1: no Hedges factor")
+        << Summary{1, 5, 1, 2, 4, 1} << true << unasked << few << unasked << few << unasked;
     QTest::newRow("no spread, equal means")
-        << Summary{4, 3, 0, 6, 3, 0} << true << flat << flat << flat << flat << flat << unasked;
+        << Summary{4, 3, 0, 6, 3, 0} << true << flat << flat << flat << flat << flat;
     QTest::newRow("pooled SD 0, one SD not")
-        << Summary{1, 5, 2, 5, 4, 0} << true << flat << few << flat << flat << flat << unasked;
+        << Summary{1, 5, 2, 5, 4, 0} << true << flat << few << flat << flat << flat;
     QTest::newRow("intervals not asked for") << Summary{10, 5, 1, 10, 4, 1} << false << unasked
-                                             << unasked << unasked << unasked << unasked << unasked;
+                                             << unasked << unasked << unasked << unasked;
 }
 
 void TestTwoSampleReport::undefinedFigures() {
@@ -190,7 +187,6 @@ void TestTwoSampleReport::undefinedFigures() {
     QFETCH(Undefined, d);
     QFETCH(Undefined, g);
     QFETCH(Undefined, dInterval);
-    QFETCH(Undefined, windowP);
     check(r.pooled.t, pooledT, "pooled t");
     check(r.welch.t, welchT, "Welch t");
     check(r.cohensD, d, "d");
@@ -200,7 +196,6 @@ void TestTwoSampleReport::undefinedFigures() {
     } else {
         QCOMPARE(r.cohensDCi.why(), Undefined::NotRequested);
     }
-    check(r.windowP, windowP, "window p");
 }
 
 void TestTwoSampleReport::roundedInputRange_data() {

@@ -1,0 +1,26 @@
+#include "student_test.h"
+
+#include "spread.h"
+#include "statistics.h"
+
+namespace lx {
+
+StudentInputs studentInputs(const Summary& s) {
+    StudentInputs inputs;
+    inputs.df = std::int64_t{s.n1} + s.n2 - 2;
+    if (inputs.df > 0) {
+        const double pooledSd = spread::pooledSd(s.sd1, s.n1, s.sd2, s.n2);
+        inputs.se1 = spread::standardError(pooledSd, s.n1);
+        inputs.se2 = spread::standardError(pooledSd, s.n2);
+    }
+    return inputs;
+}
+
+double studentT(const Summary& s) {
+    const StudentInputs inputs = studentInputs(s);
+    double t = 0;
+    Statistics().TStudent(s.m1, inputs.se1, s.m2, inputs.se2, t);
+    return t;
+}
+
+} // namespace lx

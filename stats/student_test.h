@@ -1,0 +1,24 @@
+#pragma once
+
+#include "summary_input.h"
+
+#include <cstdint>
+
+namespace lx {
+
+// What the window shows: Student's pooled test, handed to Statistics::TStudent as two standard
+// errors formed from the pooled SD (SE = pooled SD / sqrt(N)), with N1 + N2 - 2 degrees of
+// freedom. The window, the batch tool and the checks of a summary all go through here.
+struct StudentInputs {
+    double se1 = 0;
+    double se2 = 0;
+    std::int64_t df = 0; // N1 + N2 - 2, summed in 64 bits
+};
+
+// The inputs of a summary with N1, N2 >= 1; both SEs are 0 when df is 0.
+StudentInputs studentInputs(const Summary& summary);
+
+// Student's t of a summary, never negative, as Statistics::TStudent gives it (and raises).
+double studentT(const Summary& summary);
+
+} // namespace lx
