@@ -33,7 +33,8 @@ struct Job {
         : style(options.locale)
         , layout(std::move(tableLayout))
         , needs(needsFor(layout.wanted, options.level))
-        , calculator(style, layout.summary, needs, headerWidth)
+        , checks(options.checks)
+        , calculator(style, layout.summary, needs, headerWidth, layout.checks, checks)
         , writer(options.format, options.delimiter, style, layout.output) {}
 
     ChunkOutput run(const RecordBatch& batch, std::size_t first) const {
@@ -54,6 +55,7 @@ struct Job {
     NumberStyle style;
     TableLayout layout;
     ResultNeeds needs;
+    CheckSettings checks;
     RowCalculator calculator;
     TableWriter writer;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "check_inputs.h"
 #include "table_writer.h"
 
 #include <QLocale>
@@ -24,6 +25,7 @@ struct BatchOptions {
     int jobs = 1;
     bool strict = false;
     bool progress = false; // a progress line on err (only for a file)
+    CheckSettings checks;  // how reported results are checked
 };
 
 // Reads the table, writes the results to out in input order and messages to err. Sets the

@@ -15,6 +15,8 @@ const QString delimiterOption = QStringLiteral("delimiter");
 const QString localeOption = QStringLiteral("locale");
 const QString jobsOption = QStringLiteral("jobs");
 const QString strictOption = QStringLiteral("strict");
+const QString itemsOption = QStringLiteral("items");
+const QString alphaOption = QStringLiteral("alpha");
 
 std::optional<char> delimiterFrom(const QString& text) {
     if (text == QLatin1String("\\t") ||
@@ -55,6 +57,13 @@ void addBatchOptions(QCommandLineParser& parser) {
          QStringLiteral("name")},
         {jobsOption, BatchText::tr("Worker threads (default: all cores)."), QStringLiteral("n")},
         {strictOption, BatchText::tr("Exit with status 1 when any row has an error.")},
+        {itemsOption,
+         BatchText::tr("Whole-number items each score averages, for the granularity tests of "
+                       "both sets where a row gives no items1 or items2."),
+         QStringLiteral("k")},
+        {alphaOption,
+         BatchText::tr("Significance level of the p check's decision errors (default 0.05)."),
+         QStringLiteral("alpha"), QStringLiteral("0.05")},
     });
 }
 
@@ -106,6 +115,17 @@ std::variant<BatchOptions, QString> batchOptions(const QCommandLineParser& parse
         }
     }
     options.strict = parser.isSet(strictOption);
+    if (parser.isSet(itemsOption)) {
+        const int items = parser.value(itemsOption).toInt(&ok);
+        if (!ok || items < 1 || items > 1000000) {
+            return BatchText::tr("--items must be a whole number from 1 to 1000000");
+        }
+        options.checks.items = items;
+    }
+    options.checks.alpha = parser.value(alphaOption).toDouble(&ok);
+    if (!ok || !(options.checks.alpha > 0 && options.checks.alpha < 1)) {
+        return BatchText::tr("--alpha must be a number between 0 and 1");
+    }
     return options;
 }
 

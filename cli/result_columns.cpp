@@ -36,6 +36,15 @@ constexpr std::array<std::string_view, resultColumnCount> names = {
     "p_range_pooled_hi",
     "p_range_welch_lo",
     "p_range_welch_hi",
+    "p_check",
+    "p_recomputed",
+    "t_check",
+    "df_check",
+    "grim_m1",
+    "grim_m2",
+    "grim_sd1",
+    "grim_sd2",
+    "check_error",
     "error",
 };
 
@@ -75,8 +84,17 @@ ResultNeeds needsFor(const std::array<bool, resultColumnCount>& wanted, double l
         anyOf(wanted, {C::PRangePooledLo, C::PRangePooledHi, C::PRangeWelchLo, C::PRangeWelchHi});
     needs.anyReport =
         std::any_of(wanted.begin() + static_cast<int>(C::P0),
+                    wanted.begin() + static_cast<int>(C::PCheck), [](bool w) { return w; });
+    needs.anyCheck =
+        std::any_of(wanted.begin() + static_cast<int>(C::PCheck),
                     wanted.begin() + static_cast<int>(C::Error), [](bool w) { return w; });
     return needs;
+}
+
+bool needsSummary(ResultColumn column) {
+    using C = ResultColumn;
+    return column != C::PCheck && column != C::PRecomputed && column != C::CheckError &&
+           column != C::Error;
 }
 
 } // namespace lx::cli

@@ -11,7 +11,7 @@
 namespace lx::cli {
 
 // The columns the tool adds to a table, in their output order: the window's three results,
-// the report, then the row's error.
+// the report, the checks of reported results, then the row's error.
 enum class ResultColumn {
     Df,
     T,
@@ -42,6 +42,15 @@ enum class ResultColumn {
     PRangePooledHi,
     PRangeWelchLo,
     PRangeWelchHi,
+    PCheck,
+    PRecomputed,
+    TCheck,
+    DfCheck,
+    GrimM1,
+    GrimM2,
+    GrimSd1,
+    GrimSd2,
+    CheckError,
     Error,
 };
 constexpr int resultColumnCount = static_cast<int>(ResultColumn::Error) + 1;
@@ -55,9 +64,14 @@ struct ResultNeeds {
     bool window = false; // df, t or p_class
     ReportRequest request;
     bool anyReport = false;
+    bool anyCheck = false; // of reported results
 
     bool has(ResultColumn column) const { return columns[static_cast<std::size_t>(column)]; }
 };
+
+// Whether a column is worked from the six summary figures (all but the p check's and the
+// two error columns).
+bool needsSummary(ResultColumn column);
 
 // Computes only what the wanted columns show: the effect-size intervals cost far more than
 // everything else together.

@@ -15,13 +15,15 @@ namespace lx::cli {
 // What a header row says about a table: where its six figures are and what goes out.
 struct TableLayout {
     SummaryColumns summary;
+    CheckColumns checks;
     std::vector<OutputColumn> output;
     std::array<bool, resultColumnCount> wanted{};
 };
 
 // The layout for a header (names matched case-insensitively, blanks around them ignored) and
 // the wanted columns (all input columns and all results when absent), or a message saying
-// which column is missing or unknown.
+// which column is missing or unknown. A table of reported t, df or p without any of the six
+// summary columns gets only the results that need no summary.
 std::variant<TableLayout, std::string> layoutFor(const std::vector<std::string>& header,
                                                  const std::optional<QStringList>& columns);
 
