@@ -93,6 +93,9 @@ private:
         }
         // v is the smallest of the k values left: the others, at least v, sum to rest - v.
         for (Wide v = floorDiv(rest, k);; --v) {
+            if (++m_steps > searchBudget) {
+                return std::nullopt;
+            }
             if (least && v < *least) {
                 return false;
             }
