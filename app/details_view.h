@@ -21,6 +21,7 @@ public:
     // Lays itself out for the form's client width and font.
     DetailsView(float clientWidth, const QFont& font, QWidget* parent);
 
+    // The height follows the rows shown: the whole-number row only when it can be tested.
     void showReport(const TwoSampleReport& report, const QLocale& locale);
     // Empties every cell; the row and column names stay.
     void clear();
@@ -36,6 +37,8 @@ signals:
 
 private:
     void setCell(int row, int column, const QString& text);
+    void showWholeNumberMeans(const TwoSampleReport& report);
+    void fitHeight();
 
     LxPanel* panDetails;
     LxButton* cmdCopy;

@@ -167,6 +167,7 @@ void FrmTervan::showReport(const TwoSampleReport& report) {
     m_details->showReport(report, locale);
     m_copyText = report_text::clipboardText(report, locale);
     m_details->setCopyEnabled(true);
+    showDetails(m_cmdDetails->Value()); // the details' height follows their rows
 }
 
 // A summary a paste computed from raw values is exact, not rounded by the user.
@@ -233,6 +234,7 @@ void FrmTervan::ClearAll() {
     m_details->clear();
     m_copyText.clear();
     m_details->setCopyEnabled(false);
+    showDetails(m_cmdDetails->Value());
 }
 
 void FrmTervan::cmdDetails_Click() {

@@ -80,6 +80,7 @@ ResultNeeds needsFor(const std::array<bool, resultColumnCount>& wanted, double l
         anyOf(wanted, {C::CiPooledLo, C::CiPooledHi, C::CiWelchLo, C::CiWelchHi});
     request.effectSizeIntervals = anyOf(wanted, {C::DCiLo, C::DCiHi, C::GCiLo, C::GCiHi});
     request.effectSizes = request.effectSizeIntervals || anyOf(wanted, {C::D, C::G});
+    request.wholeNumberMeans = false; // the check columns test means with their items
     request.roundingRange =
         anyOf(wanted, {C::PRangePooledLo, C::PRangePooledHi, C::PRangeWelchLo, C::PRangeWelchHi});
     needs.anyReport =

@@ -28,7 +28,8 @@ struct ReportRequest {
     bool differenceIntervals = true; // the intervals of M1 - M2
     bool effectSizes = true;         // Cohen's d and Hedges' g
     bool effectSizeIntervals = true;
-    bool roundingRange = true; // the p range the rounded inputs allow
+    bool roundingRange = true;    // the p range the rounded inputs allow
+    bool wholeNumberMeans = true; // the granularity test of typed means
 };
 
 // One t test of M1 - M2. One-tailed p values are named by the alternative they test.
@@ -56,6 +57,9 @@ struct TwoSampleReport {
     // Lowest and highest two-tailed p over every summary the rounded inputs could stand for.
     Figure<Interval> pRangePooled = Undefined::NotRequested;
     Figure<Interval> pRangeWelch = Undefined::NotRequested;
+    // Whether each typed mean can be the mean of N whole numbers (one item per score).
+    Figure<bool> wholeNumberMean1 = Undefined::NotRequested;
+    Figure<bool> wholeNumberMean2 = Undefined::NotRequested;
 };
 
 // The report of a checked summary (see checkSummary). Raises RuntimeError InvalidArgument when
