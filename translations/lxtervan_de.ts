@@ -109,6 +109,46 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
         <source>--columns: there is no column &quot;%1&quot;</source>
         <translation>--columns: es gibt keine Spalte „%1“</translation>
     </message>
+    <message>
+        <source>Whole-number items each score averages, for the granularity tests of both sets where a row gives no items1 or items2.</source>
+        <translation>Ganzzahlige Items, deren Mittel jeder Wert ist, für die Granularitätstests beider Sätze, wo eine Zeile kein items1 oder items2 angibt.</translation>
+    </message>
+    <message>
+        <source>Significance level of the p check&apos;s decision errors (default 0.05).</source>
+        <translation>Signifikanzniveau für die Entscheidungsfehler der p-Prüfung (Vorgabe 0.05).</translation>
+    </message>
+    <message>
+        <source>--items must be a whole number from 1 to 1000000</source>
+        <translation>--items muss eine ganze Zahl von 1 bis 1000000 sein</translation>
+    </message>
+    <message>
+        <source>--alpha must be a number between 0 and 1</source>
+        <translation>--alpha muss eine Zahl zwischen 0 und 1 sein</translation>
+    </message>
+    <message>
+        <source>%1 is not a number</source>
+        <translation>%1 ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>df_reported must be greater than 0</source>
+        <translation>df_reported muss größer als 0 sein</translation>
+    </message>
+    <message>
+        <source>p_reported: cannot read &quot;%1&quot;</source>
+        <translation>p_reported: „%1“ ist nicht lesbar</translation>
+    </message>
+    <message>
+        <source>the p of t_reported cannot be computed</source>
+        <translation>das p von t_reported lässt sich nicht berechnen</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number from 1 to 1000000</source>
+        <translation>%1 muss eine ganze Zahl von 1 bis 1000000 sein</translation>
+    </message>
+    <message>
+        <source>--columns: &quot;%1&quot; needs the columns n1, m1, sd1, n2, m2 and sd2</source>
+        <translation>--columns: „%1“ braucht die Spalten n1, m1, sd1, n2, m2 und sd2</translation>
+    </message>
 </context>
 <context>
     <name>ErrorGuard</name>
@@ -473,6 +513,26 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
     <message>
         <source>Details</source>
         <translation>Details</translation>
+    </message>
+    <message>
+        <source>Mean possible for whole-number data</source>
+        <translation>Mittelwert mit ganzzahligen Daten möglich</translation>
+    </message>
+    <message>
+        <source>Whether each typed mean can be the mean of N whole numbers, such as answers on a rating scale (one item per observation assumed)</source>
+        <translation>Ob jeder eingegebene Mittelwert der Mittelwert von N ganzen Zahlen sein kann, etwa von Antworten auf einer Ratingskala (ein Item je Beobachtung angenommen)</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <source>M1: %1, M2: %2</source>
+        <translation>M1: %1, M2: %2</translation>
     </message>
 </context>
 <context>
