@@ -127,7 +127,8 @@ std::optional<reported::Typed> typedNumber(const NumberStyle& style, std::string
 
 } // namespace
 
-void RowChecks::setPCheck(const RecordBatch& batch, std::size_t record, RowResults& results) const {
+void RowChecks::setPCheck(const RecordBatch& batch, std::size_t record, const ResultNeeds& needs,
+                          RowResults& results) const {
     const auto t = typedNumber(m_style, field(batch, record, CheckInput::TReported),
                                CheckInput::TReported, results);
     const auto df = typedNumber(m_style, field(batch, record, CheckInput::DfReported),
@@ -146,17 +147,24 @@ void RowChecks::setPCheck(const RecordBatch& batch, std::size_t record, RowResul
                                    .arg(QString::fromUtf8(pText.data(),
                                                           static_cast<qsizetype>(pText.size()))));
     }
-    const reported::ReportedP none{};
-    const Figure<reported::PCheck> check =
-        reported::checkP(*t, df->value, p ? *p : none, m_settings.alpha);
+    if (!p || !needs.has(C::PCheck)) {
+        if (!needs.has(C::PRecomputed)) {
+            return;
+        }
+        if (const auto recomputed = reported::recomputedP(*t, df->value)) {
+            setNumber(results, C::PRecomputed, *recomputed);
+        } else {
+            addCheckError(results, BatchText::tr("the p of t_reported cannot be computed"));
+        }
+        return;
+    }
+    const Figure<reported::PCheck> check = reported::checkP(*t, df->value, *p, m_settings.alpha);
     if (!check) {
         addCheckError(results, BatchText::tr("the p of t_reported cannot be computed"));
         return;
     }
     setNumber(results, C::PRecomputed, check->recomputed);
-    if (p) {
-        setText(results, C::PCheck, pVerdictWord(check->verdict));
-    }
+    setText(results, C::PCheck, pVerdictWord(check->verdict));
 }
 
 void RowChecks::setSummaryChecks(const RecordBatch& batch, std::size_t record,

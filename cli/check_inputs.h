@@ -40,7 +40,8 @@ public:
         , m_settings(settings) {}
 
     // The p check, which needs no summary. Never throws: problems go to check_error.
-    void setPCheck(const RecordBatch& batch, std::size_t record, RowResults& results) const;
+    void setPCheck(const RecordBatch& batch, std::size_t record, const ResultNeeds& needs,
+                   RowResults& results) const;
 
     // The checks against a summary, given its figures' typed decimals.
     void setSummaryChecks(const RecordBatch& batch, std::size_t record, const Summary& summary,

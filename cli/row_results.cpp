@@ -110,7 +110,7 @@ void RowCalculator::calculateChecked(const RecordBatch& batch, std::size_t recor
         return;
     }
     if (m_needs.anyCheck) {
-        m_checks.setPCheck(batch, record, results);
+        m_checks.setPCheck(batch, record, m_needs, results);
     }
     if (!m_columns.present) {
         return;

@@ -17,7 +17,10 @@ namespace {
 constexpr double infinity = std::numeric_limits<double>::infinity();
 
 double halfUnit(int decimals) {
-    return 0.5 * std::pow(10.0, -decimals);
+    static constexpr std::array<double, 10> halves = {0.5,  0.05, 0.005, 5e-4, 5e-5,
+                                                      5e-6, 5e-7, 5e-8,  5e-9, 5e-10};
+    return decimals >= 0 && decimals < 10 ? halves[static_cast<std::size_t>(decimals)]
+                                          : 0.5 * std::pow(10.0, -decimals);
 }
 
 double halfUnit(const std::optional<int>& decimals) {
@@ -71,12 +74,54 @@ int sideOf(const ReportedP& p, double alpha) {
     return 0;
 }
 
-bool fits(const ReportedP& p, Interval range) {
+// The two-tailed p over the t a reported t's rounding allows. Its ends are worked out only when
+// the p of the t as typed, which lies between them, does not settle the question: most rows
+// need one p, not three.
+class PRange {
+public:
+    PRange(Typed t, double df)
+        : m_t(absolute(roundedFrom(t)))
+        , m_df(df)
+        , m_typed(t_distribution::twoTailed(t.value, df)) {}
+
+    double typed() const { return m_typed; }
+    double lowest() {
+        if (!m_lowest) {
+            m_lowest = t_distribution::twoTailed(m_t.upper, m_df);
+        }
+        return *m_lowest;
+    }
+    double highest() {
+        if (!m_highest) {
+            m_highest = t_distribution::twoTailed(m_t.lower, m_df);
+        }
+        return *m_highest;
+    }
+
+    // Some p of the range below `value`, or at or below it.
+    bool reachesBelow(double value, bool orAt) {
+        const auto below = [&](double p) { return p < value || (orAt && p == value); };
+        return below(m_typed) || below(lowest());
+    }
+    bool reachesAbove(double value, bool orAt) {
+        const auto above = [&](double p) { return p > value || (orAt && p == value); };
+        return above(m_typed) || above(highest());
+    }
+
+private:
+    Interval m_t;
+    double m_df;
+    double m_typed;
+    std::optional<double> m_lowest;
+    std::optional<double> m_highest;
+};
+
+bool fits(const ReportedP& p, PRange& range) {
     switch (p.relation) {
     case ReportedP::Relation::Less:
-        return range.lower < p.value;
+        return range.reachesBelow(p.value, false);
     case ReportedP::Relation::Greater:
-        return range.upper > p.value;
+        return range.reachesAbove(p.value, false);
     case ReportedP::Relation::Equal:
         break;
     }
@@ -84,9 +129,8 @@ bool fits(const ReportedP& p, Interval range) {
     const double half = halfUnit(p.decimals);
     const double digits = std::round(p.value / (2 * half));
     const bool evenDigit = std::fmod(digits, 2.0) == 0;
-    const double upper = p.value + half;
-    return range.upper >= p.value - half &&
-           (range.lower < upper || (evenDigit && range.lower == upper));
+    return range.reachesAbove(p.value - half, true) &&
+           range.reachesBelow(p.value + half, evenDigit);
 }
 
 // The typed means' difference and SDs as ranges.
@@ -176,26 +220,31 @@ Figure<PCheck> checkP(Typed t, double df, const ReportedP& p, double alpha) {
     if (!(df > 0) || !std::isfinite(t.value)) {
         return Undefined::NotFound;
     }
-    const Interval ts = absolute(roundedFrom(t));
+    PRange range(t, df);
     PCheck check;
-    check.recomputed = t_distribution::twoTailed(t.value, df);
-    check.range = {t_distribution::twoTailed(ts.upper, df),
-                   t_distribution::twoTailed(ts.lower, df)};
-    if (std::isnan(check.recomputed) || std::isnan(check.range.lower) ||
-        std::isnan(check.range.upper)) {
+    check.recomputed = range.typed();
+    if (std::isnan(check.recomputed)) {
         return Undefined::NotFound;
     }
-    if (fits(p, check.range)) {
+    if (fits(p, range)) {
         check.verdict = PVerdict::Consistent;
         return check;
     }
     const int recomputedSide =
-        check.range.upper < alpha ? -1 : (check.range.lower >= alpha ? 1 : 0);
+        !range.reachesAbove(alpha, true) ? -1 : (!range.reachesBelow(alpha, false) ? 1 : 0);
     const int reportedSide = sideOf(p, alpha);
     check.verdict = reportedSide != 0 && recomputedSide != 0 && reportedSide != recomputedSide
                         ? PVerdict::DecisionError
                         : PVerdict::Inconsistent;
     return check;
+}
+
+Figure<double> recomputedP(Typed t, double df) {
+    if (!(df > 0) || !std::isfinite(t.value)) {
+        return Undefined::NotFound;
+    }
+    const double p = t_distribution::twoTailed(t.value, df);
+    return std::isnan(p) ? Figure<double>(Undefined::NotFound) : Figure<double>(p);
 }
 
 TRanges tRanges(const Summary& s, const TypedDecimals& decimals) {

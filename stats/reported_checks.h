@@ -34,7 +34,6 @@ enum class PVerdict { Consistent, Inconsistent, DecisionError };
 struct PCheck {
     PVerdict verdict = PVerdict::Consistent;
     double recomputed = 0; // two-tailed p of the reported t as typed
-    Interval range;        // two-tailed p over the t its rounding allows
 };
 
 // The reported p against the two-tailed p of the reported t (over its rounding) and df.
@@ -42,6 +41,9 @@ struct PCheck {
 // error when besides the reported p and the recomputed range lie on opposite sides of alpha.
 // NotFound when df is not positive or the p cannot be computed.
 Figure<PCheck> checkP(Typed t, double df, const ReportedP& p, double alpha);
+
+// The two-tailed p of the reported t as typed, for a table without a reported p.
+Figure<double> recomputedP(Typed t, double df);
 
 enum class FitVerdict { ConsistentPooled, ConsistentWelch, ConsistentBoth, Inconsistent };
 
