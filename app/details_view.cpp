@@ -109,8 +109,9 @@ DetailsView::DetailsView(float clientWidth, const QFont& font, QWidget* parent)
     const int wholeRow = grdDetails->rowCount();
     grdDetails->insertRow(wholeRow);
     auto* name = new QTableWidgetItem(tr("Mean possible for whole-number data"));
-    const QString why = tr("Whether each typed mean can be the mean of N whole numbers, such as "
-                           "answers on a rating scale (one item per observation assumed)");
+    const QString why =
+        tr("Whether each typed mean can be the mean of N whole numbers, such as "
+           "answers on a rating scale: first set / second set (one item per observation assumed)");
     name->setToolTip(why);
     name->setData(Qt::AccessibleDescriptionRole, why);
     grdDetails->setVerticalHeaderItem(wholeRow, name);
@@ -140,11 +141,10 @@ void DetailsView::showWholeNumberMeans(const TwoSampleReport& report) {
     const auto word = [](const Figure<bool>& possible) {
         return possible ? (*possible ? tr("yes") : tr("no")) : report_text::undefinedText();
     };
-    setCell(
-        row, 0,
-        testable
-            ? tr("M1: %1, M2: %2").arg(word(report.wholeNumberMean1), word(report.wholeNumberMean2))
-            : QString());
+    setCell(row, 0,
+            testable
+                ? tr("%1 / %2").arg(word(report.wholeNumberMean1), word(report.wholeNumberMean2))
+                : QString());
     if (testable == grdDetails->isRowHidden(row)) {
         grdDetails->setRowHidden(row, !testable);
         fitHeight();

@@ -519,8 +519,8 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
         <translation>Mittelwert mit ganzzahligen Daten möglich</translation>
     </message>
     <message>
-        <source>Whether each typed mean can be the mean of N whole numbers, such as answers on a rating scale (one item per observation assumed)</source>
-        <translation>Ob jeder eingegebene Mittelwert der Mittelwert von N ganzen Zahlen sein kann, etwa von Antworten auf einer Ratingskala (ein Item je Beobachtung angenommen)</translation>
+        <source>Whether each typed mean can be the mean of N whole numbers, such as answers on a rating scale: first set / second set (one item per observation assumed)</source>
+        <translation>Ob jeder eingegebene Mittelwert der Mittelwert von N ganzen Zahlen sein kann, etwa von Antworten auf einer Ratingskala: erster Satz / zweiter Satz (ein Item je Beobachtung angenommen)</translation>
     </message>
     <message>
         <source>yes</source>
@@ -531,8 +531,8 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
         <translation>nein</translation>
     </message>
     <message>
-        <source>M1: %1, M2: %2</source>
-        <translation>M1: %1, M2: %2</translation>
+        <source>%1 / %2</source>
+        <translation>%1 / %2</translation>
     </message>
 </context>
 <context>
