@@ -108,21 +108,48 @@ DetailsView::DetailsView(float clientWidth, const QFont& font, QWidget* parent)
 
     // The names only matter for the layout here; every report has the same rows.
     grdDetails = newTable(report_text::rows(TwoSampleReport{}), font, this);
+    // Shown only for means the granularity test can judge.
+    const int wholeRow = grdDetails->rowCount();
+    grdDetails->insertRow(wholeRow);
+    auto* name = new QTableWidgetItem(tr("Mean possible for whole-number data"));
+    const QString why =
+        tr("Whether each typed mean can be the mean of N whole numbers, such as "
+           "answers on a rating scale: first set / second set (one item per observation assumed)");
+    name->setToolTip(why);
+    name->setData(Qt::AccessibleDescriptionRole, why);
+    grdDetails->setVerticalHeaderItem(wholeRow, name);
+    grdDetails->setSpan(wholeRow, 0, 1, 2);
+    grdDetails->setRowHidden(wholeRow, true);
     grdDetails->ensurePolished(); // the style decides the frame
     clear();
     fitTo(QSize(twips::toPixels(QRectF(0, 0, clientWidth, CaptionHeight)).width(),
                 neededSize().height()));
 }
 
+void DetailsView::showWholeNumberMeans(const TwoSampleReport& report) {
+    const int row = grdDetails->rowCount() - 1;
+    const bool testable = report.wholeNumberMean1 || report.wholeNumberMean2;
+    const auto word = [](const Figure<bool>& possible) {
+        return possible ? (*possible ? tr("yes") : tr("no")) : report_text::undefinedText();
+    };
+    setCell(row, 0,
+            testable
+                ? tr("%1 / %2").arg(word(report.wholeNumberMean1), word(report.wholeNumberMean2))
+                : QString());
+    // The window fits itself to the rows shown after every report.
+    grdDetails->setRowHidden(row, !testable);
+}
+
 void DetailsView::showReport(const TwoSampleReport& report, const QLocale& locale) {
     const std::vector<report_text::Row> rows = report_text::rows(report);
-    for (int row = 0; row < grdDetails->rowCount(); ++row) {
+    for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
         const report_text::Row& r = rows[static_cast<std::size_t>(row)];
         // The one-sided Bayes factor's name follows the sign of the difference.
         grdDetails->verticalHeaderItem(row)->setText(r.name);
         setCell(row, 0, report_text::cellText(r.student, r.kind, locale));
         setCell(row, 1, report_text::cellText(r.welch, r.welchKind(), locale));
     }
+    showWholeNumberMeans(report);
 }
 
 void DetailsView::clear() {
@@ -130,6 +157,7 @@ void DetailsView::clear() {
         setCell(row, 0, QString());
         setCell(row, 1, QString());
     }
+    showWholeNumberMeans(TwoSampleReport{});
 }
 
 void DetailsView::setStale(bool stale) {

@@ -24,6 +24,7 @@ public:
     // Lays itself out for the form's client width and font.
     DetailsView(float clientWidth, const QFont& font, QWidget* parent);
 
+    // The height follows the rows shown: the whole-number row only when it can be tested.
     void showReport(const TwoSampleReport& report, const QLocale& locale);
     // Empties every cell; the row and column names stay.
     void clear();
@@ -52,6 +53,7 @@ private:
     std::array<int, 2> columnWidths() const;
     int tableWidth(const std::array<int, 2>& columns) const;
     int fullTableHeight() const;
+    void showWholeNumberMeans(const TwoSampleReport& report);
 
     LxPanel* panDetails;
     LxButton* cmdCopy;

@@ -46,7 +46,8 @@ struct Job {
         : style(format.locale, options.grouping)
         , layout(std::move(tableLayout))
         , needs(needsFor(layout.wanted, options.level, options.priorScale, options.equivalence))
-        , calculator(style, layout.summary, needs, headerWidth)
+        , checks(options.checks)
+        , calculator(style, layout.summary, needs, headerWidth, layout.checks, checks)
         , writer(format.output, format.outputDelimiter, style, layout.output) {}
 
     ChunkOutput run(const RecordBatch& batch, std::size_t first) const {
@@ -70,6 +71,7 @@ struct Job {
     NumberStyle style;
     TableLayout layout;
     ResultNeeds needs;
+    CheckSettings checks;
     RowCalculator calculator;
     TableWriter writer;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "check_inputs.h"
 #include "table_writer.h"
 
 #include "stats/bayes_factor.h"
@@ -34,6 +35,7 @@ struct BatchOptions {
     // err is a terminal: a progress line (only for a file), what was found about the table and
     // a summary.
     bool terminal = false;
+    CheckSettings checks; // how reported results are checked
 };
 
 // Reads the table, writes the results to out in input order and messages to err. Sets the

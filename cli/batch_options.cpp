@@ -52,6 +52,8 @@ equivalenceFrom(const QCommandLineParser& parser) {
     }
     return std::optional<EquivalenceMargin>(EquivalenceMargin{*delta, inSd});
 }
+const QString itemsOption = QStringLiteral("items");
+const QString alphaOption = QStringLiteral("alpha");
 
 std::optional<char> delimiterFrom(const QString& text) {
     if (text == QLatin1String("\\t") ||
@@ -122,6 +124,13 @@ void addBatchOptions(QCommandLineParser& parser) {
         {equivalenceSdOption,
          BatchText::tr("Equivalence tests with the bounds in units of the pooled SD."),
          QStringLiteral("delta")},
+        {itemsOption,
+         BatchText::tr("Whole-number items each score averages, for the granularity tests of "
+                       "both sets where a row gives no items1 or items2."),
+         QStringLiteral("k")},
+        {alphaOption,
+         BatchText::tr("Significance level of the p check's decision errors (default 0.05)."),
+         QStringLiteral("alpha"), QStringLiteral("0.05")},
     });
 }
 
@@ -210,6 +219,17 @@ std::variant<BatchOptions, QString> batchOptions(const QCommandLineParser& parse
         }
     }
     options.strict = parser.isSet(strictOption);
+    if (parser.isSet(itemsOption)) {
+        const int items = parser.value(itemsOption).toInt(&ok);
+        if (!ok || items < 1 || items > 1000000) {
+            return BatchText::tr("--items must be a whole number from 1 to 1000000");
+        }
+        options.checks.items = items;
+    }
+    options.checks.alpha = parser.value(alphaOption).toDouble(&ok);
+    if (!ok || !(options.checks.alpha > 0 && options.checks.alpha < 1)) {
+        return BatchText::tr("--alpha must be a number between 0 and 1");
+    }
     return options;
 }
 

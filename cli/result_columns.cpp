@@ -63,6 +63,23 @@ constexpr std::array<ColumnInfo, resultColumnCount> columns = {{
     {"p_tost_welch",
      QT_TRANSLATE_NOOP("BatchText", "p of the equivalence test (two one-sided tests), Welch")},
     {"tost_bound", QT_TRANSLATE_NOOP("BatchText", "the equivalence bound on M1 - M2 in raw units")},
+    {"p_check", QT_TRANSLATE_NOOP("BatchText", "reported p against t_reported and df_reported: "
+                                               "consistent, inconsistent or decision_error")},
+    {"p_recomputed", QT_TRANSLATE_NOOP("BatchText", "two-tailed p of t_reported with df_reported")},
+    {"t_check",
+     QT_TRANSLATE_NOOP("BatchText",
+                       "t_reported against the t the rounded summary allows, pooled or Welch")},
+    {"df_check", QT_TRANSLATE_NOOP("BatchText", "df_reported against N1 + N2 - 2 or the Welch df")},
+    {"grim_m1",
+     QT_TRANSLATE_NOOP("BatchText", "whether M1 can be the mean of N1 whole-number scores")},
+    {"grim_m2",
+     QT_TRANSLATE_NOOP("BatchText", "whether M2 can be the mean of N2 whole-number scores")},
+    {"grim_sd1",
+     QT_TRANSLATE_NOOP("BatchText", "whether SD1 can go with M1 for N1 whole-number scores")},
+    {"grim_sd2",
+     QT_TRANSLATE_NOOP("BatchText", "whether SD2 can go with M2 for N2 whole-number scores")},
+    {"check_error",
+     QT_TRANSLATE_NOOP("BatchText", "why a check of reported results could not run")},
     {"error", QT_TRANSLATE_NOOP("BatchText", "why the row has no results; empty when it has")},
 }};
 
@@ -117,6 +134,7 @@ ResultNeeds needsFor(const std::array<bool, resultColumnCount>& wanted, double l
         anyOf(wanted, {C::CiPooledLo, C::CiPooledHi, C::CiWelchLo, C::CiWelchHi});
     request.effectSizeIntervals = anyOf(wanted, {C::DCiLo, C::DCiHi, C::GCiLo, C::GCiHi});
     request.effectSizes = request.effectSizeIntervals || anyOf(wanted, {C::D, C::G});
+    request.wholeNumberMeans = false; // the check columns test means with their items
     request.roundingRange =
         anyOf(wanted, {C::PRangePooledLo, C::PRangePooledHi, C::PRangeWelchLo, C::PRangeWelchHi});
     request.bayesFactors = anyOf(wanted, {C::Bf10, C::BfPlus, C::BfMinus, C::LogBf10});
@@ -126,8 +144,17 @@ ResultNeeds needsFor(const std::array<bool, resultColumnCount>& wanted, double l
     }
     needs.anyReport =
         std::any_of(wanted.begin() + static_cast<int>(C::TPooled),
+                    wanted.begin() + static_cast<int>(C::PCheck), [](bool w) { return w; });
+    needs.anyCheck =
+        std::any_of(wanted.begin() + static_cast<int>(C::PCheck),
                     wanted.begin() + static_cast<int>(C::Error), [](bool w) { return w; });
     return needs;
+}
+
+bool needsSummary(ResultColumn column) {
+    using C = ResultColumn;
+    return column != C::PCheck && column != C::PRecomputed && column != C::CheckError &&
+           column != C::Error;
 }
 
 } // namespace lx::cli

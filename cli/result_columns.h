@@ -11,7 +11,7 @@
 namespace lx::cli {
 
 // The columns the tool adds to a table, in their output order: the window's three results,
-// the report, then the row's error.
+// the report, the checks of reported results, then the row's error.
 enum class ResultColumn {
     Df,
     T,
@@ -48,6 +48,15 @@ enum class ResultColumn {
     PTostPooled,
     PTostWelch,
     TostBound,
+    PCheck,
+    PRecomputed,
+    TCheck,
+    DfCheck,
+    GrimM1,
+    GrimM2,
+    GrimSd1,
+    GrimSd2,
+    CheckError,
     Error,
 };
 constexpr int resultColumnCount = static_cast<int>(ResultColumn::Error) + 1;
@@ -63,6 +72,7 @@ struct ResultNeeds {
     bool window = false; // df, t or p_class
     ReportRequest request;
     bool anyReport = false;
+    bool anyCheck = false; // of reported results
 
     bool has(ResultColumn column) const { return columns[static_cast<std::size_t>(column)]; }
 };
@@ -74,5 +84,9 @@ bool isEquivalenceColumn(ResultColumn column);
 // cost far more than everything else together.
 ResultNeeds needsFor(const std::array<bool, resultColumnCount>& wanted, double level,
                      double priorScale, const std::optional<EquivalenceMargin>& equivalence);
+
+// Whether a column is worked from the six summary figures (all but the p check's and the
+// two error columns).
+bool needsSummary(ResultColumn column);
 
 } // namespace lx::cli

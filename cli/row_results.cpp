@@ -19,19 +19,6 @@ Cell& cell(RowResults& results, ResultColumn column) {
     return results[static_cast<std::size_t>(column)];
 }
 
-void setNumber(RowResults& results, ResultColumn column, double value) {
-    Cell& target = cell(results, column);
-    target.kind = Cell::Kind::Number;
-    target.number = value;
-    target.text.clear();
-}
-
-void setText(RowResults& results, ResultColumn column, std::string text) {
-    Cell& target = cell(results, column);
-    target.kind = Cell::Kind::Text;
-    target.text = std::move(text);
-}
-
 void set(RowResults& results, ResultColumn column, const Figure<double>& figure) {
     if (figure) {
         setNumber(results, column, *figure);
@@ -98,6 +85,19 @@ void setWindowResults(RowResults& results, const Summary& in, const QLocale& loc
 
 } // namespace
 
+void setNumber(RowResults& results, ResultColumn column, double value) {
+    Cell& target = results[static_cast<std::size_t>(column)];
+    target.kind = Cell::Kind::Number;
+    target.number = value;
+    target.text.clear();
+}
+
+void setText(RowResults& results, ResultColumn column, std::string text) {
+    Cell& target = results[static_cast<std::size_t>(column)];
+    target.kind = Cell::Kind::Text;
+    target.text = std::move(text);
+}
+
 void RowCalculator::calculate(const RecordBatch& batch, std::size_t record,
                               RowResults& results) const {
     for (Cell& each : results) {
@@ -125,6 +125,12 @@ void RowCalculator::calculateChecked(const RecordBatch& batch, std::size_t recor
                                  .arg(m_headerWidth)));
         return;
     }
+    if (m_needs.anyCheck) {
+        m_checks.setPCheck(batch, record, m_needs, results);
+    }
+    if (!m_columns.present) {
+        return;
+    }
     std::array<std::string_view, summaryFieldCount> texts;
     for (std::size_t k = 0; k < texts.size(); ++k) {
         texts[k] = batch.field(record, m_columns.index[k]);
@@ -144,6 +150,9 @@ void RowCalculator::calculateChecked(const RecordBatch& batch, std::size_t recor
             request.decimals = row.typedDecimals();
         }
         setReport(results, twoSampleReport(in, request));
+    }
+    if (m_needs.anyCheck) {
+        m_checks.setSummaryChecks(batch, record, in, row.typedDecimals(), results);
     }
 }
 

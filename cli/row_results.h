@@ -1,7 +1,9 @@
 #pragma once
 
+#include "check_inputs.h"
 #include "csv_records.h"
 #include "number_fields.h"
+#include "result_cells.h"
 #include "result_columns.h"
 
 #include <array>
@@ -9,32 +11,24 @@
 
 namespace lx::cli {
 
-// One result cell: empty (undefined, not computed or the row unusable), a number, or text. A
-// number may come with the text a table shows for it (the window's t, as the window writes it).
-struct Cell {
-    enum class Kind { Empty, Number, Text };
-    Kind kind = Kind::Empty;
-    double number = 0;
-    std::string text;
-};
-
-using RowResults = std::array<Cell, resultColumnCount>;
-
 // Where a table holds the six figures, and whether a side gives its SE instead of its SD.
 struct SummaryColumns {
     std::array<std::size_t, summaryFieldCount> index{};
     std::array<bool, 2> givenAsSe{};
+    bool present = true; // a table of reported results alone has none
 };
 
 // The results of one row, through the window's checks and the report engine.
 class RowCalculator {
 public:
     RowCalculator(const NumberStyle& style, const SummaryColumns& columns, const ResultNeeds& needs,
-                  std::size_t headerWidth)
+                  std::size_t headerWidth, const CheckColumns& checkColumns,
+                  const CheckSettings& checkSettings)
         : m_style(style)
         , m_columns(columns)
         , m_needs(needs)
-        , m_headerWidth(headerWidth) {}
+        , m_headerWidth(headerWidth)
+        , m_checks(style, checkColumns, checkSettings) {}
 
     // Never throws: whatever goes wrong becomes the row's error.
     void calculate(const RecordBatch& batch, std::size_t record, RowResults& results) const;
@@ -46,6 +40,7 @@ private:
     SummaryColumns m_columns;
     const ResultNeeds& m_needs;
     std::size_t m_headerWidth;
+    RowChecks m_checks;
 };
 
 } // namespace lx::cli

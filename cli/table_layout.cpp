@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <unordered_map>
 
 namespace lx::cli {
@@ -70,8 +71,17 @@ std::variant<TableLayout, std::string> layoutFor(const std::vector<std::string>&
         keys.push_back(key(name));
     }
     TableLayout layout;
+    layout.checks = findCheckInputs(header);
     static const char* const required[] = {"n1", "m1", "sd1", "n2", "m2", "sd2"};
-    for (std::size_t k = 0; k < summaryFieldCount; ++k) {
+    const auto has = [&](const char* name) { return indexOf(keys, QString::fromLatin1(name)); };
+    const bool anyCheckInput = std::any_of(layout.checks.begin(), layout.checks.begin() + 3,
+                                           [](const auto& at) { return at.has_value(); });
+    const bool anySummaryInput =
+        std::any_of(std::begin(required), std::end(required),
+                    [&](const char* name) { return has(name).has_value(); }) ||
+        has("se1") || has("se2");
+    layout.summary.present = anySummaryInput || !anyCheckInput;
+    for (std::size_t k = 0; layout.summary.present && k < summaryFieldCount; ++k) {
         const QString name = QString::fromLatin1(required[k]);
         auto at = indexOf(keys, name);
         if (!at && name.startsWith(QLatin1String("sd"))) {
@@ -93,7 +103,10 @@ std::variant<TableLayout, std::string> layoutFor(const std::vector<std::string>&
             layout.output.push_back({header[k], true, k, ResultColumn::Error});
         }
         for (int k = 0; k < resultColumnCount; ++k) {
-            addResult(layout, static_cast<ResultColumn>(k), prefix);
+            const auto result = static_cast<ResultColumn>(k);
+            if (layout.summary.present || !needsSummary(result)) {
+                addResult(layout, result, prefix);
+            }
         }
         return layout;
     }
@@ -101,6 +114,11 @@ std::variant<TableLayout, std::string> layoutFor(const std::vector<std::string>&
         const QString name = wanted.trimmed().toLower();
         const auto input = indexOf(keys, name);
         if (const auto result = resultNamed(name, prefix, input.has_value())) {
+            if (!layout.summary.present && needsSummary(*result)) {
+                return narrow(BatchText::tr("--columns: \"%1\" needs the columns n1, m1, sd1, "
+                                            "n2, m2 and sd2")
+                                  .arg(wanted));
+            }
             addResult(layout, *result, prefix);
         } else if (input) {
             layout.output.push_back({header[*input], true, *input, ResultColumn::Error});

@@ -15,6 +15,7 @@ namespace lx::cli {
 // What a header row says about a table: where its six figures are and what goes out.
 struct TableLayout {
     SummaryColumns summary;
+    CheckColumns checks;
     std::vector<OutputColumn> output;
     std::array<bool, resultColumnCount> wanted{};
 };
@@ -22,7 +23,8 @@ struct TableLayout {
 // The layout for a header (names matched case-insensitively, blanks around them ignored) and
 // the wanted columns (all input columns and all results when absent), or a message saying
 // which column is missing or unknown. Result columns are named with prefix in front; in
-// columns a result may be named with or without it.
+// columns a result may be named with or without it. A table of reported t, df or p without
+// any of the six summary columns gets only the results that need no summary.
 std::variant<TableLayout, std::string> layoutFor(const std::vector<std::string>& header,
                                                  const std::optional<QStringList>& columns,
                                                  const std::string& prefix = {});

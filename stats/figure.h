@@ -12,6 +12,7 @@ enum class Undefined {
     TooFewObservations, // it needs at least two observations in each set (or df of 2)
     NoSpread,           // its standard error or pooled SD is 0
     NotFound,           // the numerical search for it did not settle (extreme inputs)
+    Untestable,         // every value of the typed precision is possible
 };
 
 // A figure of a report: a value, or the reason it has none.

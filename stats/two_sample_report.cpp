@@ -1,6 +1,7 @@
 #include "two_sample_report.h"
 
 #include "boost_policy.h"
+#include "granularity.h"
 #include "p_range.h"
 #include "platform/core/runtime_error.h"
 #include "spread.h"
@@ -179,6 +180,22 @@ Figure<Interval> pRange(const TTest& test, const TypedDecimals& typed, Corners c
     return corners();
 }
 
+// The granularity test of a typed mean, one whole-number item per score.
+Figure<bool> wholeNumberMean(std::int32_t n, double mean, const std::optional<int>& decimals) {
+    if (!decimals) {
+        return Undefined::NotRequested; // an exact mean has no typed precision
+    }
+    switch (granularity::meanVerdict(n, {mean, *decimals}, 1)) {
+    case granularity::Verdict::Consistent:
+        return true;
+    case granularity::Verdict::Inconsistent:
+        return false;
+    case granularity::Verdict::Untestable:
+        break;
+    }
+    return Undefined::Untestable;
+}
+
 } // namespace
 
 TwoSampleReport twoSampleReport(const Summary& s, const ReportRequest& request) {
@@ -196,6 +213,10 @@ TwoSampleReport twoSampleReport(const Summary& s, const ReportRequest& request) 
     report.welch = welchTest(report.difference, s, spread, request);
     if (request.effectSizes) {
         addEffectSizes(report, s, spread, request);
+    }
+    if (request.wholeNumberMeans) {
+        report.wholeNumberMean1 = wholeNumberMean(s.n1, s.m1, request.decimals.m1);
+        report.wholeNumberMean2 = wholeNumberMean(s.n2, s.m2, request.decimals.m2);
     }
     if (request.roundingRange) {
         report.pRangePooled = pRange(report.pooled, request.decimals,

@@ -28,6 +28,7 @@ struct ReportRequest {
     bool bayesFactors = true;
     double priorScale = mediumPriorScale;         // of the Bayes factors' Cauchy prior, > 0
     std::optional<EquivalenceMargin> equivalence; // the two one-sided tests, when given
+    bool wholeNumberMeans = true;                 // the granularity test of typed means
 };
 
 // One t test of M1 - M2. One-tailed p values are named by the alternative they test.
@@ -57,6 +58,9 @@ struct TwoSampleReport {
     double priorScale = mediumPriorScale;
     Figure<BayesFactors> bayesFactors = Undefined::NotRequested;
     Equivalence equivalence; // not requested unless a margin was given
+    // Whether each typed mean can be the mean of N whole numbers (one item per score).
+    Figure<bool> wholeNumberMean1 = Undefined::NotRequested;
+    Figure<bool> wholeNumberMean2 = Undefined::NotRequested;
 };
 
 // The report of a checked summary (see checkSummary). Raises RuntimeError InvalidArgument when

@@ -357,6 +357,82 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
         <source>the equivalence bound on M1 - M2 in raw units</source>
         <translation>die Äquivalenzgrenze für M1 - M2 in Rohwerten</translation>
     </message>
+    <message>
+        <source>Whole-number items each score averages, for the granularity tests of both sets where a row gives no items1 or items2.</source>
+        <translation>Ganzzahlige Items, deren Mittel jeder Wert ist, für die Granularitätstests beider Sätze, wo eine Zeile kein items1 oder items2 angibt.</translation>
+    </message>
+    <message>
+        <source>Significance level of the p check&apos;s decision errors (default 0.05).</source>
+        <translation>Signifikanzniveau für die Entscheidungsfehler der p-Prüfung (Vorgabe 0.05).</translation>
+    </message>
+    <message>
+        <source>--items must be a whole number from 1 to 1000000</source>
+        <translation>--items muss eine ganze Zahl von 1 bis 1000000 sein</translation>
+    </message>
+    <message>
+        <source>--alpha must be a number between 0 and 1</source>
+        <translation>--alpha muss eine Zahl zwischen 0 und 1 sein</translation>
+    </message>
+    <message>
+        <source>%1 is not a number</source>
+        <translation>%1 ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>df_reported must be greater than 0</source>
+        <translation>df_reported muss größer als 0 sein</translation>
+    </message>
+    <message>
+        <source>p_reported: cannot read &quot;%1&quot;</source>
+        <translation>p_reported: „%1“ ist nicht lesbar</translation>
+    </message>
+    <message>
+        <source>the p of t_reported cannot be computed</source>
+        <translation>das p von t_reported lässt sich nicht berechnen</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number from 1 to 1000000</source>
+        <translation>%1 muss eine ganze Zahl von 1 bis 1000000 sein</translation>
+    </message>
+    <message>
+        <source>--columns: &quot;%1&quot; needs the columns n1, m1, sd1, n2, m2 and sd2</source>
+        <translation>--columns: „%1“ braucht die Spalten n1, m1, sd1, n2, m2 und sd2</translation>
+    </message>
+    <message>
+        <source>reported p against t_reported and df_reported: consistent, inconsistent or decision_error</source>
+        <translation>berichtetes p gegen t_reported und df_reported: consistent, inconsistent oder decision_error</translation>
+    </message>
+    <message>
+        <source>two-tailed p of t_reported with df_reported</source>
+        <translation>zweiseitiges p von t_reported mit df_reported</translation>
+    </message>
+    <message>
+        <source>t_reported against the t the rounded summary allows, pooled or Welch</source>
+        <translation>t_reported gegen das t, das die gerundeten Kennwerte zulassen, gepoolt oder Welch</translation>
+    </message>
+    <message>
+        <source>df_reported against N1 + N2 - 2 or the Welch df</source>
+        <translation>df_reported gegen N1 + N2 - 2 oder die Welch-Freiheitsgrade</translation>
+    </message>
+    <message>
+        <source>whether M1 can be the mean of N1 whole-number scores</source>
+        <translation>ob M1 der Mittelwert von N1 ganzzahligen Werten sein kann</translation>
+    </message>
+    <message>
+        <source>whether M2 can be the mean of N2 whole-number scores</source>
+        <translation>ob M2 der Mittelwert von N2 ganzzahligen Werten sein kann</translation>
+    </message>
+    <message>
+        <source>whether SD1 can go with M1 for N1 whole-number scores</source>
+        <translation>ob SD1 zu M1 bei N1 ganzzahligen Werten passen kann</translation>
+    </message>
+    <message>
+        <source>whether SD2 can go with M2 for N2 whole-number scores</source>
+        <translation>ob SD2 zu M2 bei N2 ganzzahligen Werten passen kann</translation>
+    </message>
+    <message>
+        <source>why a check of reported results could not run</source>
+        <translation>warum eine Prüfung berichteter Ergebnisse nicht laufen konnte</translation>
+    </message>
 </context>
 <context>
     <name>ErrorGuard</name>
@@ -740,6 +816,26 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
     <message>
         <source>Details</source>
         <translation>Details</translation>
+    </message>
+    <message>
+        <source>Mean possible for whole-number data</source>
+        <translation>Mittelwert mit ganzzahligen Daten möglich</translation>
+    </message>
+    <message>
+        <source>Whether each typed mean can be the mean of N whole numbers, such as answers on a rating scale: first set / second set (one item per observation assumed)</source>
+        <translation>Ob jeder eingegebene Mittelwert der Mittelwert von N ganzen Zahlen sein kann, etwa von Antworten auf einer Ratingskala: erster Satz / zweiter Satz (ein Item je Beobachtung angenommen)</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <source>%1 / %2</source>
+        <translation>%1 / %2</translation>
     </message>
 </context>
 <context>

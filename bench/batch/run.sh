@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Batch benchmark: one generated table of 1 million varied rows, processed in the same run by
 # lxtervan-batch (four columns and the full report), pandas + SciPy and R; wall time, rows per
-# second and peak RSS of each, and the ratios. Then the tool's peak RSS on 10 million rows.
+# second and peak RSS of each, and the ratios; then the check columns on a table of reported
+# results. Then the tool's peak RSS on 10 million rows.
 # Usage: bench/batch/run.sh [rows]
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -55,6 +56,15 @@ echo
 echo "tool (4 columns) vs pandas + SciPy:  $(ratio "lxtervan-batch (4 columns)" "pandas + SciPy (4 columns)")x"
 echo "tool (all columns) vs pandas + SciPy: $(ratio "lxtervan-batch (all columns)" "pandas + SciPy (4 columns)")x"
 echo "tool (4 columns) vs R:               $(ratio "lxtervan-batch (4 columns)" "R (4 columns)")x"
+
+# Checks of reported results: a table of reported t, df, p and a summary with its items,
+# only the check columns.
+checks="$out/checks_${rows}.csv"
+[ -s "$checks" ] || "$python" "$here/generate_reported.py" "$rows" "$checks"
+measure "lxtervan-batch (check columns)" "$rows" sh -c "exec '$tool' --items 1 --columns \
+p_check,p_recomputed,t_check,df_check,grim_m1,grim_m2,grim_sd1,grim_sd2,check_error '$checks' \
+> '$out/checks_out.csv'"
+echo "check columns vs 4 columns:          $(ratio "lxtervan-batch (4 columns)" "lxtervan-batch (check columns)")x the time"
 
 # Peak memory must not grow with the input: ten copies of the rows, streamed.
 big="$out/table_10x.csv"

@@ -48,6 +48,9 @@ inline QStringList clippedCells(const QTableWidget& table) {
     const QFontMetrics metrics(table.font());
     QStringList clipped;
     for (int row = 0; row < table.rowCount(); ++row) {
+        if (table.isRowHidden(row)) {
+            continue;
+        }
         const QString name = table.verticalHeaderItem(row)->text();
         if (table.verticalHeader()->width() < metrics.horizontalAdvance(name) + margins) {
             clipped.append(name);

@@ -103,6 +103,21 @@ private slots:
         QCOMPARE(f().windowSystem.sleptMilliseconds, 2 * 125); // shown pressed each time
     }
 
+    // Shown only while the typed means can be judged; the window grows and shrinks with it.
+    void wholeNumberMeansRow() {
+        press(Qt::Key_F6);
+        const int row = table()->rowCount() - 1;
+        const int hiddenHeight = f().form->height();
+        calculate({"28", "5.19", "1.2", "30", "4.50", "1.1"});
+        QVERIFY(!table()->isRowHidden(row));
+        QCOMPARE(cell(row, 0), QStringLiteral("no / yes"));
+        QVERIFY(f().form->height() > hiddenHeight);
+        QVERIFY(table()->verticalHeader()->length() <= table()->viewport()->height());
+        calculate({"280", "5.19", "1.2", "300", "4.5", "1.1"}); // too many for the decimals
+        QVERIFY(table()->isRowHidden(row));
+        QCOMPARE(f().form->height(), hiddenHeight);
+    }
+
     void followsTheResults() {
         press(Qt::Key_F6);
         calculate(reference);

@@ -382,6 +382,56 @@ private slots:
             QCOMPARE(output[row].front(), input[row].front()); // records are never split
         }
     }
+
+    // Reported results checked by the real tool: a table of t, df and p alone, and a summary
+    // with its items; aliases of the header names; bad inputs named in check_error only.
+    void checksReportedResults_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<QByteArray>("output");
+        const QByteArray tdp = "t_reported,df_reported,p_reported\n";
+        const QStringList pColumns{"--columns", "p_check,check_error,error"};
+        QTest::newRow("consistent") << pColumns << tdp + "2.24,18,.038\n"
+                                    << QByteArray("p_check,check_error,error\nconsistent,,\n");
+        QTest::newRow("inconsistent") << pColumns << tdp + "2.24,18,.02\n"
+                                      << QByteArray("p_check,check_error,error\ninconsistent,,\n");
+        QTest::newRow("decision error")
+            << pColumns << tdp + "1.90,18,<.05\n"
+            << QByteArray("p_check,check_error,error\ndecision_error,,\n");
+        QTest::newRow("header aliases")
+            << pColumns << QByteArray("T Reported,df.reported,P-reported\n2.24,18,p = .038\n")
+            << QByteArray("p_check,check_error,error\nconsistent,,\n");
+        QTest::newRow("unreadable p")
+            << pColumns << tdp + "2.24,18,about .04\n"
+            << QByteArray(
+                   "p_check,check_error,error\n,\"p_reported: cannot read \"\"about .04\"\"\",\n");
+        const QByteArray summary = "n1,m1,sd1,n2,m2,sd2,items1\n";
+        const QStringList grim{"--columns", "grim_m1,grim_m2,grim_sd1,check_error,error"};
+        QTest::newRow("grim inconsistent")
+            << grim << summary + "28,5.19,1.2,30,4.50,1.1,1\n"
+            << QByteArray("grim_m1,grim_m2,grim_sd1,check_error,error\n"
+                          "inconsistent,,untestable,,\n");
+        QTest::newRow("items for both sets")
+            << QStringList{"--items", "1"} + grim << summary + "28,5.18,1.2,30,4.50,1.1,\n"
+            << QByteArray("grim_m1,grim_m2,grim_sd1,check_error,error\n"
+                          "consistent,consistent,untestable,,\n");
+        QTest::newRow("bad items")
+            << grim << summary + "28,5.18,1.2,30,4.50,1.1,0.5\n"
+            << QByteArray("grim_m1,grim_m2,grim_sd1,check_error,error\n"
+                          ",,,items1 must be a whole number from 1 to 1000000,\n");
+        QTest::newRow("summary result without a summary")
+            << QStringList{"--columns", "t_check"} << tdp + "2.24,18,.038\n"
+            << QByteArray();
+    }
+    void checksReportedResults() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, input);
+        QFETCH(QByteArray, output);
+        const BatchRun run = runBatchTool(arguments, input);
+        QVERIFY(!run.crashed);
+        QCOMPARE(run.exitCode, output.isEmpty() ? 2 : 0);
+        QCOMPARE(run.out, output);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestBatchTool)

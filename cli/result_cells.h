@@ -1,0 +1,23 @@
+#pragma once
+
+#include "result_columns.h"
+
+#include <array>
+#include <string>
+
+namespace lx::cli {
+
+// One result cell: empty (undefined, not computed or the row unusable), a number, or text.
+struct Cell {
+    enum class Kind { Empty, Number, Text };
+    Kind kind = Kind::Empty;
+    double number = 0;
+    std::string text;
+};
+
+using RowResults = std::array<Cell, resultColumnCount>;
+
+void setNumber(RowResults& results, ResultColumn column, double value);
+void setText(RowResults& results, ResultColumn column, std::string text);
+
+} // namespace lx::cli

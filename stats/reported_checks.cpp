@@ -1,0 +1,320 @@
+#include "reported_checks.h"
+
+#include "spread.h"
+#include "t_distribution.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace lx::reported {
+
+namespace {
+
+constexpr double infinity = std::numeric_limits<double>::infinity();
+
+double halfUnit(int decimals) {
+    static constexpr std::array<double, 10> halves = {0.5,  0.05, 0.005, 5e-4, 5e-5,
+                                                      5e-6, 5e-7, 5e-8,  5e-9, 5e-10};
+    return decimals >= 0 && decimals < 10 ? halves[static_cast<std::size_t>(decimals)]
+                                          : 0.5 * std::pow(10.0, -decimals);
+}
+
+double halfUnit(const std::optional<int>& decimals) {
+    return decimals ? halfUnit(*decimals) : 0.0;
+}
+
+// Every value a typed number may have been rounded from, either way of rounding a half.
+Interval roundedFrom(Typed typed) {
+    const double half = halfUnit(typed.decimals);
+    return {typed.value - half, typed.value + half};
+}
+
+Interval absolute(Interval range) {
+    if (range.lower >= 0) {
+        return range;
+    }
+    if (range.upper <= 0) {
+        return {-range.upper, -range.lower};
+    }
+    return {0, std::max(-range.lower, range.upper)};
+}
+
+bool overlap(Interval a, Interval b) {
+    return a.lower <= b.upper && b.lower <= a.upper;
+}
+
+std::string squeezed(std::string_view text) {
+    std::string out;
+    for (char c : text) {
+        if (c != ' ' && c != '\t') {
+            out += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+        }
+    }
+    return out;
+}
+
+bool startsWith(std::string_view text, std::string_view prefix) {
+    return text.substr(0, prefix.size()) == prefix;
+}
+
+// The side of alpha a p lies on: -1 below, +1 at or above, 0 unknown.
+int sideOf(const ReportedP& p, double alpha) {
+    switch (p.relation) {
+    case ReportedP::Relation::Equal:
+        return p.value < alpha ? -1 : (p.value > alpha ? 1 : 0);
+    case ReportedP::Relation::Less:
+        return p.value <= alpha ? -1 : 0;
+    case ReportedP::Relation::Greater:
+        return p.value >= alpha ? 1 : 0;
+    }
+    return 0;
+}
+
+// The two-tailed p over the t a reported t's rounding allows. Its ends are worked out only when
+// the p of the t as typed, which lies between them, does not settle the question: most rows
+// need one p, not three.
+class PRange {
+public:
+    PRange(Typed t, double df)
+        : m_t(absolute(roundedFrom(t)))
+        , m_df(df)
+        , m_typed(t_distribution::twoTailed(t.value, df)) {}
+
+    double typed() const { return m_typed; }
+    double lowest() {
+        if (!m_lowest) {
+            m_lowest = t_distribution::twoTailed(m_t.upper, m_df);
+        }
+        return *m_lowest;
+    }
+    double highest() {
+        if (!m_highest) {
+            m_highest = t_distribution::twoTailed(m_t.lower, m_df);
+        }
+        return *m_highest;
+    }
+
+    // Some p of the range below `value`, or at or below it.
+    bool reachesBelow(double value, bool orAt) {
+        const auto below = [&](double p) { return p < value || (orAt && p == value); };
+        return below(m_typed) || below(lowest());
+    }
+    bool reachesAbove(double value, bool orAt) {
+        const auto above = [&](double p) { return p > value || (orAt && p == value); };
+        return above(m_typed) || above(highest());
+    }
+
+private:
+    Interval m_t;
+    double m_df;
+    double m_typed;
+    std::optional<double> m_lowest;
+    std::optional<double> m_highest;
+};
+
+bool fits(const ReportedP& p, PRange& range) {
+    switch (p.relation) {
+    case ReportedP::Relation::Less:
+        return range.reachesBelow(p.value, false);
+    case ReportedP::Relation::Greater:
+        return range.reachesAbove(p.value, false);
+    case ReportedP::Relation::Equal:
+        break;
+    }
+    // Half up takes the lower end; half to even the upper one too when the last digit is even.
+    const double half = halfUnit(p.decimals);
+    const double digits = std::round(p.value / (2 * half));
+    const bool evenDigit = std::fmod(digits, 2.0) == 0;
+    return range.reachesAbove(p.value - half, true) &&
+           range.reachesBelow(p.value + half, evenDigit);
+}
+
+// The typed means' difference and SDs as ranges.
+struct SummaryBounds {
+    Interval difference;
+    Interval sd1;
+    Interval sd2;
+};
+
+SummaryBounds boundsOf(const Summary& s, const TypedDecimals& decimals) {
+    const double meanSlack = halfUnit(decimals.m1) + halfUnit(decimals.m2);
+    const auto sdRange = [](double sd, const std::optional<int>& typed) {
+        return Interval{std::max(0.0, sd - halfUnit(typed)), sd + halfUnit(typed)};
+    };
+    const double difference = s.m1 - s.m2;
+    return {absolute({difference - meanSlack, difference + meanSlack}),
+            sdRange(s.sd1, decimals.sd1), sdRange(s.sd2, decimals.sd2)};
+}
+
+// |t| of a difference over a standard error; a difference without spread is infinitely sure.
+double tOf(double difference, double standardError) {
+    if (standardError > 0) {
+        return difference / standardError;
+    }
+    return difference > 0 ? infinity : 0.0;
+}
+
+Figure<FitVerdict> verdictOf(bool pooled, bool welch, bool anyTest, Undefined why) {
+    if (!anyTest) {
+        return why;
+    }
+    if (pooled && welch) {
+        return FitVerdict::ConsistentBoth;
+    }
+    if (pooled) {
+        return FitVerdict::ConsistentPooled;
+    }
+    return welch ? FitVerdict::ConsistentWelch : FitVerdict::Inconsistent;
+}
+
+} // namespace
+
+std::optional<ReportedP> parseP(std::string_view text, double alpha) {
+    std::string rest = squeezed(text);
+    if (startsWith(rest, "p")) {
+        rest.erase(0, 1);
+    }
+    if (rest == "ns" || rest == "n.s." || rest == "n.s") {
+        return ReportedP{ReportedP::Relation::Greater, alpha, 0};
+    }
+    ReportedP p;
+    struct Sign {
+        std::string_view text;
+        ReportedP::Relation relation;
+    };
+    static constexpr std::array<Sign, 7> signs = {{{"<=", ReportedP::Relation::Less},
+                                                   {">=", ReportedP::Relation::Greater},
+                                                   {"\u2264", ReportedP::Relation::Less},
+                                                   {"\u2265", ReportedP::Relation::Greater},
+                                                   {"<", ReportedP::Relation::Less},
+                                                   {">", ReportedP::Relation::Greater},
+                                                   {"=", ReportedP::Relation::Equal}}};
+    for (const Sign& sign : signs) {
+        if (startsWith(rest, sign.text)) {
+            p.relation = sign.relation;
+            rest.erase(0, sign.text.size());
+            break;
+        }
+    }
+    std::replace(rest.begin(), rest.end(), ',', '.');
+    const std::size_t point = rest.find('.');
+    if (rest.empty() || rest.find_first_not_of("0123456789.") != std::string::npos || rest == "." ||
+        (point != std::string::npos && rest.find('.', point + 1) != std::string::npos)) {
+        return std::nullopt;
+    }
+    p.decimals = point == std::string::npos ? 0 : static_cast<int>(rest.size() - point - 1);
+    const std::string number = point == 0 ? "0" + rest : rest;
+    const auto [end, error] =
+        std::from_chars(number.data(), number.data() + number.size(), p.value);
+    if (error != std::errc() || end != number.data() + number.size() || p.value > 1) {
+        return std::nullopt;
+    }
+    return p;
+}
+
+Figure<PCheck> checkP(Typed t, double df, const ReportedP& p, double alpha) {
+    if (!(df > 0) || !std::isfinite(t.value)) {
+        return Undefined::NotFound;
+    }
+    PRange range(t, df);
+    PCheck check;
+    check.recomputed = range.typed();
+    if (std::isnan(check.recomputed)) {
+        return Undefined::NotFound;
+    }
+    if (fits(p, range)) {
+        check.verdict = PVerdict::Consistent;
+        return check;
+    }
+    const int recomputedSide =
+        !range.reachesAbove(alpha, true) ? -1 : (!range.reachesBelow(alpha, false) ? 1 : 0);
+    const int reportedSide = sideOf(p, alpha);
+    check.verdict = reportedSide != 0 && recomputedSide != 0 && reportedSide != recomputedSide
+                        ? PVerdict::DecisionError
+                        : PVerdict::Inconsistent;
+    return check;
+}
+
+Figure<double> recomputedP(Typed t, double df) {
+    if (!(df > 0) || !std::isfinite(t.value)) {
+        return Undefined::NotFound;
+    }
+    const double p = t_distribution::twoTailed(t.value, df);
+    return std::isnan(p) ? Figure<double>(Undefined::NotFound) : Figure<double>(p);
+}
+
+TRanges tRanges(const Summary& s, const TypedDecimals& decimals) {
+    const SummaryBounds b = boundsOf(s, decimals);
+    TRanges ranges;
+    if (s.n1 + s.n2 > 2) {
+        const double scale = std::sqrt(1.0 / s.n1 + 1.0 / s.n2);
+        // The pooled SD grows with either SD: the extremes sit at opposite corners.
+        ranges.pooled = Interval{
+            tOf(b.difference.lower, spread::pooledSd(b.sd1.upper, s.n1, b.sd2.upper, s.n2) * scale),
+            tOf(b.difference.upper,
+                spread::pooledSd(b.sd1.lower, s.n1, b.sd2.lower, s.n2) * scale)};
+    } else {
+        ranges.pooled = Undefined::NoDegreesOfFreedom;
+    }
+    if (s.n1 >= 2 && s.n2 >= 2) {
+        const auto se = [&](double sd1, double sd2) {
+            return std::hypot(spread::standardError(sd1, s.n1), spread::standardError(sd2, s.n2));
+        };
+        ranges.welch = Interval{tOf(b.difference.lower, se(b.sd1.upper, b.sd2.upper)),
+                                tOf(b.difference.upper, se(b.sd1.lower, b.sd2.lower))};
+    } else {
+        ranges.welch = Undefined::TooFewObservations;
+    }
+    return ranges;
+}
+
+Figure<Interval> welchDfRange(const Summary& s, const TypedDecimals& decimals) {
+    if (s.n1 < 2 || s.n2 < 2) {
+        return Undefined::TooFewObservations;
+    }
+    const SummaryBounds b = boundsOf(s, decimals);
+    // Welch's df is a function of the first set's share of the variance, which grows with SD1
+    // and falls with SD2; it rises to its peak at (N1 - 1) / (N1 + N2 - 2) and falls after.
+    const auto share = [&](double sd1, double sd2, double ifNone) {
+        const double v1 = sd1 * sd1 / s.n1;
+        const double v2 = sd2 * sd2 / s.n2;
+        return v1 + v2 > 0 ? v1 / (v1 + v2) : ifNone;
+    };
+    const auto dfAt = [&](double w) {
+        return 1 / (w * w / (s.n1 - 1) + (1 - w) * (1 - w) / (s.n2 - 1));
+    };
+    const double low = share(b.sd1.lower, b.sd2.upper, 0.0);
+    const double high = share(b.sd1.upper, b.sd2.lower, 1.0);
+    if (s.sd1 == 0 && s.sd2 == 0 && !decimals.sd1 && !decimals.sd2) {
+        return Undefined::NoSpread;
+    }
+    const double peak = (s.n1 - 1.0) / (s.n1 + s.n2 - 2.0);
+    Interval range{std::min(dfAt(low), dfAt(high)), std::max(dfAt(low), dfAt(high))};
+    if (peak > low && peak < high) {
+        range.upper = dfAt(peak);
+    }
+    return range;
+}
+
+Figure<FitVerdict> checkT(Typed t, const Summary& s, const TypedDecimals& decimals) {
+    const Interval reported = absolute(roundedFrom(t));
+    const TRanges ranges = tRanges(s, decimals);
+    return verdictOf(ranges.pooled && overlap(reported, *ranges.pooled),
+                     ranges.welch && overlap(reported, *ranges.welch),
+                     ranges.pooled || ranges.welch, Undefined::NoSpread);
+}
+
+Figure<FitVerdict> checkDf(Typed df, const Summary& s, const TypedDecimals& decimals) {
+    const Interval reported = roundedFrom(df);
+    const double pooledDf = static_cast<double>(s.n1) + s.n2 - 2;
+    const Figure<Interval> welch = welchDfRange(s, decimals);
+    return verdictOf(pooledDf > 0 && overlap(reported, {pooledDf, pooledDf}),
+                     welch && overlap(reported, *welch), pooledDf > 0 || welch,
+                     Undefined::TooFewObservations);
+}
+
+} // namespace lx::reported

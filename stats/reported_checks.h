@@ -1,0 +1,68 @@
+#pragma once
+
+#include "figure.h"
+#include "two_sample_report.h"
+
+#include <optional>
+#include <string_view>
+
+// Checks of results as a paper reports them: does the p fit the t and df, do the t and df fit
+// the summary? Every typed number stands for the range its last digit was rounded from.
+namespace lx::reported {
+
+// A reported number and the decimals it was typed with.
+struct Typed {
+    double value = 0;
+    int decimals = 0;
+};
+
+// A reported p: "= .038", "< .05", "> .05", or "ns" (taken as > alpha).
+struct ReportedP {
+    enum class Relation { Equal, Less, Greater };
+    Relation relation = Relation::Equal;
+    double value = 0;
+    int decimals = 0; // of an equal p: it stands for value +- half a unit of its last digit
+};
+
+// Reads a p as printed: an optional "p", then "=", "<", "<=", ">", ">=" or nothing, then a
+// number with '.' or ',' as decimal mark (".038", "0.038"); or "ns" / "n.s.". Blanks are
+// ignored. nullopt when the text is none of these or the value is not in [0, 1].
+std::optional<ReportedP> parseP(std::string_view text, double alpha);
+
+enum class PVerdict { Consistent, Inconsistent, DecisionError };
+
+struct PCheck {
+    PVerdict verdict = PVerdict::Consistent;
+    double recomputed = 0; // two-tailed p of the reported t as typed
+};
+
+// The reported p against the two-tailed p of the reported t (over its rounding) and df.
+// Inconsistent when no p of that range fits the reported one with its own rounding; a decision
+// error when besides the reported p and the recomputed range lie on opposite sides of alpha.
+// NotFound when df is not positive or the p cannot be computed.
+Figure<PCheck> checkP(Typed t, double df, const ReportedP& p, double alpha);
+
+// The two-tailed p of the reported t as typed, for a table without a reported p.
+Figure<double> recomputedP(Typed t, double df);
+
+enum class FitVerdict { ConsistentPooled, ConsistentWelch, ConsistentBoth, Inconsistent };
+
+// |t| over every summary the typed means and SDs allow, for the pooled test and Welch's.
+struct TRanges {
+    Figure<Interval> pooled = Undefined::NotRequested;
+    Figure<Interval> welch = Undefined::NotRequested;
+};
+TRanges tRanges(const Summary& summary, const TypedDecimals& decimals);
+
+// Welch's df over every summary the typed SDs allow (N1, N2 >= 2, not both SDs 0).
+Figure<Interval> welchDfRange(const Summary& summary, const TypedDecimals& decimals);
+
+// The reported |t| (over its rounding) against the t ranges of the summary; NoSpread when
+// the summary gives neither test a t.
+Figure<FitVerdict> checkT(Typed t, const Summary& summary, const TypedDecimals& decimals);
+
+// The reported df (over its rounding) against N1 + N2 - 2 and Welch's df range;
+// TooFewObservations when neither test has a df.
+Figure<FitVerdict> checkDf(Typed df, const Summary& summary, const TypedDecimals& decimals);
+
+} // namespace lx::reported

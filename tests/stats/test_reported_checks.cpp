@@ -1,0 +1,153 @@
+// The checks of reported results against verdicts worked independently (see
+// tools/reported_checks), and the reading of reported p values.
+#include "stats/granularity.h"
+#include "stats/reported_checks.h"
+
+#include <QFile>
+#include <QTest>
+
+#include <cmath>
+
+using namespace lx;
+
+namespace {
+
+reported::Typed typed(const QString& text) {
+    const qsizetype point = text.indexOf(u'.');
+    return {text.toDouble(), point < 0 ? 0 : static_cast<int>(text.size() - point - 1)};
+}
+
+QString pWord(reported::PVerdict v) {
+    return v == reported::PVerdict::Consistent     ? QStringLiteral("consistent")
+           : v == reported::PVerdict::Inconsistent ? QStringLiteral("inconsistent")
+                                                   : QStringLiteral("decision_error");
+}
+
+QString fitWord(reported::FitVerdict v) {
+    switch (v) {
+    case reported::FitVerdict::ConsistentPooled:
+        return QStringLiteral("consistent_pooled");
+    case reported::FitVerdict::ConsistentWelch:
+        return QStringLiteral("consistent_welch");
+    case reported::FitVerdict::ConsistentBoth:
+        return QStringLiteral("consistent_both");
+    case reported::FitVerdict::Inconsistent:
+        break;
+    }
+    return QStringLiteral("inconsistent");
+}
+
+QString granularityWord(granularity::Verdict v) {
+    return v == granularity::Verdict::Consistent     ? QStringLiteral("consistent")
+           : v == granularity::Verdict::Inconsistent ? QStringLiteral("inconsistent")
+                                                     : QStringLiteral("untestable");
+}
+
+} // namespace
+
+class TestReportedChecks : public QObject {
+    Q_OBJECT
+private slots:
+    void reference_data() {
+        QTest::addColumn<QStringList>("row");
+        QFile file(QStringLiteral(CHECKS_REFERENCE));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        file.readLine();
+        int line = 1;
+        while (!file.atEnd()) {
+            const QStringList cells = QString::fromUtf8(file.readLine()).trimmed().split(u',');
+            QTest::addRow("line %d: %s", ++line, qPrintable(cells.join(u' '))) << cells;
+        }
+        QVERIFY(line > 50);
+    }
+    void reference() {
+        QFETCH(QStringList, row);
+        QCOMPARE(row.size(), 12);
+        const QString kind = row[0];
+        const QString& expected = row[11];
+        Summary s;
+        TypedDecimals decimals;
+        if (!row[1].isEmpty()) {
+            s = {row[1].toInt(), row[2].toDouble(), row[3].toDouble(),
+                 row[4].toInt(), row[5].toDouble(), row[6].toDouble()};
+            decimals = {typed(row[2]).decimals, typed(row[3]).decimals, typed(row[5]).decimals,
+                        typed(row[6]).decimals};
+        }
+        if (kind == QLatin1String("p")) {
+            const auto p = reported::parseP(row[10].toStdString(), 0.05);
+            QVERIFY(p);
+            const auto check = reported::checkP(typed(row[8]), row[9].toDouble(), *p, 0.05);
+            QVERIFY(check);
+            QCOMPARE(pWord(check->verdict), expected);
+        } else if (kind == QLatin1String("t")) {
+            const auto verdict = reported::checkT(typed(row[8]), s, decimals);
+            QVERIFY(verdict);
+            QCOMPARE(fitWord(*verdict), expected);
+        } else if (kind == QLatin1String("df")) {
+            const auto verdict = reported::checkDf(typed(row[9]), s, decimals);
+            QVERIFY(verdict);
+            QCOMPARE(fitWord(*verdict), expected);
+        } else if (kind == QLatin1String("grim_mean")) {
+            const auto mean = typed(row[2]);
+            QCOMPARE(granularityWord(granularity::meanVerdict(
+                         row[1].toInt(), {mean.value, mean.decimals}, row[7].toInt())),
+                     expected);
+        } else {
+            QCOMPARE(kind, QStringLiteral("grim_sd"));
+            const auto mean = typed(row[2]);
+            const auto sd = typed(row[3]);
+            QCOMPARE(
+                granularityWord(granularity::sdVerdict(row[1].toInt(), {mean.value, mean.decimals},
+                                                       {sd.value, sd.decimals}, row[7].toInt())),
+                expected);
+        }
+    }
+
+    void parsesP_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("relation"); // -1 less, 0 equal, 1 greater; 9 unreadable
+        QTest::addColumn<double>("value");
+        QTest::addColumn<int>("decimals");
+        QTest::newRow("bare") << ".038" << 0 << 0.038 << 3;
+        QTest::newRow("leading zero") << "0.038" << 0 << 0.038 << 3;
+        QTest::newRow("equals and blanks") << " p = .04 " << 0 << 0.04 << 2;
+        QTest::newRow("less") << "<.001" << -1 << 0.001 << 3;
+        QTest::newRow("greater") << "P > .05" << 1 << 0.05 << 2;
+        QTest::newRow("ns") << "n.s." << 1 << 0.05 << 0;
+        QTest::newRow("decimal comma") << "= 0,12" << 0 << 0.12 << 2;
+        QTest::newRow("above 1") << "1.2" << 9 << 0.0 << 0;
+        QTest::newRow("two points") << ".0.3" << 9 << 0.0 << 0;
+        QTest::newRow("words") << "significant" << 9 << 0.0 << 0;
+        QTest::newRow("empty") << "" << 9 << 0.0 << 0;
+    }
+    void parsesP() {
+        QFETCH(QString, text);
+        QFETCH(int, relation);
+        QFETCH(double, value);
+        QFETCH(int, decimals);
+        const auto p = reported::parseP(text.toStdString(), 0.05);
+        QCOMPARE(p.has_value(), relation != 9);
+        if (p) {
+            const int got = p->relation == reported::ReportedP::Relation::Less      ? -1
+                            : p->relation == reported::ReportedP::Relation::Greater ? 1
+                                                                                    : 0;
+            QCOMPARE(got, relation);
+            QCOMPARE(p->value, value);
+            QCOMPARE(p->decimals, decimals);
+        }
+    }
+
+    // Large samples and fine SDs stay quick: either settled by the lattice argument or
+    // untestable, never a long search.
+    void granularityStaysBounded() {
+        QCOMPARE(granularity::sdVerdict(999999, {3.5, 2}, {1.234567, 6}, 1),
+                 granularity::Verdict::Consistent);
+        QCOMPARE(granularity::sdVerdict(8, {1000000.5, 1}, {400000.5, 1}, 1),
+                 granularity::Verdict::Untestable);
+        QCOMPARE(granularity::meanVerdict(2147483647, {5.19, 2}, 2147483647),
+                 granularity::Verdict::Untestable);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestReportedChecks)
+#include "test_reported_checks.moc"
