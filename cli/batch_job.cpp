@@ -153,7 +153,8 @@ public:
         if (auto problem = singleFieldHeader(header)) {
             return problem;
         }
-        auto layout = layoutFor(header, m_options.columns, m_options.prefix.toStdString());
+        auto layout = layoutFor(header, m_options.columns, m_options.prefix.toStdString(),
+                                m_options.map, m_format.delimiter);
         if (auto* problem = std::get_if<std::string>(&layout)) {
             return *problem;
         }

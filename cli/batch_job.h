@@ -1,5 +1,7 @@
 #pragma once
 
+#include "column_map.h"
+
 #include "check_inputs.h"
 #include "table_writer.h"
 
@@ -22,6 +24,7 @@ struct BatchOptions {
     QString file;                       // empty or "-": standard input
     std::optional<QStringList> columns; // only these output columns, in this order
     QString prefix;                     // put in front of the name of every result column
+    ColumnMap map;                      // the inputs named outright by --map
     double level = 0.95;
     double priorScale = mediumPriorScale;
     std::optional<EquivalenceMargin> equivalence; // the bounds of the equivalence tests

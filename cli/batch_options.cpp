@@ -12,6 +12,7 @@ namespace {
 
 const QString columnsOption = QStringLiteral("columns");
 const QString prefixOption = QStringLiteral("prefix");
+const QString mapOption = QStringLiteral("map");
 const QString levelOption = QStringLiteral("level");
 const QString formatOption = QStringLiteral("format");
 const QString inputFormatOption = QStringLiteral("input-format");
@@ -88,6 +89,12 @@ void addBatchOptions(QCommandLineParser& parser) {
          BatchText::tr("Only these output columns, comma-separated: the table's and the "
                        "result columns listed below."),
          QStringLiteral("list")},
+        {mapOption,
+         BatchText::tr("Name the columns of the inputs outright, as n1=Total_E,m1=Mean_E,sd1=SD_E,"
+                       "n2=...: a header name as written or a column number from 1; the rest are "
+                       "found by their usual names (n1, size1, total1, n1i, mean1, m1i, sd1, "
+                       "sd1i, se1, ...)."),
+         QStringLiteral("list")},
         {prefixOption,
          BatchText::tr("Put this in front of every result column's name, say lx_ when the table "
                        "has a column of the same name."),
@@ -149,6 +156,13 @@ std::variant<BatchOptions, QString> batchOptions(const QCommandLineParser& parse
         options.columns = parser.value(columnsOption).split(QLatin1Char(','));
     }
     options.prefix = parser.value(prefixOption);
+    if (parser.isSet(mapOption)) {
+        auto map = parseColumnMap(parser.value(mapOption));
+        if (const QString* problem = std::get_if<QString>(&map)) {
+            return *problem;
+        }
+        options.map = std::get<ColumnMap>(map);
+    }
     bool ok = false;
     options.level = parser.value(levelOption).toDouble(&ok);
     if (!ok || !(options.level > 0 && options.level < 1)) {

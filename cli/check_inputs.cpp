@@ -1,6 +1,7 @@
 #include "check_inputs.h"
 
 #include "batch_text.h"
+#include "column_map.h"
 
 #include "platform/core/runtime_error.h"
 #include "stats/granularity.h"
@@ -19,18 +20,6 @@ constexpr std::array<std::string_view, checkInputCount> checkInputNames = {
     "treported", "dfreported", "preported", "items1", "items2"};
 constexpr std::array<std::string_view, checkInputCount> checkInputLabels = {
     "t_reported", "df_reported", "p_reported", "items1", "items2"};
-
-std::string nameKey(std::string_view name) {
-    std::string key;
-    for (char c : QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()))
-                      .toLower()
-                      .toStdString()) {
-        if (c != ' ' && c != '\t' && c != '_' && c != '.' && c != '-') {
-            key += c;
-        }
-    }
-    return key;
-}
 
 QString label(CheckInput input) {
     const std::string_view name = checkInputLabels[static_cast<std::size_t>(input)];

@@ -64,7 +64,8 @@ QString unknownColumn(const QString& wanted, const std::vector<std::string>& hea
 
 std::variant<TableLayout, std::string> layoutFor(const std::vector<std::string>& header,
                                                  const std::optional<QStringList>& columns,
-                                                 const std::string& prefix) {
+                                                 const std::string& prefix, const ColumnMap& map,
+                                                 char delimiter) {
     std::vector<QString> keys;
     keys.reserve(header.size());
     for (const std::string& name : header) {
@@ -72,31 +73,15 @@ std::variant<TableLayout, std::string> layoutFor(const std::vector<std::string>&
     }
     TableLayout layout;
     layout.checks = findCheckInputs(header);
-    static const char* const required[] = {"n1", "m1", "sd1", "n2", "m2", "sd2"};
-    const auto has = [&](const char* name) { return indexOf(keys, QString::fromLatin1(name)); };
     const bool anyCheckInput = std::any_of(layout.checks.begin(), layout.checks.begin() + 3,
                                            [](const auto& at) { return at.has_value(); });
-    const bool anySummaryInput =
-        std::any_of(std::begin(required), std::end(required),
-                    [&](const char* name) { return has(name).has_value(); }) ||
-        has("se1") || has("se2");
-    layout.summary.present = anySummaryInput || !anyCheckInput;
-    for (std::size_t k = 0; layout.summary.present && k < summaryFieldCount; ++k) {
-        const QString name = QString::fromLatin1(required[k]);
-        auto at = indexOf(keys, name);
-        if (!at && name.startsWith(QLatin1String("sd"))) {
-            const QString se = QLatin1String("se") + name.back();
-            at = indexOf(keys, se);
-            if (!at) {
-                return narrow(
-                    BatchText::tr("the header has no column \"%1\" (nor \"%2\")").arg(name, se));
-            }
-            layout.summary.givenAsSe[k == 2 ? 0 : 1] = true;
+    layout.summary.present = hasSummaryInput(header, map) || !anyCheckInput;
+    if (layout.summary.present) {
+        auto mapped = mapSummaryColumns(header, map, delimiter);
+        if (const QString* problem = std::get_if<QString>(&mapped)) {
+            return narrow(*problem);
         }
-        if (!at) {
-            return narrow(BatchText::tr("the header has no column \"%1\"").arg(name));
-        }
-        layout.summary.index[k] = *at;
+        layout.summary = std::get<SummaryColumns>(mapped);
     }
     if (!columns) {
         for (std::size_t k = 0; k < header.size(); ++k) {

@@ -68,14 +68,6 @@
         <translation>Die Zeile hat %1 Felder; die Kopfzeile hat %2.</translation>
     </message>
     <message>
-        <source>the header has no column &quot;%1&quot; (nor &quot;%2&quot;)</source>
-        <translation>die Kopfzeile hat keine Spalte „%1“ (auch nicht „%2“)</translation>
-    </message>
-    <message>
-        <source>the header has no column &quot;%1&quot;</source>
-        <translation>die Kopfzeile hat keine Spalte „%1“</translation>
-    </message>
-    <message>
         <source>fields separated by tabs</source>
         <translation>durch Tabulatoren getrennten Feldern</translation>
     </message>
@@ -432,6 +424,58 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
     <message>
         <source>why a check of reported results could not run</source>
         <translation>warum eine Prüfung berichteter Ergebnisse nicht laufen konnte</translation>
+    </message>
+    <message>
+        <source>Name the columns of the inputs outright, as n1=Total_E,m1=Mean_E,sd1=SD_E,n2=...: a header name as written or a column number from 1; the rest are found by their usual names (n1, size1, total1, n1i, mean1, m1i, sd1, sd1i, se1, ...).</source>
+        <translation>Die Spalten der Eingaben ausdrücklich benennen, als n1=Total_E,m1=Mean_E,sd1=SD_E,n2=...: ein Name wie in der Kopfzeile oder eine Spaltennummer ab 1; die übrigen werden an ihren üblichen Namen erkannt (n1, size1, total1, n1i, mean1, m1i, sd1, sd1i, se1, ...).</translation>
+    </message>
+    <message>
+        <source>tab</source>
+        <translation>Tabulator</translation>
+    </message>
+    <message>
+        <source>blank</source>
+        <translation>Leerzeichen</translation>
+    </message>
+    <message>
+        <source>the header has no column for %1.</source>
+        <translation>die Kopfzeile hat keine Spalte für %1.</translation>
+    </message>
+    <message>
+        <source>The header as read (delimiter %1): %2</source>
+        <translation>Die Kopfzeile, wie sie gelesen wurde (Feldtrenner %1): %2</translation>
+    </message>
+    <message>
+        <source>%1 is found as any of: %2</source>
+        <translation>%1 wird unter diesen Namen gefunden: %2</translation>
+    </message>
+    <message>
+        <source>Name the columns outright with --map n1=COLUMN,m1=COLUMN,sd1=COLUMN,n2=COLUMN,m2=COLUMN,sd2=COLUMN (a name or a column number).</source>
+        <translation>Benennen Sie die Spalten ausdrücklich mit --map n1=COLUMN,m1=COLUMN,sd1=COLUMN,n2=COLUMN,m2=COLUMN,sd2=COLUMN (ein Name oder eine Spaltennummer).</translation>
+    </message>
+    <message>
+        <source>Name the columns outright, for example: %1</source>
+        <translation>Benennen Sie die Spalten ausdrücklich, zum Beispiel: %1</translation>
+    </message>
+    <message>
+        <source>--map: &quot;%1&quot; is not INPUT=COLUMN with INPUT one of n1, m1, sd1, se1, n2, m2, sd2, se2</source>
+        <translation>--map: &quot;%1&quot; hat nicht die Form EINGABE=SPALTE mit EINGABE aus n1, m1, sd1, se1, n2, m2, sd2, se2</translation>
+    </message>
+    <message>
+        <source>--map: &quot;%1&quot; names no column</source>
+        <translation>--map: &quot;%1&quot; nennt keine Spalte</translation>
+    </message>
+    <message>
+        <source>--map: the header has no column &quot;%1&quot; (for %2)</source>
+        <translation>--map: die Kopfzeile hat keine Spalte &quot;%1&quot; (für %2)</translation>
+    </message>
+    <message>
+        <source>columns &quot;%1&quot; and &quot;%2&quot; both stand for %3; say which with --map %3=COLUMN</source>
+        <translation>die Spalten &quot;%1&quot; und &quot;%2&quot; stehen beide für %3; geben Sie mit --map %3=SPALTE an, welche gilt</translation>
+    </message>
+    <message>
+        <source>columns &quot;%1&quot; and &quot;%2&quot; both give the spread of set %3; say which with --map %4=COLUMN or --map %5=COLUMN</source>
+        <translation>die Spalten &quot;%1&quot; und &quot;%2&quot; geben beide die Streuung von Gruppe %3 an; geben Sie mit --map %4=SPALTE oder --map %5=SPALTE an, welche gilt</translation>
     </message>
 </context>
 <context>

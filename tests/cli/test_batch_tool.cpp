@@ -294,8 +294,7 @@ private slots:
             << QStringList{"--strict"} << good << 0 << QByteArray() << QByteArray();
         QTest::newRow("missing column")
             << QStringList() << QByteArray("n1,m1,sd1,n2,m2\n1,2,3,4,5\n") << 2 << QByteArray()
-            << QByteArray("standard input, line 1: the header has no "
-                          "column \"sd2\" (nor \"se2\")");
+            << QByteArray("standard input, line 1: the header has no column for sd2.");
         QTest::newRow("unreadable file") << QStringList{"/nonexistent/table.csv"} << good << 2
                                          << QByteArray() << QByteArray("/nonexistent/table.csv");
         QTest::newRow("no header")

@@ -1,0 +1,301 @@
+#include "column_map.h"
+
+#include "batch_text.h"
+
+#include <QRegularExpression>
+#include <QStringList>
+
+#include <algorithm>
+
+namespace lx::cli {
+
+namespace {
+
+constexpr std::array<std::string_view, summaryInputCount> inputNames = {"n1", "m1", "sd1", "se1",
+                                                                        "n2", "m2", "sd2", "se2"};
+
+// What an input holds, without its set: N, mean, SD or SE.
+enum Kind { N, Mean, Sd, Se };
+constexpr int kindCount = 4;
+
+Kind kindOf(int input) {
+    return static_cast<Kind>(input % kindCount);
+}
+int setOf(int input) {
+    return input / kindCount + 1;
+}
+
+QString inputName(int input) {
+    const std::string_view name = inputNames[static_cast<std::size_t>(input)];
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+// The names of each kind of figure, without the set's number.
+const std::array<std::vector<std::string>, kindCount> stems = {{
+    {"n", "size", "count", "total"},
+    {"m", "mean", "avg", "average"},
+    {"sd", "std", "stdev", "s"},
+    {"se", "sem"},
+}};
+
+// The names that mean an input, as nameKey gives them.
+std::vector<std::string> aliasesOf(int input) {
+    static const std::array<std::string, kindCount> meta = {"n", "m", "sd", ""};
+    const std::string set = std::to_string(setOf(input));
+    std::vector<std::string> names;
+    for (const std::string& stem : stems[kindOf(input)]) {
+        names.push_back(stem + set);
+    }
+    if (!meta[kindOf(input)].empty()) {
+        names.push_back(meta[kindOf(input)] + set + "i"); // the usual meta-analysis names
+    }
+    return names;
+}
+
+QString field(const std::string& name) {
+    return QString::fromStdString(name).trimmed();
+}
+
+// The word a header name ends in, for guessing what it holds ("Grp A mean" -> "mean").
+std::optional<Kind> lastWordKind(const std::string& name) {
+    const QStringList words = field(name).toLower().split(
+        QRegularExpression(QStringLiteral("[^a-z0-9]+")), Qt::SkipEmptyParts);
+    if (words.isEmpty()) {
+        return std::nullopt;
+    }
+    const std::string last = words.back().toStdString();
+    for (int kind = 0; kind < kindCount; ++kind) {
+        if (std::find(stems[kind].begin(), stems[kind].end(), last) != stems[kind].end()) {
+            return static_cast<Kind>(kind);
+        }
+    }
+    return std::nullopt;
+}
+
+// A --map value that the shell and the option both take as it stands.
+QString mapValue(const std::vector<std::string>& header, std::size_t at) {
+    const QString name = field(header[at]);
+    if (name.isEmpty() || name.contains(QLatin1Char(',')) || name.contains(QLatin1Char('=')) ||
+        name.contains(QLatin1Char('\'')) || name != QString::fromStdString(header[at])) {
+        return QString::number(at + 1);
+    }
+    return name;
+}
+
+// The --map line that the header makes plain: where each kind of figure has exactly two
+// candidate columns, the first is set 1's and the second set 2's.
+QString suggestedMap(const std::vector<std::string>& header,
+                     const std::array<std::optional<std::size_t>, summaryInputCount>& found) {
+    std::array<std::vector<std::size_t>, kindCount> candidates;
+    for (std::size_t at = 0; at < header.size(); ++at) {
+        if (const auto kind = lastWordKind(header[at])) {
+            candidates[*kind].push_back(at);
+        }
+    }
+    QStringList parts;
+    for (int set = 0; set < 2; ++set) {
+        for (int kind : {N, Mean, Sd}) {
+            int input = set * kindCount + kind;
+            std::optional<std::size_t> at = found[static_cast<std::size_t>(input)];
+            if (kind == Sd && !at && found[static_cast<std::size_t>(input + 1)]) {
+                continue; // the set's SE is there
+            }
+            if (!at && kind == Sd && candidates[Sd].size() != 2 && candidates[Se].size() == 2) {
+                ++input;
+                at = candidates[Se][static_cast<std::size_t>(set)];
+            } else if (!at) {
+                if (candidates[kind].size() != 2) {
+                    return {};
+                }
+                at = candidates[kind][static_cast<std::size_t>(set)];
+            }
+            parts.append(inputName(input) + QLatin1Char('=') + mapValue(header, *at));
+        }
+    }
+    return QStringLiteral("--map '%1'").arg(parts.join(QLatin1Char(',')));
+}
+
+QString delimiterName(char delimiter) {
+    switch (delimiter) {
+    case '\t':
+        return BatchText::tr("tab");
+    case ' ':
+        return BatchText::tr("blank");
+    default:
+        return QStringLiteral("\"%1\"").arg(QLatin1Char(delimiter));
+    }
+}
+
+QString missingMessage(const std::vector<std::string>& header, char delimiter,
+                       const std::vector<int>& missing,
+                       const std::array<std::optional<std::size_t>, summaryInputCount>& found) {
+    QStringList names;
+    QStringList fields;
+    for (const std::string& name : header) {
+        fields.append(QLatin1Char('"') + field(name) + QLatin1Char('"'));
+    }
+    QString text = BatchText::tr("the header has no column for %1.").arg([&] {
+        for (int input : missing) {
+            names.append(inputName(input));
+        }
+        return names.join(QLatin1String(", "));
+    }());
+    text +=
+        QLatin1Char('\n') + BatchText::tr("The header as read (delimiter %1): %2")
+                                .arg(delimiterName(delimiter), fields.join(QLatin1String(", ")));
+    for (int input : missing) {
+        QStringList aliases;
+        for (const std::string& alias : aliasesOf(input)) {
+            aliases.append(QString::fromStdString(alias));
+        }
+        if (kindOf(input) == Sd) {
+            for (const std::string& alias : aliasesOf(input + 1)) {
+                aliases.append(QString::fromStdString(alias));
+            }
+        }
+        text += QLatin1Char('\n') + BatchText::tr("%1 is found as any of: %2")
+                                        .arg(inputName(input), aliases.join(QLatin1String(", ")));
+    }
+    const QString map = suggestedMap(header, found);
+    text += QLatin1Char('\n');
+    text +=
+        map.isEmpty()
+            ? BatchText::tr("Name the columns outright with --map n1=COLUMN,m1=COLUMN,sd1=COLUMN,"
+                            "n2=COLUMN,m2=COLUMN,sd2=COLUMN (a name or a column number).")
+            : BatchText::tr("Name the columns outright, for example: %1").arg(map);
+    return text;
+}
+
+} // namespace
+
+std::string nameKey(std::string_view name) {
+    std::string key;
+    for (char c : QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()))
+                      .toLower()
+                      .toStdString()) {
+        if (c != ' ' && c != '\t' && c != '_' && c != '.' && c != '-') {
+            key += c;
+        }
+    }
+    return key;
+}
+
+std::variant<ColumnMap, QString> parseColumnMap(const QString& text) {
+    ColumnMap map;
+    for (const QString& part : text.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        const qsizetype equals = part.indexOf(QLatin1Char('='));
+        const QString input = part.left(equals).trimmed().toLower();
+        const auto named = std::find(inputNames.begin(), inputNames.end(), input.toStdString());
+        if (equals < 0 || named == inputNames.end()) {
+            return BatchText::tr("--map: \"%1\" is not INPUT=COLUMN with INPUT one of n1, m1, "
+                                 "sd1, se1, n2, m2, sd2, se2")
+                .arg(part);
+        }
+        const QString column = part.mid(equals + 1).trimmed();
+        if (column.isEmpty()) {
+            return BatchText::tr("--map: \"%1\" names no column").arg(part);
+        }
+        map[static_cast<std::size_t>(named - inputNames.begin())] = column;
+    }
+    return map;
+}
+
+bool hasSummaryInput(const std::vector<std::string>& header, const ColumnMap& map) {
+    if (std::any_of(map.begin(), map.end(),
+                    [](const auto& column) { return column.has_value(); })) {
+        return true;
+    }
+    for (const std::string& name : header) {
+        const std::string key = nameKey(name);
+        for (int input = 0; input < summaryInputCount; ++input) {
+            const std::vector<std::string> aliases = aliasesOf(input);
+            if (std::find(aliases.begin(), aliases.end(), key) != aliases.end()) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+std::variant<SummaryColumns, QString> mapSummaryColumns(const std::vector<std::string>& header,
+                                                        const ColumnMap& map, char delimiter) {
+    std::array<std::optional<std::size_t>, summaryInputCount> found;
+    std::vector<bool> taken(header.size(), false);
+    for (int input = 0; input < summaryInputCount; ++input) {
+        const auto& column = map[static_cast<std::size_t>(input)];
+        if (!column) {
+            continue;
+        }
+        bool isNumber = false;
+        const std::size_t number = column->toULongLong(&isNumber);
+        std::optional<std::size_t> at;
+        if (isNumber && number >= 1 && number <= header.size()) {
+            at = number - 1;
+        }
+        for (std::size_t k = 0; !at && !isNumber && k < header.size(); ++k) {
+            if (field(header[k]) == *column) {
+                at = k;
+            }
+        }
+        if (!at) {
+            return BatchText::tr("--map: the header has no column \"%1\" (for %2)")
+                .arg(*column, inputName(input));
+        }
+        found[static_cast<std::size_t>(input)] = at;
+        taken[*at] = true;
+    }
+    for (int input = 0; input < summaryInputCount; ++input) {
+        if (found[static_cast<std::size_t>(input)]) {
+            continue;
+        }
+        const std::vector<std::string> aliases = aliasesOf(input);
+        for (std::size_t k = 0; k < header.size(); ++k) {
+            if (taken[k] ||
+                std::find(aliases.begin(), aliases.end(), nameKey(header[k])) == aliases.end()) {
+                continue;
+            }
+            if (const auto& first = found[static_cast<std::size_t>(input)]) {
+                return BatchText::tr("columns \"%1\" and \"%2\" both stand for %3; say which with "
+                                     "--map %3=COLUMN")
+                    .arg(field(header[*first]), field(header[k]), inputName(input));
+            }
+            found[static_cast<std::size_t>(input)] = k;
+        }
+    }
+    SummaryColumns columns;
+    std::vector<int> missing;
+    for (int set = 0; set < 2; ++set) {
+        const int base = set * kindCount;
+        auto& sd = found[static_cast<std::size_t>(base + Sd)];
+        auto& se = found[static_cast<std::size_t>(base + Se)];
+        const bool sdMapped = map[static_cast<std::size_t>(base + Sd)].has_value();
+        const bool seMapped = map[static_cast<std::size_t>(base + Se)].has_value();
+        if (sd && se && sdMapped == seMapped) {
+            return BatchText::tr("columns \"%1\" and \"%2\" both give the spread of set %3; say "
+                                 "which with --map %4=COLUMN or --map %5=COLUMN")
+                .arg(field(header[*sd]), field(header[*se]), QString::number(set + 1),
+                     inputName(base + Sd), inputName(base + Se));
+        }
+        if (sd && se) {
+            (seMapped ? sd : se).reset();
+        }
+        columns.givenAsSe[static_cast<std::size_t>(set)] = !sd && se;
+        const std::array<std::optional<std::size_t>, 3> figures = {
+            found[static_cast<std::size_t>(base + N)], found[static_cast<std::size_t>(base + Mean)],
+            sd ? sd : se};
+        for (int kind = 0; kind < 3; ++kind) {
+            if (!figures[static_cast<std::size_t>(kind)]) {
+                missing.push_back(base + kind);
+            } else {
+                columns.index[static_cast<std::size_t>(set * 3 + kind)] =
+                    *figures[static_cast<std::size_t>(kind)];
+            }
+        }
+    }
+    if (!missing.empty()) {
+        return missingMessage(header, delimiter, missing, found);
+    }
+    return columns;
+}
+
+} // namespace lx::cli

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "row_results.h"
+
+#include <QString>
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace lx::cli {
+
+// The inputs a header column can hold for the two sets, as --map names them.
+enum class SummaryInput { N1, M1, Sd1, Se1, N2, M2, Sd2, Se2 };
+constexpr int summaryInputCount = 8;
+
+// The columns --map names outright: a header name as written, or a 1-based column number.
+using ColumnMap = std::array<std::optional<QString>, summaryInputCount>;
+
+// Reads "n1=Total_E,m1=Mean_E,sd1=3,..."; a usage message when it is not of that form.
+std::variant<ColumnMap, QString> parseColumnMap(const QString& text);
+
+// A header name as it is compared: lower case, without blanks, "_", "." and "-".
+std::string nameKey(std::string_view name);
+
+// Whether the header holds any summary input, by its aliases or by the map.
+bool hasSummaryInput(const std::vector<std::string>& header, const ColumnMap& map);
+
+// Finds the six summary figures: mapped columns first, then the aliases of each input
+// (n1, size1, count1, total1, n1i; m1, mean1, avg1, average1, m1i; sd1, std1, stdev1, s1, sd1i;
+// se1, sem1). A message when a column is ambiguous or missing: it shows the header as read with
+// its delimiter, what would have matched and, where the header makes it plain, a --map line to
+// type.
+std::variant<SummaryColumns, QString> mapSummaryColumns(const std::vector<std::string>& header,
+                                                        const ColumnMap& map, char delimiter);
+
+} // namespace lx::cli

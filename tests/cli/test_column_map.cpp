@@ -1,0 +1,133 @@
+// The batch tool finds the six inputs under the names researchers' tables use, takes --map for
+// the rest, and otherwise says exactly what to type.
+#include "batch_run.h"
+
+#include <QRegularExpression>
+#include <QTest>
+
+namespace {
+
+const QByteArray row = "10,5,1,10,4,1";
+const QByteArray expectedT = "2.23606797749979";
+
+QByteArray onlyT(const BatchRun& run) {
+    const QList<QByteArray> lines = run.out.trimmed().split('\n');
+    return lines.size() == 2 ? lines[1].trimmed() : QByteArray();
+}
+
+} // namespace
+
+class TestColumnMap : public QObject {
+    Q_OBJECT
+
+private slots:
+    void tablesAsTheyCome_data() {
+        QTest::addColumn<QByteArray>("table");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("t");
+        QTest::newRow("spreadsheet names") << QByteArray("Study,N1,Mean1,SD1,N2,Mean2,SD2\nA,"
+                                                         "10,5,1,10,4,1\n")
+                                           << QStringList() << expectedT;
+        QTest::newRow("meta-analysis names")
+            << QByteArray("m1i,sd1i,n1i,m2i,sd2i,n2i\n5,1,10,4,1,10\n") << QStringList()
+            << expectedT;
+        QTest::newRow("blanks, dots and case") << QByteArray("Total 1,AVG_1,S.D.1,size-2,avg 2,"
+                                                             "stdev2\n" +
+                                                             row + "\n")
+                                               << QStringList() << expectedT;
+        QTest::newRow("standard errors") << QByteArray("n1,mean1,sem1,n2,mean2,sem2\n10,5,"
+                                                       "0.316227766016838,10,4,0.316227766016838\n")
+                                         << QStringList() << expectedT;
+        QTest::newRow("German export") << QByteArray("N1;Mean1;SD1;N2;Mean2;SD2\r\n10;5,0;1;10;"
+                                                     "4;1\r\n")
+                                       << QStringList() << QByteArray("2,23606797749979");
+        QTest::newRow("tabs on standard input")
+            << QByteArray("n1\tm1\tsd1\tn2\tm2\tsd2\n10\t5\t1\t10\t4\t1\n") << QStringList()
+            << expectedT;
+        QTest::newRow("map by name")
+            << QByteArray("Total_E,Mean_E,SD_E,Total_C,Mean_C,SD_C\n" + row + "\n")
+            << QStringList{"--map", "n1=Total_E,m1=Mean_E,sd1=SD_E,n2="
+                                    "Total_C,m2=Mean_C,sd2=SD_C"}
+            << expectedT;
+        QTest::newRow("map by number")
+            << QByteArray("a,b,c,d,e,f\n" + row + "\n")
+            << QStringList{"--map", "n1=1,m1=2,sd1=3,n2=4,m2=5,sd2=6"} << expectedT;
+        QTest::newRow("a mapped column wins over a name")
+            << QByteArray("n1,m1,sd1,n2,m2,sd2,Other\n10,99,1,10,4,1,5\n")
+            << QStringList{"--map", "m1=Other"} << expectedT;
+        QTest::newRow("the map settles two candidates")
+            << QByteArray("n1,size1,m1,sd1,n2,m2,sd2\n10,3,5,1,10,4,1\n")
+            << QStringList{"--map", "n1=n1"} << expectedT;
+    }
+    void tablesAsTheyCome() {
+        QFETCH(QByteArray, table);
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, t);
+        const BatchRun run = runBatchTool(arguments + QStringList{"--columns", "t"}, table);
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(onlyT(run), t);
+    }
+
+    void unclearHeadersAreRefused_data() {
+        QTest::addColumn<QByteArray>("header");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("said");
+        QTest::newRow("two names for N1")
+            << QByteArray("n1,size1,m1,sd1,n2,m2,sd2") << QStringList() << QString()
+            << QStringList{"\"n1\"", "\"size1\"", "--map n1="};
+        QTest::newRow("both SD and SE") << QByteArray("n1,m1,sd1,se1,n2,m2,sd2") << QStringList()
+                                        << QString() << QStringList{"\"sd1\"", "\"se1\""};
+        QTest::newRow("nothing like an input")
+            << QByteArray("x;y;z;u;v;w") << QStringList() << QString()
+            << QStringList{"n1, m1, sd1, n2, m2, sd2",
+                           "(delimiter \";\")",
+                           "\"x\", \"y\", \"z\"",
+                           "total1",
+                           "m1i",
+                           "sem1",
+                           "--map n1=COLUMN"};
+        QTest::newRow("a mapped name that is not there")
+            << QByteArray("n1,m1,sd1,n2,m2,sd2") << QStringList{"--map", "m1=Mean"} << QString()
+            << QStringList{"\"Mean\""};
+        QTest::newRow("German") << QByteArray("x;y;z;u;v;w") << QStringList() << QString("de")
+                                << QStringList{"n1, m1, sd1, n2, m2, sd2", "--map n1="};
+    }
+    void unclearHeadersAreRefused() {
+        QFETCH(QByteArray, header);
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, language);
+        QFETCH(QStringList, said);
+        const QByteArray data = header.contains(';') ? QByteArray(row).replace(',', ';') : row;
+        const BatchRun run = runBatchTool(arguments, header + "\n" + data + "\n", language);
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY(run.out.isEmpty());
+        for (const QString& part : said) {
+            QVERIFY2(QString::fromUtf8(run.err).contains(part), qPrintable(run.err));
+        }
+    }
+
+    // The --map line the message offers runs as it is typed.
+    void theOfferedMapWorks_data() {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("English") << QString();
+        QTest::newRow("German") << QString("de");
+    }
+    void theOfferedMapWorks() {
+        QFETCH(QString, language);
+        const QByteArray table =
+            "Grp A n,Grp A mean,Grp A sd,Grp B n,Grp B mean,Grp B sd\n" + row + "\n";
+        const BatchRun refused = runBatchTool({}, table, language);
+        QCOMPARE(refused.exitCode, 2);
+        const auto offered = QRegularExpression(QStringLiteral("--map '([^']+)'"))
+                                 .match(QString::fromUtf8(refused.err));
+        QVERIFY2(offered.hasMatch(), qPrintable(refused.err));
+        const BatchRun run =
+            runBatchTool({"--map", offered.captured(1), "--columns", "t"}, table, language);
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(onlyT(run), expectedT);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestColumnMap)
+#include "test_column_map.moc"
