@@ -42,6 +42,10 @@ constexpr std::array<ColumnInfo, resultColumnCount> columns = {{
     {"d_ci_hi", QT_TRANSLATE_NOOP("BatchText", "upper confidence limit of d (noncentral t)")},
     {"g_ci_lo", QT_TRANSLATE_NOOP("BatchText", "lower confidence limit of g")},
     {"g_ci_hi", QT_TRANSLATE_NOOP("BatchText", "upper confidence limit of g")},
+    {"d_var",
+     QT_TRANSLATE_NOOP("BatchText", "sampling variance of d, 1/N1 + 1/N2 + d^2/(2(N1 + N2))")},
+    {"g_var", QT_TRANSLATE_NOOP("BatchText", "sampling variance of g (the vi of a meta-analysis)")},
+    {"g_se", QT_TRANSLATE_NOOP("BatchText", "its square root, the standard error of g")},
     {"p_range_pooled_lo",
      QT_TRANSLATE_NOOP("BatchText", "lowest pooled p the rounding of the inputs allows")},
     {"p_range_pooled_hi",
@@ -133,7 +137,8 @@ ResultNeeds needsFor(const std::array<bool, resultColumnCount>& wanted, double l
     request.differenceIntervals =
         anyOf(wanted, {C::CiPooledLo, C::CiPooledHi, C::CiWelchLo, C::CiWelchHi});
     request.effectSizeIntervals = anyOf(wanted, {C::DCiLo, C::DCiHi, C::GCiLo, C::GCiHi});
-    request.effectSizes = request.effectSizeIntervals || anyOf(wanted, {C::D, C::G});
+    request.effectSizes =
+        request.effectSizeIntervals || anyOf(wanted, {C::D, C::G, C::DVar, C::GVar, C::GSe});
     request.wholeNumberMeans = false; // the check columns test means with their items
     request.roundingRange =
         anyOf(wanted, {C::PRangePooledLo, C::PRangePooledHi, C::PRangeWelchLo, C::PRangeWelchHi});

@@ -7,6 +7,7 @@
 #include "stats/statistics.h"
 #include "stats/student_test.h"
 
+#include <cmath>
 #include <exception>
 
 namespace lx::cli {
@@ -50,6 +51,11 @@ void setReport(RowResults& results, const TwoSampleReport& report) {
     set(results, C::CiWelchLo, C::CiWelchHi, report.welch.differenceCi);
     set(results, C::D, report.cohensD);
     set(results, C::G, report.hedgesG);
+    set(results, C::DVar, report.cohensDVariance);
+    set(results, C::GVar, report.hedgesGVariance);
+    if (report.hedgesGVariance) {
+        setNumber(results, C::GSe, std::sqrt(*report.hedgesGVariance));
+    }
     set(results, C::DCiLo, C::DCiHi, report.cohensDCi);
     set(results, C::GCiLo, C::GCiHi, report.hedgesGCi);
     set(results, C::PRangePooledLo, C::PRangePooledHi, report.pRangePooled);

@@ -126,22 +126,32 @@ void addEffectSizes(TwoSampleReport& report, const Summary& s, const Spreads& sp
         request.effectSizeIntervals ? Undefined::NoSpread : Undefined::NotRequested;
     if (spread.df == 0) {
         report.cohensD = report.hedgesG = Undefined::NoDegreesOfFreedom;
+        report.cohensDVariance = report.hedgesGVariance = Undefined::NoDegreesOfFreedom;
         report.cohensDCi = report.hedgesGCi =
             request.effectSizeIntervals ? Undefined::NoDegreesOfFreedom : Undefined::NotRequested;
         return;
     }
     if (!(spread.pooledSd > 0) || !std::isfinite(report.difference / spread.pooledSd)) {
         report.cohensD = report.hedgesG = Undefined::NoSpread;
+        report.cohensDVariance = report.hedgesGVariance = Undefined::NoSpread;
         report.cohensDCi = report.hedgesGCi = intervalsWhy;
         return;
     }
     const double d = report.difference / spread.pooledSd;
     report.cohensD = d;
+    const double n1 = s.n1;
+    const double n2 = s.n2;
+    const auto samplingVariance = [&](double effect) {
+        return 1 / n1 + 1 / n2 + effect * effect / (2 * (n1 + n2));
+    };
+    report.cohensDVariance = samplingVariance(d);
     const bool hasFactor = spread.df >= 2;
     const double factor = hasFactor ? hedgesFactor(spread.df) : 0;
     if (hasFactor) {
         report.hedgesG = factor * d;
+        report.hedgesGVariance = samplingVariance(factor * d);
     } else {
+        report.hedgesGVariance = Undefined::TooFewObservations;
         report.hedgesG = Undefined::TooFewObservations;
     }
     if (!request.effectSizeIntervals) {

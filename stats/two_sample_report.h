@@ -47,8 +47,12 @@ struct TwoSampleReport {
     double difference = 0; // M1 - M2
     TTest pooled;          // Student's test with the pooled SD, N1 + N2 - 2 df
     TTest welch;           // Welch's test, Welch-Satterthwaite df
-    Figure<double> cohensD = Undefined::NotRequested;     // (M1 - M2) / pooled SD
-    Figure<double> hedgesG = Undefined::NotRequested;     // d times the exact small-sample factor
+    Figure<double> cohensD = Undefined::NotRequested; // (M1 - M2) / pooled SD
+    Figure<double> hedgesG = Undefined::NotRequested; // d times the exact small-sample factor
+    // Large-sample sampling variances 1/N1 + 1/N2 + es^2 / (2 (N1 + N2)), the vi of a
+    // meta-analysis of standardized mean differences.
+    Figure<double> cohensDVariance = Undefined::NotRequested;
+    Figure<double> hedgesGVariance = Undefined::NotRequested;
     Figure<Interval> cohensDCi = Undefined::NotRequested; // by the noncentral t distribution
     Figure<Interval> hedgesGCi = Undefined::NotRequested;
     // Lowest and highest two-tailed p over every summary the rounded inputs could stand for.

@@ -477,6 +477,18 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
         <source>columns &quot;%1&quot; and &quot;%2&quot; both give the spread of set %3; say which with --map %4=COLUMN or --map %5=COLUMN</source>
         <translation>die Spalten &quot;%1&quot; und &quot;%2&quot; geben beide die Streuung von Gruppe %3 an; geben Sie mit --map %4=SPALTE oder --map %5=SPALTE an, welche gilt</translation>
     </message>
+    <message>
+        <source>sampling variance of d, 1/N1 + 1/N2 + d^2/(2(N1 + N2))</source>
+        <translation>Stichprobenvarianz von d, 1/N1 + 1/N2 + d^2/(2(N1 + N2))</translation>
+    </message>
+    <message>
+        <source>sampling variance of g (the vi of a meta-analysis)</source>
+        <translation>Stichprobenvarianz von g (das vi einer Metaanalyse)</translation>
+    </message>
+    <message>
+        <source>its square root, the standard error of g</source>
+        <translation>ihre Quadratwurzel, der Standardfehler von g</translation>
+    </message>
 </context>
 <context>
     <name>ErrorGuard</name>
