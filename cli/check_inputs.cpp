@@ -77,6 +77,10 @@ const char* granularityWord(granularity::Verdict verdict) {
 
 } // namespace
 
+QString checkInputLabel(CheckInput input) {
+    return label(input);
+}
+
 CheckColumns findCheckInputs(const std::vector<std::string>& header) {
     CheckColumns found;
     for (std::size_t k = 0; k < header.size(); ++k) {

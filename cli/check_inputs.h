@@ -25,6 +25,9 @@ using CheckColumns = std::array<std::optional<std::size_t>, checkInputCount>;
 // '.' and '-' dropped ("T reported", "p.reported").
 CheckColumns findCheckInputs(const std::vector<std::string>& header);
 
+// The input's name as a table or --map writes it ("t_reported").
+QString checkInputLabel(CheckInput input);
+
 // How the checks read their inputs.
 struct CheckSettings {
     double alpha = 0.05;

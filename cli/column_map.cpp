@@ -166,6 +166,22 @@ QString missingMessage(const std::vector<std::string>& header, char delimiter,
     return text;
 }
 
+// The column a --map value names: a 1-based number, else a header name as written.
+std::optional<std::size_t> mappedColumn(const std::vector<std::string>& header,
+                                        const QString& column) {
+    bool isNumber = false;
+    const std::size_t number = column.toULongLong(&isNumber);
+    if (isNumber) {
+        return number >= 1 && number <= header.size() ? std::optional(number - 1) : std::nullopt;
+    }
+    for (std::size_t k = 0; k < header.size(); ++k) {
+        if (field(header[k]) == column) {
+            return k;
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 std::string nameKey(std::string_view name) {
@@ -186,22 +202,46 @@ std::variant<ColumnMap, QString> parseColumnMap(const QString& text) {
         const qsizetype equals = part.indexOf(QLatin1Char('='));
         const QString input = part.left(equals).trimmed().toLower();
         const auto named = std::find(inputNames.begin(), inputNames.end(), input.toStdString());
-        if (equals < 0 || named == inputNames.end()) {
+        std::optional<QString>* target =
+            named != inputNames.end()
+                ? &map.summary[static_cast<std::size_t>(named - inputNames.begin())]
+                : nullptr;
+        for (std::size_t k = 0; !target && k < checkInputCount; ++k) {
+            if (input == checkInputLabel(static_cast<CheckInput>(k))) {
+                target = &map.checks[k];
+            }
+        }
+        if (equals < 0 || !target) {
             return BatchText::tr("--map: \"%1\" is not INPUT=COLUMN with INPUT one of n1, m1, "
-                                 "sd1, se1, n2, m2, sd2, se2")
+                                 "sd1, se1, n2, m2, sd2, se2, t_reported, df_reported, "
+                                 "p_reported, items1, items2")
                 .arg(part);
         }
         const QString column = part.mid(equals + 1).trimmed();
         if (column.isEmpty()) {
             return BatchText::tr("--map: \"%1\" names no column").arg(part);
         }
-        map[static_cast<std::size_t>(named - inputNames.begin())] = column;
+        *target = column;
     }
     return map;
 }
 
+std::optional<QString> mapCheckColumns(const std::vector<std::string>& header, const ColumnMap& map,
+                                       CheckColumns& columns) {
+    for (std::size_t k = 0; k < checkInputCount; ++k) {
+        if (const auto& column = map.checks[k]) {
+            columns[k] = mappedColumn(header, *column);
+            if (!columns[k]) {
+                return BatchText::tr("--map: the header has no column \"%1\" (for %2)")
+                    .arg(*column, checkInputLabel(static_cast<CheckInput>(k)));
+            }
+        }
+    }
+    return std::nullopt;
+}
+
 bool hasSummaryInput(const std::vector<std::string>& header, const ColumnMap& map) {
-    if (std::any_of(map.begin(), map.end(),
+    if (std::any_of(map.summary.begin(), map.summary.end(),
                     [](const auto& column) { return column.has_value(); })) {
         return true;
     }
@@ -222,21 +262,11 @@ std::variant<SummaryColumns, QString> mapSummaryColumns(const std::vector<std::s
     std::array<std::optional<std::size_t>, summaryInputCount> found;
     std::vector<bool> taken(header.size(), false);
     for (int input = 0; input < summaryInputCount; ++input) {
-        const auto& column = map[static_cast<std::size_t>(input)];
+        const auto& column = map.summary[static_cast<std::size_t>(input)];
         if (!column) {
             continue;
         }
-        bool isNumber = false;
-        const std::size_t number = column->toULongLong(&isNumber);
-        std::optional<std::size_t> at;
-        if (isNumber && number >= 1 && number <= header.size()) {
-            at = number - 1;
-        }
-        for (std::size_t k = 0; !at && !isNumber && k < header.size(); ++k) {
-            if (field(header[k]) == *column) {
-                at = k;
-            }
-        }
+        const std::optional<std::size_t> at = mappedColumn(header, *column);
         if (!at) {
             return BatchText::tr("--map: the header has no column \"%1\" (for %2)")
                 .arg(*column, inputName(input));
@@ -268,8 +298,8 @@ std::variant<SummaryColumns, QString> mapSummaryColumns(const std::vector<std::s
         const int base = set * kindCount;
         auto& sd = found[static_cast<std::size_t>(base + Sd)];
         auto& se = found[static_cast<std::size_t>(base + Se)];
-        const bool sdMapped = map[static_cast<std::size_t>(base + Sd)].has_value();
-        const bool seMapped = map[static_cast<std::size_t>(base + Se)].has_value();
+        const bool sdMapped = map.summary[static_cast<std::size_t>(base + Sd)].has_value();
+        const bool seMapped = map.summary[static_cast<std::size_t>(base + Se)].has_value();
         if (sd && se && sdMapped == seMapped) {
             return BatchText::tr("columns \"%1\" and \"%2\" both give the spread of set %3; say "
                                  "which with --map %4=COLUMN or --map %5=COLUMN")

@@ -18,13 +18,21 @@ enum class SummaryInput { N1, M1, Sd1, Se1, N2, M2, Sd2, Se2 };
 constexpr int summaryInputCount = 8;
 
 // The columns --map names outright: a header name as written, or a 1-based column number.
-using ColumnMap = std::array<std::optional<QString>, summaryInputCount>;
+struct ColumnMap {
+    std::array<std::optional<QString>, summaryInputCount> summary;
+    std::array<std::optional<QString>, checkInputCount> checks; // in the order of CheckInput
+};
 
-// Reads "n1=Total_E,m1=Mean_E,sd1=3,..."; a usage message when it is not of that form.
+// Reads "n1=Total_E,m1=Mean_E,sd1=3,t_reported=t,..."; a usage message when it is not of that
+// form.
 std::variant<ColumnMap, QString> parseColumnMap(const QString& text);
 
 // A header name as it is compared: lower case, without blanks, "_", "." and "-".
 std::string nameKey(std::string_view name);
+
+// Puts the mapped check inputs into columns; a message when the header lacks a mapped column.
+std::optional<QString> mapCheckColumns(const std::vector<std::string>& header, const ColumnMap& map,
+                                       CheckColumns& columns);
 
 // Whether the header holds any summary input, by its aliases or by the map.
 bool hasSummaryInput(const std::vector<std::string>& header, const ColumnMap& map);

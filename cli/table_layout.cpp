@@ -73,6 +73,9 @@ std::variant<TableLayout, std::string> layoutFor(const std::vector<std::string>&
     }
     TableLayout layout;
     layout.checks = findCheckInputs(header);
+    if (const auto problem = mapCheckColumns(header, map, layout.checks)) {
+        return narrow(*problem);
+    }
     const bool anyCheckInput = std::any_of(layout.checks.begin(), layout.checks.begin() + 3,
                                            [](const auto& at) { return at.has_value(); });
     layout.summary.present = hasSummaryInput(header, map) || !anyCheckInput;

@@ -458,10 +458,6 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
         <translation>Benennen Sie die Spalten ausdrücklich, zum Beispiel: %1</translation>
     </message>
     <message>
-        <source>--map: &quot;%1&quot; is not INPUT=COLUMN with INPUT one of n1, m1, sd1, se1, n2, m2, sd2, se2</source>
-        <translation>--map: &quot;%1&quot; hat nicht die Form EINGABE=SPALTE mit EINGABE aus n1, m1, sd1, se1, n2, m2, sd2, se2</translation>
-    </message>
-    <message>
         <source>--map: &quot;%1&quot; names no column</source>
         <translation>--map: &quot;%1&quot; nennt keine Spalte</translation>
     </message>
@@ -488,6 +484,10 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
     <message>
         <source>its square root, the standard error of g</source>
         <translation>ihre Quadratwurzel, der Standardfehler von g</translation>
+    </message>
+    <message>
+        <source>--map: &quot;%1&quot; is not INPUT=COLUMN with INPUT one of n1, m1, sd1, se1, n2, m2, sd2, se2, t_reported, df_reported, p_reported, items1, items2</source>
+        <translation>--map: &quot;%1&quot; hat nicht die Form EINGABE=SPALTE mit EINGABE aus n1, m1, sd1, se1, n2, m2, sd2, se2, t_reported, df_reported, p_reported, items1, items2</translation>
     </message>
 </context>
 <context>

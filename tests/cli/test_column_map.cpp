@@ -107,6 +107,15 @@ private slots:
         }
     }
 
+    // The reported figures of a paper's table take --map like the summary does.
+    void checkInputsMapped() {
+        const BatchRun run = runBatchTool(
+            {"--map", "t_reported=T value,df_reported=dof,p_reported=4", "--columns", "p_check"},
+            "Study,T value,dof,P\nA,2.24,18,.038\nB,1.90,18,<.05\n");
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, QByteArray("p_check\nconsistent\ndecision_error\n"));
+    }
+
     // The --map line the message offers runs as it is typed.
     void theOfferedMapWorks_data() {
         QTest::addColumn<QString>("language");
