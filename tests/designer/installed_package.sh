@@ -15,7 +15,10 @@ cmake --install "$build" --prefix "$work/prefix" >/dev/null
 plugin=$(find "$work/prefix" -path '*/plugins/designer/liblxcontrols_designer.so')
 [ -n "$plugin" ] || { echo "the Designer plugin was not installed"; exit 1; }
 unset LD_LIBRARY_PATH
-if ! ldd "$plugin" | grep -q "liblxcontrols.so.1 => $work/prefix/"; then
+# ldd's whole answer first: grep -q stops reading at its match, and under pipefail the
+# SIGPIPE that ldd then gets would count as a failure.
+libraries=$(ldd "$plugin")
+if ! grep -q "liblxcontrols.so.1 => $work/prefix/" <<<"$libraries"; then
     echo "the installed plugin does not find the installed library:"
     readelf -d "$plugin" | grep -E 'RPATH|RUNPATH' || echo "(no RUNPATH)"
     exit 1
