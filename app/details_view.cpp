@@ -107,7 +107,7 @@ DetailsView::DetailsView(float clientWidth, const QFont& font, QWidget* parent)
     connect(cmdCopy, &LxButton::Click, this, &DetailsView::copyClicked);
 
     // The names only matter for the layout here; every report has the same rows.
-    grdDetails = newTable(report_text::rows(TwoSampleReport{}), font, this);
+    grdDetails = newTable(report_text::rows(TwoSampleReport{}, QLocale()), font, this);
     // Shown only for means the granularity test can judge.
     const int wholeRow = grdDetails->rowCount();
     grdDetails->insertRow(wholeRow);
@@ -141,7 +141,7 @@ void DetailsView::showWholeNumberMeans(const TwoSampleReport& report) {
 }
 
 void DetailsView::showReport(const TwoSampleReport& report, const QLocale& locale) {
-    const std::vector<report_text::Row> rows = report_text::rows(report);
+    const std::vector<report_text::Row> rows = report_text::rows(report, locale);
     for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
         const report_text::Row& r = rows[static_cast<std::size_t>(row)];
         // The one-sided Bayes factor's name follows the sign of the difference.

@@ -160,7 +160,7 @@ QStringList tableLines(const TwoSampleReport& report, const QLocale& locale) {
     const QChar tab(u'\t');
     QStringList lines{
         QStringList{ReportText::tr("Figure"), studentHeader(), welchHeader()}.join(tab)};
-    for (const Row& row : rows(report)) {
+    for (const Row& row : rows(report, locale)) {
         if (std::holds_alternative<Figure<Interval>>(row.student)) {
             for (const bool upper : {false, true}) {
                 lines.append(QStringList{
@@ -193,7 +193,7 @@ Row oneSidedRow(const TwoSampleReport& r) {
 
 } // namespace
 
-std::vector<Row> rows(const TwoSampleReport& r) {
+std::vector<Row> rows(const TwoSampleReport& r, const QLocale& locale) {
     const QString ci = ciName(r.level);
     return {
         {QStringLiteral("t"), Kind::Plain, r.pooled.t, r.welch.t},
@@ -213,7 +213,8 @@ std::vector<Row> rows(const TwoSampleReport& r) {
         {ReportText::tr("p range"), Kind::P, r.pRangePooled, r.pRangeWelch,
          ReportText::tr("The lowest and highest two-tailed p that the typed means and SDs allow, "
                         "given the digits they were rounded to")},
-        {QStringLiteral("BF\u2081\u2080 (r = %1)").arg(QString::number(r.priorScale, 'f', 3)),
+        {QStringLiteral("BF\u2081\u2080 (r = %1)")
+             .arg(plain(locale).toString(r.priorScale, 'f', 3)),
          Kind::LogBayes,
          logFactor(r.bayesFactors, &BayesFactors::logBf10),
          {},

@@ -34,8 +34,8 @@ struct Row {
     Kind welchKind() const { return kind == Kind::Whole ? Kind::Plain : kind; }
 };
 
-// The rows of the details table, top to bottom.
-std::vector<Row> rows(const TwoSampleReport& report);
+// The rows of the details table, top to bottom; names with a figure in them use the locale.
+std::vector<Row> rows(const TwoSampleReport& report, const QLocale& locale);
 
 // The column headers of the details table.
 QString studentHeader();

@@ -120,18 +120,37 @@ private slots:
     void oneSidedBayesFactor() {
         QFETCH(QString, summary);
         QFETCH(QString, name);
-        const std::vector<report_text::Row> rows = report_text::rows(reportOf(summary));
+        const std::vector<report_text::Row> rows =
+            report_text::rows(reportOf(summary), QLocale(QLocale::English));
         const auto row = std::find_if(rows.begin(), rows.end(),
                                       [&](const report_text::Row& r) { return r.name == name; });
         QVERIFY(row != rows.end());
         QTEST(report_text::cellText(row->student, row->kind, QLocale(QLocale::English)), "text");
     }
 
+    // The prior scale in the Bayes factor's name is a number like the others.
+    void bayesFactorNameUsesTheLocale_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("English") << QLocale(QLocale::English)
+                                 << QString("BF\u2081\u2080 (r = 0.707)");
+        QTest::newRow("German") << QLocale(QLocale::German)
+                                << QString("BF\u2081\u2080 (r = 0,707)");
+    }
+    void bayesFactorNameUsesTheLocale() {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, name);
+        const std::vector<report_text::Row> rows =
+            report_text::rows(reportOf("10|5|1|10|4|1"), locale);
+        QVERIFY(std::any_of(rows.begin(), rows.end(),
+                            [&](const report_text::Row& r) { return r.name == name; }));
+    }
+
     // Undefined figures show an en dash; absent ones (the single-value rows'
     // second column) nothing.
     void tableCells() {
         const TwoSampleReport report = reportOf("1|5|0|1|4|0");
-        for (const report_text::Row& row : report_text::rows(report)) {
+        for (const report_text::Row& row : report_text::rows(report, QLocale(QLocale::English))) {
             const QString welch =
                 report_text::cellText(row.welch, row.welchKind(), QLocale(QLocale::English));
             QCOMPARE(welch, row.spans() ? QString() : report_text::undefinedText());
