@@ -178,18 +178,13 @@ QString RowFields::fieldName(SummaryField field) const {
     return asSe ? QString(name).replace(QLatin1String("SD"), QLatin1String("SE")) : name;
 }
 
-TypedDecimals RowFields::typedDecimals() const {
+TypedRounding RowFields::typedRounding() const {
+    const auto typed = [&](SummaryField field) {
+        return Rounding::ofDecimals(m_style.typedDecimals(text(field)));
+    };
     // An SD derived from an SE is a computed value: taken as exact.
-    TypedDecimals typed;
-    typed.m1 = m_style.typedDecimals(text(SummaryField::M1));
-    typed.m2 = m_style.typedDecimals(text(SummaryField::M2));
-    if (!m_givenAsSe[0]) {
-        typed.sd1 = m_style.typedDecimals(text(SummaryField::SD1));
-    }
-    if (!m_givenAsSe[1]) {
-        typed.sd2 = m_style.typedDecimals(text(SummaryField::SD2));
-    }
-    return typed;
+    return {typed(SummaryField::M1), m_givenAsSe[0] ? Rounding{} : typed(SummaryField::SD1),
+            typed(SummaryField::M2), m_givenAsSe[1] ? Rounding{} : typed(SummaryField::SD2)};
 }
 
 } // namespace lx::cli

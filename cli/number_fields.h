@@ -68,7 +68,8 @@ public:
 
     // A problem's message as it reads for this row's columns.
     QString message(const SummaryProblem& problem) const;
-    TypedDecimals typedDecimals() const;
+    // How closely the row's means and SDs are known from their text.
+    TypedRounding typedRounding() const;
 
 private:
     std::string_view text(SummaryField field) const {

@@ -19,7 +19,7 @@ using namespace lx;
 using lx::cli::ResultColumn;
 
 Q_DECLARE_METATYPE(lx::Summary)
-Q_DECLARE_METATYPE(lx::TypedDecimals)
+Q_DECLARE_METATYPE(lx::TypedRounding)
 
 namespace {
 
@@ -204,27 +204,27 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QByteArray>("input");
         QTest::addColumn<Summary>("summary");
-        QTest::addColumn<TypedDecimals>("decimals");
+        QTest::addColumn<TypedRounding>("rounding");
         QTest::addColumn<QString>("locale");
         QTest::addColumn<double>("level");
 
         QTest::newRow("window's example")
             << QStringList() << plainHeader + "10,5,1,10,4,1\n"
-            << Summary{10, 5, 1, 10, 4, 1} << TypedDecimals{0, 0, 0, 0} << "C" << 0.95;
+            << Summary{10, 5, 1, 10, 4, 1} << TypedRounding::ofDecimals(0, 0, 0, 0) << "C" << 0.95;
         QTest::newRow("se columns, level 0.9")
             << QStringList{"--level", "0.9"} << QByteArray("n1,m1,se1,n2,m2,se2\n4,5.5,1,4,4,0.5\n")
-            << Summary{4, 5.5, 2, 4, 4, 1} << TypedDecimals{1, std::nullopt, 0, std::nullopt} << "C"
-            << 0.9;
+            << Summary{4, 5.5, 2, 4, 4, 1}
+            << TypedRounding::ofDecimals(1, std::nullopt, 0, std::nullopt) << "C" << 0.9;
         QTest::newRow("de_DE") << QStringList{"--locale", "de_DE"}
                                << QByteArray("n1;m1;sd1;n2;m2;sd2\n10;5,25;1,5;12;4;1\n")
-                               << Summary{10, 5.25, 1.5, 12, 4, 1} << TypedDecimals{2, 1, 0, 0}
-                               << "de_DE" << 0.95;
+                               << Summary{10, 5.25, 1.5, 12, 4, 1}
+                               << TypedRounding::ofDecimals(2, 1, 0, 0) << "de_DE" << 0.95;
     }
     void referenceRowAgreesWithTheEngine() {
         QFETCH(QStringList, arguments);
         QFETCH(QByteArray, input);
         QFETCH(Summary, summary);
-        QFETCH(TypedDecimals, decimals);
+        QFETCH(TypedRounding, rounding);
         QFETCH(QString, locale);
         QFETCH(double, level);
         const QLocale numbers(locale);
@@ -255,7 +255,7 @@ private slots:
 
         ReportRequest request;
         request.level = level;
-        request.decimals = decimals;
+        request.rounding = rounding;
         const TwoSampleReport report = twoSampleReport(summary, request);
         QCOMPARE(columnOf(output[0], "p0"), output[0].size());
         QCOMPARE(cell("t_pooled"), figureText(report.pooled.t, numbers));
