@@ -24,14 +24,15 @@ SummaryTexts inputTexts(const CalculatorView& view) {
 }
 
 // Typed means and SDs stand for anything their last digit rounds from.
-TypedDecimals typedDecimalsOf(const CalculatorView& view, const QLocale& locale) {
+TypedRounding typedRoundingOf(const CalculatorView& view, const QLocale& locale) {
     const auto decimals = [&](Box box) -> std::optional<int> {
         if (view.boxTextIsExact(box)) {
             return std::nullopt;
         }
         return typedDecimals(view.boxText(box), locale);
     };
-    return {decimals(Box::M1), decimals(Box::SD1), decimals(Box::M2), decimals(Box::SD2)};
+    return TypedRounding::ofDecimals(decimals(Box::M1), decimals(Box::SD1), decimals(Box::M2),
+                                     decimals(Box::SD2));
 }
 
 } // namespace
@@ -63,7 +64,7 @@ void Calculate(CalculatorView& view) {
     view.setBoxText(Box::P, p);
 
     ReportRequest request;
-    request.decimals = typedDecimalsOf(view, locale);
+    request.rounding = typedRoundingOf(view, locale);
     view.showReport(in, request);
 
     view.focusBox(Box::N2);

@@ -161,18 +161,18 @@ void RowChecks::setPCheck(const RecordBatch& batch, std::size_t record, const Re
 }
 
 void RowChecks::setSummaryChecks(const RecordBatch& batch, std::size_t record,
-                                 const Summary& summary, const TypedDecimals& decimals,
+                                 const Summary& summary, const TypedRounding& rounding,
                                  RowResults& results) const {
     RowResults ignored; // the p check reported its own problems with these inputs
     if (const auto t = typedNumber(m_style, field(batch, record, CheckInput::TReported),
                                    CheckInput::TReported, ignored)) {
-        if (const auto verdict = reported::checkT(*t, summary, decimals)) {
+        if (const auto verdict = reported::checkT(*t, summary, rounding)) {
             setText(results, C::TCheck, fitWord(*verdict));
         }
     }
     if (const auto df = typedNumber(m_style, field(batch, record, CheckInput::DfReported),
                                     CheckInput::DfReported, ignored)) {
-        if (const auto verdict = reported::checkDf(*df, summary, decimals)) {
+        if (const auto verdict = reported::checkDf(*df, summary, rounding)) {
             setText(results, C::DfCheck, fitWord(*verdict));
         }
     }
@@ -210,12 +210,12 @@ void RowChecks::setSummaryChecks(const RecordBatch& batch, std::size_t record,
                                              : granularity::Verdict::Untestable));
         };
     if (const auto items = itemsOf(CheckInput::Items1)) {
-        setGranularity(summary.n1, summary.m1, decimals.m1, summary.sd1, decimals.sd1, *items,
-                       C::GrimM1, C::GrimSd1);
+        setGranularity(summary.n1, summary.m1, rounding.m1.decimals, summary.sd1,
+                       rounding.sd1.decimals, *items, C::GrimM1, C::GrimSd1);
     }
     if (const auto items = itemsOf(CheckInput::Items2)) {
-        setGranularity(summary.n2, summary.m2, decimals.m2, summary.sd2, decimals.sd2, *items,
-                       C::GrimM2, C::GrimSd2);
+        setGranularity(summary.n2, summary.m2, rounding.m2.decimals, summary.sd2,
+                       rounding.sd2.decimals, *items, C::GrimM2, C::GrimSd2);
     }
 }
 

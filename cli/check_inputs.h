@@ -46,9 +46,9 @@ public:
     void setPCheck(const RecordBatch& batch, std::size_t record, const ResultNeeds& needs,
                    RowResults& results) const;
 
-    // The checks against a summary, given its figures' typed decimals.
+    // The checks against a summary, given how closely its figures are known.
     void setSummaryChecks(const RecordBatch& batch, std::size_t record, const Summary& summary,
-                          const TypedDecimals& decimals, RowResults& results) const;
+                          const TypedRounding& rounding, RowResults& results) const;
 
 private:
     std::string_view field(const RecordBatch& batch, std::size_t record, CheckInput input) const;

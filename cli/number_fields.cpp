@@ -145,10 +145,7 @@ double RowFields::toDouble(SummaryField field) const {
     if ((!firstSide && field != SummaryField::SD2) || !m_givenAsSe[firstSide ? 0 : 1]) {
         return value;
     }
-    // The check reads N before its SD, so N is known to convert here.
-    const SummaryField countField = firstSide ? SummaryField::N1 : SummaryField::N2;
-    const std::int32_t count = number_text::roundToLong(m_style.toDouble(text(countField)));
-    const double sd = value * std::sqrt(static_cast<double>(count));
+    const double sd = value * sqrtCount(field);
     if (!std::isfinite(sd)) {
         throw RuntimeError(ErrorNumber::Overflow);
     }
@@ -178,18 +175,24 @@ QString RowFields::fieldName(SummaryField field) const {
     return asSe ? QString(name).replace(QLatin1String("SD"), QLatin1String("SE")) : name;
 }
 
-TypedDecimals RowFields::typedDecimals() const {
-    // An SD derived from an SE is a computed value: taken as exact.
-    TypedDecimals typed;
-    typed.m1 = m_style.typedDecimals(text(SummaryField::M1));
-    typed.m2 = m_style.typedDecimals(text(SummaryField::M2));
-    if (!m_givenAsSe[0]) {
-        typed.sd1 = m_style.typedDecimals(text(SummaryField::SD1));
-    }
-    if (!m_givenAsSe[1]) {
-        typed.sd2 = m_style.typedDecimals(text(SummaryField::SD2));
-    }
-    return typed;
+double RowFields::sqrtCount(SummaryField sdField) const {
+    // The check reads N before its SD, so N is known to convert here.
+    const SummaryField countField =
+        sdField == SummaryField::SD1 ? SummaryField::N1 : SummaryField::N2;
+    const std::int32_t count = number_text::roundToLong(m_style.toDouble(text(countField)));
+    return std::sqrt(static_cast<double>(count));
+}
+
+TypedRounding RowFields::typedRounding() const {
+    const auto typed = [&](SummaryField field) {
+        return Rounding::ofDecimals(m_style.typedDecimals(text(field)));
+    };
+    // SD = SE * sqrt(N) carries the SE's rounding with it; it has no decimals of its own.
+    const auto sd = [&](SummaryField field, bool givenAsSe) {
+        return givenAsSe ? typed(field).scaled(sqrtCount(field)) : typed(field);
+    };
+    return {typed(SummaryField::M1), sd(SummaryField::SD1, m_givenAsSe[0]), typed(SummaryField::M2),
+            sd(SummaryField::SD2, m_givenAsSe[1])};
 }
 
 } // namespace lx::cli

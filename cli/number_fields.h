@@ -68,13 +68,16 @@ public:
 
     // A problem's message as it reads for this row's columns.
     QString message(const SummaryProblem& problem) const;
-    TypedDecimals typedDecimals() const;
+    // How closely the row's means and SDs are known from their text; an SD from an SE has the
+    // SE's half-width times sqrt(N). Only for a row checkSummary accepted.
+    TypedRounding typedRounding() const;
 
 private:
     std::string_view text(SummaryField field) const {
         return m_texts[static_cast<std::size_t>(field)];
     }
-    QString fieldName(SummaryField field) const; // as the table names it: SE1 for an SE
+    QString fieldName(SummaryField field) const;  // as the table names it: SE1 for an SE
+    double sqrtCount(SummaryField sdField) const; // sqrt(N) of the SD's set
     const NumberStyle& m_style;
     std::array<std::string_view, 6> m_texts;
     std::array<bool, 2> m_givenAsSe;

@@ -153,12 +153,12 @@ void RowCalculator::calculateChecked(const RecordBatch& batch, std::size_t recor
     if (m_needs.anyReport) {
         ReportRequest request = m_needs.request;
         if (request.roundingRange) {
-            request.decimals = row.typedDecimals();
+            request.rounding = row.typedRounding();
         }
         setReport(results, twoSampleReport(in, request));
     }
     if (m_needs.anyCheck) {
-        m_checks.setSummaryChecks(batch, record, in, row.typedDecimals(), results);
+        m_checks.setSummaryChecks(batch, record, in, row.typedRounding(), results);
     }
 }
 

@@ -15,34 +15,25 @@ namespace lx {
 
 namespace {
 
-// Half a unit of the last typed digit; 0 for an exact value.
-double halfUnit(const std::optional<int>& decimals) {
-    return decimals ? 0.5 * std::pow(10.0, -*decimals) : 0.0;
-}
-
 struct Corner {
     double difference; // |M1 - M2|
     double sd1;
     double sd2;
 };
 
-// The lowest and the highest |M1 - M2|, SD1 and SD2 the typed values allow.
+// The lowest and the highest |M1 - M2|, SD1 and SD2 the typed values allow, as pairs to walk.
 struct Bounds {
     std::array<double, 2> difference;
     std::array<double, 2> sd1;
     std::array<double, 2> sd2;
 };
 
-Bounds boundsOf(const Summary& s, const TypedDecimals& decimals) {
-    const double difference = std::fabs(s.m1 - s.m2);
-    const double meanSlack = halfUnit(decimals.m1) + halfUnit(decimals.m2);
-    const auto sdsOf = [](double sd, const std::optional<int>& typed) {
-        const double slack = halfUnit(typed);
-        return std::array<double, 2>{std::max(0.0, sd - slack), sd + slack};
+Bounds boundsOf(const Summary& s, const TypedRounding& rounding) {
+    const SummaryBounds b = summaryBounds(s, rounding);
+    const auto ends = [](Interval range) {
+        return std::array<double, 2>{range.lower, range.upper};
     };
-    return {{std::max(0.0, difference - meanSlack), difference + meanSlack},
-            sdsOf(s.sd1, decimals.sd1),
-            sdsOf(s.sd2, decimals.sd2)};
+    return {ends(b.difference), ends(b.sd1), ends(b.sd2)};
 }
 
 // A corner without spread: certain when the means differ, no evidence when they do not.
@@ -92,7 +83,7 @@ Figure<Interval> rangeOver(const std::array<Corner, count>& corners, PAt pAt) {
 
 } // namespace
 
-Figure<Interval> pooledPRange(const Summary& s, const TypedDecimals& decimals) {
+Figure<Interval> pooledPRange(const Summary& s, const TypedRounding& rounding) {
     const auto df = static_cast<double>(studentInputs(s).df);
     if (df == 0) {
         return Undefined::NoDegreesOfFreedom;
@@ -100,7 +91,7 @@ Figure<Interval> pooledPRange(const Summary& s, const TypedDecimals& decimals) {
     const double scale = std::sqrt(1.0 / s.n1 + 1.0 / s.n2);
     // The pooled SD grows with either SD, so of the eight corners only two hold the extremes:
     // the largest difference over the smallest SDs, the smallest over the largest.
-    const Bounds b = boundsOf(s, decimals);
+    const Bounds b = boundsOf(s, rounding);
     const std::array<Corner, 2> extremes = {Corner{b.difference[1], b.sd1[0], b.sd2[0]},
                                             Corner{b.difference[0], b.sd1[1], b.sd2[1]}};
     return rangeOver(extremes, [&](const Corner& c) {
@@ -112,7 +103,7 @@ Figure<Interval> pooledPRange(const Summary& s, const TypedDecimals& decimals) {
     });
 }
 
-Figure<Interval> welchPRange(const Summary& s, const TypedDecimals& decimals) {
+Figure<Interval> welchPRange(const Summary& s, const TypedRounding& rounding) {
     if (s.n1 < 2 || s.n2 < 2) {
         return Undefined::TooFewObservations;
     }
@@ -132,7 +123,7 @@ Figure<Interval> welchPRange(const Summary& s, const TypedDecimals& decimals) {
     // against it, so p moves strictly along every ray from SD 0: no extreme lies inside the
     // rectangle of the SDs. Welch's df peaks where SE1^2 / SE2^2 = (N1 - 1) / (N2 - 1), so an
     // extreme may lie anywhere on its edges, not only at a corner: each edge is searched.
-    const Bounds b = boundsOf(s, decimals);
+    const Bounds b = boundsOf(s, rounding);
     const auto extremeOverEdges = [&](double difference, double sign) {
         double best = std::numeric_limits<double>::infinity();
         for (double sd1 : b.sd1) {
@@ -153,22 +144,6 @@ Figure<Interval> welchPRange(const Summary& s, const TypedDecimals& decimals) {
         return Undefined::NotFound;
     }
     return range;
-}
-
-std::optional<int> typedDecimals(const QString& text, const QLocale& locale) {
-    const QString trimmed = text.trimmed();
-    if (trimmed.contains(QLatin1Char('e'), Qt::CaseInsensitive)) {
-        return std::nullopt;
-    }
-    const qsizetype point = trimmed.lastIndexOf(locale.decimalPoint());
-    if (point < 0) {
-        return 0;
-    }
-    int digits = 0;
-    for (qsizetype k = point + 1; k < trimmed.size() && trimmed.at(k).isDigit(); ++k) {
-        ++digits;
-    }
-    return digits;
 }
 
 } // namespace lx

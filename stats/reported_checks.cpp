@@ -16,17 +16,6 @@ namespace {
 
 constexpr double infinity = std::numeric_limits<double>::infinity();
 
-double halfUnit(int decimals) {
-    static constexpr std::array<double, 10> halves = {0.5,  0.05, 0.005, 5e-4, 5e-5,
-                                                      5e-6, 5e-7, 5e-8,  5e-9, 5e-10};
-    return decimals >= 0 && decimals < 10 ? halves[static_cast<std::size_t>(decimals)]
-                                          : 0.5 * std::pow(10.0, -decimals);
-}
-
-double halfUnit(const std::optional<int>& decimals) {
-    return decimals ? halfUnit(*decimals) : 0.0;
-}
-
 // Every value a typed number may have been rounded from, either way of rounding a half.
 Interval roundedFrom(Typed typed) {
     const double half = halfUnit(typed.decimals);
@@ -133,23 +122,6 @@ bool fits(const ReportedP& p, PRange& range) {
            range.reachesBelow(p.value + half, evenDigit);
 }
 
-// The typed means' difference and SDs as ranges.
-struct SummaryBounds {
-    Interval difference;
-    Interval sd1;
-    Interval sd2;
-};
-
-SummaryBounds boundsOf(const Summary& s, const TypedDecimals& decimals) {
-    const double meanSlack = halfUnit(decimals.m1) + halfUnit(decimals.m2);
-    const auto sdRange = [](double sd, const std::optional<int>& typed) {
-        return Interval{std::max(0.0, sd - halfUnit(typed)), sd + halfUnit(typed)};
-    };
-    const double difference = s.m1 - s.m2;
-    return {absolute({difference - meanSlack, difference + meanSlack}),
-            sdRange(s.sd1, decimals.sd1), sdRange(s.sd2, decimals.sd2)};
-}
-
 // |t| of a difference over a standard error; a difference without spread is infinitely sure.
 double tOf(double difference, double standardError) {
     if (standardError > 0) {
@@ -247,8 +219,8 @@ Figure<double> recomputedP(Typed t, double df) {
     return std::isnan(p) ? Figure<double>(Undefined::NotFound) : Figure<double>(p);
 }
 
-TRanges tRanges(const Summary& s, const TypedDecimals& decimals) {
-    const SummaryBounds b = boundsOf(s, decimals);
+TRanges tRanges(const Summary& s, const TypedRounding& rounding) {
+    const SummaryBounds b = summaryBounds(s, rounding);
     TRanges ranges;
     if (s.n1 + s.n2 > 2) {
         const double scale = std::sqrt(1.0 / s.n1 + 1.0 / s.n2);
@@ -272,11 +244,11 @@ TRanges tRanges(const Summary& s, const TypedDecimals& decimals) {
     return ranges;
 }
 
-Figure<Interval> welchDfRange(const Summary& s, const TypedDecimals& decimals) {
+Figure<Interval> welchDfRange(const Summary& s, const TypedRounding& rounding) {
     if (s.n1 < 2 || s.n2 < 2) {
         return Undefined::TooFewObservations;
     }
-    const SummaryBounds b = boundsOf(s, decimals);
+    const SummaryBounds b = summaryBounds(s, rounding);
     // Welch's df is a function of the first set's share of the variance, which grows with SD1
     // and falls with SD2; it rises to its peak at (N1 - 1) / (N1 + N2 - 2) and falls after.
     const auto share = [&](double sd1, double sd2, double ifNone) {
@@ -289,7 +261,7 @@ Figure<Interval> welchDfRange(const Summary& s, const TypedDecimals& decimals) {
     };
     const double low = share(b.sd1.lower, b.sd2.upper, 0.0);
     const double high = share(b.sd1.upper, b.sd2.lower, 1.0);
-    if (s.sd1 == 0 && s.sd2 == 0 && !decimals.sd1 && !decimals.sd2) {
+    if (b.sd1.upper == 0 && b.sd2.upper == 0) {
         return Undefined::NoSpread;
     }
     const double peak = (s.n1 - 1.0) / (s.n1 + s.n2 - 2.0);
@@ -300,18 +272,18 @@ Figure<Interval> welchDfRange(const Summary& s, const TypedDecimals& decimals) {
     return range;
 }
 
-Figure<FitVerdict> checkT(Typed t, const Summary& s, const TypedDecimals& decimals) {
+Figure<FitVerdict> checkT(Typed t, const Summary& s, const TypedRounding& rounding) {
     const Interval reported = absolute(roundedFrom(t));
-    const TRanges ranges = tRanges(s, decimals);
+    const TRanges ranges = tRanges(s, rounding);
     return verdictOf(ranges.pooled && overlap(reported, *ranges.pooled),
                      ranges.welch && overlap(reported, *ranges.welch),
                      ranges.pooled || ranges.welch, Undefined::NoSpread);
 }
 
-Figure<FitVerdict> checkDf(Typed df, const Summary& s, const TypedDecimals& decimals) {
+Figure<FitVerdict> checkDf(Typed df, const Summary& s, const TypedRounding& rounding) {
     const Interval reported = roundedFrom(df);
     const double pooledDf = static_cast<double>(s.n1) + s.n2 - 2;
-    const Figure<Interval> welch = welchDfRange(s, decimals);
+    const Figure<Interval> welch = welchDfRange(s, rounding);
     return verdictOf(pooledDf > 0 && overlap(reported, {pooledDf, pooledDf}),
                      welch && overlap(reported, *welch), pooledDf > 0 || welch,
                      Undefined::TooFewObservations);

@@ -52,17 +52,17 @@ struct TRanges {
     Figure<Interval> pooled = Undefined::NotRequested;
     Figure<Interval> welch = Undefined::NotRequested;
 };
-TRanges tRanges(const Summary& summary, const TypedDecimals& decimals);
+TRanges tRanges(const Summary& summary, const TypedRounding& rounding);
 
 // Welch's df over every summary the typed SDs allow (N1, N2 >= 2, not both SDs 0).
-Figure<Interval> welchDfRange(const Summary& summary, const TypedDecimals& decimals);
+Figure<Interval> welchDfRange(const Summary& summary, const TypedRounding& rounding);
 
 // The reported |t| (over its rounding) against the t ranges of the summary; NoSpread when
 // the summary gives neither test a t.
-Figure<FitVerdict> checkT(Typed t, const Summary& summary, const TypedDecimals& decimals);
+Figure<FitVerdict> checkT(Typed t, const Summary& summary, const TypedRounding& rounding);
 
 // The reported df (over its rounding) against N1 + N2 - 2 and Welch's df range;
 // TooFewObservations when neither test has a df.
-Figure<FitVerdict> checkDf(Typed df, const Summary& summary, const TypedDecimals& decimals);
+Figure<FitVerdict> checkDf(Typed df, const Summary& summary, const TypedRounding& rounding);
 
 } // namespace lx::reported

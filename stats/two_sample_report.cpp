@@ -177,14 +177,10 @@ void addEffectSizes(TwoSampleReport& report, const Summary& s, const Spreads& sp
     }
 }
 
-bool allExact(const TypedDecimals& typed) {
-    return !typed.m1 && !typed.sd1 && !typed.m2 && !typed.sd2;
-}
-
 // For exact inputs the range shrinks to the test's own p, which is already known.
 template <typename Corners>
-Figure<Interval> pRange(const TTest& test, const TypedDecimals& typed, Corners corners) {
-    if (allExact(typed) && test.pTwoTailed) {
+Figure<Interval> pRange(const TTest& test, const TypedRounding& typed, Corners corners) {
+    if (typed.allExact() && test.pTwoTailed) {
         return Interval{*test.pTwoTailed, *test.pTwoTailed};
     }
     return corners();
@@ -225,14 +221,14 @@ TwoSampleReport twoSampleReport(const Summary& s, const ReportRequest& request) 
         addEffectSizes(report, s, spread, request);
     }
     if (request.wholeNumberMeans) {
-        report.wholeNumberMean1 = wholeNumberMean(s.n1, s.m1, request.decimals.m1);
-        report.wholeNumberMean2 = wholeNumberMean(s.n2, s.m2, request.decimals.m2);
+        report.wholeNumberMean1 = wholeNumberMean(s.n1, s.m1, request.rounding.m1.decimals);
+        report.wholeNumberMean2 = wholeNumberMean(s.n2, s.m2, request.rounding.m2.decimals);
     }
     if (request.roundingRange) {
-        report.pRangePooled = pRange(report.pooled, request.decimals,
-                                     [&] { return pooledPRange(s, request.decimals); });
-        report.pRangeWelch = pRange(report.welch, request.decimals,
-                                    [&] { return welchPRange(s, request.decimals); });
+        report.pRangePooled = pRange(report.pooled, request.rounding,
+                                     [&] { return pooledPRange(s, request.rounding); });
+        report.pRangeWelch = pRange(report.welch, request.rounding,
+                                    [&] { return welchPRange(s, request.rounding); });
     }
     report.priorScale = request.priorScale;
     if (request.bayesFactors) {

@@ -5,22 +5,16 @@
 #include "figure.h"
 #include "interval.h"
 #include "summary_input.h"
+#include "typed_rounding.h"
 
 #include <optional>
 
 namespace lx {
 
-// How many decimals each mean and SD was typed with. A typed value with k decimals stands for
-// anything within half a unit of its last digit; nullopt means exact (an exponent form, a
-// computed value).
-struct TypedDecimals {
-    std::optional<int> m1, sd1, m2, sd2;
-};
-
 // What to compute. The effect-size intervals cost far more than everything else together.
 struct ReportRequest {
     double level = 0.95;             // confidence level of every interval, strictly between 0 and 1
-    TypedDecimals decimals;          // all exact unless the values came from typed text
+    TypedRounding rounding;          // all exact unless the values came from typed text
     bool differenceIntervals = true; // the intervals of M1 - M2
     bool effectSizes = true;         // Cohen's d and Hedges' g
     bool effectSizeIntervals = true;
@@ -70,9 +64,5 @@ struct TwoSampleReport {
 // The report of a checked summary (see checkSummary). Raises RuntimeError InvalidArgument when
 // the level is not strictly between 0 and 1, or a wanted prior scale or margin is not positive.
 TwoSampleReport twoSampleReport(const Summary& summary, const ReportRequest& request = {});
-
-// The decimals of a number as typed: the digits after the decimal separator, 0 for none,
-// nullopt for an exponent form (taken as exact). The text must be one checkSummary accepted.
-std::optional<int> typedDecimals(const QString& text, const QLocale& locale);
 
 } // namespace lx

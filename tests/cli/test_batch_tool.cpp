@@ -19,7 +19,7 @@ using namespace lx;
 using lx::cli::ResultColumn;
 
 Q_DECLARE_METATYPE(lx::Summary)
-Q_DECLARE_METATYPE(lx::TypedDecimals)
+Q_DECLARE_METATYPE(lx::TypedRounding)
 
 namespace {
 
@@ -199,32 +199,79 @@ private slots:
         }
     }
 
+    // A typed SE stands for its rounding too: its SD's range is the SE's times sqrt(N), in the p
+    // ranges and in the checks of a reported t and df alike. SciPy searched each row's whole
+    // box of means and SEs (or SDs); an SD row keeps its own rounding.
+    void seRoundingWidensRanges_data() {
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<QStringList>("expected");
+        QFile file(QStringLiteral(SE_RANGE_REFERENCE));
+        QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+        const Table reference = parseCsv(file.readAll(), ',');
+        for (std::size_t row = 1; row < reference.size(); ++row) {
+            const std::vector<std::string>& cells = reference[row];
+            const QByteArray given = QByteArray::fromStdString(cells[0]);
+            QByteArray input = "n1,m1," + given + "1,n2,m2," + given + "2,t_reported,df_reported\n";
+            for (std::size_t k = 1; k < 9; ++k) {
+                input += QByteArray::fromStdString(cells[k]) + (k < 8 ? ',' : '\n');
+            }
+            QStringList expected;
+            for (std::size_t k = 9; k < cells.size(); ++k) {
+                expected << QString::fromStdString(cells[k]);
+            }
+            QTest::addRow("%s: %s", given.constData(), input.split('\n').at(1).constData())
+                << input << expected;
+        }
+    }
+    void seRoundingWidensRanges() {
+        QFETCH(QByteArray, input);
+        QFETCH(QStringList, expected);
+        const BatchRun run = runBatchTool(
+            {"--columns", "p_range_pooled_lo,p_range_pooled_hi,p_range_welch_lo,p_range_welch_hi,"
+                          "t_check,df_check"},
+            input);
+        QCOMPARE(run.exitCode, 0);
+        const Table output = parseCsv(run.out, ',');
+        QCOMPARE(output.size(), std::size_t(2));
+        for (std::size_t k = 0; k < 4; ++k) {
+            const double want = expected[k].toDouble();
+            QVERIFY2(std::fabs(std::stod(output[1][k]) - want) <= 1e-6 * want,
+                     (output[0][k] + " " + output[1][k] + " against " + expected[k].toStdString())
+                         .c_str());
+        }
+        QCOMPARE(QString::fromStdString(output[1][4]), expected[4]);
+        QCOMPARE(QString::fromStdString(output[1][5]), expected[5]);
+    }
+
     // The reference row's results are the engine's, written in the table's locale.
     void referenceRowAgreesWithTheEngine_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QByteArray>("input");
         QTest::addColumn<Summary>("summary");
-        QTest::addColumn<TypedDecimals>("decimals");
+        QTest::addColumn<TypedRounding>("rounding");
         QTest::addColumn<QString>("locale");
         QTest::addColumn<double>("level");
 
         QTest::newRow("window's example")
             << QStringList() << plainHeader + "10,5,1,10,4,1\n"
-            << Summary{10, 5, 1, 10, 4, 1} << TypedDecimals{0, 0, 0, 0} << "C" << 0.95;
+            << Summary{10, 5, 1, 10, 4, 1} << TypedRounding::ofDecimals(0, 0, 0, 0) << "C" << 0.95;
+        // SD = SE * sqrt(4): the SEs' half-widths 0.5 and 0.05 double with it.
         QTest::newRow("se columns, level 0.9")
             << QStringList{"--level", "0.9"} << QByteArray("n1,m1,se1,n2,m2,se2\n4,5.5,1,4,4,0.5\n")
-            << Summary{4, 5.5, 2, 4, 4, 1} << TypedDecimals{1, std::nullopt, 0, std::nullopt} << "C"
-            << 0.9;
+            << Summary{4, 5.5, 2, 4, 4, 1}
+            << TypedRounding{Rounding::ofDecimals(1), Rounding::ofDecimals(0).scaled(2),
+                             Rounding::ofDecimals(0), Rounding::ofDecimals(1).scaled(2)}
+            << "C" << 0.9;
         QTest::newRow("de_DE") << QStringList{"--locale", "de_DE"}
                                << QByteArray("n1;m1;sd1;n2;m2;sd2\n10;5,25;1,5;12;4;1\n")
-                               << Summary{10, 5.25, 1.5, 12, 4, 1} << TypedDecimals{2, 1, 0, 0}
-                               << "de_DE" << 0.95;
+                               << Summary{10, 5.25, 1.5, 12, 4, 1}
+                               << TypedRounding::ofDecimals(2, 1, 0, 0) << "de_DE" << 0.95;
     }
     void referenceRowAgreesWithTheEngine() {
         QFETCH(QStringList, arguments);
         QFETCH(QByteArray, input);
         QFETCH(Summary, summary);
-        QFETCH(TypedDecimals, decimals);
+        QFETCH(TypedRounding, rounding);
         QFETCH(QString, locale);
         QFETCH(double, level);
         const QLocale numbers(locale);
@@ -255,7 +302,7 @@ private slots:
 
         ReportRequest request;
         request.level = level;
-        request.decimals = decimals;
+        request.rounding = rounding;
         const TwoSampleReport report = twoSampleReport(summary, request);
         QCOMPARE(columnOf(output[0], "p0"), output[0].size());
         QCOMPARE(cell("t_pooled"), figureText(report.pooled.t, numbers));

@@ -66,12 +66,12 @@ private slots:
         const QString kind = row[0];
         const QString& expected = row[11];
         Summary s;
-        TypedDecimals decimals;
+        TypedRounding rounding;
         if (!row[1].isEmpty()) {
             s = {row[1].toInt(), row[2].toDouble(), row[3].toDouble(),
                  row[4].toInt(), row[5].toDouble(), row[6].toDouble()};
-            decimals = {typed(row[2]).decimals, typed(row[3]).decimals, typed(row[5]).decimals,
-                        typed(row[6]).decimals};
+            rounding = TypedRounding::ofDecimals(typed(row[2]).decimals, typed(row[3]).decimals,
+                                                 typed(row[5]).decimals, typed(row[6]).decimals);
         }
         if (kind == QLatin1String("p")) {
             const auto p = reported::parseP(row[10].toStdString(), 0.05);
@@ -80,11 +80,11 @@ private slots:
             QVERIFY(check);
             QCOMPARE(pWord(check->verdict), expected);
         } else if (kind == QLatin1String("t")) {
-            const auto verdict = reported::checkT(typed(row[8]), s, decimals);
+            const auto verdict = reported::checkT(typed(row[8]), s, rounding);
             QVERIFY(verdict);
             QCOMPARE(fitWord(*verdict), expected);
         } else if (kind == QLatin1String("df")) {
-            const auto verdict = reported::checkDf(typed(row[9]), s, decimals);
+            const auto verdict = reported::checkDf(typed(row[9]), s, rounding);
             QVERIFY(verdict);
             QCOMPARE(fitWord(*verdict), expected);
         } else if (kind == QLatin1String("grim_mean")) {

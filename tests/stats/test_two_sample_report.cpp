@@ -16,7 +16,7 @@ using lx::TwoSampleReport;
 using lx::Undefined;
 
 Q_DECLARE_METATYPE(lx::Summary)
-Q_DECLARE_METATYPE(lx::TypedDecimals)
+Q_DECLARE_METATYPE(lx::TypedRounding)
 Q_DECLARE_METATYPE(lx::Undefined)
 
 namespace {
@@ -111,8 +111,9 @@ void TestTwoSampleReport::agreesWithReference() {
                           static_cast<std::int32_t>(row.at("n2")), row.at("m2"), row.at("sd2")};
     lx::ReportRequest request;
     request.level = row.at("level");
-    request.decimals = {decimals(row.at("dec_m1")), decimals(row.at("dec_sd1")),
-                        decimals(row.at("dec_m2")), decimals(row.at("dec_sd2"))};
+    request.rounding =
+        lx::TypedRounding::ofDecimals(decimals(row.at("dec_m1")), decimals(row.at("dec_sd1")),
+                                      decimals(row.at("dec_m2")), decimals(row.at("dec_sd2")));
     for (const auto& [name, figure] : figuresOf(lx::twoSampleReport(summary, request))) {
         const auto expected = row.find(name);
         if (expected == row.end()) {
@@ -200,14 +201,15 @@ void TestTwoSampleReport::undefinedFigures() {
 
 void TestTwoSampleReport::roundedInputRange_data() {
     QTest::addColumn<Summary>("summary");
-    QTest::addColumn<lx::TypedDecimals>("typed");
+    QTest::addColumn<lx::TypedRounding>("typed");
     QTest::addColumn<double>("lowest");
     QTest::addColumn<double>("highest");
 
     // Typed as whole numbers, 5 and 4 may be as close as 0 (p 1) or 2 apart with both SDs at
     // 0.5: pooled SD 0.5, standard error 0.5 * sqrt(0.2), 18 df.
-    QTest::newRow("whole numbers") << Summary{10, 5, 1, 10, 4, 1} << lx::TypedDecimals{0, 0, 0, 0}
-                                   << twoTailedP(2 / (0.5 * std::sqrt(0.2)), 18) << 1.0;
+    QTest::newRow("whole numbers")
+        << Summary{10, 5, 1, 10, 4, 1} << lx::TypedRounding::ofDecimals(0, 0, 0, 0)
+        << twoTailedP(2 / (0.5 * std::sqrt(0.2)), 18) << 1.0;
     // One decimal: the difference 1.1 spans 1.0 .. 1.2; the lowest p pairs 1.2 with SDs 1.05 and
     // 1.25, the highest 1.0 with 1.15 and 1.35.
     const auto pooledP = [](double difference, double sd1, double sd2) {
@@ -215,17 +217,17 @@ void TestTwoSampleReport::roundedInputRange_data() {
         return twoTailedP(difference / (pooledSd * std::sqrt(1.0 / 10 + 1.0 / 12)), 20);
     };
     QTest::newRow("one decimal") << Summary{10, 5.2, 1.1, 12, 4.1, 1.3}
-                                 << lx::TypedDecimals{1, 1, 1, 1} << pooledP(1.2, 1.05, 1.25)
-                                 << pooledP(1.0, 1.15, 1.35);
+                                 << lx::TypedRounding::ofDecimals(1, 1, 1, 1)
+                                 << pooledP(1.2, 1.05, 1.25) << pooledP(1.0, 1.15, 1.35);
 }
 
 void TestTwoSampleReport::roundedInputRange() {
     QFETCH(Summary, summary);
-    QFETCH(lx::TypedDecimals, typed);
+    QFETCH(lx::TypedRounding, typed);
     QFETCH(double, lowest);
     QFETCH(double, highest);
     lx::ReportRequest request;
-    request.decimals = typed;
+    request.rounding = typed;
     const Figure<Interval> range = lx::twoSampleReport(summary, request).pRangePooled;
     QVERIFY(range.hasValue());
     QVERIFY2(close(range->lower, lowest, 1e-12), qPrintable(QString::number(range->lower)));
