@@ -129,23 +129,21 @@ Figure<Interval> welchPRange(const Summary& s, const TypedDecimals& decimals) {
         return std::isnan(p) ? 1.0 : p;
     };
     // p falls as |M1 - M2| grows, and scaling both SDs by one factor leaves df and moves t
-    // against it, so p moves strictly along every ray from SD 0: no extreme lies inside the
-    // rectangle of the SDs. Welch's df peaks where SE1^2 / SE2^2 = (N1 - 1) / (N2 - 1), so an
-    // extreme may lie anywhere on its edges, not only at a corner: each edge is searched.
+    // against it, so p rises strictly along every ray from SD 0: no extreme lies inside the
+    // rectangle of the SDs, the lowest p lies where a ray enters it (an edge of a smallest SD)
+    // and the highest where one leaves (an edge of a largest SD). Welch's df peaks where
+    // SE1^2 / SE2^2 = (N1 - 1) / (N2 - 1), so an extreme may lie anywhere on those two edges,
+    // not only at a corner: both are searched.
     const Bounds b = boundsOf(s, decimals);
     const auto extremeOverEdges = [&](double difference, double sign) {
-        double best = std::numeric_limits<double>::infinity();
-        for (double sd1 : b.sd1) {
-            best = std::min(best, lowestOn(b.sd2, [&](double sd2) {
-                                return sign * pAt(difference, sd1, sd2);
-                            }));
-        }
-        for (double sd2 : b.sd2) {
-            best = std::min(best, lowestOn(b.sd1, [&](double sd1) {
-                                return sign * pAt(difference, sd1, sd2);
-                            }));
-        }
-        return sign * best;
+        const std::size_t side = sign > 0 ? 0 : 1; // the smallest SDs for the lowest p
+        const double sd1 = b.sd1[side];
+        const double sd2 = b.sd2[side];
+        const double alongSd2 =
+            lowestOn(b.sd2, [&](double other) { return sign * pAt(difference, sd1, other); });
+        const double alongSd1 =
+            lowestOn(b.sd1, [&](double other) { return sign * pAt(difference, other, sd2); });
+        return sign * std::min(alongSd1, alongSd2);
     };
     const Interval range{extremeOverEdges(b.difference[1], 1.0),
                          extremeOverEdges(b.difference[0], -1.0)};
