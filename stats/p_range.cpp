@@ -134,15 +134,29 @@ Figure<Interval> welchPRange(const Summary& s, const TypedDecimals& decimals) {
     // and the highest where one leaves (an edge of a largest SD). Welch's df peaks where
     // SE1^2 / SE2^2 = (N1 - 1) / (N2 - 1), so an extreme may lie anywhere on those two edges,
     // not only at a corner: both are searched.
+    // Along an edge one SD grows and t falls; df rises only until the SD of its peak, beyond
+    // which p rises monotonically (p falls with df at any t > 0). The search stops at that SD and
+    // takes the far end as it is: most edges lie wholly beyond it and cost two p values.
+    const auto lowestAlong = [](const std::array<double, 2>& range, double peakSd, auto f) {
+        const double searchedTo = std::clamp(peakSd, range[0], range[1]);
+        const double searched = lowestOn({range[0], searchedTo}, f);
+        return searchedTo < range[1] ? std::min(searched, f(range[1])) : searched;
+    };
+    // SE1^2 / SE2^2 = (N1 - 1) / (N2 - 1) at the peak.
+    const double n1 = s.n1;
+    const double n2 = s.n2;
+    const double sd2PerSd1AtPeak = std::sqrt(n2 * (n2 - 1) / (n1 * (n1 - 1)));
     const Bounds b = boundsOf(s, decimals);
     const auto extremeOverEdges = [&](double difference, double sign) {
         const std::size_t side = sign > 0 ? 0 : 1; // the smallest SDs for the lowest p
         const double sd1 = b.sd1[side];
         const double sd2 = b.sd2[side];
-        const double alongSd2 =
-            lowestOn(b.sd2, [&](double other) { return sign * pAt(difference, sd1, other); });
-        const double alongSd1 =
-            lowestOn(b.sd1, [&](double other) { return sign * pAt(difference, other, sd2); });
+        const double alongSd2 = lowestAlong(b.sd2, sd1 * sd2PerSd1AtPeak, [&](double other) {
+            return sign * pAt(difference, sd1, other);
+        });
+        const double alongSd1 = lowestAlong(b.sd1, sd2 / sd2PerSd1AtPeak, [&](double other) {
+            return sign * pAt(difference, other, sd2);
+        });
         return sign * std::min(alongSd1, alongSd2);
     };
     const Interval range{extremeOverEdges(b.difference[1], 1.0),
