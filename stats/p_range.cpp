@@ -68,6 +68,15 @@ template <typename F> double lowestOn(const std::array<double, 2>& range, F f) {
             bestStep = k;
         }
     }
+    if (bestStep == 0 || bestStep == steps) {
+        // Best at an end, and f rises from it over a millionth of a step: within that step f
+        // has its lowest at the end, or within f's curvature times 1e-12 steps^2 of it. Brent's
+        // method would only creep towards the end, some twenty values of f.
+        const double inward = (bestStep == 0 ? 1e-6 : -1e-6) * width / steps;
+        if (f(range[0] + width * bestStep / steps + inward) > best) {
+            return best;
+        }
+    }
     const double from = range[0] + width * std::max(bestStep - 1, 0) / steps;
     const double to = range[0] + width * std::min(bestStep + 1, steps) / steps;
     // Half a double's digits: p is flat at its extreme, so this settles p to the last digit.
