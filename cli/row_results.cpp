@@ -1,6 +1,7 @@
 #include "row_results.h"
 
 #include "batch_text.h"
+#include "vector_state.h"
 
 #include "platform/core/number_text.h"
 #include "platform/core/runtime_error.h"
@@ -106,6 +107,7 @@ void setText(RowResults& results, ResultColumn column, std::string text) {
 
 void RowCalculator::calculate(const RecordBatch& batch, std::size_t record,
                               RowResults& results) const {
+    clearUpperVectorState();
     for (Cell& each : results) {
         each.kind = Cell::Kind::Empty;
     }

@@ -59,6 +59,15 @@ template <typename F> double lowestOn(const std::array<double, 2>& range, F f) {
             bestStep = k;
         }
     }
+    if (bestStep == 0 || bestStep == steps) {
+        // Best at an end, and f rises from it over a millionth of a step: within that step f
+        // has its lowest at the end, or within f's curvature times 1e-12 steps^2 of it. Brent's
+        // method would only creep towards the end, some twenty values of f.
+        const double inward = (bestStep == 0 ? 1e-6 : -1e-6) * width / steps;
+        if (f(range[0] + width * bestStep / steps + inward) > best) {
+            return best;
+        }
+    }
     const double from = range[0] + width * std::max(bestStep - 1, 0) / steps;
     const double to = range[0] + width * std::min(bestStep + 1, steps) / steps;
     // Half a double's digits: p is flat at its extreme, so this settles p to the last digit.
@@ -120,23 +129,35 @@ Figure<Interval> welchPRange(const Summary& s, const TypedRounding& rounding) {
         return std::isnan(p) ? 1.0 : p;
     };
     // p falls as |M1 - M2| grows, and scaling both SDs by one factor leaves df and moves t
-    // against it, so p moves strictly along every ray from SD 0: no extreme lies inside the
-    // rectangle of the SDs. Welch's df peaks where SE1^2 / SE2^2 = (N1 - 1) / (N2 - 1), so an
-    // extreme may lie anywhere on its edges, not only at a corner: each edge is searched.
+    // against it, so p rises strictly along every ray from SD 0: no extreme lies inside the
+    // rectangle of the SDs, the lowest p lies where a ray enters it (an edge of a smallest SD)
+    // and the highest where one leaves (an edge of a largest SD). Welch's df peaks where
+    // SE1^2 / SE2^2 = (N1 - 1) / (N2 - 1), so an extreme may lie anywhere on those two edges,
+    // not only at a corner: both are searched.
+    // Along an edge one SD grows and t falls; df rises only until the SD of its peak, beyond
+    // which p rises monotonically (p falls with df at any t > 0). The search stops at that SD and
+    // takes the far end as it is: most edges lie wholly beyond it and cost two p values.
+    const auto lowestAlong = [](const std::array<double, 2>& range, double peakSd, auto f) {
+        const double searchedTo = std::clamp(peakSd, range[0], range[1]);
+        const double searched = lowestOn({range[0], searchedTo}, f);
+        return searchedTo < range[1] ? std::min(searched, f(range[1])) : searched;
+    };
+    // SE1^2 / SE2^2 = (N1 - 1) / (N2 - 1) at the peak.
+    const double n1 = s.n1;
+    const double n2 = s.n2;
+    const double sd2PerSd1AtPeak = std::sqrt(n2 * (n2 - 1) / (n1 * (n1 - 1)));
     const Bounds b = boundsOf(s, rounding);
     const auto extremeOverEdges = [&](double difference, double sign) {
-        double best = std::numeric_limits<double>::infinity();
-        for (double sd1 : b.sd1) {
-            best = std::min(best, lowestOn(b.sd2, [&](double sd2) {
-                                return sign * pAt(difference, sd1, sd2);
-                            }));
-        }
-        for (double sd2 : b.sd2) {
-            best = std::min(best, lowestOn(b.sd1, [&](double sd1) {
-                                return sign * pAt(difference, sd1, sd2);
-                            }));
-        }
-        return sign * best;
+        const std::size_t side = sign > 0 ? 0 : 1; // the smallest SDs for the lowest p
+        const double sd1 = b.sd1[side];
+        const double sd2 = b.sd2[side];
+        const double alongSd2 = lowestAlong(b.sd2, sd1 * sd2PerSd1AtPeak, [&](double other) {
+            return sign * pAt(difference, sd1, other);
+        });
+        const double alongSd1 = lowestAlong(b.sd1, sd2 / sd2PerSd1AtPeak, [&](double other) {
+            return sign * pAt(difference, other, sd2);
+        });
+        return sign * std::min(alongSd1, alongSd2);
     };
     const Interval range{extremeOverEdges(b.difference[1], 1.0),
                          extremeOverEdges(b.difference[0], -1.0)};

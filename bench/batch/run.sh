@@ -51,7 +51,8 @@ measure "lxtervan-batch (all columns)" "$rows" sh -c "exec '$tool' '$table' > '$
 measure "pandas + SciPy (4 columns)" "$rows" "$python" "$here/pandas_scipy.py" "$table" "$out/pandas.csv"
 measure "R (4 columns)" "$rows" Rscript "$here/r_script.R" "$table" "$out/r.csv"
 
-ratio() { echo "scale=2; ${seconds[$2]} / ${seconds[$1]}" | bc -l; }
+# Three decimals, with the leading zero that bc leaves out: a tool far behind shows as 0.006x.
+ratio() { printf "%.3f" "$(echo "${seconds[$2]} / ${seconds[$1]}" | bc -l)"; }
 echo
 echo "tool (4 columns) vs pandas + SciPy:  $(ratio "lxtervan-batch (4 columns)" "pandas + SciPy (4 columns)")x"
 echo "tool (all columns) vs pandas + SciPy: $(ratio "lxtervan-batch (all columns)" "pandas + SciPy (4 columns)")x"

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Where the full report's time goes: CPU microseconds per row of each column group, one worker
+# thread, on the first rows of the benchmark table, and each group's share against the basic
+# four columns in the same run.
+# Usage: bench/batch/column_groups.sh [rows]   (20000 unless given; run bench/batch/run.sh once
+# first, for the build and the table)
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+rows="${1:-20000}"
+tool=build/default/cli/lxtervan-batch
+out=build/bench/batch
+sample="$out/groups_${rows}.csv"
+head -n "$((rows + 1))" "$out/table_1000000.csv" >"$sample"
+
+declare -A groups=(
+    [basic]=t_pooled,p_pooled,t_welch,p_welch
+    [effect_sizes]=d,g,d_var,g_var,g_se
+    [effect_size_cis]=d_ci_lo,d_ci_hi,g_ci_lo,g_ci_hi
+    [p_ranges]=p_range_pooled_lo,p_range_pooled_hi,p_range_welch_lo,p_range_welch_hi
+    [bayes_factors]=bf10,bf_plus,bf_minus,log_bf10
+    [all]=
+)
+cpu() { # user + system seconds of one run
+    /usr/bin/time -f '%U %S' -o "$out/groups_time.txt" "$tool" --jobs 1 "$@" "$sample" >/dev/null
+    awk '{ print $1 + $2 }' "$out/groups_time.txt"
+}
+basic=$(cpu --columns "${groups[basic]}")
+printf '%-16s %12s %10s\n' group "us/row" "x basic"
+for name in basic effect_sizes effect_size_cis p_ranges bayes_factors all; do
+    columns=(); [ -n "${groups[$name]}" ] && columns=(--columns "${groups[$name]}")
+    seconds=$(cpu "${columns[@]}")
+    printf '%-16s %12.1f %10.1f\n' "$name" "$(echo "$seconds * 1000000 / $rows" | bc -l)" \
+        "$(echo "$seconds / $basic" | bc -l)"
+done
