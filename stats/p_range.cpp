@@ -10,6 +10,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace lx {
 
@@ -76,6 +77,113 @@ template <typename F> double lowestOn(const std::array<double, 2>& range, F f) {
     return std::min(best, found.second);
 }
 
+struct SdPair {
+    double sd1;
+    double sd2;
+};
+
+// Welch's t and df at points of the SDs' rectangle for one |M1 - M2|, and their p. Two edges
+// share a corner, so the last few points are remembered.
+class WelchP {
+public:
+    struct Point {
+        double t = 0;
+        double df = 0;
+    };
+
+    WelchP(const Summary& s, double difference)
+        : s_(s)
+        , difference_(difference) {}
+
+    // nullopt where both SDs are 0.
+    std::optional<Point> pointAt(SdPair sds) const {
+        const double se1 = spread::standardError(sds.sd1, s_.n1);
+        const double se2 = spread::standardError(sds.sd2, s_.n2);
+        if (!(std::hypot(se1, se2) > 0)) {
+            return std::nullopt;
+        }
+        return Point{difference_ / std::hypot(se1, se2), spread::welchDf(se1, s_.n1, se2, s_.n2)};
+    }
+
+    // p at a point; 1 where it cannot be worked out, which makes the range not found.
+    double p(SdPair sds) {
+        for (const Remembered& r : recent_) {
+            if (r.sds.sd1 == sds.sd1 && r.sds.sd2 == sds.sd2) {
+                return r.p;
+            }
+        }
+        const std::optional<Point> point = pointAt(sds);
+        double p = point ? pOf(*point) : pWithoutSpread(difference_);
+        if (std::isnan(p)) {
+            settled_ = false;
+            p = 1.0;
+        }
+        recent_[next_] = {sds, p};
+        next_ = (next_ + 1) % recent_.size();
+        return p;
+    }
+
+    static double pOf(Point point) { return t_distribution::twoTailed(point.t, point.df); }
+
+    bool settled() const { return settled_; }
+
+private:
+    struct Remembered {
+        SdPair sds{-1, -1}; // no SD is negative
+        double p = 0;
+    };
+    const Summary& s_;
+    double difference_;
+    std::array<Remembered, 4> recent_{};
+    std::size_t next_ = 0;
+    bool settled_ = true;
+};
+
+// The lowest of sign * p over a stretch of an edge on which t falls and df rises. p falls with
+// t and with df, so over any part [x, y] p is at least p(t(x), df(y)) and at most
+// p(t(y), df(x)): one value bounds a whole part. Mostly t rules and the extreme is at the end it
+// favours (the start for the lowest p, the far end for the highest). When f rises from that end
+// and the rest beyond the eighth next to it is covered by parts whose bounds are no lower, the
+// scan of lowestOn would take that end too (its samples lie in those parts), so it is taken
+// with a few p values instead of ten or more.
+template <typename PointAt>
+double lowestOnRise(const std::array<double, 2>& range, double sign, WelchP& welch,
+                    PointAt pointAt) {
+    const auto f = [&](double sd) { return sign * welch.p(pointAt(sd)); };
+    const double eighth = (range[1] - range[0]) / 8;
+    const bool fromStart = sign > 0;
+    const double end = range[fromStart ? 0 : 1];
+    const double best = f(end);
+    if (!(f(end + (fromStart ? 1e-6 : -1e-6) * eighth) > best)) {
+        return lowestOn(range, f);
+    }
+    // The bound of f over the part between two SDs; NaN where a point has no spread.
+    const auto boundBetween = [&](double a, double b) {
+        const auto lower = welch.pointAt(pointAt(std::min(a, b)));
+        const auto upper = welch.pointAt(pointAt(std::max(a, b)));
+        if (!lower || !upper) {
+            return std::numeric_limits<double>::quiet_NaN();
+        }
+        return sign * WelchP::pOf(fromStart ? WelchP::Point{lower->t, upper->df}
+                                            : WelchP::Point{upper->t, lower->df});
+    };
+    // From the eighth outward, each part as long as its bound allows: halved until it is no
+    // lower than best, and the scan decides once a part would be narrower than an eighth.
+    const double far = range[fromStart ? 1 : 0];
+    double from = end + (fromStart ? eighth : -eighth);
+    while (from != far) {
+        double to = far;
+        while (!(boundBetween(from, to) >= best)) {
+            if (std::fabs(to - from) / 2 < eighth) {
+                return lowestOn(range, f);
+            }
+            to = from + (to - from) / 2;
+        }
+        from = to;
+    }
+    return best;
+}
+
 template <std::size_t count, typename PAt>
 Figure<Interval> rangeOver(const std::array<Corner, count>& corners, PAt pAt) {
     Interval range{1.0, 0.0};
@@ -116,18 +224,6 @@ Figure<Interval> welchPRange(const Summary& s, const TypedRounding& rounding) {
     if (s.n1 < 2 || s.n2 < 2) {
         return Undefined::TooFewObservations;
     }
-    bool settled = true;
-    const auto pAt = [&](double difference, double sd1, double sd2) {
-        const double se1 = spread::standardError(sd1, s.n1);
-        const double se2 = spread::standardError(sd2, s.n2);
-        if (!(std::hypot(se1, se2) > 0)) {
-            return pWithoutSpread(difference);
-        }
-        const double p = t_distribution::twoTailed(difference / std::hypot(se1, se2),
-                                                   spread::welchDf(se1, s.n1, se2, s.n2));
-        settled = settled && !std::isnan(p);
-        return std::isnan(p) ? 1.0 : p;
-    };
     // p falls as |M1 - M2| grows, and scaling both SDs by one factor leaves df and moves t
     // against it, so p rises strictly along every ray from SD 0: no extreme lies inside the
     // rectangle of the SDs, the lowest p lies where a ray enters it (an edge of a smallest SD)
@@ -135,28 +231,38 @@ Figure<Interval> welchPRange(const Summary& s, const TypedRounding& rounding) {
     // SE1^2 / SE2^2 = (N1 - 1) / (N2 - 1), so an extreme may lie anywhere on those two edges,
     // not only at a corner: both are searched.
     // Along an edge one SD grows and t falls; df rises only until the SD of its peak, beyond
-    // which p rises monotonically (p falls with df at any t > 0). The search stops at that SD and
-    // takes the far end as it is: most edges lie wholly beyond it and cost two p values.
-    const auto lowestAlong = [](const std::array<double, 2>& range, double peakSd, auto f) {
-        const double searchedTo = std::clamp(peakSd, range[0], range[1]);
-        const double searched = lowestOn({range[0], searchedTo}, f);
-        return searchedTo < range[1] ? std::min(searched, f(range[1])) : searched;
-    };
-    // SE1^2 / SE2^2 = (N1 - 1) / (N2 - 1) at the peak.
+    // which p rises monotonically (p falls with df at any t > 0): there the lowest p is at the
+    // peak and the highest at the far end, so only the stretch up to the peak is searched.
     const double n1 = s.n1;
     const double n2 = s.n2;
     const double sd2PerSd1AtPeak = std::sqrt(n2 * (n2 - 1) / (n1 * (n1 - 1)));
     const Bounds b = boundsOf(s, rounding);
+    bool settled = true;
     const auto extremeOverEdges = [&](double difference, double sign) {
+        WelchP welch(s, difference);
+        const auto lowestAlong = [&](const std::array<double, 2>& range, double peakSd,
+                                     auto pointAt) {
+            const auto f = [&](double sd) { return sign * welch.p(pointAt(sd)); };
+            const double peak = std::clamp(peakSd, range[0], range[1]);
+            if (sign > 0) {
+                return peak > range[0] ? lowestOnRise({range[0], peak}, sign, welch, pointAt)
+                                       : f(range[0]);
+            }
+            const double farEnd = f(range[1]);
+            return peak > range[0]
+                       ? std::min(farEnd, lowestOnRise({range[0], peak}, sign, welch, pointAt))
+                       : farEnd;
+        };
         const std::size_t side = sign > 0 ? 0 : 1; // the smallest SDs for the lowest p
         const double sd1 = b.sd1[side];
         const double sd2 = b.sd2[side];
         const double alongSd2 = lowestAlong(b.sd2, sd1 * sd2PerSd1AtPeak, [&](double other) {
-            return sign * pAt(difference, sd1, other);
+            return SdPair{sd1, other};
         });
         const double alongSd1 = lowestAlong(b.sd1, sd2 / sd2PerSd1AtPeak, [&](double other) {
-            return sign * pAt(difference, other, sd2);
+            return SdPair{other, sd2};
         });
+        settled = settled && welch.settled();
         return sign * std::min(alongSd1, alongSd2);
     };
     const Interval range{extremeOverEdges(b.difference[1], 1.0),
