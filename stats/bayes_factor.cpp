@@ -169,10 +169,11 @@ struct Model {
     }
     double largestQ() const { return againstQ(0); }
 
-    // A v beyond which the two-sided integrand holds at most exp(logShare) of the one-sided one,
-    // or 0 when none is found. Past v it holds at most exp(logTwoSided(v)) 2 / r^2, as it falls
-    // at least at the rate r^2 / 2, while the one-sided integral is at least the two-sided one
-    // times the one-sided factor at v = 0, since that factor rises with v.
+    // A v beyond which the one-sided integrand, whatever its factor, holds at most exp(logShare)
+    // of the one-sided integral, or 0 when none is found. The factor is at most 1, and the
+    // two-sided integrand beyond v holds at most exp(logTwoSided(v)) 2 / r^2, as it falls at
+    // least at the rate r^2 / 2; the one-sided integral is at least the two-sided one times the
+    // factor at v = 0, since the factor rises with v.
     double negligibleFrom(double logTwoSidedIntegral, double logFactorAtZero,
                           double logShare) const {
         const double target =
@@ -342,8 +343,8 @@ Figure<BayesFactors> defaultBayesFactors(const Figure<double>& t, double n1, dou
     }
     // The factor against the observed sign is the small one and is integrated; the other is what
     // it leaves of 2 BF10, which loses nothing since it is at least BF10.
-    // The tail is needed only where q is not yet so small that the integrand beyond is lost in
-    // the sum.
+    // Its t tail is interpolated only where q is not yet so small that the integrand beyond is
+    // lost in the sum.
     const double df = model.nu + 1;
     const double largestQ = model.largestQ();
     const double logTailAtTop = logLowerTail(-largestQ, df);
