@@ -5,6 +5,7 @@
 #include <boost/math/distributions/students_t.hpp>
 #include <boost/math/quadrature/gauss.hpp>
 #include <boost/math/quadrature/gauss_kronrod.hpp>
+#include <boost/math/special_functions/chebyshev.hpp>
 #include <boost/math/tools/toms748_solve.hpp>
 
 #include <algorithm>
@@ -87,14 +88,8 @@ public:
 
     double operator()(double q) const {
         const double x = half_ > 0 ? std::clamp((q - middle_) / half_, -1.0, 1.0) : 1.0;
-        double next = 0; // Clenshaw's recurrence
-        double after = 0;
-        for (int k = degree_; k >= 1; --k) {
-            const double current = coefficients_[k] + 2 * x * next - after;
-            after = next;
-            next = current;
-        }
-        return coefficients_[0] + x * next - after;
+        return bm::chebyshev_clenshaw_recurrence(coefficients_.data(),
+                                                 static_cast<std::size_t>(degree_) + 1, x);
     }
 
 private:
@@ -127,8 +122,7 @@ private:
         }
         const double tail = std::fabs(coefficients_[degree - 2]) +
                             std::fabs(coefficients_[degree - 1]) + std::fabs(coefficients_[degree]);
-        coefficients_[0] /= 2;
-        coefficients_[degree] /= 2;
+        coefficients_[degree] /= 2; // the recurrence halves the first one itself
         degree_ = degree;
         return tail <= std::clamp(1e-13 * largest, 1e-12, 1e-11);
     }
