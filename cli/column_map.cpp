@@ -72,11 +72,24 @@ std::optional<Kind> lastWordKind(const std::string& name) {
     return std::nullopt;
 }
 
-// A --map value that the shell and the option both take as it stands.
+// The columns whose header name, as --map compares it, is name.
+std::vector<std::size_t> columnsNamed(const std::vector<std::string>& header, const QString& name) {
+    std::vector<std::size_t> columns;
+    for (std::size_t k = 0; k < header.size(); ++k) {
+        if (field(header[k]) == name) {
+            columns.push_back(k);
+        }
+    }
+    return columns;
+}
+
+// A --map value that the shell and the option both take as it stands, and that names this
+// column only: review exports repeat "Mean", "SD" and "Total" for each group.
 QString mapValue(const std::vector<std::string>& header, std::size_t at) {
     const QString name = field(header[at]);
     if (name.isEmpty() || name.contains(QLatin1Char(',')) || name.contains(QLatin1Char('=')) ||
-        name.contains(QLatin1Char('\'')) || name != QString::fromStdString(header[at])) {
+        name.contains(QLatin1Char('\'')) || name != QString::fromStdString(header[at]) ||
+        columnsNamed(header, name).size() > 1) {
         return QString::number(at + 1);
     }
     return name;
@@ -166,20 +179,26 @@ QString missingMessage(const std::vector<std::string>& header, char delimiter,
     return text;
 }
 
-// The column a --map value names: a 1-based number, else a header name as written.
-std::optional<std::size_t> mappedColumn(const std::vector<std::string>& header,
-                                        const QString& column) {
+// The column a --map value names for an input: a 1-based number, else a header name as written
+// that one column has. A message when it names no column, or a name that several have.
+std::variant<std::size_t, QString> mappedColumn(const std::vector<std::string>& header,
+                                                const QString& column, const QString& input) {
     bool isNumber = false;
     const std::size_t number = column.toULongLong(&isNumber);
-    if (isNumber) {
-        return number >= 1 && number <= header.size() ? std::optional(number - 1) : std::nullopt;
+    if (isNumber && number >= 1 && number <= header.size()) {
+        return number - 1;
     }
-    for (std::size_t k = 0; k < header.size(); ++k) {
-        if (field(header[k]) == column) {
-            return k;
-        }
+    const std::vector<std::size_t> named =
+        isNumber ? std::vector<std::size_t>() : columnsNamed(header, column);
+    if (named.size() == 1) {
+        return named.front();
     }
-    return std::nullopt;
+    if (named.empty()) {
+        return BatchText::tr("--map: the header has no column \"%1\" (for %2)").arg(column, input);
+    }
+    return BatchText::tr("--map: columns %1 and %2 are both named \"%3\" (for %4); give the "
+                         "column's number instead")
+        .arg(QString::number(named[0] + 1), QString::number(named[1] + 1), column, input);
 }
 
 } // namespace
@@ -230,11 +249,12 @@ std::optional<QString> mapCheckColumns(const std::vector<std::string>& header, c
                                        CheckColumns& columns) {
     for (std::size_t k = 0; k < checkInputCount; ++k) {
         if (const auto& column = map.checks[k]) {
-            columns[k] = mappedColumn(header, *column);
-            if (!columns[k]) {
-                return BatchText::tr("--map: the header has no column \"%1\" (for %2)")
-                    .arg(*column, checkInputLabel(static_cast<CheckInput>(k)));
+            const auto at =
+                mappedColumn(header, *column, checkInputLabel(static_cast<CheckInput>(k)));
+            if (const QString* why = std::get_if<QString>(&at)) {
+                return *why;
             }
+            columns[k] = std::get<std::size_t>(at);
         }
     }
     return std::nullopt;
@@ -266,13 +286,12 @@ std::variant<SummaryColumns, QString> mapSummaryColumns(const std::vector<std::s
         if (!column) {
             continue;
         }
-        const std::optional<std::size_t> at = mappedColumn(header, *column);
-        if (!at) {
-            return BatchText::tr("--map: the header has no column \"%1\" (for %2)")
-                .arg(*column, inputName(input));
+        const auto at = mappedColumn(header, *column, inputName(input));
+        if (const QString* why = std::get_if<QString>(&at)) {
+            return *why;
         }
-        found[static_cast<std::size_t>(input)] = at;
-        taken[*at] = true;
+        found[static_cast<std::size_t>(input)] = std::get<std::size_t>(at);
+        taken[std::get<std::size_t>(at)] = true;
     }
     for (int input = 0; input < summaryInputCount; ++input) {
         if (found[static_cast<std::size_t>(input)]) {

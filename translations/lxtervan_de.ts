@@ -466,6 +466,10 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
         <translation>--map: die Kopfzeile hat keine Spalte &quot;%1&quot; (für %2)</translation>
     </message>
     <message>
+        <source>--map: columns %1 and %2 are both named &quot;%3&quot; (for %4); give the column&apos;s number instead</source>
+        <translation>--map: die Spalten %1 und %2 heißen beide &quot;%3&quot; (für %4); geben Sie stattdessen die Nummer der Spalte an</translation>
+    </message>
+    <message>
         <source>columns &quot;%1&quot; and &quot;%2&quot; both stand for %3; say which with --map %3=COLUMN</source>
         <translation>die Spalten &quot;%1&quot; und &quot;%2&quot; stehen beide für %3; geben Sie mit --map %3=SPALTE an, welche gilt</translation>
     </message>

@@ -92,6 +92,13 @@ private slots:
             << QStringList{"\"Mean\""};
         QTest::newRow("German") << QByteArray("x;y;z;u;v;w") << QStringList() << QString("de")
                                 << QStringList{"n1, m1, sd1, n2, m2, sd2", "--map n1="};
+        QTest::newRow("a mapped name that two columns have")
+            << QByteArray("Mean,SD,Total,Mean,SD,Total")
+            << QStringList{"--map", "n1=Total,m1=Mean,sd1=SD,n2=Total,m2=Mean,sd2=SD"} << QString()
+            << QStringList{"columns 3 and 6", "\"Total\"", "number"};
+        QTest::newRow("the same, in German")
+            << QByteArray("Mean,SD,Total,Mean,SD,Total") << QStringList{"--map", "n1=Total"}
+            << QString("de") << QStringList{"Spalten 3 und 6", "\"Total\""};
     }
     void unclearHeadersAreRefused() {
         QFETCH(QByteArray, header);
@@ -117,15 +124,21 @@ private slots:
     }
 
     // The --map line the message offers runs as it is typed.
+    // Review exports name both groups' columns alike, so it offers their numbers.
     void theOfferedMapWorks_data() {
+        QTest::addColumn<QByteArray>("table");
         QTest::addColumn<QString>("language");
-        QTest::newRow("English") << QString();
-        QTest::newRow("German") << QString("de");
+        const QByteArray groups =
+            "Grp A n,Grp A mean,Grp A sd,Grp B n,Grp B mean,Grp B sd\n" + row + "\n";
+        const QByteArray review = "Study,Mean,SD,Total,Mean,SD,Total\nA,5,1,10,4,1,10\n";
+        QTest::newRow("group names, English") << groups << QString();
+        QTest::newRow("group names, German") << groups << QString("de");
+        QTest::newRow("review export, English") << review << QString();
+        QTest::newRow("review export, German") << review << QString("de");
     }
     void theOfferedMapWorks() {
+        QFETCH(QByteArray, table);
         QFETCH(QString, language);
-        const QByteArray table =
-            "Grp A n,Grp A mean,Grp A sd,Grp B n,Grp B mean,Grp B sd\n" + row + "\n";
         const BatchRun refused = runBatchTool({}, table, language);
         QCOMPARE(refused.exitCode, 2);
         const auto offered = QRegularExpression(QStringLiteral("--map '([^']+)'"))
