@@ -56,17 +56,17 @@ QString field(const std::string& name) {
     return QString::fromStdString(name).trimmed();
 }
 
-// The word a header name ends in, for guessing what it holds ("Grp A mean" -> "mean").
+// What a header name holds, guessed from its last word that names a figure: "Grp A mean" and
+// "Mean (E)" hold means.
 std::optional<Kind> lastWordKind(const std::string& name) {
     const QStringList words = field(name).toLower().split(
         QRegularExpression(QStringLiteral("[^a-z0-9]+")), Qt::SkipEmptyParts);
-    if (words.isEmpty()) {
-        return std::nullopt;
-    }
-    const std::string last = words.back().toStdString();
-    for (int kind = 0; kind < kindCount; ++kind) {
-        if (std::find(stems[kind].begin(), stems[kind].end(), last) != stems[kind].end()) {
-            return static_cast<Kind>(kind);
+    for (auto word = words.crbegin(); word != words.crend(); ++word) {
+        const std::string text = word->toStdString();
+        for (int kind = 0; kind < kindCount; ++kind) {
+            if (std::find(stems[kind].begin(), stems[kind].end(), text) != stems[kind].end()) {
+                return static_cast<Kind>(kind);
+            }
         }
     }
     return std::nullopt;

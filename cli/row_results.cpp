@@ -124,6 +124,17 @@ void RowCalculator::calculate(const RecordBatch& batch, std::size_t record,
 void RowCalculator::calculateChecked(const RecordBatch& batch, std::size_t record,
                                      RowResults& results) const {
     const std::size_t fields = batch.fieldCount(record);
+    // Spreadsheets export the empty rows under a table as ",,,,": like blank lines, not errors.
+    const auto blank = [&](std::size_t k) {
+        return batch.field(record, k).find_first_not_of(" \t") == std::string_view::npos;
+    };
+    bool allBlank = true;
+    for (std::size_t k = 0; allBlank && k < fields; ++k) {
+        allBlank = blank(k);
+    }
+    if (allBlank) {
+        return;
+    }
     if (fields != m_headerWidth) {
         setText(results, C::Error,
                 narrow(fields == 1

@@ -339,6 +339,10 @@ private slots:
             << QStringList{"--strict"} << bad << 1 << QByteArray() << QByteArray();
         QTest::newRow("good rows, strict")
             << QStringList{"--strict"} << good << 0 << QByteArray() << QByteArray();
+        // A spreadsheet exports the empty rows under a table as delimiters alone.
+        QTest::newRow("empty spreadsheet rows, strict")
+            << QStringList{"--strict"} << good + ",,,,,,,\r\n , ,\t,,,,\n,,\n"
+            << 0 << QByteArray() << QByteArray();
         QTest::newRow("missing column")
             << QStringList() << QByteArray("n1,m1,sd1,n2,m2\n1,2,3,4,5\n") << 2 << QByteArray()
             << QByteArray("standard input, line 1: the header has no column for sd2.");

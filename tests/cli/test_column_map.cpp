@@ -135,6 +135,9 @@ private slots:
         QTest::newRow("group names, German") << groups << QString("de");
         QTest::newRow("review export, English") << review << QString();
         QTest::newRow("review export, German") << review << QString("de");
+        QTest::newRow("groups in brackets")
+            << QByteArray("N (E),Mean (E),SD (E),N (C),Mean (C),SD (C),,\n" + row + ",,\n")
+            << QString();
     }
     void theOfferedMapWorks() {
         QFETCH(QByteArray, table);
