@@ -3,6 +3,7 @@
 #include "batch_text.h"
 
 #include "progress_line.h"
+#include "table_input.h"
 #include "table_layout.h"
 #include "table_sniff.h"
 #include "work_queue.h"
@@ -11,9 +12,7 @@
 #include <cerrno>
 #include <cstring>
 #include <deque>
-#include <fcntl.h>
 #include <memory>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace lx::cli {
@@ -74,53 +73,6 @@ struct Job {
     CheckSettings checks;
     RowCalculator calculator;
     TableWriter writer;
-};
-
-class Input {
-public:
-    explicit Input(const QString& file)
-        : m_standard(file.isEmpty() || file == QLatin1String("-")) {
-        m_name = m_standard ? std::string("standard input") : file.toStdString();
-        m_fd = m_standard ? STDIN_FILENO : ::open(file.toLocal8Bit().constData(), O_RDONLY);
-        struct stat info {};
-        if (m_fd >= 0 && ::fstat(m_fd, &info) == 0) {
-            if (S_ISDIR(info.st_mode)) {
-                ::close(m_fd);
-                m_fd = -1;
-                errno = EISDIR;
-            } else if (S_ISREG(info.st_mode)) {
-                m_size = static_cast<std::size_t>(info.st_size);
-            }
-        }
-    }
-    ~Input() {
-        if (!m_standard && m_fd >= 0) {
-            ::close(m_fd);
-        }
-    }
-    Input(const Input&) = delete;
-    Input& operator=(const Input&) = delete;
-
-    bool isOpen() const { return m_fd >= 0; }
-    const std::string& name() const { return m_name; }
-    std::size_t size() const { return m_size; } // 0 when not a regular file
-    bool isFile() const { return !m_standard && m_size > 0; }
-
-    // Bytes read, 0 at the end, -1 on an error (errno says which).
-    ssize_t read(char* buffer, std::size_t size) {
-        for (;;) {
-            const ssize_t got = ::read(m_fd, buffer, size);
-            if (got >= 0 || errno != EINTR) {
-                return got;
-            }
-        }
-    }
-
-private:
-    bool m_standard;
-    std::string m_name;
-    int m_fd = -1;
-    std::size_t m_size = 0;
 };
 
 std::vector<std::string> recordFields(const RecordBatch& batch, std::size_t record) {
@@ -268,7 +220,7 @@ void reportWriteError(int error, std::FILE* err) {
 }
 
 ExitStatus runBatch(const BatchOptions& options, std::FILE* out, std::FILE* err) {
-    Input input(options.file);
+    TableInput input(options.file);
     if (!input.isOpen()) {
         std::fprintf(err, "lxtervan-batch: %s: %s\n", input.name().c_str(),
                      narrow(BatchText::tr("cannot open: %1").arg(errnoText(errno))).c_str());
@@ -313,7 +265,6 @@ ExitStatus runBatch(const BatchOptions& options, std::FILE* out, std::FILE* err)
     if (options.terminal && input.isFile()) {
         progress.emplace(err, input.size());
     }
-    std::size_t bytesRead = start.size();
     std::string_view next = start;
     for (bool last = false; !last;) {
         auto batch = std::make_shared<RecordBatch>();
@@ -323,7 +274,6 @@ ExitStatus runBatch(const BatchOptions& options, std::FILE* out, std::FILE* err)
                 return fail(reader.line(), BatchText::tr("cannot read: %1").arg(errnoText(errno)));
             }
             atEnd = got == 0;
-            bytesRead += static_cast<std::size_t>(got);
             next = std::string_view(buffer.data(), static_cast<std::size_t>(got));
         }
         last = atEnd && next.empty();
@@ -352,7 +302,7 @@ ExitStatus runBatch(const BatchOptions& options, std::FILE* out, std::FILE* err)
                                       "is missing, so the rest of the table was not read"));
         }
         if (progress) {
-            progress->update(bytesRead, pipeline.rows());
+            progress->update(input.consumed(), pipeline.rows());
         }
     }
     pipeline.finish();

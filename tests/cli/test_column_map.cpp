@@ -3,6 +3,7 @@
 #include "batch_run.h"
 
 #include <QRegularExpression>
+#include <QStringEncoder>
 #include <QTest>
 
 namespace {
@@ -13,6 +14,12 @@ const QByteArray expectedT = "2.23606797749979";
 QByteArray onlyT(const BatchRun& run) {
     const QList<QByteArray> lines = run.out.trimmed().split('\n');
     return lines.size() == 2 ? lines[1].trimmed() : QByteArray();
+}
+
+// A table as Excel saves "Unicode Text": UTF-16 with its byte-order mark.
+QByteArray utf16(const QByteArray& text, QStringEncoder::Encoding encoding) {
+    QStringEncoder encoder(encoding, QStringEncoder::Flag::WriteBom);
+    return encoder(QString::fromUtf8(text));
 }
 
 } // namespace
@@ -44,6 +51,12 @@ private slots:
         QTest::newRow("tabs on standard input")
             << QByteArray("n1\tm1\tsd1\tn2\tm2\tsd2\n10\t5\t1\t10\t4\t1\n") << QStringList()
             << expectedT;
+        const QByteArray unicodeText =
+            "Größe\tN1\tMean1\tSD1\tN2\tMean2\tSD2\r\nA\t10\t5\t1\t10\t4\t1\r\n";
+        QTest::newRow("UTF-16, little-endian")
+            << utf16(unicodeText, QStringEncoder::Utf16LE) << QStringList() << expectedT;
+        QTest::newRow("UTF-16, big-endian")
+            << utf16(unicodeText, QStringEncoder::Utf16BE) << QStringList() << expectedT;
         QTest::newRow("map by name")
             << QByteArray("Total_E,Mean_E,SD_E,Total_C,Mean_C,SD_C\n" + row + "\n")
             << QStringList{"--map", "n1=Total_E,m1=Mean_E,sd1=SD_E,n2="
