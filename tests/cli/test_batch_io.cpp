@@ -197,6 +197,28 @@ private slots:
         QCOMPARE(row.value("lx_df").toDouble(), 18.0);
     }
 
+    // JSON holds UTF-8 only: a cell from a spreadsheet saved in the Windows code page keeps its
+    // letters instead of turning into U+FFFD; a UTF-8 cell stays as it is.
+    void jsonLinesKeepWindowsCodePageCells_data() {
+        QTest::addColumn<QByteArray>("cell");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("Windows-1252")
+            << QByteArray("M\xfcller \x96 2019") << QString::fromUtf8("Müller – 2019");
+        QTest::newRow("UTF-8") << QByteArray("Zo\xc3\xab") << QString::fromUtf8("Zoë");
+    }
+    void jsonLinesKeepWindowsCodePageCells() {
+        QFETCH(QByteArray, cell);
+        QFETCH(QString, expected);
+        const BatchRun run =
+            runBatchTool({"--format", "jsonl", "--columns", "study,t"},
+                         "study;n1;m1;sd1;n2;m2;sd2\n" + cell + ";10;5;1;10;4;1\n");
+        QCOMPARE(run.exitCode, 0);
+        QJsonParseError problem;
+        const QJsonObject row = QJsonDocument::fromJson(run.out, &problem).object();
+        QCOMPARE(problem.error, QJsonParseError::NoError);
+        QCOMPARE(row.value("study").toString(), expected);
+    }
+
     // --help (and the manual page made from it) gives every result column its meaning.
     void helpListsEveryResultColumn_data() {
         QTest::addColumn<QString>("language");
