@@ -21,9 +21,11 @@ namespace {
 
 // One read of the input; its records are the unit of work.
 constexpr std::size_t readSize = 256 * 1024;
-// What is read before the delimiter and decimal mark are decided.
+// What is read before the delimiter and decimal mark are decided, from the header on; and the
+// most that is read to reach the header.
 constexpr std::size_t sniffBytes = 64 * 1024;
 constexpr std::size_t sniffLines = 21;
+constexpr std::size_t headerSearchBytes = 16 * 1024 * 1024;
 
 // A row's error as the summary names it.
 struct RowError {
@@ -83,6 +85,40 @@ std::vector<std::string> recordFields(const RecordBatch& batch, std::size_t reco
     return fields;
 }
 
+// For a header that names no summary figures, as a spreadsheet's title above the table does:
+// the line of the first of the next rows that reads as a header, as the option to type.
+std::string headerBelow(const RecordBatch& batch, std::size_t header) {
+    if (namesSummaryFigures(recordFields(batch, header))) {
+        return {};
+    }
+    const std::size_t end = std::min(batch.size(), header + 1 + sniffLines);
+    for (std::size_t record = header + 1; record < end; ++record) {
+        if (namesSummaryFigures(recordFields(batch, record))) {
+            return '\n' + narrow(BatchText::tr("Line %1 reads as the header: give --header-line %1 "
+                                               "to skip the lines above it.")
+                                     .arg(batch.line(record)));
+        }
+    }
+    return {};
+}
+
+// Where line (from 1) starts in text, or npos when text ends before it; lines end at LF, CR LF
+// or CR, as the reader counts them.
+std::size_t lineOffset(std::string_view text, std::size_t line) {
+    std::size_t at = 0;
+    for (std::size_t current = 1; current < line; ++current) {
+        const std::size_t end = text.find_first_of("\r\n", at);
+        if (end == std::string_view::npos) {
+            return std::string_view::npos;
+        }
+        at = end + 1;
+        if (text[end] == '\r' && at < text.size() && text[at] == '\n') {
+            ++at;
+        }
+    }
+    return at;
+}
+
 // Feeds records to the workers and writes their output in input order, keeping only a few
 // chunks in flight so memory stays flat.
 class Pipeline {
@@ -99,16 +135,16 @@ public:
 
     bool hasHeader() const { return m_job != nullptr; }
 
-    // Takes the header; a message when the table cannot be processed.
-    std::optional<std::string> start(const RecordBatch& batch) {
-        const std::vector<std::string> header = recordFields(batch, 0);
+    // Takes the header, record at of batch; a message when the table cannot be processed.
+    std::optional<std::string> start(const RecordBatch& batch, std::size_t at) {
+        const std::vector<std::string> header = recordFields(batch, at);
         if (auto problem = singleFieldHeader(header)) {
-            return problem;
+            return *problem + headerBelow(batch, at);
         }
         auto layout = layoutFor(header, m_options.columns, m_options.prefix.toStdString(),
                                 m_options.map, m_format.delimiter);
         if (auto* problem = std::get_if<std::string>(&layout)) {
-            return *problem;
+            return *problem + headerBelow(batch, at);
         }
         if (auto problem = outputNameClash(std::get<TableLayout>(layout).output,
                                            m_format.output == OutputFormat::Jsonl)) {
@@ -238,12 +274,21 @@ ExitStatus runBatch(const BatchOptions& options, std::FILE* out, std::FILE* err)
         return UsageError;
     };
 
-    // The first lines, to find what the options leave open.
+    // The first lines from the header on, to find what the options leave open.
     std::string start;
     std::vector<char> buffer(readSize);
     bool atEnd = false;
-    while (!atEnd && start.size() < sniffBytes &&
-           static_cast<std::size_t>(std::count(start.begin(), start.end(), '\n')) < sniffLines) {
+    const auto fromHeader = [&] {
+        const std::size_t header = lineOffset(start, options.headerLine);
+        return header == std::string_view::npos ? std::string_view()
+                                                : std::string_view(start).substr(header);
+    };
+    const auto enoughToSniff = [&] {
+        const std::string_view lines = fromHeader();
+        return lines.size() >= sniffBytes || start.size() >= headerSearchBytes ||
+               static_cast<std::size_t>(std::count(lines.begin(), lines.end(), '\n')) >= sniffLines;
+    };
+    while (!atEnd && !enoughToSniff()) {
         const ssize_t got = input.read(buffer.data(), buffer.size());
         if (got < 0) {
             return fail(0, BatchText::tr("cannot read: %1").arg(errnoText(errno)));
@@ -251,7 +296,8 @@ ExitStatus runBatch(const BatchOptions& options, std::FILE* out, std::FILE* err)
         atEnd = got == 0;
         start.append(buffer.data(), static_cast<std::size_t>(got));
     }
-    const TableFormat format = tableFormat(options, sniffTable(start, atEnd, options.delimiter));
+    const TableFormat format =
+        tableFormat(options, sniffTable(fromHeader(), atEnd, options.delimiter));
     QLocale::setDefault(format.locale);
     if (options.terminal) {
         if (const QString found = foundText(options, format); !found.isEmpty()) {
@@ -283,11 +329,17 @@ ExitStatus runBatch(const BatchOptions& options, std::FILE* out, std::FILE* err)
             return fail(reader.line(), BatchText::tr("out of memory for a field"));
         }
         std::size_t first = 0;
-        if (!pipeline.hasHeader() && batch->size() > 0) {
-            if (auto problem = pipeline.start(*batch)) {
-                return fail(batch->line(0), QString::fromStdString(*problem));
+        if (!pipeline.hasHeader()) {
+            // The lines above the header, such as a spreadsheet's title, are skipped.
+            while (first < batch->size() && batch->line(first) < options.headerLine) {
+                ++first;
             }
-            first = 1;
+            if (first < batch->size()) {
+                if (auto problem = pipeline.start(*batch, first)) {
+                    return fail(batch->line(first), QString::fromStdString(*problem));
+                }
+                ++first;
+            }
         }
         if (batch->size() > first) {
             pipeline.add(std::move(batch), first);
@@ -315,7 +367,11 @@ ExitStatus runBatch(const BatchOptions& options, std::FILE* out, std::FILE* err)
         return UsageError;
     }
     if (!pipeline.hasHeader()) {
-        return fail(0, BatchText::tr("there is no header row"));
+        return fail(0, options.headerLine == 1
+                           ? BatchText::tr("there is no header row")
+                           : BatchText::tr("the table has no row from line %1 on, where "
+                                           "--header-line puts the header")
+                                 .arg(options.headerLine));
     }
     if (options.terminal || pipeline.failedRows() > 0) {
         std::fprintf(

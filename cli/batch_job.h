@@ -12,6 +12,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstddef>
 #include <cstdio>
 #include <optional>
 
@@ -22,6 +23,7 @@ enum ExitStatus { Done = 0, RowsFailed = 1, UsageError = 2 };
 
 struct BatchOptions {
     QString file;                       // empty or "-": standard input
+    std::size_t headerLine = 1;         // the lines above it, such as a title, are skipped
     std::optional<QStringList> columns; // only these output columns, in this order
     QString prefix;                     // put in front of the name of every result column
     ColumnMap map;                      // the inputs named outright by --map

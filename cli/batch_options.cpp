@@ -13,6 +13,7 @@ namespace {
 const QString columnsOption = QStringLiteral("columns");
 const QString prefixOption = QStringLiteral("prefix");
 const QString mapOption = QStringLiteral("map");
+const QString headerLineOption = QStringLiteral("header-line");
 const QString levelOption = QStringLiteral("level");
 const QString formatOption = QStringLiteral("format");
 const QString inputFormatOption = QStringLiteral("input-format");
@@ -95,6 +96,10 @@ void addBatchOptions(QCommandLineParser& parser) {
                        "found by their usual names (n1, size1, total1, n1i, mean1, m1i, sd1, "
                        "sd1i, se1, ...)."),
          QStringLiteral("list")},
+        {headerLineOption,
+         BatchText::tr("The line that holds the header, from 1 (default 1); the lines above it, "
+                       "such as a spreadsheet's title, are skipped."),
+         QStringLiteral("n")},
         {prefixOption,
          BatchText::tr("Put this in front of every result column's name, say lx_ when the table "
                        "has a column of the same name."),
@@ -156,6 +161,14 @@ std::variant<BatchOptions, QString> batchOptions(const QCommandLineParser& parse
         options.columns = parser.value(columnsOption).split(QLatin1Char(','));
     }
     options.prefix = parser.value(prefixOption);
+    bool ok = false;
+    if (parser.isSet(headerLineOption)) {
+        const qulonglong line = parser.value(headerLineOption).toULongLong(&ok);
+        if (!ok || line < 1 || line > 1000000000) {
+            return BatchText::tr("--header-line must be a whole number from 1");
+        }
+        options.headerLine = static_cast<std::size_t>(line);
+    }
     if (parser.isSet(mapOption)) {
         auto map = parseColumnMap(parser.value(mapOption));
         if (const QString* problem = std::get_if<QString>(&map)) {
@@ -163,7 +176,6 @@ std::variant<BatchOptions, QString> batchOptions(const QCommandLineParser& parse
         }
         options.map = std::get<ColumnMap>(map);
     }
-    bool ok = false;
     options.level = parser.value(levelOption).toDouble(&ok);
     if (!ok || !(options.level > 0 && options.level < 1)) {
         return BatchText::tr("--level must be a number between 0 and 1");

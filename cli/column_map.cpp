@@ -277,6 +277,23 @@ bool hasSummaryInput(const std::vector<std::string>& header, const ColumnMap& ma
     return false;
 }
 
+bool namesSummaryFigures(const std::vector<std::string>& header) {
+    std::array<int, kindCount> named{};
+    for (const std::string& name : header) {
+        std::optional<Kind> kind = lastWordKind(name);
+        for (int input = 0; input < summaryInputCount && !kind; ++input) {
+            const std::vector<std::string> aliases = aliasesOf(input);
+            if (std::find(aliases.begin(), aliases.end(), nameKey(name)) != aliases.end()) {
+                kind = kindOf(input);
+            }
+        }
+        if (kind) {
+            ++named[*kind];
+        }
+    }
+    return named[N] >= 2 && named[Mean] >= 2 && named[Sd] + named[Se] >= 2;
+}
+
 std::variant<SummaryColumns, QString> mapSummaryColumns(const std::vector<std::string>& header,
                                                         const ColumnMap& map, char delimiter) {
     std::array<std::optional<std::size_t>, summaryInputCount> found;

@@ -37,6 +37,10 @@ std::optional<QString> mapCheckColumns(const std::vector<std::string>& header, c
 // Whether the header holds any summary input, by its aliases or by the map.
 bool hasSummaryInput(const std::vector<std::string>& header, const ColumnMap& map);
 
+// Whether a row reads as a header of summary figures: two names or more for each of N, mean and
+// SD (or SE), by their usual names or by their last word ("Control SD"). A title does not.
+bool namesSummaryFigures(const std::vector<std::string>& header);
+
 // Finds the six summary figures: mapped columns first, then the aliases of each input
 // (n1, size1, count1, total1, n1i; m1, mean1, avg1, average1, m1i; sd1, std1, stdev1, s1, sd1i;
 // se1, sem1). A message when a column is ambiguous or missing: it shows the header as read with

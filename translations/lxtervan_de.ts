@@ -493,6 +493,22 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
         <source>--map: &quot;%1&quot; is not INPUT=COLUMN with INPUT one of n1, m1, sd1, se1, n2, m2, sd2, se2, t_reported, df_reported, p_reported, items1, items2</source>
         <translation>--map: &quot;%1&quot; hat nicht die Form EINGABE=SPALTE mit EINGABE aus n1, m1, sd1, se1, n2, m2, sd2, se2, t_reported, df_reported, p_reported, items1, items2</translation>
     </message>
+    <message>
+        <source>Line %1 reads as the header: give --header-line %1 to skip the lines above it.</source>
+        <translation>Zeile %1 liest sich als Kopfzeile: geben Sie --header-line %1 an, um die Zeilen darüber zu überspringen.</translation>
+    </message>
+    <message>
+        <source>The line that holds the header, from 1 (default 1); the lines above it, such as a spreadsheet&apos;s title, are skipped.</source>
+        <translation>Die Zeile mit der Kopfzeile, ab 1 (Vorgabe 1); die Zeilen darüber, etwa der Titel einer Tabellenkalkulation, werden übersprungen.</translation>
+    </message>
+    <message>
+        <source>--header-line must be a whole number from 1</source>
+        <translation>--header-line muss eine ganze Zahl ab 1 sein</translation>
+    </message>
+    <message>
+        <source>the table has no row from line %1 on, where --header-line puts the header</source>
+        <translation>die Tabelle hat ab Zeile %1, wo laut --header-line die Kopfzeile steht, keine Zeile mehr</translation>
+    </message>
 </context>
 <context>
     <name>ErrorGuard</name>

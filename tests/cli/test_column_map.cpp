@@ -165,6 +165,44 @@ private slots:
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(onlyT(run), expectedT);
     }
+
+    // A spreadsheet's export keeps the title above its table. The refusal names the header's
+    // line, and with it the table reads; its lines keep their numbers in the messages.
+    void aTitleAboveTheHeader_data() {
+        QTest::addColumn<QByteArray>("table");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("said");
+        QTest::addColumn<QByteArray>("t");
+        const QByteArray english = "Table 2. Scores at 12 weeks,,,,,,,\n,,,,,,,\nStudy,Year,n1,m1,"
+                                   "sd1,n2,m2,sd2\nA,2019,10,5,1,10,4,1\nB,2020,10,5,NR,10,4,1\n";
+        QTest::newRow("English") << english << QString()
+                                 << QStringList{"line 1:", "Line 3 reads as the header",
+                                                "--header-line 3"}
+                                 << QByteArray("A,2.23606797749979\nB,\n");
+        QTest::newRow("German export, CRLF")
+            << QByteArray(english).replace(',', ';').replace('\n', "\r\n").replace("5;1", "5,0;1")
+            << QString("de") << QStringList{"Zeile 3", "--header-line 3"}
+            << QByteArray("A;2,23606797749979\nB;\n");
+    }
+    void aTitleAboveTheHeader() {
+        QFETCH(QByteArray, table);
+        QFETCH(QString, language);
+        QFETCH(QStringList, said);
+        QFETCH(QByteArray, t);
+        const BatchRun refused = runBatchTool({}, table, language);
+        QCOMPARE(refused.exitCode, 2);
+        for (const QString& part : said) {
+            QVERIFY2(QString::fromUtf8(refused.err).contains(part), qPrintable(refused.err));
+        }
+        const BatchRun run =
+            runBatchTool({"--header-line", "3", "--columns", "Study,t"}, table, language);
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.out.endsWith(t));
+        QVERIFY2(run.err.contains(language.isEmpty() ? "line 5: SD1" : "Zeile 5: SD1"), run.err);
+        const BatchRun beyond = runBatchTool({"--header-line", "9"}, table, language);
+        QCOMPARE(beyond.exitCode, 2);
+        QVERIFY2(beyond.err.contains("9") && beyond.err.contains("--header-line"), beyond.err);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestColumnMap)
