@@ -84,12 +84,15 @@ std::vector<std::size_t> columnsNamed(const std::vector<std::string>& header, co
 }
 
 // A --map value that the shell and the option both take as it stands, and that names this
-// column only: review exports repeat "Mean", "SD" and "Total" for each group.
+// column only: review exports repeat "Mean", "SD" and "Total" for each group, and a cell of two
+// lines ("Control" over "SD") would not paste as one.
 QString mapValue(const std::vector<std::string>& header, std::size_t at) {
     const QString name = field(header[at]);
-    if (name.isEmpty() || name.contains(QLatin1Char(',')) || name.contains(QLatin1Char('=')) ||
-        name.contains(QLatin1Char('\'')) || name != QString::fromStdString(header[at]) ||
-        columnsNamed(header, name).size() > 1) {
+    const bool control =
+        std::any_of(name.begin(), name.end(), [](QChar c) { return c.unicode() < 0x20; });
+    if (name.isEmpty() || control || name.contains(QLatin1Char(',')) ||
+        name.contains(QLatin1Char('=')) || name.contains(QLatin1Char('\'')) ||
+        name != QString::fromStdString(header[at]) || columnsNamed(header, name).size() > 1) {
         return QString::number(at + 1);
     }
     return name;

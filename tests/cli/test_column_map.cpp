@@ -148,6 +148,11 @@ private slots:
         QTest::newRow("group names, German") << groups << QString("de");
         QTest::newRow("review export, English") << review << QString();
         QTest::newRow("review export, German") << review << QString("de");
+        QTest::newRow("two-line cells")
+            << QByteArray("Study,\"Exp.\r\nn\",\"Exp.\r\nmean\",\"Exp.\r\nSD\",\"Control\r\nn\","
+                          "\"Control\r\nmean\",\"Control\r\nSD\"\r\nA," +
+                          row + "\r\n")
+            << QString();
         QTest::newRow("groups in brackets")
             << QByteArray("N (E),Mean (E),SD (E),N (C),Mean (C),SD (C),,\n" + row + ",,\n")
             << QString();
@@ -160,6 +165,9 @@ private slots:
         const auto offered = QRegularExpression(QStringLiteral("--map '([^']+)'"))
                                  .match(QString::fromUtf8(refused.err));
         QVERIFY2(offered.hasMatch(), qPrintable(refused.err));
+        // One line, to paste as it is shown.
+        QVERIFY2(!offered.captured(1).contains(QRegularExpression(QStringLiteral("[\\x00-\\x1f]"))),
+                 qPrintable(refused.err));
         const BatchRun run =
             runBatchTool({"--map", offered.captured(1), "--columns", "t"}, table, language);
         QCOMPARE(run.exitCode, 0);
