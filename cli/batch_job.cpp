@@ -102,6 +102,20 @@ std::string headerBelow(const RecordBatch& batch, std::size_t header) {
     return {};
 }
 
+// The delimiter a first line "sep=;" declares: Excel's own note, written by tools that feed it.
+std::optional<char> declaredDelimiter(std::string_view text) {
+    if (text.substr(0, 3) == "\xEF\xBB\xBF") {
+        text.remove_prefix(3);
+    }
+    const bool named = text.size() >= 5 && (text[0] | 0x20) == 's' && (text[1] | 0x20) == 'e' &&
+                       (text[2] | 0x20) == 'p' && text[3] == '=';
+    if (!named || text[4] == '\r' || text[4] == '\n' || text[4] == '"' ||
+        (text.size() > 5 && text[5] != '\r' && text[5] != '\n')) {
+        return std::nullopt;
+    }
+    return text[4];
+}
+
 // Where line (from 1) starts in text, or npos when text ends before it; lines end at LF, CR LF
 // or CR, as the reader counts them.
 std::size_t lineOffset(std::string_view text, std::size_t line) {
@@ -278,8 +292,9 @@ ExitStatus runBatch(const BatchOptions& options, std::FILE* out, std::FILE* err)
     std::string start;
     std::vector<char> buffer(readSize);
     bool atEnd = false;
+    std::size_t headerLine = options.headerLine;
     const auto fromHeader = [&] {
-        const std::size_t header = lineOffset(start, options.headerLine);
+        const std::size_t header = lineOffset(start, headerLine);
         return header == std::string_view::npos ? std::string_view()
                                                 : std::string_view(start).substr(header);
     };
@@ -296,8 +311,13 @@ ExitStatus runBatch(const BatchOptions& options, std::FILE* out, std::FILE* err)
         atEnd = got == 0;
         start.append(buffer.data(), static_cast<std::size_t>(got));
     }
-    const TableFormat format =
-        tableFormat(options, sniffTable(fromHeader(), atEnd, options.delimiter));
+    std::optional<char> delimiter = options.delimiter;
+    if (const auto declared = declaredDelimiter(start)) {
+        // That line is no part of the table; a delimiter given outright still wins.
+        delimiter = delimiter.value_or(*declared);
+        headerLine = std::max<std::size_t>(headerLine, 2);
+    }
+    const TableFormat format = tableFormat(options, sniffTable(fromHeader(), atEnd, delimiter));
     QLocale::setDefault(format.locale);
     if (options.terminal) {
         if (const QString found = foundText(options, format); !found.isEmpty()) {
@@ -331,7 +351,7 @@ ExitStatus runBatch(const BatchOptions& options, std::FILE* out, std::FILE* err)
         std::size_t first = 0;
         if (!pipeline.hasHeader()) {
             // The lines above the header, such as a spreadsheet's title, are skipped.
-            while (first < batch->size() && batch->line(first) < options.headerLine) {
+            while (first < batch->size() && batch->line(first) < headerLine) {
                 ++first;
             }
             if (first < batch->size()) {

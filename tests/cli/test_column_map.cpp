@@ -48,6 +48,9 @@ private slots:
         QTest::newRow("German export") << QByteArray("N1;Mean1;SD1;N2;Mean2;SD2\r\n10;5,0;1;10;"
                                                      "4;1\r\n")
                                        << QStringList() << QByteArray("2,23606797749979");
+        QTest::newRow("Excel's sep= line")
+            << QByteArray("\xEF\xBB\xBFsep=;\r\nN1;Mean1;SD1;N2;Mean2;SD2\r\n10;5,0;1;10;4;1\r\n")
+            << QStringList() << QByteArray("2,23606797749979");
         QTest::newRow("tabs on standard input")
             << QByteArray("n1\tm1\tsd1\tn2\tm2\tsd2\n10\t5\t1\t10\t4\t1\n") << QStringList()
             << expectedT;
