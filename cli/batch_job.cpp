@@ -102,20 +102,6 @@ std::string headerBelow(const RecordBatch& batch, std::size_t header) {
     return {};
 }
 
-// The delimiter a first line "sep=;" declares: Excel's own note, written by tools that feed it.
-std::optional<char> declaredDelimiter(std::string_view text) {
-    if (text.substr(0, 3) == "\xEF\xBB\xBF") {
-        text.remove_prefix(3);
-    }
-    const bool named = text.size() >= 5 && (text[0] | 0x20) == 's' && (text[1] | 0x20) == 'e' &&
-                       (text[2] | 0x20) == 'p' && text[3] == '=';
-    if (!named || text[4] == '\r' || text[4] == '\n' || text[4] == '"' ||
-        (text.size() > 5 && text[5] != '\r' && text[5] != '\n')) {
-        return std::nullopt;
-    }
-    return text[4];
-}
-
 // Where line (from 1) starts in text, or npos when text ends before it; lines end at LF, CR LF
 // or CR, as the reader counts them.
 std::size_t lineOffset(std::string_view text, std::size_t line) {

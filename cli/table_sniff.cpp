@@ -110,6 +110,19 @@ SniffedTable sniffTable(std::string_view start, bool complete, std::optional<cha
     return found;
 }
 
+std::optional<char> declaredDelimiter(std::string_view text) {
+    if (text.substr(0, 3) == "\xEF\xBB\xBF") {
+        text.remove_prefix(3);
+    }
+    const bool named = text.size() >= 5 && (text[0] | 0x20) == 's' && (text[1] | 0x20) == 'e' &&
+                       (text[2] | 0x20) == 'p' && text[3] == '=';
+    if (!named || text[4] == '\r' || text[4] == '\n' || text[4] == '"' ||
+        (text.size() > 5 && text[5] != '\r' && text[5] != '\n')) {
+        return std::nullopt;
+    }
+    return text[4];
+}
+
 TableFormat tableFormat(const BatchOptions& options, const SniffedTable& found) {
     TableFormat format;
     if (options.locale) {

@@ -27,6 +27,10 @@ struct SniffedTable {
 // separator. start: the first bytes; complete: they are the whole table.
 SniffedTable sniffTable(std::string_view start, bool complete, std::optional<char> delimiter);
 
+// The delimiter a first line "sep=;" declares (Excel's own note, which tools that feed Excel
+// write), given the table's first bytes; that line is no part of the table.
+std::optional<char> declaredDelimiter(std::string_view start);
+
 // How a table is read and the results written: what the options give, the rest as found.
 struct TableFormat {
     char delimiter = ',';
