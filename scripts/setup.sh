@@ -13,7 +13,7 @@ packages=(
     libboost-math-dev libcsv-dev
     help2man desktop-file-utils appstream dpkg-dev
     xvfb xauth x11-utils imagemagick
-    fonts-dejavu-core
+    fonts-dejavu-core reuse
 )
 
 missing=()

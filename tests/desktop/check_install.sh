@@ -14,6 +14,7 @@ expected=(
     usr/share/metainfo/$id.metainfo.xml
     usr/share/icons/hicolor/scalable/apps/$id.svg
     usr/share/man/man1/lxtervan.1
+    usr/share/doc/lxtervan/copyright
 )
 for size in 16 32 48 64 128 256; do
     expected+=("usr/share/icons/hicolor/${size}x${size}/apps/$id.png")
@@ -45,6 +46,11 @@ desktop-file-validate "$work/root/usr/share/applications/$id.desktop" | grep -v 
 if desktop-file-validate "$work/root/usr/share/applications/$id.desktop" | grep -q ': error:'; then
     missing=1
 fi
+grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' \
+    "$work/root/usr/share/doc/lxtervan/copyright" || {
+    echo "the copyright file is not in Debian's machine-readable format"
+    missing=1
+}
 appstreamcli validate --no-net "$work/root/usr/share/metainfo/$id.metainfo.xml" || missing=1
 grep -q '^\.TH LXTERVAN' "$work/root/usr/share/man/man1/lxtervan.1" || {
     echo "the manual page of lxtervan is not a manual page"
