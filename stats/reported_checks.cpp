@@ -150,7 +150,9 @@ std::optional<ReportedP> parseP(std::string_view text, double alpha) {
     if (startsWith(rest, "p")) {
         rest.erase(0, 1);
     }
-    if (rest == "ns" || rest == "n.s." || rest == "n.s") {
+    // "ns" stands alone or after "=", as tables print it in a column of "= .038".
+    const std::string_view bare = startsWith(rest, "=") ? std::string_view(rest).substr(1) : rest;
+    if (bare == "ns" || bare == "n.s." || bare == "n.s") {
         return ReportedP{ReportedP::Relation::Greater, alpha, 0};
     }
     ReportedP p;

@@ -25,8 +25,8 @@ struct ReportedP {
 };
 
 // Reads a p as printed: an optional "p", then "=", "<", "<=", ">", ">=" or nothing, then a
-// number with '.' or ',' as decimal mark (".038", "0.038"); or "ns" / "n.s.". Blanks are
-// ignored. nullopt when the text is none of these or the value is not in [0, 1].
+// number with '.' or ',' as decimal mark (".038", "0.038"); or "ns" / "n.s.", also after "=".
+// Blanks are ignored. nullopt when the text is none of these or the value is not in [0, 1].
 std::optional<ReportedP> parseP(std::string_view text, double alpha);
 
 enum class PVerdict { Consistent, Inconsistent, DecisionError };

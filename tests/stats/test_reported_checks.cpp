@@ -114,6 +114,9 @@ private slots:
         QTest::newRow("less") << "<.001" << -1 << 0.001 << 3;
         QTest::newRow("greater") << "P > .05" << 1 << 0.05 << 2;
         QTest::newRow("ns") << "n.s." << 1 << 0.05 << 0;
+        QTest::newRow("equals ns") << "= ns" << 1 << 0.05 << 0;
+        QTest::newRow("p equals n.s.") << "p = n.s." << 1 << 0.05 << 0;
+        QTest::newRow("less than ns") << "< ns" << 9 << 0.0 << 0;
         QTest::newRow("decimal comma") << "= 0,12" << 0 << 0.12 << 2;
         QTest::newRow("above 1") << "1.2" << 9 << 0.0 << 0;
         QTest::newRow("two points") << ".0.3" << 9 << 0.0 << 0;
