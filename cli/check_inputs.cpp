@@ -45,6 +45,10 @@ const char* pVerdictWord(reported::PVerdict verdict) {
         return "inconsistent";
     case reported::PVerdict::DecisionError:
         return "decision_error";
+    case reported::PVerdict::ConsistentOtherTail:
+        return "consistent_other_tail";
+    case reported::PVerdict::Impossible:
+        return "impossible";
     }
     return "";
 }

@@ -18,9 +18,19 @@ reported::Typed typed(const QString& text) {
 }
 
 QString pWord(reported::PVerdict v) {
-    return v == reported::PVerdict::Consistent     ? QStringLiteral("consistent")
-           : v == reported::PVerdict::Inconsistent ? QStringLiteral("inconsistent")
-                                                   : QStringLiteral("decision_error");
+    switch (v) {
+    case reported::PVerdict::Consistent:
+        return QStringLiteral("consistent");
+    case reported::PVerdict::Inconsistent:
+        return QStringLiteral("inconsistent");
+    case reported::PVerdict::DecisionError:
+        return QStringLiteral("decision_error");
+    case reported::PVerdict::ConsistentOtherTail:
+        return QStringLiteral("consistent_other_tail");
+    case reported::PVerdict::Impossible:
+        break;
+    }
+    return QStringLiteral("impossible");
 }
 
 QString fitWord(reported::FitVerdict v) {
@@ -100,6 +110,41 @@ private slots:
                 granularityWord(granularity::sdVerdict(row[1].toInt(), {mean.value, mean.decimals},
                                                        {sd.value, sd.decimals}, row[7].toInt())),
                 expected);
+        }
+    }
+
+    // Reported p of either tail, and p of 0, against SciPy (tools/reported_checks/p_tails.py):
+    // the verdict and the p of the t as typed on the tail it was judged on.
+    void pTails_data() {
+        QTest::addColumn<QStringList>("row");
+        QFile file(QStringLiteral(P_TAILS_REFERENCE));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        file.readLine();
+        int line = 1;
+        while (!file.atEnd()) {
+            const QStringList cells = QString::fromUtf8(file.readLine()).trimmed().split(u',');
+            QTest::addRow("line %d: %s", ++line, qPrintable(cells.join(u' '))) << cells;
+        }
+        QVERIFY(line > 20);
+    }
+    void pTails() {
+        QFETCH(QStringList, row);
+        QCOMPARE(row.size(), 7);
+        const auto tails =
+            row[3] == QLatin1String("1") ? reported::Tails::One : reported::Tails::Two;
+        const auto p = reported::parseP(row[2].toStdString(), 0.05);
+        QVERIFY(p);
+        const auto check = reported::checkP(typed(row[0]), row[1].toDouble(), *p, 0.05, tails);
+        QVERIFY(check);
+        QCOMPARE(pWord(check->verdict), row[4]);
+        const double expected = row[6].toDouble();
+        QVERIFY2(std::fabs(check->recomputed - expected) <= 1e-12 * expected,
+                 qPrintable(QString::number(check->recomputed, 'g', 17)));
+        // Without a reported p there is no other tail to judge on.
+        if (row[5] != QLatin1String("other")) {
+            const auto alone = reported::recomputedP(typed(row[0]), row[1].toDouble(), tails);
+            QVERIFY(alone);
+            QCOMPARE(*alone, check->recomputed);
         }
     }
 
