@@ -456,6 +456,40 @@ private slots:
             << pColumns << tdp + "2.24,18,about .04\n"
             << QByteArray(
                    "p_check,check_error,error\n,\"p_reported: cannot read \"\"about .04\"\"\",\n");
+        const QByteArray verdicts = "p_check,p_recomputed,check_error\n";
+        const QStringList pRecomputed{"--columns", "p_check,p_recomputed,check_error"};
+        QTest::newRow("p of zero") << pColumns << tdp + "25.3,40,p = .000\n"
+                                   << QByteArray("p_check,check_error,error\nimpossible,,\n");
+        QTest::newRow("equals ns") << pColumns << tdp + "1.2,30,= ns\n"
+                                   << QByteArray("p_check,check_error,error\nconsistent,,\n");
+        QTest::newRow("one-tailed option")
+            << QStringList{"--one-tailed"} + pRecomputed << tdp + "2.24,18,.019\n"
+            << verdicts + "consistent,0.018974633207751366,\n";
+        const QByteArray tdpTails = "t_reported,df_reported,p_reported,tails_reported\n";
+        QTest::newRow("tails column")
+            << pRecomputed << tdpTails + "2.24,18,.019,1\n2.24,18,.019,2\n1.90,18,.963,one-tailed\n"
+            << verdicts + "consistent,0.018974633207751366,\n"
+                          "inconsistent,0.03794926641550273,\n"
+                          "consistent_other_tail,0.9632128035696608,\n";
+        QTest::newRow("tails column over the option")
+            << QStringList{"--one-tailed"} + pRecomputed << tdpTails + "2.24,18,.038,2\n"
+            << verdicts + "consistent,0.03794926641550273,\n";
+        QTest::newRow("bad tails")
+            << pRecomputed << tdpTails + "2.24,18,.019,3\n"
+            << verdicts + ",,\"tails_reported must be 1 or 2, not \"\"3\"\"\"\n";
+        QTest::newRow("only t")
+            << pRecomputed << tdp + "2.24,,\n"
+            << verdicts + ",,\"df_reported and p_reported are empty, so p_check cannot be "
+                          "worked out\"\n";
+        QTest::newRow("no p")
+            << pRecomputed << tdp + "2.24,18,\n"
+            << verdicts + ",0.03794926641550273,\"p_reported is empty, so p_check cannot be "
+                          "worked out\"\n";
+        QTest::newRow("no df, no p column")
+            << QStringList{"--columns", "p_recomputed,check_error"}
+            << QByteArray("t_reported,df_reported\n2.24, \n,\n")
+            << QByteArray("p_recomputed,check_error\n,\"df_reported is empty, so p_recomputed "
+                          "cannot be worked out\"\n,\n");
         const QByteArray summary = "n1,m1,sd1,n2,m2,sd2,items1\n";
         const QStringList grim{"--columns", "grim_m1,grim_m2,grim_sd1,check_error,error"};
         QTest::newRow("grim inconsistent")
