@@ -127,7 +127,8 @@ void addBatchOptions(QCommandLineParser& parser) {
          BatchText::tr("Accept the locale's group separators in numbers (1.500 is 1500 with "
                        "--locale de_DE); without it such numbers are refused.")},
         {jobsOption, BatchText::tr("Worker threads (default: all cores)."), QStringLiteral("n")},
-        {strictOption, BatchText::tr("Exit with status 1 when any row has an error.")},
+        {strictOption, BatchText::tr("Exit with status 1 when any row has an error, or a check "
+                                     "of reported results that could not run (check_error).")},
         {priorScaleOption,
          BatchText::tr("Scale r of the Cauchy prior of the Bayes factors (default 0.707)."),
          QStringLiteral("r"), QStringLiteral("0.7071067811865476")},

@@ -343,6 +343,23 @@ private slots:
         QTest::newRow("empty spreadsheet rows, strict")
             << QStringList{"--strict"} << good + ",,,,,,,\r\n , ,\t,,,,\n,,\n"
             << 0 << QByteArray() << QByteArray();
+        // Six rows, five of whose checks cannot run.
+        const QByteArray checks = "study,t_reported,df_reported,p_reported\nA,2.24,18,.038\n"
+                                  "B,2.24,18,x\nC,2.24,,.03\nD,,18,.03\nE,2.24,18,\nF,,,.5\n";
+        const QByteArray checksSummary =
+            "6 rows, none with errors; 5 with check errors (first: line 3: p_reported: cannot "
+            "read \"x\")";
+        QTest::newRow("check errors, lenient")
+            << QStringList() << checks << 0 << QByteArray() << checksSummary;
+        QTest::newRow("check errors, strict")
+            << QStringList{"--strict"} << checks << 1 << QByteArray() << checksSummary;
+        QTest::newRow("errors and check errors")
+            << QStringList{"--strict"}
+            << QByteArray("n1,m1,sd1,n2,m2,sd2,t_reported\n"
+                          "10,5,-1,10,4,1,\n10,5,1,10,4,1,x\n")
+            << 1 << QByteArray()
+            << QByteArray("2 rows, 1 with errors (first: line 2: SD1 must not be negative.); 1 "
+                          "with check errors (first: line 3: t_reported is not a number)");
         QTest::newRow("missing column")
             << QStringList() << QByteArray("n1,m1,sd1,n2,m2\n1,2,3,4,5\n") << 2 << QByteArray()
             << QByteArray("standard input, line 1: the header has no column for sd2.");
