@@ -67,7 +67,8 @@ struct Job {
         , needs(needsFor(layout.wanted, options.level, options.priorScale, options.equivalence))
         , checks(options.checks)
         , calculator(style, layout.summary, needs, headerWidth, layout.checks, checks)
-        , writer(format.output, format.outputDelimiter, style, layout.output) {}
+        , writer(format.output, format.outputDelimiter, style, layout.output, headerWidth,
+                 options.prefix.toStdString() + "extra_cells") {}
 
     ChunkOutput run(const RecordBatch& batch, std::size_t first) const {
         ChunkOutput output;
