@@ -531,7 +531,7 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
     </message>
     <message>
         <source>Row has %1 fields; the header has %2. The cells beyond it (%3) are written after the results.</source>
-        <translation>Die Zeile hat %1 Felder; die Kopfzeile hat %2. Die Zellen darüber hinaus (%3) stehen hinter den Ergebnissen.</translation>
+        <translation>Die Zeile hat %1 Felder; die Kopfzeile hat %2. Die überzähligen Zellen (%3) stehen hinter den Ergebnissen.</translation>
     </message>
 </context>
 <context>
