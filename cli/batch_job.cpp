@@ -33,11 +33,29 @@ struct RowError {
     std::string message;
 };
 
+// Rows with a message in one column, and the first of them.
+struct RowErrors {
+    std::size_t count = 0;
+    std::optional<RowError> first;
+
+    void add(const RecordBatch& batch, std::size_t record, const Cell& message) {
+        if (message.kind != Cell::Kind::Empty && count++ == 0) {
+            first = RowError{batch.line(record), message.text};
+        }
+    }
+    void add(const RowErrors& more) {
+        count += more.count;
+        if (!first) {
+            first = more.first;
+        }
+    }
+};
+
 struct ChunkOutput {
     std::string text;
     std::size_t rows = 0;
-    std::size_t failedRows = 0;
-    std::optional<RowError> firstError;
+    RowErrors failed;
+    RowErrors checksFailed; // a check of reported results could not run
 };
 
 // Everything a chunk needs once the header is known; shared read-only by the workers.
@@ -49,7 +67,8 @@ struct Job {
         , needs(needsFor(layout.wanted, options.level, options.priorScale, options.equivalence))
         , checks(options.checks)
         , calculator(style, layout.summary, needs, headerWidth, layout.checks, checks)
-        , writer(format.output, format.outputDelimiter, style, layout.output) {}
+        , writer(format.output, format.outputDelimiter, style, layout.output, headerWidth,
+                 options.prefix.toStdString() + "extra_cells") {}
 
     ChunkOutput run(const RecordBatch& batch, std::size_t first) const {
         ChunkOutput output;
@@ -57,12 +76,10 @@ struct Job {
         RowResults results;
         for (std::size_t record = first; record < batch.size(); ++record) {
             calculator.calculate(batch, record, results);
-            const Cell& error = results[static_cast<std::size_t>(ResultColumn::Error)];
-            if (error.kind != Cell::Kind::Empty) {
-                if (output.failedRows++ == 0) {
-                    output.firstError = RowError{batch.line(record), error.text};
-                }
-            }
+            output.failed.add(batch, record,
+                              results[static_cast<std::size_t>(ResultColumn::Error)]);
+            output.checksFailed.add(batch, record,
+                                    results[static_cast<std::size_t>(ResultColumn::CheckError)]);
             writer.appendRow(batch, record, results, output.text);
             ++output.rows;
         }
@@ -181,8 +198,8 @@ public:
     }
 
     std::size_t rows() const { return m_rows; }
-    std::size_t failedRows() const { return m_failedRows; }
-    const std::optional<RowError>& firstError() const { return m_firstError; }
+    const RowErrors& failed() const { return m_failed; }
+    const RowErrors& checksFailed() const { return m_checksFailed; }
     // The errno of the first write that failed, 0 while none has.
     int writeError() const { return m_writeError; }
 
@@ -194,10 +211,8 @@ private:
     void write(const ChunkOutput& output) {
         writeText(output.text);
         m_rows += output.rows;
-        m_failedRows += output.failedRows;
-        if (!m_firstError) {
-            m_firstError = output.firstError;
-        }
+        m_failed.add(output.failed);
+        m_checksFailed.add(output.checksFailed);
     }
     // Nothing more is written after a failed write; the caller stops at once.
     void writeText(const std::string& text) {
@@ -218,8 +233,8 @@ private:
     std::unique_ptr<WorkQueue<ChunkOutput>> m_queue;
     std::deque<std::future<ChunkOutput>> m_pending;
     std::size_t m_rows = 0;
-    std::size_t m_failedRows = 0;
-    std::optional<RowError> m_firstError;
+    RowErrors m_failed;
+    RowErrors m_checksFailed;
     int m_writeError = 0;
 };
 
@@ -232,15 +247,20 @@ QString countText(std::size_t count) {
     return locale.toString(static_cast<qulonglong>(count));
 }
 
-QString summaryText(std::size_t rows, std::size_t failed, const std::optional<RowError>& first) {
+QString summaryText(std::size_t rows, const RowErrors& failed, const RowErrors& checksFailed) {
     const QString rowsText =
         rows == 1 ? BatchText::tr("1 row") : BatchText::tr("%1 rows").arg(countText(rows));
-    if (failed == 0 || !first) {
-        return BatchText::tr("%1, none with errors").arg(rowsText);
+    QString text = failed.first ? BatchText::tr("%1, %2 with errors (first: line %3: %4)")
+                                      .arg(rowsText, countText(failed.count),
+                                           QString::number(failed.first->line),
+                                           QString::fromStdString(failed.first->message))
+                                : BatchText::tr("%1, none with errors").arg(rowsText);
+    if (const auto& first = checksFailed.first) {
+        text += BatchText::tr("; %1 with check errors (first: line %2: %3)")
+                    .arg(countText(checksFailed.count), QString::number(first->line),
+                         QString::fromStdString(first->message));
     }
-    return BatchText::tr("%1, %2 with errors (first: line %3: %4)")
-        .arg(rowsText, countText(failed), QString::number(first->line),
-             QString::fromStdString(first->message));
+    return text;
 }
 
 QString errnoText(int error) {
@@ -379,13 +399,14 @@ ExitStatus runBatch(const BatchOptions& options, std::FILE* out, std::FILE* err)
                                            "--header-line puts the header")
                                  .arg(options.headerLine));
     }
-    if (options.terminal || pipeline.failedRows() > 0) {
+    const bool anyFailed = pipeline.failed().count > 0 || pipeline.checksFailed().count > 0;
+    if (options.terminal || anyFailed) {
         std::fprintf(
             err, "lxtervan-batch: %s: %s\n", input.name().c_str(),
-            narrow(summaryText(pipeline.rows(), pipeline.failedRows(), pipeline.firstError()))
+            narrow(summaryText(pipeline.rows(), pipeline.failed(), pipeline.checksFailed()))
                 .c_str());
     }
-    return options.strict && pipeline.failedRows() > 0 ? RowsFailed : Done;
+    return options.strict && anyFailed ? RowsFailed : Done;
 }
 
 } // namespace lx::cli

@@ -56,6 +56,7 @@ equivalenceFrom(const QCommandLineParser& parser) {
 }
 const QString itemsOption = QStringLiteral("items");
 const QString alphaOption = QStringLiteral("alpha");
+const QString oneTailedOption = QStringLiteral("one-tailed");
 
 std::optional<char> delimiterFrom(const QString& text) {
     if (text == QLatin1String("\\t") ||
@@ -126,7 +127,8 @@ void addBatchOptions(QCommandLineParser& parser) {
          BatchText::tr("Accept the locale's group separators in numbers (1.500 is 1500 with "
                        "--locale de_DE); without it such numbers are refused.")},
         {jobsOption, BatchText::tr("Worker threads (default: all cores)."), QStringLiteral("n")},
-        {strictOption, BatchText::tr("Exit with status 1 when any row has an error.")},
+        {strictOption, BatchText::tr("Exit with status 1 when any row has an error, or a check "
+                                     "of reported results that could not run (check_error).")},
         {priorScaleOption,
          BatchText::tr("Scale r of the Cauchy prior of the Bayes factors (default 0.707)."),
          QStringLiteral("r"), QStringLiteral("0.7071067811865476")},
@@ -143,6 +145,11 @@ void addBatchOptions(QCommandLineParser& parser) {
         {alphaOption,
          BatchText::tr("Significance level of the p check's decision errors (default 0.05)."),
          QStringLiteral("alpha"), QStringLiteral("0.05")},
+        {oneTailedOption,
+         BatchText::tr("Take reported p as one-tailed where a row gives no tails_reported (1 or "
+                       "2): the p beyond t on the side of the observed difference, never "
+                       "halved or doubled; a one-tailed p above .5 is checked against the other "
+                       "tail.")},
     });
 }
 
@@ -252,6 +259,7 @@ std::variant<BatchOptions, QString> batchOptions(const QCommandLineParser& parse
         }
         options.checks.items = items;
     }
+    options.checks.oneTailed = parser.isSet(oneTailedOption);
     options.checks.alpha = parser.value(alphaOption).toDouble(&ok);
     if (!ok || !(options.checks.alpha > 0 && options.checks.alpha < 1)) {
         return BatchText::tr("--alpha must be a number between 0 and 1");

@@ -5,9 +5,11 @@
 
 #include "platform/core/runtime_error.h"
 #include "stats/granularity.h"
-#include "stats/reported_checks.h"
+
+#include <QStringList>
 
 #include <cmath>
+#include <cstring>
 #include <exception>
 
 namespace lx::cli {
@@ -17,13 +19,17 @@ namespace {
 using C = ResultColumn;
 
 constexpr std::array<std::string_view, checkInputCount> checkInputNames = {
-    "treported", "dfreported", "preported", "items1", "items2"};
+    "treported", "dfreported", "preported", "items1", "items2", "tailsreported"};
 constexpr std::array<std::string_view, checkInputCount> checkInputLabels = {
-    "t_reported", "df_reported", "p_reported", "items1", "items2"};
+    "t_reported", "df_reported", "p_reported", "items1", "items2", "tails_reported"};
 
 QString label(CheckInput input) {
     const std::string_view name = checkInputLabels[static_cast<std::size_t>(input)];
     return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+bool isBlank(std::string_view text) {
+    return text.find_first_not_of(" \t") == std::string_view::npos;
 }
 
 void addCheckError(RowResults& results, const QString& message) {
@@ -45,6 +51,10 @@ const char* pVerdictWord(reported::PVerdict verdict) {
         return "inconsistent";
     case reported::PVerdict::DecisionError:
         return "decision_error";
+    case reported::PVerdict::ConsistentOtherTail:
+        return "consistent_other_tail";
+    case reported::PVerdict::Impossible:
+        return "impossible";
     }
     return "";
 }
@@ -105,7 +115,7 @@ namespace {
 // A reported number as typed, or nullopt with the reason in check_error.
 std::optional<reported::Typed> typedNumber(const NumberStyle& style, std::string_view text,
                                            CheckInput input, RowResults& results) {
-    if (text.empty()) {
+    if (isBlank(text)) {
         return std::nullopt;
     }
     try {
@@ -118,10 +128,81 @@ std::optional<reported::Typed> typedNumber(const NumberStyle& style, std::string
     }
 }
 
+// How a table may write the tails of a test.
+std::optional<reported::Tails> tailsNamed(std::string_view text) {
+    QString name = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))
+                       .trimmed()
+                       .toLower()
+                       .remove(QLatin1Char(' '));
+    for (const char* suffix : {"-tailed", "tailed", "-sided", "sided"}) {
+        if (name.endsWith(QLatin1String(suffix))) {
+            name.chop(static_cast<qsizetype>(std::strlen(suffix)));
+            break;
+        }
+    }
+    if (name == QLatin1String("1") || name == QLatin1String("one")) {
+        return reported::Tails::One;
+    }
+    if (name == QLatin1String("2") || name == QLatin1String("two")) {
+        return reported::Tails::Two;
+    }
+    return std::nullopt;
+}
+
 } // namespace
+
+std::optional<reported::Tails> RowChecks::tails(const RecordBatch& batch, std::size_t record,
+                                                RowResults& results) const {
+    const std::string_view text = field(batch, record, CheckInput::TailsReported);
+    if (isBlank(text)) {
+        return m_settings.oneTailed ? reported::Tails::One : reported::Tails::Two;
+    }
+    if (const auto named = tailsNamed(text)) {
+        return named;
+    }
+    addCheckError(results,
+                  BatchText::tr("tails_reported must be 1 or 2, not \"%1\"")
+                      .arg(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))));
+    return std::nullopt;
+}
+
+void RowChecks::reportMissing(const RecordBatch& batch, std::size_t record,
+                              const ResultNeeds& needs, RowResults& results) const {
+    const auto has = [&](CheckInput input) {
+        return m_columns[static_cast<std::size_t>(input)].has_value();
+    };
+    // A table without a t or df column has no p to check in any row: that is no row's fault.
+    // Its reported p counts only where its check is wanted.
+    if (!has(CheckInput::TReported) || !has(CheckInput::DfReported)) {
+        return;
+    }
+    const bool withP = needs.has(C::PCheck) && has(CheckInput::PReported);
+    QStringList given;
+    QStringList missing;
+    for (const CheckInput input :
+         {CheckInput::TReported, CheckInput::DfReported, CheckInput::PReported}) {
+        if (input != CheckInput::PReported || withP) {
+            (isBlank(field(batch, record, input)) ? missing : given).append(label(input));
+        }
+    }
+    if (given.isEmpty() || missing.isEmpty()) {
+        return;
+    }
+    const QString what = withP || !needs.has(C::PRecomputed) ? QStringLiteral("p_check")
+                                                             : QStringLiteral("p_recomputed");
+    addCheckError(
+        results,
+        missing.size() == 1
+            ? BatchText::tr("%1 is empty, so %2 cannot be worked out").arg(missing.front(), what)
+            : BatchText::tr("%1 and %2 are empty, so %3 cannot be worked out")
+                  .arg(missing[0], missing[1], what));
+}
 
 void RowChecks::setPCheck(const RecordBatch& batch, std::size_t record, const ResultNeeds& needs,
                           RowResults& results) const {
+    if (needs.has(C::PCheck) || needs.has(C::PRecomputed)) {
+        reportMissing(batch, record, needs, results);
+    }
     const auto t = typedNumber(m_style, field(batch, record, CheckInput::TReported),
                                CheckInput::TReported, results);
     const auto df = typedNumber(m_style, field(batch, record, CheckInput::DfReported),
@@ -131,6 +212,10 @@ void RowChecks::setPCheck(const RecordBatch& batch, std::size_t record, const Re
         return;
     }
     if (!t || !df) {
+        return;
+    }
+    const auto rowTails = tails(batch, record, results);
+    if (!rowTails) {
         return;
     }
     const std::string_view pText = field(batch, record, CheckInput::PReported);
@@ -144,14 +229,15 @@ void RowChecks::setPCheck(const RecordBatch& batch, std::size_t record, const Re
         if (!needs.has(C::PRecomputed)) {
             return;
         }
-        if (const auto recomputed = reported::recomputedP(*t, df->value)) {
+        if (const auto recomputed = reported::recomputedP(*t, df->value, *rowTails)) {
             setNumber(results, C::PRecomputed, *recomputed);
         } else {
             addCheckError(results, BatchText::tr("the p of t_reported cannot be computed"));
         }
         return;
     }
-    const Figure<reported::PCheck> check = reported::checkP(*t, df->value, *p, m_settings.alpha);
+    const Figure<reported::PCheck> check =
+        reported::checkP(*t, df->value, *p, m_settings.alpha, *rowTails);
     if (!check) {
         addCheckError(results, BatchText::tr("the p of t_reported cannot be computed"));
         return;

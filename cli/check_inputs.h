@@ -4,6 +4,7 @@
 #include "number_fields.h"
 #include "result_cells.h"
 
+#include "stats/reported_checks.h"
 #include "stats/summary_input.h"
 
 #include <array>
@@ -15,8 +16,8 @@
 namespace lx::cli {
 
 // The optional inputs of the checks of reported results, in the order of checkInputNames.
-enum class CheckInput { TReported, DfReported, PReported, Items1, Items2 };
-constexpr std::size_t checkInputCount = 5;
+enum class CheckInput { TReported, DfReported, PReported, Items1, Items2, TailsReported };
+constexpr std::size_t checkInputCount = 6;
 
 // Where a table holds each check input, if it does.
 using CheckColumns = std::array<std::optional<std::size_t>, checkInputCount>;
@@ -32,6 +33,7 @@ QString checkInputLabel(CheckInput input);
 struct CheckSettings {
     double alpha = 0.05;
     std::optional<std::int32_t> items; // for both sets where a row gives none
+    bool oneTailed = false;            // the reported p of a row that gives no tails_reported
 };
 
 // One row's reported figures, read and checked against each other and against its summary.
@@ -52,6 +54,12 @@ public:
 
 private:
     std::string_view field(const RecordBatch& batch, std::size_t record, CheckInput input) const;
+    // The tails of the row's reported p, or nullopt with the reason in check_error.
+    std::optional<reported::Tails> tails(const RecordBatch& batch, std::size_t record,
+                                         RowResults& results) const;
+    // Names in check_error the inputs of the p check a row leaves empty while it gives others.
+    void reportMissing(const RecordBatch& batch, std::size_t record, const ResultNeeds& needs,
+                       RowResults& results) const;
 
     const NumberStyle& m_style;
     CheckColumns m_columns;

@@ -236,7 +236,7 @@ std::variant<ColumnMap, QString> parseColumnMap(const QString& text) {
         if (equals < 0 || !target) {
             return BatchText::tr("--map: \"%1\" is not INPUT=COLUMN with INPUT one of n1, m1, "
                                  "sd1, se1, n2, m2, sd2, se2, t_reported, df_reported, "
-                                 "p_reported, items1, items2")
+                                 "p_reported, items1, items2, tails_reported")
                 .arg(part);
         }
         const QString column = part.mid(equals + 1).trimmed();

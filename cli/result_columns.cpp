@@ -67,9 +67,13 @@ constexpr std::array<ColumnInfo, resultColumnCount> columns = {{
     {"p_tost_welch",
      QT_TRANSLATE_NOOP("BatchText", "p of the equivalence test (two one-sided tests), Welch")},
     {"tost_bound", QT_TRANSLATE_NOOP("BatchText", "the equivalence bound on M1 - M2 in raw units")},
-    {"p_check", QT_TRANSLATE_NOOP("BatchText", "reported p against t_reported and df_reported: "
-                                               "consistent, inconsistent or decision_error")},
-    {"p_recomputed", QT_TRANSLATE_NOOP("BatchText", "two-tailed p of t_reported with df_reported")},
+    {"p_check",
+     QT_TRANSLATE_NOOP("BatchText", "reported p against t_reported and df_reported: consistent, "
+                                    "inconsistent, decision_error, impossible (a p of 0) or "
+                                    "consistent_other_tail (a one-tailed p above .5)")},
+    {"p_recomputed",
+     QT_TRANSLATE_NOOP("BatchText", "p of t_reported with df_reported, two- or one-tailed as "
+                                    "the reported p, on the tail it was checked against")},
     {"t_check",
      QT_TRANSLATE_NOOP("BatchText",
                        "t_reported against the t the rounded summary allows, pooled or Welch")},

@@ -8,6 +8,8 @@
 #include "stats/statistics.h"
 #include "stats/student_test.h"
 
+#include <QStringList>
+
 #include <cmath>
 #include <exception>
 
@@ -90,7 +92,46 @@ void setWindowResults(RowResults& results, const Summary& in, const QLocale& loc
     setText(results, C::PClass, p.toStdString());
 }
 
+bool isBlank(std::string_view text) {
+    return text.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+// The message of a row whose field count is not the header's. Cells beyond the header are
+// named, so that the user finds them after the results, where they are written.
+QString widthMessage(const RecordBatch& batch, std::size_t record, std::size_t fields,
+                     std::size_t headerWidth) {
+    if (fields < headerWidth) {
+        return fields == 1 ? BatchText::tr("Row has 1 field; the header has %1.").arg(headerWidth)
+                           : BatchText::tr("Row has %1 fields; the header has %2.")
+                                 .arg(fields)
+                                 .arg(headerWidth);
+    }
+    constexpr std::size_t named = 5;
+    QStringList extra;
+    for (std::size_t k = headerWidth; k < fields && k < headerWidth + named; ++k) {
+        const std::string_view text = batch.field(record, k);
+        extra.append(u'"' + QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())) +
+                     u'"');
+    }
+    if (fields > headerWidth + named) {
+        extra.append(QStringLiteral("\u2026"));
+    }
+    return BatchText::tr("Row has %1 fields; the header has %2. The cells beyond it (%3) are "
+                         "written after the results.")
+        .arg(fields)
+        .arg(headerWidth)
+        .arg(extra.join(QLatin1String(", ")));
+}
+
 } // namespace
+
+std::size_t usedFieldCount(const RecordBatch& batch, std::size_t record, std::size_t headerWidth) {
+    std::size_t fields = batch.fieldCount(record);
+    while (fields > headerWidth && isBlank(batch.field(record, fields - 1))) {
+        --fields;
+    }
+    return fields;
+}
 
 void setNumber(RowResults& results, ResultColumn column, double value) {
     Cell& target = results[static_cast<std::size_t>(column)];
@@ -123,25 +164,17 @@ void RowCalculator::calculate(const RecordBatch& batch, std::size_t record,
 
 void RowCalculator::calculateChecked(const RecordBatch& batch, std::size_t record,
                                      RowResults& results) const {
-    const std::size_t fields = batch.fieldCount(record);
+    const std::size_t fields = usedFieldCount(batch, record, m_headerWidth);
     // Spreadsheets export the empty rows under a table as ",,,,": like blank lines, not errors.
-    const auto blank = [&](std::size_t k) {
-        return batch.field(record, k).find_first_not_of(" \t") == std::string_view::npos;
-    };
     bool allBlank = true;
     for (std::size_t k = 0; allBlank && k < fields; ++k) {
-        allBlank = blank(k);
+        allBlank = isBlank(batch.field(record, k));
     }
     if (allBlank) {
         return;
     }
     if (fields != m_headerWidth) {
-        setText(results, C::Error,
-                narrow(fields == 1
-                           ? BatchText::tr("Row has 1 field; the header has %1.").arg(m_headerWidth)
-                           : BatchText::tr("Row has %1 fields; the header has %2.")
-                                 .arg(fields)
-                                 .arg(m_headerWidth)));
+        setText(results, C::Error, narrow(widthMessage(batch, record, fields, m_headerWidth)));
         return;
     }
     if (m_needs.anyCheck) {

@@ -18,6 +18,10 @@ struct SummaryColumns {
     bool present = true; // a table of reported results alone has none
 };
 
+// The fields of a record that count: blank fields beyond the header's width, which
+// spreadsheets export after the last column, do not.
+std::size_t usedFieldCount(const RecordBatch& batch, std::size_t record, std::size_t headerWidth);
+
 // The results of one row, through the window's checks and the report engine.
 class RowCalculator {
 public:

@@ -27,7 +27,8 @@ RecordBatch sampleRecordsOf(std::string_view start, bool complete, char delimite
     return records;
 }
 
-// The fields every sampled record has, or 0 when they differ.
+// The fields every sampled record has, or 0 when they differ. Empty fields beyond the first
+// record's, which spreadsheets export after the last column, do not count.
 std::size_t evenFieldCount(const RecordBatch& records) {
     const std::size_t count = std::min(records.size(), sampleRecords);
     if (count == 0) {
@@ -35,7 +36,11 @@ std::size_t evenFieldCount(const RecordBatch& records) {
     }
     const std::size_t fields = records.fieldCount(0);
     for (std::size_t record = 1; record < count; ++record) {
-        if (records.fieldCount(record) != fields) {
+        std::size_t used = records.fieldCount(record);
+        while (used > fields && records.field(record, used - 1).empty()) {
+            --used;
+        }
+        if (used != fields) {
             return 0;
         }
     }

@@ -180,6 +180,11 @@ void TableWriter::appendRow(const RecordBatch& batch, std::size_t record, const 
             appendText(batch.field(record, column.inputIndex), out);
         }
     }
+    const std::size_t used = usedFieldCount(batch, record, m_headerWidth);
+    for (std::size_t k = m_headerWidth; k < used; ++k) {
+        out.push_back(separator);
+        appendText(batch.field(record, k), out);
+    }
     out.push_back('\n');
 }
 
@@ -214,6 +219,19 @@ void TableWriter::appendJsonRow(const RecordBatch& batch, std::size_t record,
             appendJsonNumber(cell.number, out);
             break;
         }
+    }
+    const std::size_t used = usedFieldCount(batch, record, m_headerWidth);
+    if (used > m_headerWidth) {
+        out.push_back(',');
+        appendJsonString(m_extraKey, out);
+        out.append(":[");
+        for (std::size_t k = m_headerWidth; k < used; ++k) {
+            if (k > m_headerWidth) {
+                out.push_back(',');
+            }
+            appendJsonString(batch.field(record, k), out);
+        }
+        out.push_back(']');
     }
     out.append("}\n");
 }

@@ -22,14 +22,19 @@ struct OutputColumn {
 // Writes rows as CSV (RFC 4180 quoting where needed), TSV (backslash escapes) or JSON lines
 // (input fields as strings, results as numbers, empty cells as null). A number's own text
 // (Cell::text) is what CSV and TSV show; JSON lines hold the number.
+// The cells of a row beyond the header's width are kept: after the columns in CSV and TSV, as
+// an array under extraKey in JSON lines.
 class TableWriter {
 public:
     TableWriter(OutputFormat format, char delimiter, const NumberStyle& style,
-                std::vector<OutputColumn> columns)
+                std::vector<OutputColumn> columns, std::size_t headerWidth,
+                std::string extraKey = "extra_cells")
         : m_format(format)
         , m_delimiter(delimiter)
         , m_style(style)
-        , m_columns(std::move(columns)) {}
+        , m_columns(std::move(columns))
+        , m_headerWidth(headerWidth)
+        , m_extraKey(std::move(extraKey)) {}
 
     void appendHeader(std::string& out) const;
     void appendRow(const RecordBatch& batch, std::size_t record, const RowResults& results,
@@ -45,6 +50,8 @@ private:
     char m_delimiter;
     const NumberStyle& m_style;
     std::vector<OutputColumn> m_columns;
+    std::size_t m_headerWidth;
+    std::string m_extraKey;
 };
 
 } // namespace lx::cli

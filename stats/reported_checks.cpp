@@ -63,26 +63,44 @@ int sideOf(const ReportedP& p, double alpha) {
     return 0;
 }
 
-// The two-tailed p over the t a reported t's rounding allows. Its ends are worked out only when
-// the p of the t as typed, which lies between them, does not settle the question: most rows
-// need one p, not three.
+// The tail a p is the area of: both, beyond |t| on the side of the observed difference, or
+// beyond -|t|, the side of a test in the other direction.
+enum class Tail { Both, Observed, Other };
+
+double pOf(double absoluteT, double df, Tail tail) {
+    switch (tail) {
+    case Tail::Both:
+        return t_distribution::twoTailed(absoluteT, df);
+    case Tail::Observed:
+        return t_distribution::upperTail(absoluteT, df);
+    case Tail::Other:
+        break;
+    }
+    return t_distribution::upperTail(-absoluteT, df);
+}
+
+// The p over the t a reported t's rounding allows. Its ends are worked out only when the p of
+// the t as typed, which lies between them, does not settle the question: most rows need one p,
+// not three.
 class PRange {
 public:
-    PRange(Typed t, double df)
+    PRange(Typed t, double df, Tail tail)
         : m_t(absolute(roundedFrom(t)))
         , m_df(df)
-        , m_typed(t_distribution::twoTailed(t.value, df)) {}
+        , m_tail(tail)
+        , m_typed(pOf(std::fabs(t.value), df, tail)) {}
 
     double typed() const { return m_typed; }
+    // The other tail's p rises with |t|; the others fall.
     double lowest() {
         if (!m_lowest) {
-            m_lowest = t_distribution::twoTailed(m_t.upper, m_df);
+            m_lowest = pOf(m_tail == Tail::Other ? m_t.lower : m_t.upper, m_df, m_tail);
         }
         return *m_lowest;
     }
     double highest() {
         if (!m_highest) {
-            m_highest = t_distribution::twoTailed(m_t.lower, m_df);
+            m_highest = pOf(m_tail == Tail::Other ? m_t.upper : m_t.lower, m_df, m_tail);
         }
         return *m_highest;
     }
@@ -100,10 +118,21 @@ public:
 private:
     Interval m_t;
     double m_df;
+    Tail m_tail;
     double m_typed;
     std::optional<double> m_lowest;
     std::optional<double> m_highest;
 };
+
+// A one-tailed p on the observed side is at most .5: one above can only be the other tail's.
+bool pointsToOtherTail(const ReportedP& p) {
+    return (p.relation == ReportedP::Relation::Equal && p.value > 0.5) ||
+           (p.relation == ReportedP::Relation::Greater && p.value >= 0.5);
+}
+
+bool isZero(const ReportedP& p) {
+    return p.relation != ReportedP::Relation::Greater && p.value == 0;
+}
 
 bool fits(const ReportedP& p, PRange& range) {
     switch (p.relation) {
@@ -150,7 +179,9 @@ std::optional<ReportedP> parseP(std::string_view text, double alpha) {
     if (startsWith(rest, "p")) {
         rest.erase(0, 1);
     }
-    if (rest == "ns" || rest == "n.s." || rest == "n.s") {
+    // "ns" stands alone or after "=", as tables print it in a column of "= .038".
+    const std::string_view bare = startsWith(rest, "=") ? std::string_view(rest).substr(1) : rest;
+    if (bare == "ns" || bare == "n.s." || bare == "n.s") {
         return ReportedP{ReportedP::Relation::Greater, alpha, 0};
     }
     ReportedP p;
@@ -188,34 +219,38 @@ std::optional<ReportedP> parseP(std::string_view text, double alpha) {
     return p;
 }
 
-Figure<PCheck> checkP(Typed t, double df, const ReportedP& p, double alpha) {
+Figure<PCheck> checkP(Typed t, double df, const ReportedP& p, double alpha, Tails tails) {
     if (!(df > 0) || !std::isfinite(t.value)) {
         return Undefined::NotFound;
     }
-    PRange range(t, df);
+    const bool otherTail = tails == Tails::One && pointsToOtherTail(p);
+    PRange range(t, df,
+                 tails == Tails::Two ? Tail::Both : (otherTail ? Tail::Other : Tail::Observed));
     PCheck check;
     check.recomputed = range.typed();
     if (std::isnan(check.recomputed)) {
         return Undefined::NotFound;
     }
-    if (fits(p, range)) {
-        check.verdict = PVerdict::Consistent;
+    const bool zero = isZero(p);
+    if (!zero && fits(p, range)) {
+        check.verdict = otherTail ? PVerdict::ConsistentOtherTail : PVerdict::Consistent;
         return check;
     }
     const int recomputedSide =
         !range.reachesAbove(alpha, true) ? -1 : (!range.reachesBelow(alpha, false) ? 1 : 0);
     const int reportedSide = sideOf(p, alpha);
-    check.verdict = reportedSide != 0 && recomputedSide != 0 && reportedSide != recomputedSide
-                        ? PVerdict::DecisionError
-                        : PVerdict::Inconsistent;
+    const bool decisionError =
+        reportedSide != 0 && recomputedSide != 0 && reportedSide != recomputedSide;
+    check.verdict = decisionError ? PVerdict::DecisionError
+                                  : (zero ? PVerdict::Impossible : PVerdict::Inconsistent);
     return check;
 }
 
-Figure<double> recomputedP(Typed t, double df) {
+Figure<double> recomputedP(Typed t, double df, Tails tails) {
     if (!(df > 0) || !std::isfinite(t.value)) {
         return Undefined::NotFound;
     }
-    const double p = t_distribution::twoTailed(t.value, df);
+    const double p = pOf(std::fabs(t.value), df, tails == Tails::Two ? Tail::Both : Tail::Observed);
     return std::isnan(p) ? Figure<double>(Undefined::NotFound) : Figure<double>(p);
 }
 

@@ -25,25 +25,37 @@ struct ReportedP {
 };
 
 // Reads a p as printed: an optional "p", then "=", "<", "<=", ">", ">=" or nothing, then a
-// number with '.' or ',' as decimal mark (".038", "0.038"); or "ns" / "n.s.". Blanks are
-// ignored. nullopt when the text is none of these or the value is not in [0, 1].
+// number with '.' or ',' as decimal mark (".038", "0.038"); or "ns" / "n.s.", also after "=".
+// Blanks are ignored. nullopt when the text is none of these or the value is not in [0, 1].
 std::optional<ReportedP> parseP(std::string_view text, double alpha);
 
-enum class PVerdict { Consistent, Inconsistent, DecisionError };
+// Whether a reported p is two-tailed or one-tailed.
+enum class Tails { Two, One };
+
+enum class PVerdict { Consistent, Inconsistent, DecisionError, ConsistentOtherTail, Impossible };
 
 struct PCheck {
     PVerdict verdict = PVerdict::Consistent;
-    double recomputed = 0; // two-tailed p of the reported t as typed
+    double recomputed = 0; // p of the reported t as typed, of the tail the check judged on
 };
 
-// The reported p against the two-tailed p of the reported t (over its rounding) and df.
+// The reported p against the p of the reported t (over its rounding) and df: two-tailed,
+// 2 P(T > |t|), or one-tailed on the side of the observed difference, P(T > |t|).
 // Inconsistent when no p of that range fits the reported one with its own rounding; a decision
 // error when besides the reported p and the recomputed range lie on opposite sides of alpha.
+// A one-tailed p on the observed side is at most .5, so a one-tailed p above .5 ("= .97",
+// "> .5") can only come from a test in the other direction: it is judged against that tail,
+// P(T > -|t|) = 1 - P(T > |t|), alone and is ConsistentOtherTail where it fits. No p is ever
+// halved or doubled to make it fit.
+// Every t has a p above 0, so a p of 0 ("= .000", "< 0") is Impossible; a DecisionError when
+// the p of the t lies at or above alpha besides.
 // NotFound when df is not positive or the p cannot be computed.
-Figure<PCheck> checkP(Typed t, double df, const ReportedP& p, double alpha);
+Figure<PCheck> checkP(Typed t, double df, const ReportedP& p, double alpha,
+                      Tails tails = Tails::Two);
 
-// The two-tailed p of the reported t as typed, for a table without a reported p.
-Figure<double> recomputedP(Typed t, double df);
+// The p of the reported t as typed, for a table without a reported p: two-tailed, or
+// one-tailed on the side of the observed difference.
+Figure<double> recomputedP(Typed t, double df, Tails tails = Tails::Two);
 
 enum class FitVerdict { ConsistentPooled, ConsistentWelch, ConsistentBoth, Inconsistent };
 

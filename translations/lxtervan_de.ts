@@ -32,10 +32,6 @@
         <translation>Arbeits-Threads (Vorgabe: alle Kerne).</translation>
     </message>
     <message>
-        <source>Exit with status 1 when any row has an error.</source>
-        <translation>Mit Status 1 enden, wenn eine Zeile einen Fehler hat.</translation>
-    </message>
-    <message>
         <source>give at most one file</source>
         <translation>höchstens eine Datei angeben</translation>
     </message>
@@ -390,14 +386,6 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
         <translation>--columns: „%1“ braucht die Spalten n1, m1, sd1, n2, m2 und sd2</translation>
     </message>
     <message>
-        <source>reported p against t_reported and df_reported: consistent, inconsistent or decision_error</source>
-        <translation>berichtetes p gegen t_reported und df_reported: consistent, inconsistent oder decision_error</translation>
-    </message>
-    <message>
-        <source>two-tailed p of t_reported with df_reported</source>
-        <translation>zweiseitiges p von t_reported mit df_reported</translation>
-    </message>
-    <message>
         <source>t_reported against the t the rounded summary allows, pooled or Welch</source>
         <translation>t_reported gegen das t, das die gerundeten Kennwerte zulassen, gepoolt oder Welch</translation>
     </message>
@@ -490,10 +478,6 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
         <translation>ihre Quadratwurzel, der Standardfehler von g</translation>
     </message>
     <message>
-        <source>--map: &quot;%1&quot; is not INPUT=COLUMN with INPUT one of n1, m1, sd1, se1, n2, m2, sd2, se2, t_reported, df_reported, p_reported, items1, items2</source>
-        <translation>--map: &quot;%1&quot; hat nicht die Form EINGABE=SPALTE mit EINGABE aus n1, m1, sd1, se1, n2, m2, sd2, se2, t_reported, df_reported, p_reported, items1, items2</translation>
-    </message>
-    <message>
         <source>Line %1 reads as the header: give --header-line %1 to skip the lines above it.</source>
         <translation>Zeile %1 liest sich als Kopfzeile: geben Sie --header-line %1 an, um die Zeilen darüber zu überspringen.</translation>
     </message>
@@ -508,6 +492,46 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
     <message>
         <source>the table has no row from line %1 on, where --header-line puts the header</source>
         <translation>die Tabelle hat ab Zeile %1, wo laut --header-line die Kopfzeile steht, keine Zeile mehr</translation>
+    </message>
+    <message>
+        <source>; %1 with check errors (first: line %2: %3)</source>
+        <translation>; %1 mit Prüffehlern (erster: Zeile %2: %3)</translation>
+    </message>
+    <message>
+        <source>Exit with status 1 when any row has an error, or a check of reported results that could not run (check_error).</source>
+        <translation>Mit Status 1 enden, wenn eine Zeile einen Fehler hat oder eine Prüfung berichteter Ergebnisse nicht laufen konnte (check_error).</translation>
+    </message>
+    <message>
+        <source>Take reported p as one-tailed where a row gives no tails_reported (1 or 2): the p beyond t on the side of the observed difference, never halved or doubled; a one-tailed p above .5 is checked against the other tail.</source>
+        <translation>Berichtete p als einseitig nehmen, wo eine Zeile kein tails_reported (1 oder 2) angibt: das p jenseits von t auf der Seite des beobachteten Unterschieds, nie halbiert oder verdoppelt; ein einseitiges p über .5 wird gegen die andere Seite geprüft.</translation>
+    </message>
+    <message>
+        <source>tails_reported must be 1 or 2, not &quot;%1&quot;</source>
+        <translation>tails_reported muss 1 oder 2 sein, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>%1 is empty, so %2 cannot be worked out</source>
+        <translation>%1 ist leer, daher lässt sich %2 nicht bestimmen</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are empty, so %3 cannot be worked out</source>
+        <translation>%1 und %2 sind leer, daher lässt sich %3 nicht bestimmen</translation>
+    </message>
+    <message>
+        <source>--map: &quot;%1&quot; is not INPUT=COLUMN with INPUT one of n1, m1, sd1, se1, n2, m2, sd2, se2, t_reported, df_reported, p_reported, items1, items2, tails_reported</source>
+        <translation>--map: &quot;%1&quot; hat nicht die Form EINGABE=SPALTE mit EINGABE aus n1, m1, sd1, se1, n2, m2, sd2, se2, t_reported, df_reported, p_reported, items1, items2, tails_reported</translation>
+    </message>
+    <message>
+        <source>reported p against t_reported and df_reported: consistent, inconsistent, decision_error, impossible (a p of 0) or consistent_other_tail (a one-tailed p above .5)</source>
+        <translation>berichtetes p gegen t_reported und df_reported: consistent, inconsistent, decision_error, impossible (ein p von 0) oder consistent_other_tail (ein einseitiges p über .5)</translation>
+    </message>
+    <message>
+        <source>p of t_reported with df_reported, two- or one-tailed as the reported p, on the tail it was checked against</source>
+        <translation>p von t_reported mit df_reported, zwei- oder einseitig wie das berichtete p, auf der Seite, gegen die es geprüft wurde</translation>
+    </message>
+    <message>
+        <source>Row has %1 fields; the header has %2. The cells beyond it (%3) are written after the results.</source>
+        <translation>Die Zeile hat %1 Felder; die Kopfzeile hat %2. Die überzähligen Zellen (%3) stehen hinter den Ergebnissen.</translation>
     </message>
 </context>
 <context>

@@ -56,13 +56,12 @@ private slots:
         QTest::addColumn<QList<QStringList>>("fields");
         QTest::addColumn<QStringList>("errors");
 
-        QTest::newRow("C: BOM, CRLF, quotes, extra columns, bad rows")
+        QTest::newRow("C: BOM, CRLF, quotes, other columns, bad rows")
             << QStringList()
             << QByteArray("\xEF\xBB\xBF\"label\",N1,m1,sd1,note,n2,M2,SD2\r\n"
                           "\"a, \"\"quoted\"\"\nname\",10,5,1,x,10,4,1\r\n"
                           "plain,10,5,1, keep  ,10,4,1\r\n"
                           "short,10,5\r\n"
-                          "long,10,5,1,x,10,4,1,extra\r\n"
                           "empty,10,,1,x,10,4,1\r\n"
                           "letters,ten,5,1,x,10,4,1\r\n"
                           "negative,10,5,-1,x,10,4,1\r\n"
@@ -74,12 +73,10 @@ private slots:
             << QList<QStringList>{{"label", "N1", "m1", "sd1", "note", "n2", "M2", "SD2"},
                                   {"a, \"quoted\"\nname", "10", "5", "1", "x", "10", "4", "1"},
                                   {"plain", "10", "5", "1", " keep  ", "10", "4", "1"},
-                                  {"short", "10", "5", "", "", "", "", ""},
-                                  {"long", "10", "5", "1", "x", "10", "4", "1"}}
+                                  {"short", "10", "5", "", "", "", "", ""}}
             << QStringList{"",
                            "",
                            "Row has 3 fields; the header has 8.",
-                           "Row has 9 fields; the header has 8.",
                            "Please enter M1",
                            "N1 is not a number.",
                            "SD1 must not be negative.",
@@ -142,6 +139,51 @@ private slots:
 
     // The window's three results are Student's pooled test as R works it, N1 and N2 apart
     // included, the largest N1 with it.
+    // Cells beyond the header's width are written after the results and named in the error;
+    // blank ones, as spreadsheets export them after the last column, are no error.
+    void extraCellsAreKept_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<QByteArray>("output");
+        const QStringList columns{"--columns", "study,t,error"};
+        const QByteArray header = "study,n1,m1,sd1,n2,m2,sd2\n";
+        QTest::newRow("two extra cells")
+            << columns << header + "a,10,5,1,10,4,1,extra,more\n"
+            << QByteArray("study,t,error\na,,\"Row has 9 fields; the header has 7. The cells "
+                          "beyond it (\"\"extra\"\", \"\"more\"\") are written after the "
+                          "results.\",extra,more\n");
+        QTest::newRow("blank between extra cells")
+            << QStringList{"--columns", "study"} << header + "a,10,5,1,10,4,1,,more,,\n"
+            << QByteArray("study\na,,more\n");
+        QTest::newRow("trailing blank cells")
+            << columns << header + "a,10,5,1,10,4,1,,\nb,10,5,1,10,4,1, ,\t\n"
+            << QByteArray("study,t,error\na,2.23606797749979,\nb,2.23606797749979,\n");
+        QTest::newRow("Excel export, semicolons")
+            << columns
+            << QByteArray(
+                   "study;n1;m1;sd1;n2;m2;sd2\r\na;10;5,5;1;10;4;1;;\r\nb;10;5;1;10;4;1;;;\r\n")
+            << QByteArray("study;t;error\na;3,35410196624968;\nb;2,23606797749979;\n");
+        QTest::newRow("JSON lines")
+            << QStringList{"--format", "jsonl", "--columns", "study"}
+            << header + "a,10,5,1,10,4,1,extra,\"x,y\"\nb,10,5,1,10,4,1,,\n"
+            << QByteArray("{\"study\":\"a\",\"extra_cells\":[\"extra\",\"x,y\"]}\n"
+                          "{\"study\":\"b\"}\n");
+        QTest::newRow("the old eight columns")
+            << QStringList{"--columns", "label,error"}
+            << QByteArray("label,N1,m1,sd1,note,n2,M2,SD2\nlong,10,5,1,x,10,4,1,extra\n")
+            << QByteArray("label,error\nlong,\"Row has 9 fields; the header has 8. The cells "
+                          "beyond it (\"\"extra\"\") are written after the results.\",extra\n");
+    }
+    void extraCellsAreKept() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, input);
+        QFETCH(QByteArray, output);
+        const BatchRun run = runBatchTool(arguments, input);
+        QVERIFY(!run.crashed);
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, output);
+    }
+
     void windowResultsAgreeWithR() {
         QFile file(QStringLiteral(STUDENT_REFERENCE));
         QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
@@ -343,6 +385,23 @@ private slots:
         QTest::newRow("empty spreadsheet rows, strict")
             << QStringList{"--strict"} << good + ",,,,,,,\r\n , ,\t,,,,\n,,\n"
             << 0 << QByteArray() << QByteArray();
+        // Six rows, five of whose checks cannot run.
+        const QByteArray checks = "study,t_reported,df_reported,p_reported\nA,2.24,18,.038\n"
+                                  "B,2.24,18,x\nC,2.24,,.03\nD,,18,.03\nE,2.24,18,\nF,,,.5\n";
+        const QByteArray checksSummary =
+            "6 rows, none with errors; 5 with check errors (first: line 3: p_reported: cannot "
+            "read \"x\")";
+        QTest::newRow("check errors, lenient")
+            << QStringList() << checks << 0 << QByteArray() << checksSummary;
+        QTest::newRow("check errors, strict")
+            << QStringList{"--strict"} << checks << 1 << QByteArray() << checksSummary;
+        QTest::newRow("errors and check errors")
+            << QStringList{"--strict"}
+            << QByteArray("n1,m1,sd1,n2,m2,sd2,t_reported\n"
+                          "10,5,-1,10,4,1,\n10,5,1,10,4,1,x\n")
+            << 1 << QByteArray()
+            << QByteArray("2 rows, 1 with errors (first: line 2: SD1 must not be negative.); 1 "
+                          "with check errors (first: line 3: t_reported is not a number)");
         QTest::newRow("missing column")
             << QStringList() << QByteArray("n1,m1,sd1,n2,m2\n1,2,3,4,5\n") << 2 << QByteArray()
             << QByteArray("standard input, line 1: the header has no column for sd2.");
@@ -456,6 +515,40 @@ private slots:
             << pColumns << tdp + "2.24,18,about .04\n"
             << QByteArray(
                    "p_check,check_error,error\n,\"p_reported: cannot read \"\"about .04\"\"\",\n");
+        const QByteArray verdicts = "p_check,p_recomputed,check_error\n";
+        const QStringList pRecomputed{"--columns", "p_check,p_recomputed,check_error"};
+        QTest::newRow("p of zero") << pColumns << tdp + "25.3,40,p = .000\n"
+                                   << QByteArray("p_check,check_error,error\nimpossible,,\n");
+        QTest::newRow("equals ns") << pColumns << tdp + "1.2,30,= ns\n"
+                                   << QByteArray("p_check,check_error,error\nconsistent,,\n");
+        QTest::newRow("one-tailed option")
+            << QStringList{"--one-tailed"} + pRecomputed << tdp + "2.24,18,.019\n"
+            << verdicts + "consistent,0.018974633207751366,\n";
+        const QByteArray tdpTails = "t_reported,df_reported,p_reported,tails_reported\n";
+        QTest::newRow("tails column")
+            << pRecomputed << tdpTails + "2.24,18,.019,1\n2.24,18,.019,2\n1.90,18,.963,one-tailed\n"
+            << verdicts + "consistent,0.018974633207751366,\n"
+                          "inconsistent,0.03794926641550273,\n"
+                          "consistent_other_tail,0.9632128035696608,\n";
+        QTest::newRow("tails column over the option")
+            << QStringList{"--one-tailed"} + pRecomputed << tdpTails + "2.24,18,.038,2\n"
+            << verdicts + "consistent,0.03794926641550273,\n";
+        QTest::newRow("bad tails")
+            << pRecomputed << tdpTails + "2.24,18,.019,3\n"
+            << verdicts + ",,\"tails_reported must be 1 or 2, not \"\"3\"\"\"\n";
+        QTest::newRow("only t")
+            << pRecomputed << tdp + "2.24,,\n"
+            << verdicts + ",,\"df_reported and p_reported are empty, so p_check cannot be "
+                          "worked out\"\n";
+        QTest::newRow("no p")
+            << pRecomputed << tdp + "2.24,18,\n"
+            << verdicts + ",0.03794926641550273,\"p_reported is empty, so p_check cannot be "
+                          "worked out\"\n";
+        QTest::newRow("no df, no p column")
+            << QStringList{"--columns", "p_recomputed,check_error"}
+            << QByteArray("t_reported,df_reported\n2.24, \n,\n")
+            << QByteArray("p_recomputed,check_error\n,\"df_reported is empty, so p_recomputed "
+                          "cannot be worked out\"\n,\n");
         const QByteArray summary = "n1,m1,sd1,n2,m2,sd2,items1\n";
         const QStringList grim{"--columns", "grim_m1,grim_m2,grim_sd1,check_error,error"};
         QTest::newRow("grim inconsistent")

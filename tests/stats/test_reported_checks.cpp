@@ -18,9 +18,19 @@ reported::Typed typed(const QString& text) {
 }
 
 QString pWord(reported::PVerdict v) {
-    return v == reported::PVerdict::Consistent     ? QStringLiteral("consistent")
-           : v == reported::PVerdict::Inconsistent ? QStringLiteral("inconsistent")
-                                                   : QStringLiteral("decision_error");
+    switch (v) {
+    case reported::PVerdict::Consistent:
+        return QStringLiteral("consistent");
+    case reported::PVerdict::Inconsistent:
+        return QStringLiteral("inconsistent");
+    case reported::PVerdict::DecisionError:
+        return QStringLiteral("decision_error");
+    case reported::PVerdict::ConsistentOtherTail:
+        return QStringLiteral("consistent_other_tail");
+    case reported::PVerdict::Impossible:
+        break;
+    }
+    return QStringLiteral("impossible");
 }
 
 QString fitWord(reported::FitVerdict v) {
@@ -103,6 +113,41 @@ private slots:
         }
     }
 
+    // Reported p of either tail, and p of 0, against SciPy (tools/reported_checks/p_tails.py):
+    // the verdict and the p of the t as typed on the tail it was judged on.
+    void pTails_data() {
+        QTest::addColumn<QStringList>("row");
+        QFile file(QStringLiteral(P_TAILS_REFERENCE));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        file.readLine();
+        int line = 1;
+        while (!file.atEnd()) {
+            const QStringList cells = QString::fromUtf8(file.readLine()).trimmed().split(u',');
+            QTest::addRow("line %d: %s", ++line, qPrintable(cells.join(u' '))) << cells;
+        }
+        QVERIFY(line > 20);
+    }
+    void pTails() {
+        QFETCH(QStringList, row);
+        QCOMPARE(row.size(), 7);
+        const auto tails =
+            row[3] == QLatin1String("1") ? reported::Tails::One : reported::Tails::Two;
+        const auto p = reported::parseP(row[2].toStdString(), 0.05);
+        QVERIFY(p);
+        const auto check = reported::checkP(typed(row[0]), row[1].toDouble(), *p, 0.05, tails);
+        QVERIFY(check);
+        QCOMPARE(pWord(check->verdict), row[4]);
+        const double expected = row[6].toDouble();
+        QVERIFY2(std::fabs(check->recomputed - expected) <= 1e-12 * expected,
+                 qPrintable(QString::number(check->recomputed, 'g', 17)));
+        // Without a reported p there is no other tail to judge on.
+        if (row[5] != QLatin1String("other")) {
+            const auto alone = reported::recomputedP(typed(row[0]), row[1].toDouble(), tails);
+            QVERIFY(alone);
+            QCOMPARE(*alone, check->recomputed);
+        }
+    }
+
     void parsesP_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("relation"); // -1 less, 0 equal, 1 greater; 9 unreadable
@@ -114,6 +159,9 @@ private slots:
         QTest::newRow("less") << "<.001" << -1 << 0.001 << 3;
         QTest::newRow("greater") << "P > .05" << 1 << 0.05 << 2;
         QTest::newRow("ns") << "n.s." << 1 << 0.05 << 0;
+        QTest::newRow("equals ns") << "= ns" << 1 << 0.05 << 0;
+        QTest::newRow("p equals n.s.") << "p = n.s." << 1 << 0.05 << 0;
+        QTest::newRow("less than ns") << "< ns" << 9 << 0.0 << 0;
         QTest::newRow("decimal comma") << "= 0,12" << 0 << 0.12 << 2;
         QTest::newRow("above 1") << "1.2" << 9 << 0.0 << 0;
         QTest::newRow("two points") << ".0.3" << 9 << 0.0 << 0;
