@@ -19,10 +19,6 @@ QString qText(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 // The length of a plain decimal at the start of text, or 0.
 std::size_t plainLength(std::string_view text, char decimalPoint) {
     std::size_t at = 0;

@@ -12,6 +12,11 @@
 
 namespace lx::cli {
 
+// An ASCII digit, whatever the C locale says (std::isdigit depends on it).
+inline bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
 // How the numbers of a table are written: a locale, the one-byte decimal separator that plain
 // numbers are read with (0 when the locale's numbers cannot be read byte-wise), and the one the
 // tool writes its own numbers with (always one byte; '.' when the locale has none).

@@ -2,6 +2,7 @@
 
 #include "batch_text.h"
 #include "csv_records.h"
+#include "number_fields.h"
 
 #include <algorithm>
 
@@ -40,10 +41,6 @@ std::size_t evenFieldCount(const RecordBatch& records) {
         }
     }
     return fields;
-}
-
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
 }
 
 // The separator of a decimal like "-12,5" or "3.25", or 0 for any other text.
