@@ -149,6 +149,10 @@ double RowFields::toDouble(SummaryField field) const {
 }
 
 QString RowFields::message(const SummaryProblem& problem) const {
+    if (text(problem.field).empty()) {
+        // The window asks for what its box lacks ("Please enter SD1"); a table has a cell.
+        return BatchText::tr("%1 is empty").arg(fieldName(problem.field));
+    }
     if (m_style.refusesGrouping(text(problem.field))) {
         return BatchText::tr("%1 \"%2\" holds a group separator, so it could mean another "
                              "number; write it without one, or give --grouping.")

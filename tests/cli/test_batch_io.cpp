@@ -62,6 +62,9 @@ private slots:
             << QStringList() << failedRow << "de" << 0
             << QByteArray("standard input: 3 Zeilen, 1 mit Fehlern (erster: "
                           "Zeile 4: SD1 darf nicht negativ sein.)");
+        QTest::newRow("empty cell, de")
+            << QStringList() << QByteArray("n1,m1,sd1,n2,m2,sd2\n10,5,1,10,4,\n") << "de" << 0
+            << QByteArray("Zeile 2: SD2 ist leer");
         QTest::newRow("old Mac line ends, a line break in quotes")
             << QStringList()
             << QByteArray("note,n1,m1,sd1,n2,m2,sd2\r\"a\r\nb\",10,5,1,10,4,1\r"

@@ -80,7 +80,7 @@ private slots:
                            "",
                            "Row has 3 fields; the header has 8.",
                            "Row has 9 fields; the header has 8.",
-                           "Please enter M1",
+                           "M1 is empty",
                            "N1 is not a number.",
                            "SD1 must not be negative.",
                            "N2 must be at least 1.",
@@ -88,9 +88,10 @@ private slots:
                            "A t-test needs at least three observations in all.",
                            "M1 is too large."};
         QTest::newRow("C: se columns")
-            << QStringList() << QByteArray("n1,m1,se1,n2,m2,se2\n4,5,1,4,4,0.5\n4,5,-1,4,4,0.5\n")
+            << QStringList()
+            << QByteArray("n1,m1,se1,n2,m2,se2\n4,5,1,4,4,0.5\n4,5,-1,4,4,0.5\n4,5,,4,4,\n")
             << QChar(',') << QList<QStringList>{{"n1", "m1", "se1", "n2", "m2", "se2"}}
-            << QStringList{"", "SE1 must not be negative."};
+            << QStringList{"", "SE1 must not be negative.", "SE1 is empty"};
         QTest::newRow("de_DE") << QStringList{"--locale", "de_DE"}
                                << QByteArray(
                                       "n1;m1;sd1;n2;m2;sd2;comment\n10;5,5;1,25;10;4;1;\"a;b\"\n"
