@@ -44,6 +44,10 @@ std::size_t plainLength(std::string_view text, char decimalPoint) {
     return at;
 }
 
+bool isCount(SummaryField field) {
+    return field == SummaryField::N1 || field == SummaryField::N2;
+}
+
 bool isPlain(std::string_view text, char decimalPoint) {
     return decimalPoint != 0 && text.size() <= plainLengthLimit &&
            plainLength(text, decimalPoint) == text.size() && !text.empty();
@@ -135,7 +139,24 @@ bool RowFields::isEmpty(SummaryField field) const {
     return text(field).empty();
 }
 
+bool RowFields::isFractionalCount(SummaryField field) const {
+    if (!isCount(field)) {
+        return false;
+    }
+    try {
+        const double value = m_style.toDouble(text(field));
+        return value != std::floor(value);
+    } catch (const RuntimeError&) {
+        return false;
+    }
+}
+
 double RowFields::toDouble(SummaryField field) const {
+    // The window rounds an N typed as 2.5; a table's N is copied, and a fraction there is the
+    // wrong column or a decimal mark read the wrong way, not a count to round.
+    if (isFractionalCount(field)) {
+        throw RuntimeError(ErrorNumber::TypeMismatch);
+    }
     const double value = m_style.toDouble(text(field));
     const bool firstSide = field == SummaryField::SD1;
     if ((!firstSide && field != SummaryField::SD2) || !m_givenAsSe[firstSide ? 0 : 1]) {
@@ -156,6 +177,10 @@ QString RowFields::message(const SummaryProblem& problem) const {
     if (m_style.refusesGrouping(text(problem.field))) {
         return BatchText::tr("%1 \"%2\" holds a group separator, so it could mean another "
                              "number; write it without one, or give --grouping.")
+            .arg(fieldName(problem.field), qText(text(problem.field)));
+    }
+    if (isFractionalCount(problem.field)) {
+        return BatchText::tr("%1 \"%2\" is not a whole number.")
             .arg(fieldName(problem.field), qText(text(problem.field)));
     }
     QString message = problem.message;

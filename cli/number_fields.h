@@ -81,8 +81,9 @@ private:
     std::string_view text(SummaryField field) const {
         return m_texts[static_cast<std::size_t>(field)];
     }
-    QString fieldName(SummaryField field) const;  // as the table names it: SE1 for an SE
-    double sqrtCount(SummaryField sdField) const; // sqrt(N) of the SD's set
+    QString fieldName(SummaryField field) const;      // as the table names it: SE1 for an SE
+    bool isFractionalCount(SummaryField field) const; // an N that reads as a fraction
+    double sqrtCount(SummaryField sdField) const;     // sqrt(N) of the SD's set
     const NumberStyle& m_style;
     std::array<std::string_view, 6> m_texts;
     std::array<bool, 2> m_givenAsSe;

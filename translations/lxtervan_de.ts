@@ -513,6 +513,10 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
         <source>%1 is empty</source>
         <translation>%1 ist leer</translation>
     </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not a whole number.</source>
+        <translation>%1 „%2“ ist keine ganze Zahl.</translation>
+    </message>
 </context>
 <context>
     <name>ErrorGuard</name>
