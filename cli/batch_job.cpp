@@ -303,7 +303,11 @@ ExitStatus runBatch(const BatchOptions& options, std::FILE* out, std::FILE* err)
         delimiter = delimiter.value_or(*declared);
         headerLine = std::max<std::size_t>(headerLine, 2);
     }
-    const TableFormat format = tableFormat(options, sniffTable(fromHeader(), atEnd, delimiter));
+    const auto witnesses = [&](const std::vector<std::string>& header) {
+        return decimalWitnesses(header, options.map);
+    };
+    const TableFormat format =
+        tableFormat(options, sniffTable(fromHeader(), atEnd, delimiter, witnesses));
     QLocale::setDefault(format.locale);
     if (options.terminal) {
         if (const QString found = foundText(options, format); !found.isEmpty()) {

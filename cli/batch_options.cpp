@@ -78,7 +78,8 @@ void addBatchOptions(QCommandLineParser& parser) {
         "through. Without --delimiter the delimiter is found from the first lines (, ; tab or "
         "|: the one that splits them into the same number of fields); without --locale the "
         "numbers are read with a decimal comma when the delimiter is not a comma and the "
-        "numbers use only commas, else with a decimal point. On a terminal the tool says what "
+        "numbers of the summary columns have more decimal commas than points, else with a "
+        "decimal point. On a terminal the tool says what "
         "it found. Exit status: 0 done, 1 rows failed under --strict, 2 usage or input error."));
     parser.addHelpOption();
     parser.addVersionOption();

@@ -297,6 +297,43 @@ bool namesSummaryFigures(const std::vector<std::string>& header) {
     return named[N] >= 2 && named[Mean] >= 2 && named[Sd] + named[Se] >= 2;
 }
 
+std::vector<std::vector<std::size_t>> decimalWitnesses(const std::vector<std::string>& header,
+                                                       const ColumnMap& map) {
+    enum Witness { Summary, Reported, PassedThrough, None };
+    std::vector<Witness> witness(header.size(), PassedThrough);
+    CheckColumns checks = findCheckInputs(header);
+    mapCheckColumns(header, map, checks); // a --map that names no column is refused later
+    for (std::size_t input = 0; input < checkInputCount; ++input) {
+        if (checks[input]) {
+            witness[*checks[input]] =
+                static_cast<CheckInput>(input) == CheckInput::PReported ? None : Reported;
+        }
+    }
+    for (std::size_t k = 0; k < header.size(); ++k) {
+        for (int input = 0; input < summaryInputCount; ++input) {
+            const std::vector<std::string> aliases = aliasesOf(input);
+            if (std::find(aliases.begin(), aliases.end(), nameKey(header[k])) != aliases.end()) {
+                witness[k] = Summary;
+            }
+        }
+    }
+    for (int input = 0; input < summaryInputCount; ++input) {
+        if (const auto& column = map.summary[static_cast<std::size_t>(input)]) {
+            const auto at = mappedColumn(header, *column, inputName(input));
+            if (const std::size_t* index = std::get_if<std::size_t>(&at)) {
+                witness[*index] = Summary;
+            }
+        }
+    }
+    std::vector<std::vector<std::size_t>> groups(None);
+    for (std::size_t k = 0; k < header.size(); ++k) {
+        if (witness[k] != None) {
+            groups[witness[k]].push_back(k);
+        }
+    }
+    return groups;
+}
+
 std::variant<SummaryColumns, QString> mapSummaryColumns(const std::vector<std::string>& header,
                                                         const ColumnMap& map, char delimiter) {
     std::array<std::optional<std::size_t>, summaryInputCount> found;

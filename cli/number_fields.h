@@ -39,6 +39,14 @@ public:
     // allowed.
     bool refusesGrouping(std::string_view text) const;
 
+    // toDouble gives a value for the text.
+    bool reads(std::string_view text) const;
+
+    // The options that read text with the other decimal mark ("--locale de_DE" for a table read
+    // with points, "--locale C" for one read with commas; "--grouping" added when the text
+    // needs it), or empty when they cannot either.
+    QString otherMarkOptions(std::string_view text) const;
+
     // Digits after the decimal separator as typed (see typedDecimals).
     std::optional<int> typedDecimals(std::string_view text) const;
 

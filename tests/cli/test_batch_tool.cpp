@@ -101,7 +101,10 @@ private slots:
             << QChar(';')
             << QList<QStringList>{{"n1", "m1", "sd1", "n2", "m2", "sd2", "comment"},
                                   {"10", "5,5", "1,25", "10", "4", "1", "a;b"}}
-            << QStringList{"", "SD1 is not a number.", "N2 \"20,4\" is not a whole number."};
+            << QStringList{"",
+                           "SD1 \"1.5\" has a decimal point, but the table is read with decimal "
+                           "commas; give --locale C to read decimal points.",
+                           "N2 \"20,4\" is not a whole number."};
         // Results with a decimal comma in a comma-delimited table must be quoted.
         QTest::newRow("de_DE, comma delimiter")
             << QStringList{"--locale", "de_DE", "--delimiter", ","}
