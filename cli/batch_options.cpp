@@ -109,7 +109,7 @@ void addBatchOptions(QCommandLineParser& parser) {
          QStringLiteral("level"), QStringLiteral("0.95")},
         {formatOption,
          BatchText::tr("Output format: csv, tsv or jsonl (default: tsv for tab-separated input, "
-                       "else csv). tsv also reads tab-separated input."),
+                       "else csv). The input is read as it is written, whatever the output."),
          QStringLiteral("format")},
         {inputFormatOption,
          BatchText::tr("Input format: csv (comma-separated, or --delimiter) or tsv "
@@ -221,8 +221,6 @@ std::variant<BatchOptions, QString> batchOptions(const QCommandLineParser& parse
         } else {
             return BatchText::tr("--input-format must be csv or tsv");
         }
-    } else if (options.format == OutputFormat::Tsv) {
-        options.delimiter = '\t';
     }
     if (parser.isSet(delimiterOption)) {
         options.delimiter = delimiterFrom(parser.value(delimiterOption));

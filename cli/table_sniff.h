@@ -48,6 +48,9 @@ struct TableFormat {
     QLocale locale = QLocale::c();
     OutputFormat output = OutputFormat::Csv;
     char outputDelimiter = ',';
+    // The output starts with a UTF-8 byte-order mark: the input had a mark, and the output is a
+    // table (Excel reads a CSV file as UTF-8 only by its mark, so "Müller" stays "Müller").
+    bool byteOrderMark = false;
 };
 TableFormat tableFormat(const BatchOptions& options, const SniffedTable& found);
 

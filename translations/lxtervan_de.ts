@@ -138,10 +138,6 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
         <translation>Dies vor den Namen jeder Ergebnisspalte setzen, etwa lx_, wenn die Tabelle eine Spalte gleichen Namens hat.</translation>
     </message>
     <message>
-        <source>Output format: csv, tsv or jsonl (default: tsv for tab-separated input, else csv). tsv also reads tab-separated input.</source>
-        <translation>Ausgabeformat: csv, tsv oder jsonl (Vorgabe: tsv bei tabulatorgetrennter Eingabe, sonst csv). tsv liest auch tabulatorgetrennte Eingabe.</translation>
-    </message>
-    <message>
         <source>Input format: csv (comma-separated, or --delimiter) or tsv (tab-separated).</source>
         <translation>Eingabeformat: csv (durch Kommas getrennt, oder --delimiter) oder tsv (durch Tabulatoren getrennt).</translation>
     </message>
@@ -528,6 +524,10 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
     <message>
         <source>%1 &quot;%2&quot; has a decimal comma, but the table is read with decimal points; give %3 to read decimal commas.</source>
         <translation>%1 „%2“ hat ein Dezimalkomma, die Tabelle wird aber mit Dezimalpunkten gelesen; geben Sie %3 an, um Dezimalkommas zu lesen.</translation>
+    </message>
+    <message>
+        <source>Output format: csv, tsv or jsonl (default: tsv for tab-separated input, else csv). The input is read as it is written, whatever the output.</source>
+        <translation>Ausgabeformat: csv, tsv oder jsonl (Vorgabe: tsv bei tabulatorgetrennter Eingabe, sonst csv). Die Eingabe wird gelesen, wie sie geschrieben ist, welches Format die Ausgabe auch hat.</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QStringEncoder>
 #include <QTest>
 
 // The batch tool as a user meets it: tables written the way spreadsheets export them, faults in
@@ -162,6 +163,10 @@ private slots:
             << QByteArray("Studie;Version;n1;m1;sd1;n2;m2;sd2\nA;1.2;12;5,25;1,5;14;4,1;1,25\n"
                           "B;2.0;20;5;2;20;4;2\n")
             << QStringList() << QStringList{"--locale", "de_DE", "--delimiter", ";"};
+        QTest::newRow("--format tsv reads semicolons")
+            << QByteArray("n1;m1;sd1;n2;m2;sd2\n12;5,25;1,5;14;4,1;1,25\n")
+            << QStringList{"--format", "tsv"}
+            << QStringList{"--format", "tsv", "--delimiter", ";", "--locale", "de_DE"};
         QTest::newRow("tab-separated")
             << QByteArray("study\tn1\tm1\tsd1\tn2\tm2\tsd2\nA\t12\t5.25\t1.5\t14\t4.1\t1.25\n")
             << QStringList() << QStringList{"--delimiter", "tab", "--format", "tsv"};
@@ -191,6 +196,35 @@ private slots:
             QVERIFY2(QByteArray(",;\t|").contains(row.back()), row.constData()); // no error
         }
         QVERIFY2(found.err.isEmpty(), found.err.constData()); // not a terminal: nothing to say
+    }
+
+    // Excel reads a CSV file as UTF-8 only by its byte-order mark: a table that came with one
+    // goes out with one, JSON lines never.
+    void byteOrderMarkFollowsTheInput_data() {
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("mark");
+        const QByteArray table = "Studie;n1;m1;sd1;n2;m2;sd2\r\nM\xC3\xBCller;10;5;1;10;4;1\r\n";
+        QTest::newRow("UTF-8 with a mark") << "\xEF\xBB\xBF" + table << QStringList() << true;
+        QTest::newRow("UTF-8 without") << table << QStringList() << false;
+        QTest::newRow("UTF-16 with a mark")
+            << QByteArray(QStringEncoder(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom)
+                              .encode(QString::fromUtf8(table)))
+            << QStringList() << true;
+        QTest::newRow("TSV") << "\xEF\xBB\xBF" + table << QStringList{"--format", "tsv"} << true;
+        QTest::newRow("JSON lines")
+            << "\xEF\xBB\xBF" + table << QStringList{"--format", "jsonl"} << false;
+    }
+    void byteOrderMarkFollowsTheInput() {
+        QFETCH(QByteArray, input);
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, mark);
+        const BatchRun run = runBatchTool(arguments + QStringList{"--columns", "Studie,t"}, input);
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out.startsWith("\xEF\xBB\xBF"), mark);
+        QVERIFY2(run.out.mid(mark ? 3 : 0).startsWith(mark || arguments.isEmpty() ? "Studie" : "{"),
+                 run.out.constData());
+        QVERIFY2(run.out.contains("M\xC3\xBCller"), run.out.constData());
     }
 
     // The first failed write ends the run with its own reason.
