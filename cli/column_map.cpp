@@ -1,6 +1,7 @@
 #include "column_map.h"
 
 #include "batch_text.h"
+#include "shown_text.h"
 
 #include <QRegularExpression>
 #include <QStringList>
@@ -148,7 +149,7 @@ QString missingMessage(const std::vector<std::string>& header, char delimiter,
     QStringList names;
     QStringList fields;
     for (const std::string& name : header) {
-        fields.append(QLatin1Char('"') + field(name) + QLatin1Char('"'));
+        fields.append(QLatin1Char('"') + shownName(name) + QLatin1Char('"'));
     }
     QString text = BatchText::tr("the header has no column for %1.").arg([&] {
         for (int input : missing) {
@@ -363,7 +364,7 @@ std::variant<SummaryColumns, QString> mapSummaryColumns(const std::vector<std::s
             if (const auto& first = found[static_cast<std::size_t>(input)]) {
                 return BatchText::tr("columns \"%1\" and \"%2\" both stand for %3; say which with "
                                      "--map %3=COLUMN")
-                    .arg(field(header[*first]), field(header[k]), inputName(input));
+                    .arg(shownName(header[*first]), shownName(header[k]), inputName(input));
             }
             found[static_cast<std::size_t>(input)] = k;
         }
@@ -379,7 +380,7 @@ std::variant<SummaryColumns, QString> mapSummaryColumns(const std::vector<std::s
         if (sd && se && sdMapped == seMapped) {
             return BatchText::tr("columns \"%1\" and \"%2\" both give the spread of set %3; say "
                                  "which with --map %4=COLUMN or --map %5=COLUMN")
-                .arg(field(header[*sd]), field(header[*se]), QString::number(set + 1),
+                .arg(shownName(header[*sd]), shownName(header[*se]), QString::number(set + 1),
                      inputName(base + Sd), inputName(base + Se));
         }
         if (sd && se) {

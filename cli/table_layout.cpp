@@ -1,6 +1,7 @@
 #include "table_layout.h"
 
 #include "batch_text.h"
+#include "shown_text.h"
 
 #include <QString>
 
@@ -48,7 +49,7 @@ QString unknownColumn(const QString& wanted, const std::vector<std::string>& hea
                       const std::string& prefix) {
     QStringList inputs;
     for (const std::string& name : header) {
-        inputs.append(QString::fromStdString(name).trimmed());
+        inputs.append(shownName(name));
     }
     QStringList results;
     for (int k = 0; k < resultColumnCount; ++k) {
@@ -130,7 +131,7 @@ std::optional<std::string> outputNameClash(const std::vector<OutputColumn>& outp
         if (added || (other.fromInput && column.fromInput && !jsonLines)) {
             continue;
         }
-        const QString name = QString::fromStdString(column.name);
+        const QString name = shownText(column.name);
         if (other.fromInput != column.fromInput) {
             return narrow(BatchText::tr("the table has a column \"%1\", and so do the results; "
                                         "give --prefix (say --prefix lx_) to name the results "

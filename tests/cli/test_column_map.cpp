@@ -103,6 +103,16 @@ private slots:
                            "m1i",
                            "sem1",
                            "--map n1=COLUMN"};
+        QTest::newRow("binary bytes")
+            << QByteArray("\x7f"
+                          "ELF\x02\x00\x00zz,b\xff,Gr\xc3\xb6\xc3\x9f"
+                          "e",
+                          20)
+            << QStringList() << QString()
+            << QStringList{"\"\\x7fELF\\x02\\x00\\x00zz\"", "\"b\\xff\"", "\"Größe\""};
+        QTest::newRow("a long name is cut")
+            << QByteArray(200, 'x') << QStringList() << QString()
+            << QStringList{"\"" + QString(60, 'x') + QChar(0x2026) + "\""};
         QTest::newRow("a mapped name that is not there")
             << QByteArray("n1,m1,sd1,n2,m2,sd2") << QStringList{"--map", "m1=Mean"} << QString()
             << QStringList{"\"Mean\""};
