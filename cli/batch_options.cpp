@@ -88,8 +88,9 @@ void addBatchOptions(QCommandLineParser& parser) {
                                  QStringLiteral("[FILE]"));
     parser.addOptions({
         {columnsOption,
-         BatchText::tr("Only these output columns, comma-separated: the table's and the "
-                       "result columns listed below."),
+         BatchText::tr("Only these output columns, comma-separated: the table's (by name, or "
+                       "by number from 1 where names repeat) and the result columns listed "
+                       "below."),
          QStringLiteral("list")},
         {mapOption,
          BatchText::tr("Name the columns of the inputs outright, as n1=Total_E,m1=Mean_E,sd1=SD_E,"

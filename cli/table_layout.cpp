@@ -101,6 +101,14 @@ std::variant<TableLayout, std::string> layoutFor(const std::vector<std::string>&
     }
     for (const QString& wanted : *columns) {
         const QString name = wanted.trimmed().toLower();
+        bool isNumber = false;
+        const qulonglong number = name.toULongLong(&isNumber);
+        // A number picks a column by its place, as a header that repeats a name needs; a
+        // header name that is a number ("2019") is still found beyond the last column.
+        if (isNumber && number >= 1 && number <= header.size()) {
+            layout.output.push_back({header[number - 1], true, number - 1, ResultColumn::Error});
+            continue;
+        }
         const auto input = indexOf(keys, name);
         if (const auto result = resultNamed(name, prefix, input.has_value())) {
             if (!layout.summary.present && needsSummary(*result)) {
@@ -111,6 +119,11 @@ std::variant<TableLayout, std::string> layoutFor(const std::vector<std::string>&
             addResult(layout, *result, prefix);
         } else if (input) {
             layout.output.push_back({header[*input], true, *input, ResultColumn::Error});
+        } else if (isNumber) {
+            return narrow(BatchText::tr("--columns: the table has no column %1; its columns are "
+                                        "numbered from 1 to %2")
+                              .arg(wanted.trimmed())
+                              .arg(header.size()));
         } else {
             return narrow(unknownColumn(wanted, header, prefix));
         }

@@ -130,10 +130,6 @@ The header must name n1, m1, sd1 (or se1), n2, m2, sd2 (or se2); other columns p
 Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere Spalten werden durchgereicht. Ohne --delimiter wird der Feldtrenner aus den ersten Zeilen ermittelt (, ; Tabulator oder |: der, der sie in gleich viele Felder teilt); ohne --locale werden die Zahlen mit Dezimalkomma gelesen, wenn der Feldtrenner kein Komma ist und die Zahlen der Spalten der Kennzahlen mehr Dezimalkommas als -punkte haben, sonst mit Dezimalpunkt. Auf einem Terminal sagt das Programm, was es ermittelt hat. Exit-Status: 0 fertig, 1 fehlerhafte Zeilen mit --strict, 2 Aufruf- oder Eingabefehler.</translation>
     </message>
     <message>
-        <source>Only these output columns, comma-separated: the table&apos;s and the result columns listed below.</source>
-        <translation>Nur diese Ausgabespalten, durch Kommas getrennt: die der Tabelle und die unten aufgeführten Ergebnisspalten.</translation>
-    </message>
-    <message>
         <source>Put this in front of every result column&apos;s name, say lx_ when the table has a column of the same name.</source>
         <translation>Dies vor den Namen jeder Ergebnisspalte setzen, etwa lx_, wenn die Tabelle eine Spalte gleichen Namens hat.</translation>
     </message>
@@ -528,6 +524,14 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
     <message>
         <source>Output format: csv, tsv or jsonl (default: tsv for tab-separated input, else csv). The input is read as it is written, whatever the output.</source>
         <translation>Ausgabeformat: csv, tsv oder jsonl (Vorgabe: tsv bei tabulatorgetrennter Eingabe, sonst csv). Die Eingabe wird gelesen, wie sie geschrieben ist, welches Format die Ausgabe auch hat.</translation>
+    </message>
+    <message>
+        <source>Only these output columns, comma-separated: the table&apos;s (by name, or by number from 1 where names repeat) and the result columns listed below.</source>
+        <translation>Nur diese Ausgabespalten, durch Kommas getrennt: die der Tabelle (mit Namen, oder mit Nummer ab 1, wo sich Namen wiederholen) und die unten aufgeführten Ergebnisspalten.</translation>
+    </message>
+    <message>
+        <source>--columns: the table has no column %1; its columns are numbered from 1 to %2</source>
+        <translation>--columns: die Tabelle hat keine Spalte %1; ihre Spalten sind von 1 bis %2 nummeriert</translation>
     </message>
 </context>
 <context>

@@ -187,6 +187,29 @@ private slots:
         QCOMPARE(onlyT(run), expectedT);
     }
 
+    // Review exports repeat Mean, SD and Total for each group: --columns picks them by number.
+    void columnsByNumber_data() {
+        QTest::addColumn<QString>("columns");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QByteArray>("said"); // the output, or the message
+        QTest::newRow("repeated names")
+            << "1,5, 7 ,t" << 0 << QByteArray("Study,Mean,Total,t\nA,4,10,2.23606797749979\n");
+        QTest::newRow("beyond the last column")
+            << "1,8" << 2
+            << QByteArray("--columns: the table has no column 8; its columns are "
+                          "numbered from 1 to 7");
+    }
+    void columnsByNumber() {
+        QFETCH(QString, columns);
+        QFETCH(int, exitCode);
+        QFETCH(QByteArray, said);
+        const BatchRun run =
+            runBatchTool({"--map", "n1=4,m1=2,sd1=3,n2=7,m2=5,sd2=6", "--columns", columns},
+                         "Study,Mean,SD,Total,Mean,SD,Total\nA,5,1,10,4,1,10\n");
+        QCOMPARE(run.exitCode, exitCode);
+        QVERIFY2((exitCode == 0 ? run.out : run.err).contains(said), run.out + run.err);
+    }
+
     // A spreadsheet's export keeps the title above its table. The refusal names the header's
     // line, and with it the table reads; its lines keep their numbers in the messages.
     void aTitleAboveTheHeader_data() {
