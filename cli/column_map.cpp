@@ -31,12 +31,12 @@ QString inputName(int input) {
     return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
 
-// The names of each kind of figure, without the set's number.
+// The names of each kind of figure, without the set's number; German exports' too.
 const std::array<std::vector<std::string>, kindCount> stems = {{
-    {"n", "size", "count", "total"},
-    {"m", "mean", "avg", "average"},
-    {"sd", "std", "stdev", "s"},
-    {"se", "sem"},
+    {"n", "size", "count", "total", "anzahl", "fallzahl", "stichprobenumfang"},
+    {"m", "mean", "avg", "average", "mittelwert", "mw"},
+    {"sd", "std", "stdev", "s", "standardabweichung"},
+    {"se", "sem", "standardfehler"},
 }};
 
 // The names that mean an input, as nameKey gives them.

@@ -48,9 +48,10 @@ std::vector<std::vector<std::size_t>> decimalWitnesses(const std::vector<std::st
                                                        const ColumnMap& map);
 
 // Finds the six summary figures: mapped columns first, then the aliases of each input
-// (n1, size1, count1, total1, n1i; m1, mean1, avg1, average1, m1i; sd1, std1, stdev1, s1, sd1i;
-// se1, sem1). A message when a column is ambiguous or missing: it shows the header as read with
-// its delimiter, what would have matched and, where the header makes it plain, a --map line to
+// (n1, size1, count1, total1, n1i, anzahl1, fallzahl1, stichprobenumfang1; m1, mean1, avg1,
+// average1, m1i, mittelwert1, mw1; sd1, std1, stdev1, s1, sd1i, standardabweichung1; se1, sem1,
+// standardfehler1). A message when a column is ambiguous or missing: it shows the header as read
+// with its delimiter, what would have matched and, where the header makes it plain, a --map line to
 // type.
 std::variant<SummaryColumns, QString> mapSummaryColumns(const std::vector<std::string>& header,
                                                         const ColumnMap& map, char delimiter);

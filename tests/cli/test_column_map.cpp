@@ -48,6 +48,14 @@ private slots:
         QTest::newRow("German export") << QByteArray("N1;Mean1;SD1;N2;Mean2;SD2\r\n10;5,0;1;10;"
                                                      "4;1\r\n")
                                        << QStringList() << QByteArray("2,23606797749979");
+        QTest::newRow("German names")
+            << QByteArray("Studie;Anzahl1;Mittelwert1;Standardabweichung1;"
+                          "Fallzahl 2;MW 2;s_2\r\nA;10;5,0;1;10;4;1\r\n")
+            << QStringList() << QByteArray("2,23606797749979");
+        QTest::newRow("German names, standard errors")
+            << QByteArray("Stichprobenumfang1;MW1;Standardfehler1;Anzahl2;Mittelwert2;SE2\n10;5;"
+                          "0,316227766016838;10;4;0,316227766016838\n")
+            << QStringList() << QByteArray("2,23606797749979");
         QTest::newRow("Excel's sep= line")
             << QByteArray("\xEF\xBB\xBFsep=;\r\nN1;Mean1;SD1;N2;Mean2;SD2\r\n10;5,0;1;10;4;1\r\n")
             << QStringList() << QByteArray("2,23606797749979");
@@ -161,6 +169,10 @@ private slots:
         QTest::newRow("group names, German") << groups << QString("de");
         QTest::newRow("review export, English") << review << QString();
         QTest::newRow("review export, German") << review << QString("de");
+        QTest::newRow("German group names")
+            << QByteArray("Gruppe A Anzahl;Gruppe A MW;Gruppe A Standardabweichung;Gruppe B "
+                          "Anzahl;Gruppe B MW;Gruppe B Standardabweichung\n10;5;1;10;4;1\n")
+            << QString("de");
         QTest::newRow("two-line cells")
             << QByteArray("Study,\"Exp.\r\nn\",\"Exp.\r\nmean\",\"Exp.\r\nSD\",\"Control\r\nn\","
                           "\"Control\r\nmean\",\"Control\r\nSD\"\r\nA," +
