@@ -311,9 +311,10 @@ std::vector<std::vector<std::size_t>> decimalWitnesses(const std::vector<std::st
         }
     }
     for (std::size_t k = 0; k < header.size(); ++k) {
+        const std::string key = nameKey(header[k]);
         for (int input = 0; input < summaryInputCount; ++input) {
             const std::vector<std::string> aliases = aliasesOf(input);
-            if (std::find(aliases.begin(), aliases.end(), nameKey(header[k])) != aliases.end()) {
+            if (std::find(aliases.begin(), aliases.end(), key) != aliases.end()) {
                 witness[k] = Summary;
             }
         }

@@ -175,10 +175,10 @@ bool RowFields::isFractionalCount(SummaryField field) const {
 double RowFields::toDouble(SummaryField field) const {
     // The window rounds an N typed as 2.5; a table's N is copied, and a fraction there is the
     // wrong column or a decimal mark read the wrong way, not a count to round.
-    if (isFractionalCount(field)) {
+    const double value = m_style.toDouble(text(field));
+    if (isCount(field) && value != std::floor(value)) {
         throw RuntimeError(ErrorNumber::TypeMismatch);
     }
-    const double value = m_style.toDouble(text(field));
     const bool firstSide = field == SummaryField::SD1;
     if ((!firstSide && field != SummaryField::SD2) || !m_givenAsSe[firstSide ? 0 : 1]) {
         return value;
