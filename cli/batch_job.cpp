@@ -26,6 +26,7 @@ constexpr std::size_t readSize = 256 * 1024;
 constexpr std::size_t sniffBytes = 64 * 1024;
 constexpr std::size_t sniffLines = 21;
 constexpr std::size_t headerSearchBytes = 16 * 1024 * 1024;
+constexpr std::string_view utf8Mark = "\xEF\xBB\xBF";
 
 // A row's error as the summary names it.
 struct RowError {
@@ -169,7 +170,7 @@ public:
         }
         m_job = std::make_shared<const Job>(
             m_options, m_format, std::get<TableLayout>(std::move(layout)), header.size());
-        std::string text;
+        std::string text(m_format.byteOrderMark ? utf8Mark : std::string_view());
         m_job->writer.appendHeader(text);
         writeText(text);
         return std::nullopt;
@@ -323,7 +324,13 @@ ExitStatus runBatch(const BatchOptions& options, std::FILE* out, std::FILE* err)
         delimiter = delimiter.value_or(*declared);
         headerLine = std::max<std::size_t>(headerLine, 2);
     }
-    const TableFormat format = tableFormat(options, sniffTable(fromHeader(), atEnd, delimiter));
+    const auto witnesses = [&](const std::vector<std::string>& header) {
+        return decimalWitnesses(header, options.map);
+    };
+    TableFormat format =
+        tableFormat(options, sniffTable(fromHeader(), atEnd, delimiter, witnesses));
+    format.byteOrderMark = format.output != OutputFormat::Jsonl &&
+                           (input.isUtf16() || std::string_view(start).starts_with(utf8Mark));
     QLocale::setDefault(format.locale);
     if (options.terminal) {
         if (const QString found = foundText(options, format); !found.isEmpty()) {

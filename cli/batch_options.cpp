@@ -79,7 +79,8 @@ void addBatchOptions(QCommandLineParser& parser) {
         "through. Without --delimiter the delimiter is found from the first lines (, ; tab or "
         "|: the one that splits them into the same number of fields); without --locale the "
         "numbers are read with a decimal comma when the delimiter is not a comma and the "
-        "numbers use only commas, else with a decimal point. On a terminal the tool says what "
+        "numbers of the summary columns have more decimal commas than points, else with a "
+        "decimal point. On a terminal the tool says what "
         "it found. Exit status: 0 done, 1 rows failed under --strict, 2 usage or input error."));
     parser.addHelpOption();
     parser.addVersionOption();
@@ -88,8 +89,9 @@ void addBatchOptions(QCommandLineParser& parser) {
                                  QStringLiteral("[FILE]"));
     parser.addOptions({
         {columnsOption,
-         BatchText::tr("Only these output columns, comma-separated: the table's and the "
-                       "result columns listed below."),
+         BatchText::tr("Only these output columns, comma-separated: the table's (by name, or "
+                       "by number from 1 where names repeat) and the result columns listed "
+                       "below."),
          QStringLiteral("list")},
         {mapOption,
          BatchText::tr("Name the columns of the inputs outright, as n1=Total_E,m1=Mean_E,sd1=SD_E,"
@@ -109,7 +111,7 @@ void addBatchOptions(QCommandLineParser& parser) {
          QStringLiteral("level"), QStringLiteral("0.95")},
         {formatOption,
          BatchText::tr("Output format: csv, tsv or jsonl (default: tsv for tab-separated input, "
-                       "else csv). tsv also reads tab-separated input."),
+                       "else csv). The input is read as it is written, whatever the output."),
          QStringLiteral("format")},
         {inputFormatOption,
          BatchText::tr("Input format: csv (comma-separated, or --delimiter) or tsv "
@@ -227,8 +229,6 @@ std::variant<BatchOptions, QString> batchOptions(const QCommandLineParser& parse
         } else {
             return BatchText::tr("--input-format must be csv or tsv");
         }
-    } else if (options.format == OutputFormat::Tsv) {
-        options.delimiter = '\t';
     }
     if (parser.isSet(delimiterOption)) {
         options.delimiter = delimiterFrom(parser.value(delimiterOption));

@@ -1,6 +1,7 @@
 #include "column_map.h"
 
 #include "batch_text.h"
+#include "shown_text.h"
 
 #include <QRegularExpression>
 #include <QStringList>
@@ -30,12 +31,12 @@ QString inputName(int input) {
     return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
 
-// The names of each kind of figure, without the set's number.
+// The names of each kind of figure, without the set's number; German exports' too.
 const std::array<std::vector<std::string>, kindCount> stems = {{
-    {"n", "size", "count", "total"},
-    {"m", "mean", "avg", "average"},
-    {"sd", "std", "stdev", "s"},
-    {"se", "sem"},
+    {"n", "size", "count", "total", "anzahl", "fallzahl", "stichprobenumfang"},
+    {"m", "mean", "avg", "average", "mittelwert", "mw"},
+    {"sd", "std", "stdev", "s", "standardabweichung"},
+    {"se", "sem", "standardfehler"},
 }};
 
 // The names that mean an input, as nameKey gives them.
@@ -148,7 +149,7 @@ QString missingMessage(const std::vector<std::string>& header, char delimiter,
     QStringList names;
     QStringList fields;
     for (const std::string& name : header) {
-        fields.append(QLatin1Char('"') + field(name) + QLatin1Char('"'));
+        fields.append(QLatin1Char('"') + shownName(name) + QLatin1Char('"'));
     }
     QString text = BatchText::tr("the header has no column for %1.").arg([&] {
         for (int input : missing) {
@@ -297,6 +298,44 @@ bool namesSummaryFigures(const std::vector<std::string>& header) {
     return named[N] >= 2 && named[Mean] >= 2 && named[Sd] + named[Se] >= 2;
 }
 
+std::vector<std::vector<std::size_t>> decimalWitnesses(const std::vector<std::string>& header,
+                                                       const ColumnMap& map) {
+    enum Witness { Summary, Reported, PassedThrough, None };
+    std::vector<Witness> witness(header.size(), PassedThrough);
+    CheckColumns checks = findCheckInputs(header);
+    mapCheckColumns(header, map, checks); // a --map that names no column is refused later
+    for (std::size_t input = 0; input < checkInputCount; ++input) {
+        if (checks[input]) {
+            witness[*checks[input]] =
+                static_cast<CheckInput>(input) == CheckInput::PReported ? None : Reported;
+        }
+    }
+    for (std::size_t k = 0; k < header.size(); ++k) {
+        const std::string key = nameKey(header[k]);
+        for (int input = 0; input < summaryInputCount; ++input) {
+            const std::vector<std::string> aliases = aliasesOf(input);
+            if (std::find(aliases.begin(), aliases.end(), key) != aliases.end()) {
+                witness[k] = Summary;
+            }
+        }
+    }
+    for (int input = 0; input < summaryInputCount; ++input) {
+        if (const auto& column = map.summary[static_cast<std::size_t>(input)]) {
+            const auto at = mappedColumn(header, *column, inputName(input));
+            if (const std::size_t* index = std::get_if<std::size_t>(&at)) {
+                witness[*index] = Summary;
+            }
+        }
+    }
+    std::vector<std::vector<std::size_t>> groups(None);
+    for (std::size_t k = 0; k < header.size(); ++k) {
+        if (witness[k] != None) {
+            groups[witness[k]].push_back(k);
+        }
+    }
+    return groups;
+}
+
 std::variant<SummaryColumns, QString> mapSummaryColumns(const std::vector<std::string>& header,
                                                         const ColumnMap& map, char delimiter) {
     std::array<std::optional<std::size_t>, summaryInputCount> found;
@@ -326,7 +365,7 @@ std::variant<SummaryColumns, QString> mapSummaryColumns(const std::vector<std::s
             if (const auto& first = found[static_cast<std::size_t>(input)]) {
                 return BatchText::tr("columns \"%1\" and \"%2\" both stand for %3; say which with "
                                      "--map %3=COLUMN")
-                    .arg(field(header[*first]), field(header[k]), inputName(input));
+                    .arg(shownName(header[*first]), shownName(header[k]), inputName(input));
             }
             found[static_cast<std::size_t>(input)] = k;
         }
@@ -342,7 +381,7 @@ std::variant<SummaryColumns, QString> mapSummaryColumns(const std::vector<std::s
         if (sd && se && sdMapped == seMapped) {
             return BatchText::tr("columns \"%1\" and \"%2\" both give the spread of set %3; say "
                                  "which with --map %4=COLUMN or --map %5=COLUMN")
-                .arg(field(header[*sd]), field(header[*se]), QString::number(set + 1),
+                .arg(shownName(header[*sd]), shownName(header[*se]), QString::number(set + 1),
                      inputName(base + Sd), inputName(base + Se));
         }
         if (sd && se) {

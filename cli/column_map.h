@@ -41,10 +41,17 @@ bool hasSummaryInput(const std::vector<std::string>& header, const ColumnMap& ma
 // SD (or SE), by their usual names or by their last word ("Control SD"). A title does not.
 bool namesSummaryFigures(const std::vector<std::string>& header);
 
+// The columns whose numbers tell how the table writes decimals, most telling first: the summary
+// figures, then the other inputs read as numbers (t_reported, df_reported, items1, items2), then
+// the columns that pass through. p_reported is left out, as it is read with either mark.
+std::vector<std::vector<std::size_t>> decimalWitnesses(const std::vector<std::string>& header,
+                                                       const ColumnMap& map);
+
 // Finds the six summary figures: mapped columns first, then the aliases of each input
-// (n1, size1, count1, total1, n1i; m1, mean1, avg1, average1, m1i; sd1, std1, stdev1, s1, sd1i;
-// se1, sem1). A message when a column is ambiguous or missing: it shows the header as read with
-// its delimiter, what would have matched and, where the header makes it plain, a --map line to
+// (n1, size1, count1, total1, n1i, anzahl1, fallzahl1, stichprobenumfang1; m1, mean1, avg1,
+// average1, m1i, mittelwert1, mw1; sd1, std1, stdev1, s1, sd1i, standardabweichung1; se1, sem1,
+// standardfehler1). A message when a column is ambiguous or missing: it shows the header as read
+// with its delimiter, what would have matched and, where the header makes it plain, a --map line to
 // type.
 std::variant<SummaryColumns, QString> mapSummaryColumns(const std::vector<std::string>& header,
                                                         const ColumnMap& map, char delimiter);

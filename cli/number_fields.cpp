@@ -19,10 +19,6 @@ QString qText(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 // The length of a plain decimal at the start of text, or 0.
 std::size_t plainLength(std::string_view text, char decimalPoint) {
     std::size_t at = 0;
@@ -46,6 +42,10 @@ std::size_t plainLength(std::string_view text, char decimalPoint) {
         }
     }
     return at;
+}
+
+bool isCount(SummaryField field) {
+    return field == SummaryField::N1 || field == SummaryField::N2;
 }
 
 bool isPlain(std::string_view text, char decimalPoint) {
@@ -113,6 +113,27 @@ bool NumberStyle::refusesGrouping(std::string_view text) const {
     }
 }
 
+bool NumberStyle::reads(std::string_view text) const {
+    try {
+        toDouble(text);
+        return true;
+    } catch (const RuntimeError&) {
+        return false;
+    }
+}
+
+QString NumberStyle::otherMarkOptions(std::string_view text) const {
+    const bool commaTable = m_outputDecimalPoint == ',';
+    const NumberStyle other(commaTable ? QLocale::c() : QLocale(QLocale::German, QLocale::Germany));
+    const NumberStyle otherGrouped(other.locale(), true);
+    const QString locale =
+        commaTable ? QStringLiteral("--locale C") : QStringLiteral("--locale de_DE");
+    if (other.reads(text)) {
+        return locale;
+    }
+    return otherGrouped.reads(text) ? locale + QStringLiteral(" --grouping") : QString();
+}
+
 std::optional<int> NumberStyle::typedDecimals(std::string_view text) const {
     if (isPlain(text, m_decimalPoint)) {
         const std::size_t point = text.find(m_decimalPoint);
@@ -139,8 +160,25 @@ bool RowFields::isEmpty(SummaryField field) const {
     return text(field).empty();
 }
 
+bool RowFields::isFractionalCount(SummaryField field) const {
+    if (!isCount(field)) {
+        return false;
+    }
+    try {
+        const double value = m_style.toDouble(text(field));
+        return value != std::floor(value);
+    } catch (const RuntimeError&) {
+        return false;
+    }
+}
+
 double RowFields::toDouble(SummaryField field) const {
+    // The window rounds an N typed as 2.5; a table's N is copied, and a fraction there is the
+    // wrong column or a decimal mark read the wrong way, not a count to round.
     const double value = m_style.toDouble(text(field));
+    if (isCount(field) && value != std::floor(value)) {
+        throw RuntimeError(ErrorNumber::TypeMismatch);
+    }
     const bool firstSide = field == SummaryField::SD1;
     if ((!firstSide && field != SummaryField::SD2) || !m_givenAsSe[firstSide ? 0 : 1]) {
         return value;
@@ -153,10 +191,36 @@ double RowFields::toDouble(SummaryField field) const {
 }
 
 QString RowFields::message(const SummaryProblem& problem) const {
-    if (m_style.refusesGrouping(text(problem.field))) {
+    const std::string_view cell = text(problem.field);
+    const QString name = fieldName(problem.field);
+    if (cell.empty()) {
+        // The window asks for what its box lacks ("Please enter SD1"); a table has a cell.
+        return BatchText::tr("%1 is empty").arg(name);
+    }
+    if (m_style.refusesGrouping(cell)) {
         return BatchText::tr("%1 \"%2\" holds a group separator, so it could mean another "
                              "number; write it without one, or give --grouping.")
-            .arg(fieldName(problem.field), qText(text(problem.field)));
+            .arg(name, qText(cell));
+    }
+    if (isFractionalCount(problem.field)) {
+        const QString options = m_style.otherMarkOptions(cell);
+        return options.isEmpty()
+                   ? BatchText::tr("%1 \"%2\" is not a whole number.").arg(name, qText(cell))
+                   : BatchText::tr("%1 \"%2\" is not a whole number; if it is written with a "
+                                   "thousands separator, give %3.")
+                         .arg(name, qText(cell), options);
+    }
+    if (!m_style.reads(cell)) {
+        // The decimal mark was found from the first rows; a later row can write the other.
+        if (const QString options = m_style.otherMarkOptions(cell); !options.isEmpty()) {
+            return m_style.outputDecimalPoint() == ','
+                       ? BatchText::tr("%1 \"%2\" has a decimal point, but the table is read "
+                                       "with decimal commas; give %3 to read decimal points.")
+                             .arg(name, qText(cell), options)
+                       : BatchText::tr("%1 \"%2\" has a decimal comma, but the table is read "
+                                       "with decimal points; give %3 to read decimal commas.")
+                             .arg(name, qText(cell), options);
+        }
     }
     QString message = problem.message;
     if (m_givenAsSe[0]) {

@@ -12,6 +12,11 @@
 
 namespace lx::cli {
 
+// An ASCII digit, whatever the C locale says (std::isdigit depends on it).
+inline bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
 // How the numbers of a table are written: a locale, the one-byte decimal separator that plain
 // numbers are read with (0 when the locale's numbers cannot be read byte-wise), and the one the
 // tool writes its own numbers with (always one byte; '.' when the locale has none).
@@ -33,6 +38,14 @@ public:
     // The text is a number written with the locale's group separators, and grouping is not
     // allowed.
     bool refusesGrouping(std::string_view text) const;
+
+    // toDouble gives a value for the text.
+    bool reads(std::string_view text) const;
+
+    // The options that read text with the other decimal mark ("--locale de_DE" for a table read
+    // with points, "--locale C" for one read with commas; "--grouping" added when the text
+    // needs it), or empty when they cannot either.
+    QString otherMarkOptions(std::string_view text) const;
 
     // Digits after the decimal separator as typed (see typedDecimals).
     std::optional<int> typedDecimals(std::string_view text) const;
@@ -76,8 +89,9 @@ private:
     std::string_view text(SummaryField field) const {
         return m_texts[static_cast<std::size_t>(field)];
     }
-    QString fieldName(SummaryField field) const;  // as the table names it: SE1 for an SE
-    double sqrtCount(SummaryField sdField) const; // sqrt(N) of the SD's set
+    QString fieldName(SummaryField field) const;      // as the table names it: SE1 for an SE
+    bool isFractionalCount(SummaryField field) const; // an N that reads as a fraction
+    double sqrtCount(SummaryField sdField) const;     // sqrt(N) of the SD's set
     const NumberStyle& m_style;
     std::array<std::string_view, 6> m_texts;
     std::array<bool, 2> m_givenAsSe;

@@ -26,6 +26,9 @@ public:
     // Bytes taken from the file so far, for progress against size().
     std::size_t consumed() const { return m_consumed; }
 
+    // The file is UTF-16, found by its byte-order mark; known after the first read.
+    bool isUtf16() const { return m_utf16.has_value(); }
+
     // Up to size bytes of UTF-8, 0 at the end, -1 on an error (errno says which).
     ssize_t read(char* buffer, std::size_t size);
 

@@ -1,6 +1,7 @@
 #include "table_layout.h"
 
 #include "batch_text.h"
+#include "shown_text.h"
 
 #include <QString>
 
@@ -48,7 +49,7 @@ QString unknownColumn(const QString& wanted, const std::vector<std::string>& hea
                       const std::string& prefix) {
     QStringList inputs;
     for (const std::string& name : header) {
-        inputs.append(QString::fromStdString(name).trimmed());
+        inputs.append(shownName(name));
     }
     QStringList results;
     for (int k = 0; k < resultColumnCount; ++k) {
@@ -100,6 +101,14 @@ std::variant<TableLayout, std::string> layoutFor(const std::vector<std::string>&
     }
     for (const QString& wanted : *columns) {
         const QString name = wanted.trimmed().toLower();
+        bool isNumber = false;
+        const qulonglong number = name.toULongLong(&isNumber);
+        // A number picks a column by its place, as a header that repeats a name needs; a
+        // header name that is a number ("2019") is still found beyond the last column.
+        if (isNumber && number >= 1 && number <= header.size()) {
+            layout.output.push_back({header[number - 1], true, number - 1, ResultColumn::Error});
+            continue;
+        }
         const auto input = indexOf(keys, name);
         if (const auto result = resultNamed(name, prefix, input.has_value())) {
             if (!layout.summary.present && needsSummary(*result)) {
@@ -110,6 +119,11 @@ std::variant<TableLayout, std::string> layoutFor(const std::vector<std::string>&
             addResult(layout, *result, prefix);
         } else if (input) {
             layout.output.push_back({header[*input], true, *input, ResultColumn::Error});
+        } else if (isNumber) {
+            return narrow(BatchText::tr("--columns: the table has no column %1; its columns are "
+                                        "numbered from 1 to %2")
+                              .arg(wanted.trimmed())
+                              .arg(header.size()));
         } else {
             return narrow(unknownColumn(wanted, header, prefix));
         }
@@ -130,7 +144,7 @@ std::optional<std::string> outputNameClash(const std::vector<OutputColumn>& outp
         if (added || (other.fromInput && column.fromInput && !jsonLines)) {
             continue;
         }
-        const QString name = QString::fromStdString(column.name);
+        const QString name = shownText(column.name);
         if (other.fromInput != column.fromInput) {
             return narrow(BatchText::tr("the table has a column \"%1\", and so do the results; "
                                         "give --prefix (say --prefix lx_) to name the results "

@@ -22,7 +22,7 @@ struct TableLayout {
 };
 
 // The layout for a header (the six inputs found by mapSummaryColumns, other names matched
-// case-insensitively with blanks around them ignored) and
+// case-insensitively with blanks around them ignored, or given by their number from 1) and
 // the wanted columns (all input columns and all results when absent), or a message saying
 // which column is missing or unknown. Result columns are named with prefix in front; in
 // columns a result may be named with or without it. A table of reported t, df or p without

@@ -2,6 +2,7 @@
 
 #include "batch_text.h"
 #include "csv_records.h"
+#include "number_fields.h"
 
 #include <algorithm>
 
@@ -47,12 +48,11 @@ std::size_t evenFieldCount(const RecordBatch& records) {
     return fields;
 }
 
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
+// What a cell says about the decimal mark. "1.500" and "1,500" could also hold a group
+// separator, so they say less than "3.25" or "-12,5".
+enum class Mark { None, Point, Comma, PointOrGroup, CommaOrGroup };
 
-// The separator of a decimal like "-12,5" or "3.25", or 0 for any other text.
-char decimalSeparatorOf(std::string_view text) {
+Mark markOf(std::string_view text) {
     while (!text.empty() && text.front() == ' ') {
         text.remove_prefix(1);
     }
@@ -65,10 +65,52 @@ char decimalSeparatorOf(std::string_view text) {
     const std::size_t separator = text.find_first_not_of("0123456789");
     if (separator == 0 || separator == std::string_view::npos || separator + 1 == text.size() ||
         (text[separator] != ',' && text[separator] != '.')) {
-        return 0;
+        return Mark::None;
     }
     const std::string_view fraction = text.substr(separator + 1);
-    return std::all_of(fraction.begin(), fraction.end(), isDigit) ? text[separator] : 0;
+    if (!std::all_of(fraction.begin(), fraction.end(), isDigit)) {
+        return Mark::None;
+    }
+    const bool couldGroup = separator <= 3 && fraction.size() == 3 && text.front() != '0';
+    if (text[separator] == '.') {
+        return couldGroup ? Mark::PointOrGroup : Mark::Point;
+    }
+    return couldGroup ? Mark::CommaOrGroup : Mark::Comma;
+}
+
+// The marks the sampled cells of one column show.
+struct ColumnMarks {
+    std::size_t points = 0;
+    std::size_t commas = 0;
+    std::size_t pointsOrGroups = 0;
+    std::size_t commasOrGroups = 0;
+};
+
+std::vector<ColumnMarks> marksByColumn(const RecordBatch& records) {
+    std::vector<ColumnMarks> marks;
+    const std::size_t count = std::min(records.size(), sampleRecords);
+    for (std::size_t record = 1; record < count; ++record) {
+        marks.resize(std::max(marks.size(), records.fieldCount(record)));
+        for (std::size_t k = 0; k < records.fieldCount(record); ++k) {
+            switch (markOf(records.field(record, k))) {
+            case Mark::None:
+                break;
+            case Mark::Point:
+                ++marks[k].points;
+                break;
+            case Mark::Comma:
+                ++marks[k].commas;
+                break;
+            case Mark::PointOrGroup:
+                ++marks[k].pointsOrGroups;
+                break;
+            case Mark::CommaOrGroup:
+                ++marks[k].commasOrGroups;
+                break;
+            }
+        }
+    }
+    return marks;
 }
 
 // A locale that reads decimal commas: the user's own when it does.
@@ -78,24 +120,32 @@ QLocale decimalCommaLocale() {
                                                        : QLocale(QLocale::German, QLocale::Germany);
 }
 
-bool usesDecimalComma(const RecordBatch& records) {
-    bool comma = false;
-    const std::size_t count = std::min(records.size(), sampleRecords);
-    for (std::size_t record = 1; record < count; ++record) {
-        for (std::size_t k = 0; k < records.fieldCount(record); ++k) {
-            const char separator = decimalSeparatorOf(records.field(record, k));
-            if (separator == '.') {
-                return false;
+// The first group of columns that shows decimals decides, by the mark most of its cells have;
+// cells that could hold a group separator only where no group shows a plain decimal. A tie
+// goes to the decimal point.
+bool usesDecimalComma(const std::vector<ColumnMarks>& marks, const ColumnGroups& groups) {
+    for (const bool plain : {true, false}) {
+        for (const std::vector<std::size_t>& group : groups) {
+            std::size_t points = 0;
+            std::size_t commas = 0;
+            for (const std::size_t column : group) {
+                if (column < marks.size()) {
+                    points += plain ? marks[column].points : marks[column].pointsOrGroups;
+                    commas += plain ? marks[column].commas : marks[column].commasOrGroups;
+                }
             }
-            comma = comma || separator == ',';
+            if (points + commas > 0) {
+                return commas > points;
+            }
         }
     }
-    return comma;
+    return false;
 }
 
 } // namespace
 
-SniffedTable sniffTable(std::string_view start, bool complete, std::optional<char> delimiter) {
+SniffedTable sniffTable(std::string_view start, bool complete, std::optional<char> delimiter,
+                        const DecimalWitnesses& witnesses) {
     SniffedTable found;
     if (delimiter) {
         found.delimiter = delimiter;
@@ -110,7 +160,14 @@ SniffedTable sniffTable(std::string_view start, bool complete, std::optional<cha
         }
     }
     if (found.delimiter && *found.delimiter != ',') {
-        found.decimalComma = usesDecimalComma(sampleRecordsOf(start, complete, *found.delimiter));
+        const RecordBatch records = sampleRecordsOf(start, complete, *found.delimiter);
+        if (records.size() > 0) {
+            std::vector<std::string> header;
+            for (std::size_t k = 0; k < records.fieldCount(0); ++k) {
+                header.emplace_back(records.field(0, k));
+            }
+            found.decimalComma = usesDecimalComma(marksByColumn(records), witnesses(header));
+        }
     }
     return found;
 }

@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,11 +22,21 @@ struct SniffedTable {
     bool decimalComma = false;
 };
 
+// Columns by how much their numbers say about the table's decimal mark, most first; a column in
+// no group says nothing.
+using ColumnGroups = std::vector<std::vector<std::size_t>>;
+// The columns that tell the decimal mark, given the header as the delimiter splits it.
+using DecimalWitnesses = std::function<ColumnGroups(const std::vector<std::string>& header)>;
+
 // Finds the delimiter that splits the header and the first data rows into one number of fields
 // (at least two; the most fields wins), unless one is given; then a decimal comma when the
-// delimiter is not a comma and the numbers of the data rows use a comma as their only decimal
-// separator. start: the first bytes; complete: they are the whole table.
-SniffedTable sniffTable(std::string_view start, bool complete, std::optional<char> delimiter);
+// delimiter is not a comma and the witnesses' numbers in the data rows have more decimal commas
+// than points, counted column by column: the first group that shows any decimals decides, so
+// a reported p of "0.04" does not outvote a table of means like "5,1". Numbers like "1.500",
+// which could hold a group separator, count only where no group shows another decimal.
+// start: the first bytes; complete: they are the whole table.
+SniffedTable sniffTable(std::string_view start, bool complete, std::optional<char> delimiter,
+                        const DecimalWitnesses& witnesses);
 
 // The delimiter a first line "sep=;" declares (Excel's own note, which tools that feed Excel
 // write), given the table's first bytes; that line is no part of the table.
@@ -37,6 +48,9 @@ struct TableFormat {
     QLocale locale = QLocale::c();
     OutputFormat output = OutputFormat::Csv;
     char outputDelimiter = ',';
+    // The output starts with a UTF-8 byte-order mark: the input had a mark, and the output is a
+    // table (Excel reads a CSV file as UTF-8 only by its mark, so "Müller" stays "Müller").
+    bool byteOrderMark = false;
 };
 TableFormat tableFormat(const BatchOptions& options, const SniffedTable& found);
 

@@ -121,21 +121,13 @@
     </message>
     <message>
         <source>Two-sample t-tests from summary statistics, one per row of a CSV table.
-The header must name n1, m1, sd1 (or se1), n2, m2, sd2 (or se2); other columns pass through. Without --delimiter the delimiter is found from the first lines (, ; tab or |: the one that splits them into the same number of fields); without --locale the numbers are read with a decimal comma when the delimiter is not a comma and the numbers use only commas, else with a decimal point. On a terminal the tool says what it found. Exit status: 0 done, 1 rows failed under --strict, 2 usage or input error.</source>
+The header must name n1, m1, sd1 (or se1), n2, m2, sd2 (or se2); other columns pass through. Without --delimiter the delimiter is found from the first lines (, ; tab or |: the one that splits them into the same number of fields); without --locale the numbers are read with a decimal comma when the delimiter is not a comma and the numbers of the summary columns have more decimal commas than points, else with a decimal point. On a terminal the tool says what it found. Exit status: 0 done, 1 rows failed under --strict, 2 usage or input error.</source>
         <translation>t-Tests für zwei Stichproben aus zusammenfassenden Kennzahlen, einer je Zeile einer CSV-Tabelle.
-Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere Spalten werden durchgereicht. Ohne --delimiter wird der Feldtrenner aus den ersten Zeilen ermittelt (, ; Tabulator oder |: der, der sie in gleich viele Felder teilt); ohne --locale werden die Zahlen mit Dezimalkomma gelesen, wenn der Feldtrenner kein Komma ist und die Zahlen nur Kommas verwenden, sonst mit Dezimalpunkt. Auf einem Terminal sagt das Programm, was es ermittelt hat. Exit-Status: 0 fertig, 1 fehlerhafte Zeilen mit --strict, 2 Aufruf- oder Eingabefehler.</translation>
-    </message>
-    <message>
-        <source>Only these output columns, comma-separated: the table&apos;s and the result columns listed below.</source>
-        <translation>Nur diese Ausgabespalten, durch Kommas getrennt: die der Tabelle und die unten aufgeführten Ergebnisspalten.</translation>
+Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere Spalten werden durchgereicht. Ohne --delimiter wird der Feldtrenner aus den ersten Zeilen ermittelt (, ; Tabulator oder |: der, der sie in gleich viele Felder teilt); ohne --locale werden die Zahlen mit Dezimalkomma gelesen, wenn der Feldtrenner kein Komma ist und die Zahlen der Spalten der Kennzahlen mehr Dezimalkommas als -punkte haben, sonst mit Dezimalpunkt. Auf einem Terminal sagt das Programm, was es ermittelt hat. Exit-Status: 0 fertig, 1 fehlerhafte Zeilen mit --strict, 2 Aufruf- oder Eingabefehler.</translation>
     </message>
     <message>
         <source>Put this in front of every result column&apos;s name, say lx_ when the table has a column of the same name.</source>
         <translation>Dies vor den Namen jeder Ergebnisspalte setzen, etwa lx_, wenn die Tabelle eine Spalte gleichen Namens hat.</translation>
-    </message>
-    <message>
-        <source>Output format: csv, tsv or jsonl (default: tsv for tab-separated input, else csv). tsv also reads tab-separated input.</source>
-        <translation>Ausgabeformat: csv, tsv oder jsonl (Vorgabe: tsv bei tabulatorgetrennter Eingabe, sonst csv). tsv liest auch tabulatorgetrennte Eingabe.</translation>
     </message>
     <message>
         <source>Input format: csv (comma-separated, or --delimiter) or tsv (tab-separated).</source>
@@ -532,6 +524,38 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
     <message>
         <source>Row has %1 fields; the header has %2. The cells beyond it (%3) are written after the results.</source>
         <translation>Die Zeile hat %1 Felder; die Kopfzeile hat %2. Die überzähligen Zellen (%3) stehen hinter den Ergebnissen.</translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation>%1 ist leer</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not a whole number.</source>
+        <translation>%1 „%2“ ist keine ganze Zahl.</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not a whole number; if it is written with a thousands separator, give %3.</source>
+        <translation>%1 „%2“ ist keine ganze Zahl; wenn sie ein Tausendertrennzeichen enthält, geben Sie %3 an.</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; has a decimal point, but the table is read with decimal commas; give %3 to read decimal points.</source>
+        <translation>%1 „%2“ hat einen Dezimalpunkt, die Tabelle wird aber mit Dezimalkommas gelesen; geben Sie %3 an, um Dezimalpunkte zu lesen.</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; has a decimal comma, but the table is read with decimal points; give %3 to read decimal commas.</source>
+        <translation>%1 „%2“ hat ein Dezimalkomma, die Tabelle wird aber mit Dezimalpunkten gelesen; geben Sie %3 an, um Dezimalkommas zu lesen.</translation>
+    </message>
+    <message>
+        <source>Output format: csv, tsv or jsonl (default: tsv for tab-separated input, else csv). The input is read as it is written, whatever the output.</source>
+        <translation>Ausgabeformat: csv, tsv oder jsonl (Vorgabe: tsv bei tabulatorgetrennter Eingabe, sonst csv). Die Eingabe wird gelesen, wie sie geschrieben ist, welches Format die Ausgabe auch hat.</translation>
+    </message>
+    <message>
+        <source>Only these output columns, comma-separated: the table&apos;s (by name, or by number from 1 where names repeat) and the result columns listed below.</source>
+        <translation>Nur diese Ausgabespalten, durch Kommas getrennt: die der Tabelle (mit Namen, oder mit Nummer ab 1, wo sich Namen wiederholen) und die unten aufgeführten Ergebnisspalten.</translation>
+    </message>
+    <message>
+        <source>--columns: the table has no column %1; its columns are numbered from 1 to %2</source>
+        <translation>--columns: die Tabelle hat keine Spalte %1; ihre Spalten sind von 1 bis %2 nummeriert</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QStringEncoder>
 #include <QTest>
 
 // The batch tool as a user meets it: tables written the way spreadsheets export them, faults in
@@ -62,6 +63,9 @@ private slots:
             << QStringList() << failedRow << "de" << 0
             << QByteArray("standard input: 3 Zeilen, 1 mit Fehlern (erster: "
                           "Zeile 4: SD1 darf nicht negativ sein.)");
+        QTest::newRow("empty cell, de")
+            << QStringList() << QByteArray("n1,m1,sd1,n2,m2,sd2\n10,5,1,10,4,\n") << "de" << 0
+            << QByteArray("Zeile 2: SD2 ist leer");
         QTest::newRow("old Mac line ends, a line break in quotes")
             << QStringList()
             << QByteArray("note,n1,m1,sd1,n2,m2,sd2\r\"a\r\nb\",10,5,1,10,4,1\r"
@@ -77,6 +81,30 @@ private slots:
             << QByteArray("n1;m1;sd1;n2;m2;sd2\n10;1.500;1;10;4;1\n") << "de" << 0
             << QByteArray("Zeile 2: M1 \xE2\x80\x9E"
                           "1.500\xE2\x80\x9C enthält ein Tausendertrennzeichen");
+        QByteArray wholeNumbers = "n1;m1;sd1;n2;m2;sd2\n";
+        for (int row = 0; row < 25; ++row) {
+            wholeNumbers += "10;5;1;10;4;1\n";
+        }
+        QTest::newRow("decimal comma below the sniffed rows")
+            << QStringList() << wholeNumbers + "10;5,5;1;10;4;1\n"
+            << "en" << 0
+            << QByteArray("line 27: M1 \"5,5\" has a decimal comma, but the table is read with "
+                          "decimal points; give --locale de_DE to read decimal commas.");
+        QTest::newRow("decimal point below the sniffed rows, de")
+            << QStringList()
+            << QByteArray(wholeNumbers).replace(";5;", ";5,5;") + "10;5;1.5;10;4;1\n"
+            << "de" << 0
+            << QByteArray("Zeile 27: SD1 \xE2\x80\x9E"
+                          "1.5\xE2\x80\x9C hat einen Dezimalpunkt");
+        QTest::newRow("thousands point, decimal commas")
+            << QStringList() << QByteArray("n1;m1;sd1;n2;m2;sd2\r\n1.500;5,1;1,2;22;4,3;1,4\r\n")
+            << "en" << 0
+            << QByteArray("N1 \"1.500\" holds a group separator, so it could mean "
+                          "another number; write it without one, or give --grouping.");
+        QTest::newRow("thousands point, whole numbers")
+            << QStringList() << QByteArray("n1;m1;sd1;n2;m2;sd2\n1.500;5;1;10;4;1\n") << "en" << 0
+            << QByteArray("N1 \"1.500\" is not a whole number; if it is written with a thousands "
+                          "separator, give --locale de_DE --grouping.");
         QTest::newRow("quoted C group separator in an SE")
             << QStringList() << QByteArray("n1,m1,se1,n2,m2,sd2\n10,4,\"1,500\",10,4,1\n") << "en"
             << 0 << QByteArray("line 2: SE1 \"1,500\" holds a group separator");
@@ -127,6 +155,18 @@ private slots:
                           "\"M\xC3\xBCller; 2019\";12;5,25;1,5;14;4,1;1,25\r\n"
                           "\"Ba \"\"B\"\"\";20;-0,5;2;20;-1;2\r\n")
             << QStringList() << QStringList{"--locale", "de_DE", "--delimiter", ";"};
+        QTest::newRow("decimal points in p_reported only")
+            << QByteArray("n1;m1;sd1;n2;m2;sd2;t_reported;df_reported;p_reported\n"
+                          "20;5,1;1,2;22;4,3;1,4;2,20;28;0.04\n")
+            << QStringList() << QStringList{"--locale", "de_DE", "--delimiter", ";"};
+        QTest::newRow("decimal points in a column passed through")
+            << QByteArray("Studie;Version;n1;m1;sd1;n2;m2;sd2\nA;1.2;12;5,25;1,5;14;4,1;1,25\n"
+                          "B;2.0;20;5;2;20;4;2\n")
+            << QStringList() << QStringList{"--locale", "de_DE", "--delimiter", ";"};
+        QTest::newRow("--format tsv reads semicolons")
+            << QByteArray("n1;m1;sd1;n2;m2;sd2\n12;5,25;1,5;14;4,1;1,25\n")
+            << QStringList{"--format", "tsv"}
+            << QStringList{"--format", "tsv", "--delimiter", ";", "--locale", "de_DE"};
         QTest::newRow("tab-separated")
             << QByteArray("study\tn1\tm1\tsd1\tn2\tm2\tsd2\nA\t12\t5.25\t1.5\t14\t4.1\t1.25\n")
             << QStringList() << QStringList{"--delimiter", "tab", "--format", "tsv"};
@@ -156,6 +196,35 @@ private slots:
             QVERIFY2(QByteArray(",;\t|").contains(row.back()), row.constData()); // no error
         }
         QVERIFY2(found.err.isEmpty(), found.err.constData()); // not a terminal: nothing to say
+    }
+
+    // Excel reads a CSV file as UTF-8 only by its byte-order mark: a table that came with one
+    // goes out with one, JSON lines never.
+    void byteOrderMarkFollowsTheInput_data() {
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("mark");
+        const QByteArray table = "Studie;n1;m1;sd1;n2;m2;sd2\r\nM\xC3\xBCller;10;5;1;10;4;1\r\n";
+        QTest::newRow("UTF-8 with a mark") << "\xEF\xBB\xBF" + table << QStringList() << true;
+        QTest::newRow("UTF-8 without") << table << QStringList() << false;
+        QTest::newRow("UTF-16 with a mark")
+            << QByteArray(QStringEncoder(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom)
+                              .encode(QString::fromUtf8(table)))
+            << QStringList() << true;
+        QTest::newRow("TSV") << "\xEF\xBB\xBF" + table << QStringList{"--format", "tsv"} << true;
+        QTest::newRow("JSON lines")
+            << "\xEF\xBB\xBF" + table << QStringList{"--format", "jsonl"} << false;
+    }
+    void byteOrderMarkFollowsTheInput() {
+        QFETCH(QByteArray, input);
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, mark);
+        const BatchRun run = runBatchTool(arguments + QStringList{"--columns", "Studie,t"}, input);
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out.startsWith("\xEF\xBB\xBF"), mark);
+        QVERIFY2(run.out.mid(mark ? 3 : 0).startsWith(mark || arguments.isEmpty() ? "Studie" : "{"),
+                 run.out.constData());
+        QVERIFY2(run.out.contains("M\xC3\xBCller"), run.out.constData());
     }
 
     // The first failed write ends the run with its own reason.

@@ -68,7 +68,8 @@ private slots:
                           "zero n,10,5,1,x,0,4,1\r\n"
                           "no spread,10,5,0,x,10,4,0\r\n"
                           "one each,1,5,1,x,1,4,1\r\n"
-                          "huge,10,1e999,1,x,10,4,1")
+                          "huge,10,1e999,1,x,10,4,1\r\n"
+                          "fraction n,10.5,5,1,x,10,4,1")
             << QChar(',')
             << QList<QStringList>{{"label", "N1", "m1", "sd1", "note", "n2", "M2", "SD2"},
                                   {"a, \"quoted\"\nname", "10", "5", "1", "x", "10", "4", "1"},
@@ -77,26 +78,30 @@ private slots:
             << QStringList{"",
                            "",
                            "Row has 3 fields; the header has 8.",
-                           "Please enter M1",
+                           "M1 is empty",
                            "N1 is not a number.",
                            "SD1 must not be negative.",
                            "N2 must be at least 1.",
                            "SD1 and SD2 are both 0, so t is undefined for different means.",
                            "A t-test needs at least three observations in all.",
-                           "M1 is too large."};
+                           "M1 is too large.",
+                           "N1 \"10.5\" is not a whole number."};
         QTest::newRow("C: se columns")
-            << QStringList() << QByteArray("n1,m1,se1,n2,m2,se2\n4,5,1,4,4,0.5\n4,5,-1,4,4,0.5\n")
+            << QStringList()
+            << QByteArray("n1,m1,se1,n2,m2,se2\n4,5,1,4,4,0.5\n4,5,-1,4,4,0.5\n4,5,,4,4,\n")
             << QChar(',') << QList<QStringList>{{"n1", "m1", "se1", "n2", "m2", "se2"}}
-            << QStringList{"", "SE1 must not be negative."};
-        QTest::newRow("de_DE") << QStringList{"--locale", "de_DE"}
-                               << QByteArray(
-                                      "n1;m1;sd1;n2;m2;sd2;comment\n10;5,5;1,25;10;4;1;\"a;b\"\n"
-                                      "10;5;1.5;10;4;1;\n")
-                               << QChar(';')
-                               << QList<QStringList>{{"n1", "m1", "sd1", "n2", "m2", "sd2",
-                                                      "comment"},
-                                                     {"10", "5,5", "1,25", "10", "4", "1", "a;b"}}
-                               << QStringList{"", "SD1 is not a number."};
+            << QStringList{"", "SE1 must not be negative.", "SE1 is empty"};
+        QTest::newRow("de_DE")
+            << QStringList{"--locale", "de_DE"}
+            << QByteArray("n1;m1;sd1;n2;m2;sd2;comment\n10;5,5;1,25;10;4;1;\"a;b\"\n"
+                          "10;5;1.5;10;4;1;\n10;5;1;20,4;4;1;\n")
+            << QChar(';')
+            << QList<QStringList>{{"n1", "m1", "sd1", "n2", "m2", "sd2", "comment"},
+                                  {"10", "5,5", "1,25", "10", "4", "1", "a;b"}}
+            << QStringList{"",
+                           "SD1 \"1.5\" has a decimal point, but the table is read with decimal "
+                           "commas; give --locale C to read decimal points.",
+                           "N2 \"20,4\" is not a whole number."};
         // Results with a decimal comma in a comma-delimited table must be quoted.
         QTest::newRow("de_DE, comma delimiter")
             << QStringList{"--locale", "de_DE", "--delimiter", ","}

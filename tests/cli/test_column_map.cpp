@@ -48,6 +48,14 @@ private slots:
         QTest::newRow("German export") << QByteArray("N1;Mean1;SD1;N2;Mean2;SD2\r\n10;5,0;1;10;"
                                                      "4;1\r\n")
                                        << QStringList() << QByteArray("2,23606797749979");
+        QTest::newRow("German names")
+            << QByteArray("Studie;Anzahl1;Mittelwert1;Standardabweichung1;"
+                          "Fallzahl 2;MW 2;s_2\r\nA;10;5,0;1;10;4;1\r\n")
+            << QStringList() << QByteArray("2,23606797749979");
+        QTest::newRow("German names, standard errors")
+            << QByteArray("Stichprobenumfang1;MW1;Standardfehler1;Anzahl2;Mittelwert2;SE2\n10;5;"
+                          "0,316227766016838;10;4;0,316227766016838\n")
+            << QStringList() << QByteArray("2,23606797749979");
         QTest::newRow("Excel's sep= line")
             << QByteArray("\xEF\xBB\xBFsep=;\r\nN1;Mean1;SD1;N2;Mean2;SD2\r\n10;5,0;1;10;4;1\r\n")
             << QStringList() << QByteArray("2,23606797749979");
@@ -103,6 +111,16 @@ private slots:
                            "m1i",
                            "sem1",
                            "--map n1=COLUMN"};
+        QTest::newRow("binary bytes")
+            << QByteArray("\x7f"
+                          "ELF\x02\x00\x00zz,b\xff,Gr\xc3\xb6\xc3\x9f"
+                          "e",
+                          20)
+            << QStringList() << QString()
+            << QStringList{"\"\\x7fELF\\x02\\x00\\x00zz\"", "\"b\\xff\"", "\"Größe\""};
+        QTest::newRow("a long name is cut")
+            << QByteArray(200, 'x') << QStringList() << QString()
+            << QStringList{"\"" + QString(60, 'x') + QChar(0x2026) + "\""};
         QTest::newRow("a mapped name that is not there")
             << QByteArray("n1,m1,sd1,n2,m2,sd2") << QStringList{"--map", "m1=Mean"} << QString()
             << QStringList{"\"Mean\""};
@@ -151,6 +169,10 @@ private slots:
         QTest::newRow("group names, German") << groups << QString("de");
         QTest::newRow("review export, English") << review << QString();
         QTest::newRow("review export, German") << review << QString("de");
+        QTest::newRow("German group names")
+            << QByteArray("Gruppe A Anzahl;Gruppe A MW;Gruppe A Standardabweichung;Gruppe B "
+                          "Anzahl;Gruppe B MW;Gruppe B Standardabweichung\n10;5;1;10;4;1\n")
+            << QString("de");
         QTest::newRow("two-line cells")
             << QByteArray("Study,\"Exp.\r\nn\",\"Exp.\r\nmean\",\"Exp.\r\nSD\",\"Control\r\nn\","
                           "\"Control\r\nmean\",\"Control\r\nSD\"\r\nA," +
@@ -175,6 +197,29 @@ private slots:
             runBatchTool({"--map", offered.captured(1), "--columns", "t"}, table, language);
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(onlyT(run), expectedT);
+    }
+
+    // Review exports repeat Mean, SD and Total for each group: --columns picks them by number.
+    void columnsByNumber_data() {
+        QTest::addColumn<QString>("columns");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QByteArray>("said"); // the output, or the message
+        QTest::newRow("repeated names")
+            << "1,5, 7 ,t" << 0 << QByteArray("Study,Mean,Total,t\nA,4,10,2.23606797749979\n");
+        QTest::newRow("beyond the last column")
+            << "1,8" << 2
+            << QByteArray("--columns: the table has no column 8; its columns are "
+                          "numbered from 1 to 7");
+    }
+    void columnsByNumber() {
+        QFETCH(QString, columns);
+        QFETCH(int, exitCode);
+        QFETCH(QByteArray, said);
+        const BatchRun run =
+            runBatchTool({"--map", "n1=4,m1=2,sd1=3,n2=7,m2=5,sd2=6", "--columns", columns},
+                         "Study,Mean,SD,Total,Mean,SD,Total\nA,5,1,10,4,1,10\n");
+        QCOMPARE(run.exitCode, exitCode);
+        QVERIFY2((exitCode == 0 ? run.out : run.err).contains(said), run.out + run.err);
     }
 
     // A spreadsheet's export keeps the title above its table. The refusal names the header's

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+#include <string_view>
+
+namespace lx::cli {
+
+// A table's bytes as a message shows them: UTF-8 that prints as it is, every other byte as
+// \xNN (a NUL too, which would end the message there), and no more than the first 60
+// characters, so a binary file's first line stays readable.
+QString shownText(std::string_view bytes);
+
+// A header name as messages show it: shownText without the blanks around it.
+QString shownName(std::string_view name);
+
+} // namespace lx::cli
