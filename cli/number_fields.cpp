@@ -53,6 +53,12 @@ bool isPlain(std::string_view text, char decimalPoint) {
            plainLength(text, decimalPoint) == text.size() && !text.empty();
 }
 
+// A cell of blanks alone is as empty as one with nothing in it: a spreadsheet cell cleared with
+// the space bar looks empty to the person who typed it.
+bool isBlank(std::string_view text) {
+    return text.find_first_not_of(" \t") == std::string_view::npos;
+}
+
 } // namespace
 
 NumberStyle::NumberStyle(const QLocale& locale, bool grouping)
@@ -157,7 +163,7 @@ void NumberStyle::appendShortest(double value, std::string& out) const {
 }
 
 bool RowFields::isEmpty(SummaryField field) const {
-    return text(field).empty();
+    return isBlank(text(field));
 }
 
 bool RowFields::isFractionalCount(SummaryField field) const {
@@ -193,7 +199,7 @@ double RowFields::toDouble(SummaryField field) const {
 QString RowFields::message(const SummaryProblem& problem) const {
     const std::string_view cell = text(problem.field);
     const QString name = fieldName(problem.field);
-    if (cell.empty()) {
+    if (isBlank(cell)) {
         // The window asks for what its box lacks ("Please enter SD1"); a table has a cell.
         return BatchText::tr("%1 is empty").arg(name);
     }

@@ -88,9 +88,10 @@ private slots:
                            "N1 \"10.5\" is not a whole number."};
         QTest::newRow("C: se columns")
             << QStringList()
-            << QByteArray("n1,m1,se1,n2,m2,se2\n4,5,1,4,4,0.5\n4,5,-1,4,4,0.5\n4,5,,4,4,\n")
+            << QByteArray("n1,m1,se1,n2,m2,se2\n4,5,1,4,4,0.5\n4,5,-1,4,4,0.5\n4,5,,4,4,\n"
+                          "4,5,  ,4,4,1\n")
             << QChar(',') << QList<QStringList>{{"n1", "m1", "se1", "n2", "m2", "se2"}}
-            << QStringList{"", "SE1 must not be negative.", "SE1 is empty"};
+            << QStringList{"", "SE1 must not be negative.", "SE1 is empty", "SE1 is empty"};
         QTest::newRow("de_DE")
             << QStringList{"--locale", "de_DE"}
             << QByteArray("n1;m1;sd1;n2;m2;sd2;comment\n10;5,5;1,25;10;4;1;\"a;b\"\n"
