@@ -150,13 +150,27 @@ SniffedTable sniffTable(std::string_view start, bool complete, std::optional<cha
     if (delimiter) {
         found.delimiter = delimiter;
     } else {
+        // Records that all agree are the best witness. Where no delimiter makes them agree (a
+        // short row, or one with a note beyond the last column), the header's own split decides,
+        // and the rows that do not fit get their own error instead of the whole table a refusal.
         std::size_t bestFields = 1;
+        std::size_t bestHeaderFields = 1;
+        std::optional<char> headerDelimiter;
         for (const char candidate : delimiterCandidates) {
-            const std::size_t fields = evenFieldCount(sampleRecordsOf(start, complete, candidate));
+            const RecordBatch records = sampleRecordsOf(start, complete, candidate);
+            const std::size_t fields = evenFieldCount(records);
             if (fields > bestFields) {
                 bestFields = fields;
                 found.delimiter = candidate;
             }
+            const std::size_t headerFields = records.size() > 0 ? records.fieldCount(0) : 0;
+            if (headerFields > bestHeaderFields) {
+                bestHeaderFields = headerFields;
+                headerDelimiter = candidate;
+            }
+        }
+        if (!found.delimiter) {
+            found.delimiter = headerDelimiter;
         }
     }
     if (found.delimiter && *found.delimiter != ',') {

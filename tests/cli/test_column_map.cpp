@@ -92,6 +92,27 @@ private slots:
         QCOMPARE(onlyT(run), t);
     }
 
+    // A row that does not fit the header, short or with a note beyond it, is that row's error;
+    // it used to hide the delimiter, and the whole table was refused as a single column.
+    void unevenRowsKeepTheDelimiter_data() {
+        QTest::addColumn<QByteArray>("table");
+        QTest::addColumn<QByteArray>("out");
+        QTest::newRow("a note beyond the last column")
+            << QByteArray("N1;Mean1;SD1;N2;Mean2;SD2\r\n10;5,0;1;10;4;1\r\n10;5;1;10;4;1;Notiz\r\n")
+            << QByteArray("t\n2,23606797749979\n;Notiz\n");
+        QTest::newRow("a short row")
+            << QByteArray("N1;Mean1;SD1;N2;Mean2;SD2\n10;5,0;1;10;4;1\n10;5\n")
+            << QByteArray("t\n2,23606797749979\n\n");
+    }
+    void unevenRowsKeepTheDelimiter() {
+        QFETCH(QByteArray, table);
+        QFETCH(QByteArray, out);
+        const BatchRun run = runBatchTool({"--columns", "t"}, table);
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(QByteArray(run.out).replace("\r\n", "\n"), out);
+        QVERIFY2(run.err.contains("2 rows, 1 with errors"), run.err.constData());
+    }
+
     void unclearHeadersAreRefused_data() {
         QTest::addColumn<QByteArray>("header");
         QTest::addColumn<QStringList>("arguments");
