@@ -132,6 +132,30 @@ QString suggestedMap(const std::vector<std::string>& header,
     return QStringLiteral("--map '%1'").arg(parts.join(QLatin1Char(',')));
 }
 
+// The --map line for a table of reported results under names of its own ("t", "df", "p
+// value"): such a table needs no summary, only those three columns, each found once.
+QString reportedResultsMap(const std::vector<std::string>& header) {
+    static const std::array<std::pair<const char*, std::vector<std::string>>, 3> reported = {{
+        {"t_reported", {"t", "tvalue", "tstatistic", "tstat"}},
+        {"df_reported", {"df", "dof", "degreesoffreedom", "fg"}},
+        {"p_reported", {"p", "pvalue", "pval"}},
+    }};
+    QStringList parts;
+    for (const auto& [input, names] : reported) {
+        std::vector<std::size_t> columns;
+        for (std::size_t at = 0; at < header.size(); ++at) {
+            if (std::find(names.begin(), names.end(), nameKey(header[at])) != names.end()) {
+                columns.push_back(at);
+            }
+        }
+        if (columns.size() != 1) {
+            return {};
+        }
+        parts.append(QLatin1String(input) + QLatin1Char('=') + mapValue(header, columns.front()));
+    }
+    return QStringLiteral("--map '%1'").arg(parts.join(QLatin1Char(',')));
+}
+
 QString delimiterName(char delimiter) {
     switch (delimiter) {
     case '\t':
@@ -174,6 +198,14 @@ QString missingMessage(const std::vector<std::string>& header, char delimiter,
                                         .arg(inputName(input), aliases.join(QLatin1String(", ")));
     }
     const QString map = suggestedMap(header, found);
+    const bool noSummary = std::none_of(found.begin(), found.end(),
+                                        [](const auto& column) { return column.has_value(); });
+    if (const QString reported = reportedResultsMap(header); noSummary && !reported.isEmpty()) {
+        text += QLatin1Char('\n') +
+                BatchText::tr("A table of reported results needs no summary, only its t, df and "
+                              "p: %1")
+                    .arg(reported);
+    }
     text += QLatin1Char('\n');
     text +=
         map.isEmpty()

@@ -557,6 +557,10 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
         <source>--columns: the table has no column %1; its columns are numbered from 1 to %2</source>
         <translation>--columns: die Tabelle hat keine Spalte %1; ihre Spalten sind von 1 bis %2 nummeriert</translation>
     </message>
+    <message>
+        <source>A table of reported results needs no summary, only its t, df and p: %1</source>
+        <translation>Eine Tabelle berichteter Ergebnisse braucht keine Kennzahlen, nur ihr t, FG und p: %1</translation>
+    </message>
 </context>
 <context>
     <name>ErrorGuard</name>

@@ -220,6 +220,29 @@ private slots:
         QCOMPARE(onlyT(run), expectedT);
     }
 
+    // A table of reported results under names of its own reads with the --map line offered.
+    void reportedResultsUnderTheirOwnNames_data() {
+        QTest::addColumn<QByteArray>("table");
+        QTest::addColumn<QString>("language");
+        QTest::newRow("English") << QByteArray("Study,t value,df,p value\nA,2.20,28,.04\n")
+                                 << QString();
+        QTest::newRow("German") << QByteArray("Studie;t;FG;p\r\nA;2,20;28;,04\r\n")
+                                << QString("de");
+    }
+    void reportedResultsUnderTheirOwnNames() {
+        QFETCH(QByteArray, table);
+        QFETCH(QString, language);
+        const BatchRun refused = runBatchTool({}, table, language);
+        QCOMPARE(refused.exitCode, 2);
+        const auto offered = QRegularExpression(QStringLiteral("--map '([^']+)'"))
+                                 .match(QString::fromUtf8(refused.err));
+        QVERIFY2(offered.hasMatch(), qPrintable(refused.err));
+        const BatchRun run =
+            runBatchTool({"--map", offered.captured(1), "--columns", "p_check"}, table, language);
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(onlyT(run), QByteArray("consistent"));
+    }
+
     // Review exports repeat Mean, SD and Total for each group: --columns picks them by number.
     void columnsByNumber_data() {
         QTest::addColumn<QString>("columns");
