@@ -21,8 +21,10 @@ public:
 
     // The stored outer rectangle. An absent or unusable size keeps
     // currentSize; an absent or unusable edge centres the window on the
-    // screen; a rectangle on no screen at all gives way to the centred
-    // current size.
+    // screen. A rectangle that reaches beyond the free area of the screen it
+    // mostly lies on is moved just inside it (one larger than that area keeps
+    // its top-left corner there); a rectangle on no screen at all gives way
+    // to the centred current size.
     QRectF place(const QSizeF& currentSize) const;
 
     void saveState(int state);
