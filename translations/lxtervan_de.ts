@@ -652,6 +652,30 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
         <source>Bayes factor of a difference against none, from Student&apos;s t: how many times likelier the data are if the means differ (Cauchy prior of scale r on the standardized difference)</source>
         <translation>Bayes-Faktor für einen Unterschied gegen keinen, aus Students t: wie viel wahrscheinlicher die Daten sind, wenn sich die Mittelwerte unterscheiden (Cauchy-Priori-Verteilung der Skala r für den standardisierten Unterschied)</translation>
     </message>
+    <message>
+        <source>df</source>
+        <translation>FG</translation>
+    </message>
+    <message>
+        <source>Mean possible for whole-number data</source>
+        <translation>Mittelwert mit ganzzahligen Daten möglich</translation>
+    </message>
+    <message>
+        <source>Whether each typed mean can be the mean of N whole numbers, such as answers on a rating scale: first set / second set (one item per observation assumed)</source>
+        <translation>Ob jeder eingegebene Mittelwert der Mittelwert von N ganzen Zahlen sein kann, etwa von Antworten auf einer Ratingskala: erster Satz / zweiter Satz (ein Item je Beobachtung angenommen)</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <source>%1 / %2</source>
+        <translation>%1 / %2</translation>
+    </message>
 </context>
 <context>
     <name>RuntimeError</name>
@@ -892,26 +916,6 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
     <message>
         <source>Details</source>
         <translation>Details</translation>
-    </message>
-    <message>
-        <source>Mean possible for whole-number data</source>
-        <translation>Mittelwert mit ganzzahligen Daten möglich</translation>
-    </message>
-    <message>
-        <source>Whether each typed mean can be the mean of N whole numbers, such as answers on a rating scale: first set / second set (one item per observation assumed)</source>
-        <translation>Ob jeder eingegebene Mittelwert der Mittelwert von N ganzen Zahlen sein kann, etwa von Antworten auf einer Ratingskala: erster Satz / zweiter Satz (ein Item je Beobachtung angenommen)</translation>
-    </message>
-    <message>
-        <source>yes</source>
-        <translation>ja</translation>
-    </message>
-    <message>
-        <source>no</source>
-        <translation>nein</translation>
-    </message>
-    <message>
-        <source>%1 / %2</source>
-        <translation>%1 / %2</translation>
     </message>
 </context>
 <context>

@@ -261,6 +261,8 @@ private slots:
             << QStringList{"116", "70.3", "13.0", "848", "67.3", "7.5"};
         QTest::newRow("large means")
             << QStringList{"5", "123456789.5", "1.5", "7", "-987654321.25", "2.75"};
+        QTest::newRow("huge means") << QStringList{"5", "1e300", "1", "5", "-1e300", "1"};
+        QTest::newRow("tiny difference") << QStringList{"10", "10", "1", "10", "10.00001", "1"};
     }
     void everyFigureShowsInFull() {
         QFETCH(QStringList, six);

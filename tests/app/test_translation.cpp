@@ -106,6 +106,7 @@ private slots:
         const auto* table = f.control<QTableWidget>(QStringLiteral("grdDetails"));
         QVERIFY(table);
         QCOMPARE(lx::test::clippedCells(*table), QStringList());
+        QCOMPARE(table->verticalHeaderItem(1)->text(), QStringLiteral("FG")); // as the result box
 
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_C,
                         Qt::ControlModifier | Qt::ShiftModifier);
@@ -114,6 +115,7 @@ private slots:
         QVERIFY2(lines[1].startsWith(QStringLiteral("Welch-t(")), qPrintable(lines[1]));
         static const QRegularExpression interval(QStringLiteral("\\[-?[0-9]+,[0-9]+; "));
         QVERIFY2(lines[1].contains(interval), qPrintable(lines[1]));
+        QVERIFY2(lines.contains(QStringLiteral("FG\t962\t125,674928639795")), qPrintable(lines.join(u'\n')));
 
         QTest::keyClicks(QApplication::focusWidget(), "7");
         QCOMPARE(f.box(QStringLiteral("txtP"))->accessibleDescription(),
