@@ -963,6 +963,13 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
     </message>
 </context>
 <context>
+    <name>lx::ResultBox</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>lx::StandardColorPage</name>
     <message>
         <source>Color</source>
