@@ -590,6 +590,14 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
         <source>The values for the %1 hold a group separator (&quot;%2&quot;), so they could mean other numbers; paste them without group separators.</source>
         <translation>Die Werte für den %1 enthalten ein Tausendertrennzeichen („%2“) und könnten daher andere Zahlen meinen; fügen Sie sie ohne Tausendertrennzeichen ein.</translation>
     </message>
+    <message>
+        <source>The values for the %1 are written with a decimal point (&quot;%2&quot;); this window expects a decimal comma, so nothing was pasted.</source>
+        <translation>Die Werte für den %1 sind mit Dezimalpunkt geschrieben („%2“); dieses Fenster erwartet ein Dezimalkomma, daher wurde nichts eingefügt.</translation>
+    </message>
+    <message>
+        <source>The values for the %1 are written with a decimal comma (&quot;%2&quot;); this window expects a decimal point, so nothing was pasted.</source>
+        <translation>Die Werte für den %1 sind mit Dezimalkomma geschrieben („%2“); dieses Fenster erwartet einen Dezimalpunkt, daher wurde nichts eingefügt.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
