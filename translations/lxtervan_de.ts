@@ -509,6 +509,10 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
         <source>the table has no row from line %1 on, where --header-line puts the header</source>
         <translation>die Tabelle hat ab Zeile %1, wo laut --header-line die Kopfzeile steht, keine Zeile mehr</translation>
     </message>
+    <message>
+        <source>[FILE]</source>
+        <translation>[DATEI]</translation>
+    </message>
 </context>
 <context>
     <name>ErrorGuard</name>
