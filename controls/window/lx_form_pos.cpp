@@ -6,7 +6,12 @@
 #include "platform/form.h"
 #include "platform/settings_store.h"
 
+#include "platform/error_guard.h"
+
 #include <QPainter>
+#include <QTimer>
+
+#include <algorithm>
 
 namespace lx {
 
@@ -110,13 +115,32 @@ void LxFormPos::parentLoad() {
             const QRectF place = memory.place(QSizeF(form.Width(), form.Height()));
             form.setWidth(static_cast<float>(place.width()));
             form.setHeight(static_cast<float>(place.height()));
-            form.setLeft(static_cast<float>(place.left()));
-            form.setTop(static_cast<float>(place.top()));
+            // A form of fixed size keeps its own, and the stored size had the window frame,
+            // which is not known before the first show: the larger of the two must fit.
+            const QSizeF shown(std::max(form.Width(), static_cast<float>(place.width())),
+                               std::max(form.Height(), static_cast<float>(place.height())));
+            const QPointF topLeft = WindowMemory::keptOnScreen(QRectF(place.topLeft(), shown));
+            form.setLeft(static_cast<float>(topLeft.x()));
+            form.setTop(static_cast<float>(topLeft.y()));
+            // Once shown, the window has its frame, and with it the size that must fit.
+            QTimer::singleShot(0, this, [this] { guarded([this] { keepParentOnScreen(); }); });
         }
     }
     if (m_CenterForm && form.WindowState() == Form::Normal) {
         const QPointF centre = WindowMemory::centred(QSizeF(form.Width(), form.Height()));
         form.Move(static_cast<float>(centre.x()), static_cast<float>(centre.y()));
+    }
+}
+
+void LxFormPos::keepParentOnScreen() {
+    if (!m_parentForm || m_parentForm->WindowState() != Form::Normal) {
+        return;
+    }
+    Form& form = *m_parentForm;
+    const QRectF outer(form.Left(), form.Top(), form.Width(), form.Height());
+    const QPointF topLeft = WindowMemory::keptOnScreen(outer);
+    if (topLeft != outer.topLeft()) {
+        form.Move(static_cast<float>(topLeft.x()), static_cast<float>(topLeft.y()));
     }
 }
 

@@ -110,12 +110,17 @@ QRectF WindowMemory::place(const QSizeF& currentSize) const {
         topLeft.setY(stored);
     }
     const QRectF rect(topLeft, size);
-    // Stored on a screen that has since become smaller, more scaled, or got panels: all of
-    // the window comes back inside, moved no further than needed.
-    if (const QScreen* screen = mostlyOn(rect)) {
-        return insideAvailableArea(rect, *screen);
+    if (mostlyOn(rect)) {
+        return rect;
     }
     return QRectF(centred(currentSize), currentSize);
+}
+
+QPointF WindowMemory::keptOnScreen(const QRectF& outer) {
+    // Stored on a screen that has since become smaller, more scaled, or got panels: all of
+    // the window comes back inside, moved no further than needed.
+    const QScreen* screen = mostlyOn(outer);
+    return screen ? insideAvailableArea(outer, *screen).topLeft() : outer.topLeft();
 }
 
 void WindowMemory::saveState(int state) {

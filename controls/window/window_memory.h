@@ -21,11 +21,14 @@ public:
 
     // The stored outer rectangle. An absent or unusable size keeps
     // currentSize; an absent or unusable edge centres the window on the
-    // screen. A rectangle that reaches beyond the free area of the screen it
-    // mostly lies on is moved just inside it (one larger than that area keeps
-    // its top-left corner there); a rectangle on no screen at all gives way
-    // to the centred current size.
+    // screen; a rectangle on no screen at all gives way to the centred
+    // current size.
     QRectF place(const QSizeF& currentSize) const;
+
+    // The top-left corner that moves an outer rectangle just inside the free
+    // area of the screen it mostly lies on; one larger than that area keeps
+    // its top-left corner there.
+    static QPointF keptOnScreen(const QRectF& outer);
 
     void saveState(int state);
     // Left, Top, Width and Height, in that order.

@@ -403,9 +403,24 @@ private slots:
         store("Width", QString::number(place.width() * 15));
         store("Height", QString::number(place.height() * 15));
         Run run = start(optionsBag(true, false));
-        QCOMPARE(run.form->Width(), float(place.width() * 15));
-        QCOMPARE(run.form->Height(), float(place.height() * 15));
+        QCOMPARE(run.form->frameGeometry().size(), place.size());
         QCOMPARE(QPointF(run.form->Left(), run.form->Top()), QPointF((expected + origin) * 15));
+    }
+
+    // A form of fixed size keeps its own size, frame included, whatever size was stored: that is
+    // the window that must come inside.
+    void fixedSizeFormComesInsideWithItsOwnSize() {
+        const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+        store("Left", QString::number((free.left() + 100) * 15));
+        store("Top", QString::number((free.bottom() - 250) * 15));
+        store("Width", QString::number(300 * 15));
+        store("Height", QString::number(200 * 15));
+        Run run = start(optionsBag(true, false), false);
+        run.form->setFixedSize(300, 400);
+        run.form->show();
+        QTRY_COMPARE(run.form->frameGeometry().bottom(), free.bottom());
+        QCOMPARE(run.form->frameGeometry().left(), free.left() + 100);
+        QCOMPARE(run.form->height(), 400);
     }
 
     void unreadableBagValueIsAnError() {
