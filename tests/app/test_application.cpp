@@ -3,7 +3,6 @@
 #include "platform/error_guard.h"
 #include "support/recording_message_box.h"
 
-#include <QProcess>
 #include <QTest>
 
 namespace {
@@ -26,33 +25,6 @@ class TestApplication : public QObject {
 private slots:
     void storesUnderTheCalculatorsName() {
         QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("LxTervan"));
-    }
-
-    // --help answers in the user's language, as the window does.
-    void helpSpeaksTheUsersLanguage_data() {
-        QTest::addColumn<QString>("lang");
-        QTest::addColumn<QStringList>("expected");
-        QTest::newRow("English") << "C.UTF-8"
-                                 << QStringList{"Usage:", "A calculator for the two-sample t-test"};
-        QTest::newRow("German") << "de_DE.UTF-8"
-                                << QStringList{"Aufruf:", "Ein Rechner für den t-Test"};
-    }
-    void helpSpeaksTheUsersLanguage() {
-        QFETCH(QString, lang);
-        QFETCH(QStringList, expected);
-        QProcess program;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("LANG"), lang);
-        environment.remove(QStringLiteral("LC_ALL"));
-        environment.remove(QStringLiteral("LANGUAGE"));
-        program.setProcessEnvironment(environment);
-        program.start(QStringLiteral(LXTERVAN), {QStringLiteral("--help")});
-        QVERIFY(program.waitForFinished(30000));
-        QCOMPARE(program.exitCode(), 0);
-        const QString help = QString::fromUtf8(program.readAllStandardOutput());
-        for (const QString& text : expected) {
-            QVERIFY2(help.contains(text), qPrintable(help));
-        }
     }
 
     void unguardedHandlerFailureIsReported() {

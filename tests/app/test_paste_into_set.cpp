@@ -191,29 +191,15 @@ private slots:
 
     // A column with the other decimal mark leaves the set alone, with a note that says which mark
     // the window reads: pasted as text, it put "5,1 4,9 6,2" into one box without a word.
-    void otherDecimalMarkIsNoted_data() {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("decimal commas, English window") << "en_US"
-                                                        << "5,1\n4,9\n6,2\n"
-                                                        << "expects a decimal point";
-        QTest::newRow("decimal points, German window") << "de_DE"
-                                                       << "5.1\r\n4.9\r\n6.2\r\n"
-                                                       << "expects a decimal comma";
-    }
     void otherDecimalMarkIsNoted() {
-        QFETCH(QString, locale);
-        QFETCH(QString, text);
-        QFETCH(QString, expected);
-        QLocale::setDefault(QLocale(locale));
         setInputTexts({"1", "2", "3", "4", "5", "6"});
-        pasteInto(f().box("txtN1"), "Ctrl+V", text);
+        pasteInto(f().box("txtN1"), "Ctrl+V", QStringLiteral("5,1\n4,9\n6,2\n"));
         QCOMPARE(inputTexts(), (QStringList{"1", "2", "3", "4", "5", "6"}));
         QVERIFY(f().messages.messages.isEmpty());
         auto* note = f().control<QLabel>("lblPasted");
         QVERIFY(note->isVisible());
-        QVERIFY2(note->text().contains(expected), qPrintable(note->text()));
+        QVERIFY2(note->text().contains(QStringLiteral("expects a decimal point")),
+                 qPrintable(note->text()));
     }
 
     // A failure nobody planned for, here a message box that throws, is reported and the window

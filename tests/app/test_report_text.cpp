@@ -160,30 +160,6 @@ private slots:
                             [&](const report_text::Row& r) { return r.name == name; }));
     }
 
-    // The copied table has the whole-number row wherever the details show it.
-    void copiedTableNamesWholeNumberMeans_data() {
-        QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<bool>("typed");
-        QTest::addColumn<QString>("line");
-        QTest::newRow("typed means") << QLocale(QLocale::English) << true
-                                     << "Mean possible for whole-number data\tno / yes\t";
-        QTest::newRow("exact means, not judged") << QLocale(QLocale::English) << false << "";
-    }
-    void copiedTableNamesWholeNumberMeans() {
-        QFETCH(QLocale, locale);
-        QFETCH(bool, typed);
-        QFETCH(QString, line);
-        ReportRequest request;
-        if (typed) {
-            request.rounding = TypedRounding::ofDecimals(2, 1, 2, 1);
-        }
-        const TwoSampleReport report =
-            twoSampleReport(Summary{28, 5.19, 1.2, 30, 4.5, 1.1}, request);
-        const QStringList lines = report_text::clipboardText(report, locale).split(u'\n');
-        const QStringList found = lines.filter(QStringLiteral("whole-number"));
-        QCOMPARE(found, line.isEmpty() ? QStringList() : QStringList{line});
-    }
-
     // Undefined figures show an en dash; absent ones (the single-value rows'
     // second column) nothing.
     void tableCells() {
