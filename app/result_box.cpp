@@ -89,8 +89,7 @@ void ResultBox::fit() {
         m_fitting = false;
     }
     m_box.setCursorPosition(0); // a text that still does not fit shows from its start
-    const bool clipped = shortened() || !fits(m_full);
-    m_box.setToolTip(!clipped           ? m_name
+    m_box.setToolTip(fits(m_full)       ? m_name
                      : m_name.isEmpty() ? m_full
                                         : tr("%1: %2").arg(m_name, m_full));
 }

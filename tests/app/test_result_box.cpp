@@ -107,6 +107,14 @@ private slots:
         menu->close();
         QCOMPARE(clipboard->text(), full);
     }
+
+    // Too narrow for even one digit, the box says so rather than show the start of a number.
+    void tooNarrowForAnyDigit() {
+        f().form->setBoxText(lx::Box::Student, QStringLiteral("2.23606797749979"));
+        f().box("txtStudent")->setFixedWidth(12);
+        QTRY_COMPARE(f().box("txtStudent")->text(), QStringLiteral("#"));
+        QCOMPARE(f().box("txtStudent")->toolTip(), QStringLiteral("2.23606797749979"));
+    }
 };
 
 QTEST_MAIN(TestResultBox)
