@@ -11,8 +11,6 @@
 #include <QPainter>
 #include <QTimer>
 
-#include <algorithm>
-
 namespace lx {
 
 namespace {
@@ -115,14 +113,13 @@ void LxFormPos::parentLoad() {
             const QRectF place = memory.place(QSizeF(form.Width(), form.Height()));
             form.setWidth(static_cast<float>(place.width()));
             form.setHeight(static_cast<float>(place.height()));
-            // A form of fixed size keeps its own, and the stored size had the window frame,
-            // which is not known before the first show: the larger of the two must fit.
-            const QSizeF shown(std::max(form.Width(), static_cast<float>(place.width())),
-                               std::max(form.Height(), static_cast<float>(place.height())));
-            const QPointF topLeft = WindowMemory::keptOnScreen(QRectF(place.topLeft(), shown));
+            // A form of fixed size keeps its own size: the window that shows is what must fit.
+            const QPointF topLeft = WindowMemory::keptOnScreen(
+                QRectF(place.topLeft(), QSizeF(form.Width(), form.Height())));
             form.setLeft(static_cast<float>(topLeft.x()));
             form.setTop(static_cast<float>(topLeft.y()));
-            // Once shown, the window has its frame, and with it the size that must fit.
+            // The frame is not known before the first show: once shown, the window is checked
+            // again with it.
             QTimer::singleShot(0, this, [this] { guarded([this] { keepParentOnScreen(); }); });
         }
     }
