@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QTimer>
 
 #include <optional>
 
@@ -61,6 +62,7 @@ ResultBox::ResultBox(QLineEdit& box, const QString& name)
             guarded([this] { fit(); });
         }
     });
+    connect(&box, &QLineEdit::selectionChanged, this, &ResultBox::offerSelection);
     fit();
 }
 
@@ -94,8 +96,23 @@ void ResultBox::fit() {
                                         : tr("%1: %2").arg(m_name, m_full));
 }
 
-void ResultBox::copyFullText() const {
-    QGuiApplication::clipboard()->setText(m_full);
+void ResultBox::copyFullText(QClipboard::Mode mode) const {
+    QGuiApplication::clipboard()->setText(m_full, mode);
+}
+
+// Where selecting text copies it (X11's primary selection), a selected shortened number is all
+// of it too: put there once the box has put its own text there, after the current event.
+void ResultBox::offerSelection() {
+    if (!QGuiApplication::clipboard()->supportsSelection()) {
+        return;
+    }
+    QTimer::singleShot(0, this, [this] {
+        guarded([this] {
+            if (shortened() && m_box.hasSelectedText()) {
+                copyFullText(QClipboard::Selection);
+            }
+        });
+    });
 }
 
 bool ResultBox::eventFilter(QObject* watched, QEvent* event) {
@@ -117,6 +134,9 @@ bool ResultBox::eventFilter(QObject* watched, QEvent* event) {
                 copyFullText();
                 taken = true;
             }
+            break;
+        case QEvent::MouseButtonRelease: // where the box copies a selection made by the mouse
+            offerSelection();
             break;
         case QEvent::ContextMenu:
             if (shortened()) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QClipboard>
 #include <QObject>
 #include <QString>
 
@@ -11,7 +12,7 @@ namespace lx {
 // as many significant digits as fit, its exponent kept, so what shows never reads as another
 // number ("#" where not even one digit fits); other text shows as it is. The full text then
 // stands in the box's tooltip and is what the user copies from the box (Ctrl+C, the context
-// menu). Whatever sets the box's text sets the full text.
+// menu, a selection where selecting copies). Whatever sets the box's text sets the full text.
 class ResultBox : public QObject {
     Q_OBJECT
 public:
@@ -29,7 +30,8 @@ protected:
 private:
     void fit();
     bool fits(const QString& text) const;
-    void copyFullText() const;
+    void copyFullText(QClipboard::Mode mode = QClipboard::Clipboard) const;
+    void offerSelection();
     void showContextMenu(const QPoint& at);
 
     QLineEdit& m_box;
