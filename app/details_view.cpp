@@ -111,10 +111,8 @@ DetailsView::DetailsView(float clientWidth, const QFont& font, QWidget* parent)
     // Shown only for means the granularity test can judge.
     const int wholeRow = grdDetails->rowCount();
     grdDetails->insertRow(wholeRow);
-    auto* name = new QTableWidgetItem(tr("Mean possible for whole-number data"));
-    const QString why =
-        tr("Whether each typed mean can be the mean of N whole numbers, such as "
-           "answers on a rating scale: first set / second set (one item per observation assumed)");
+    auto* name = new QTableWidgetItem(report_text::wholeNumberMeansName());
+    const QString why = report_text::wholeNumberMeansDescription();
     name->setToolTip(why);
     name->setData(Qt::AccessibleDescriptionRole, why);
     grdDetails->setVerticalHeaderItem(wholeRow, name);
@@ -128,16 +126,10 @@ DetailsView::DetailsView(float clientWidth, const QFont& font, QWidget* parent)
 
 void DetailsView::showWholeNumberMeans(const TwoSampleReport& report) {
     const int row = grdDetails->rowCount() - 1;
-    const bool testable = report.wholeNumberMean1 || report.wholeNumberMean2;
-    const auto word = [](const Figure<bool>& possible) {
-        return possible ? (*possible ? tr("yes") : tr("no")) : report_text::undefinedText();
-    };
-    setCell(row, 0,
-            testable
-                ? tr("%1 / %2").arg(word(report.wholeNumberMean1), word(report.wholeNumberMean2))
-                : QString());
+    const QString means = report_text::wholeNumberMeansText(report);
+    setCell(row, 0, means);
     // The window fits itself to the rows shown after every report.
-    grdDetails->setRowHidden(row, !testable);
+    grdDetails->setRowHidden(row, means.isEmpty());
 }
 
 void DetailsView::showReport(const TwoSampleReport& report, const QLocale& locale) {

@@ -12,6 +12,7 @@
 #include "platform/key_codes.h"
 #include "platform/settings_store.h"
 #include "report_text.h"
+#include "result_box.h"
 #include "stale_look.h"
 
 #include <QClipboard>
@@ -20,7 +21,6 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QScreen>
-#include <QStyle>
 #include <algorithm>
 
 // The pictures and the form file live in this static library's resources,
@@ -122,7 +122,8 @@ FrmTervan::FrmTervan(SettingsStore* settings, QWidget* parent)
     const bool detailsOn = m_settings->GetSetting(Application, Name(), DetailsKey, Off) == On;
     m_cmdDetails->setValue(detailsOn);
     showDetails(detailsOn);
-    box(Box::Freedom).setToolTip(tr("degrees of freedom"));
+    m_results = {new ResultBox(box(Box::Freedom), tr("degrees of freedom")),
+                 new ResultBox(box(Box::Student)), new ResultBox(box(Box::P))};
 
     auto* gotFocus = new SelectAllOnFocus(this);
     for (int i = 0; i < inputBoxCount; ++i) {
@@ -145,29 +146,15 @@ FrmTervan::FrmTervan(SettingsStore* settings, QWidget* parent)
 
 FrmTervan::~FrmTervan() = default;
 
+// A result box may show a shorter form of its number; its full text is the result.
 QString FrmTervan::boxText(Box which) const {
-    return box(which).text();
+    const auto index = static_cast<std::size_t>(which);
+    return index >= inputBoxCount ? m_results[index - inputBoxCount]->fullText()
+                                  : box(which).text();
 }
 
 void FrmTervan::setBoxText(Box which, const QString& text) {
-    QLineEdit& target = box(which);
-    target.setText(text);
-    target.setCursorPosition(0); // show a long t from its first digit
-    if (which == Box::Student || which == Box::P) {
-        showFullTextAsTip(which);
-    }
-}
-
-// A result wider than its box shows in full as the box's tooltip.
-void FrmTervan::showFullTextAsTip(Box which) {
-    QLineEdit& target = box(which);
-    const int frame = target.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &target);
-    const QMargins margins = target.textMargins();
-    // QLineEdit keeps two pixels free on each side of its text.
-    const int room =
-        target.contentsRect().width() - 2 * frame - margins.left() - margins.right() - 4;
-    const bool clipped = target.fontMetrics().horizontalAdvance(target.text()) > room;
-    target.setToolTip(clipped ? target.text() : QString());
+    box(which).setText(text);
 }
 
 void FrmTervan::showMessage(const QString& text, const QString& title, MessageBox::Icon icon) {
@@ -283,8 +270,6 @@ void FrmTervan::ClearAll() {
             textBox->setText(QString());
         }
     }
-    showFullTextAsTip(Box::Student);
-    showFullTextAsTip(Box::P);
     m_calculated.reset();
     m_report.reset();
     if (m_details) {

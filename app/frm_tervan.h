@@ -15,6 +15,7 @@ class DetailsView;
 class LxButton;
 class LxOnTop;
 class PasteIntoSet;
+class ResultBox;
 class SettingsStore;
 
 // The calculator window. Its layout and its controls' settings come from the
@@ -54,12 +55,12 @@ private:
     const TwoSampleReport& report();
     bool hasResults() const;
     void setStale(bool stale);
-    void showFullTextAsTip(Box which);
 
     QLineEdit& box(Box which) const;
     LxButton& cmdAction(int index) const;
 
     std::array<QLineEdit*, 9> m_boxes{};
+    std::array<ResultBox*, 3> m_results{}; // degrees of freedom, t, P
     std::array<LxButton*, 4> m_cmdAction{};
     LxOnTop* m_lxpOnTop = nullptr;
     LxButton* m_cmdDetails = nullptr;

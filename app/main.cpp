@@ -1,6 +1,7 @@
 #include "app/application.h"
 #include "app/frm_tervan.h"
 #include "platform/core/runtime_error.h"
+#include "platform/core/translations.h"
 
 #include <QCommandLineParser>
 #include <QMessageBox>
@@ -26,6 +27,7 @@ bool asksForInformation(int argc, char* argv[]) {
 int answerOnTerminal(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     lx::Application::nameTheProgram();
+    lx::installTranslations(app);
     QCommandLineParser parser;
     parser.setApplicationDescription(QCoreApplication::translate(
         "main", "A calculator for the two-sample t-test from summary statistics: type N, mean "

@@ -75,6 +75,10 @@ bool PasteIntoSet::paste(Box box, const QString& text) {
     case SetFromRawValues::Outcome::Refused:
         m_view.showMessage(result.message, MessageBox::errorTitle(), MessageBox::Icon::Exclamation);
         return true;
+    case SetFromRawValues::Outcome::OtherDecimalMark:
+        // A note, not an error box: the set stays as it was, and the note says what to change.
+        m_note->showUnder(*m_inputs[setStart(indexOf(box)) + boxesPerSet - 1], result.message);
+        return true;
     case SetFromRawValues::Outcome::Filled:
         break;
     }

@@ -24,6 +24,9 @@ constexpr int tableDigits = 4;
 constexpr int pDigits = 3;
 constexpr int bayesDigits = 3;
 constexpr int exactDigits = 15;
+// From a million (this power of ten) up a figure is written with its exponent: its digits would
+// say little more and could fill a screen.
+constexpr int exponentFrom = 6;
 
 QLocale plain(const QLocale& locale) {
     QLocale copy = locale;
@@ -68,9 +71,20 @@ QString numberText(double value, Kind kind, const QLocale& locale) {
     return significant(value, tableDigits, locale);
 }
 
-// Reporting style: a fixed number of decimals.
+// Reporting style: a fixed number of decimals, or as many in the mantissa of a figure that
+// reaches a million once rounded.
 QString fixed(const Figure<double>& value, int decimals, const QLocale& locale) {
-    return value ? plain(locale).toString(*value, 'f', decimals) : undefinedText();
+    if (!value) {
+        return undefinedText();
+    }
+    const bool huge = std::round(std::fabs(*value) * std::pow(10.0, decimals)) >=
+                      std::pow(10.0, exponentFrom + decimals);
+    return plain(locale).toString(*value, huge ? 'e' : 'f', decimals);
+}
+
+// A whole number in full: Student's df has at most ten digits.
+QString whole(const Figure<double>& value, const QLocale& locale) {
+    return value ? plain(locale).toString(*value, 'f', 0) : undefinedText();
 }
 
 QString reportedInterval(const Figure<Interval>& ci, const QLocale& locale) {
@@ -93,6 +107,10 @@ QString reportedP(const Figure<double>& p, const QLocale& locale) {
     if (*p < 0.001) {
         return QStringLiteral("p < ") + noLeadingZero(0.001);
     }
+    // Three decimals would round it to 1.000, which no test gives short of t = 0.
+    if (*p >= 0.9995) {
+        return QStringLiteral("p > ") + noLeadingZero(0.999);
+    }
     return QStringLiteral("p = ") + noLeadingZero(*p);
 }
 
@@ -103,7 +121,7 @@ QString studentLine(const TwoSampleReport& r, const QLocale& locale) {
                              : undefinedText();
     return QStringLiteral(
                "t(%1) = %2, %3, M1 %4 M2 = %5, %6 %7, d = %8, %6 %9, BF\u2081\u2080 = %10")
-        .arg(fixed(r.pooled.df, 0, locale), fixed(r.pooled.t, 2, locale),
+        .arg(whole(r.pooled.df, locale), fixed(r.pooled.t, 2, locale),
              reportedP(r.pooled.pTwoTailed, locale), minus, fixed(r.difference, 2, locale), ci,
              reportedInterval(r.pooled.differenceCi, locale), fixed(r.cohensD, 2, locale),
              reportedInterval(r.cohensDCi, locale), bf10);
@@ -175,6 +193,9 @@ QStringList tableLines(const TwoSampleReport& report, const QLocale& locale) {
                              .join(tab));
         }
     }
+    if (const QString means = wholeNumberMeansText(report); !means.isEmpty()) {
+        lines.append(QStringList{wholeNumberMeansName(), means, QString()}.join(tab));
+    }
     return lines;
 }
 
@@ -197,7 +218,7 @@ std::vector<Row> rows(const TwoSampleReport& r, const QLocale& locale) {
     const QString ci = ciName(r.level);
     return {
         {QStringLiteral("t"), Kind::Plain, r.pooled.t, r.welch.t},
-        {QStringLiteral("df"), Kind::Whole, r.pooled.df, r.welch.df},
+        {ReportText::tr("df"), Kind::Whole, r.pooled.df, r.welch.df},
         {ReportText::tr("p (two-tailed)"), Kind::P, r.pooled.pTwoTailed, r.welch.pTwoTailed},
         {QStringLiteral("p (M1 > M2)"), Kind::P, r.pooled.pM1Greater, r.welch.pM1Greater},
         {QStringLiteral("p (M1 < M2)"), Kind::P, r.pooled.pM1Less, r.welch.pM1Less},
@@ -243,7 +264,7 @@ QString significant(double value, int digits, const QLocale& locale) {
         return numbers.toString(value, 'f', digits - 1);
     }
     const int exponent = roundedExponent(value, digits);
-    if (exponent < -4) {
+    if (exponent < -4 || exponent >= exponentFrom) {
         return numbers.toString(value, 'e', digits - 1);
     }
     return numbers.toString(value, 'f', std::max(0, digits - 1 - exponent));
@@ -276,6 +297,28 @@ QString bayesFactorText(double logBf, int digits, const QLocale& locale) {
     const QString sign = exponent < 0 ? numbers.negativeSign() : numbers.positiveSign();
     return numbers.toString(mantissa, 'f', digits - 1) + numbers.exponential() + sign +
            QString::number(std::fabs(exponent), 'f', 0).rightJustified(2, u'0');
+}
+
+QString wholeNumberMeansName() {
+    return ReportText::tr("Mean possible for whole-number data");
+}
+
+QString wholeNumberMeansDescription() {
+    return ReportText::tr(
+        "Whether each typed mean can be the mean of N whole numbers, such as "
+        "answers on a rating scale: first set / second set (one item per observation assumed)");
+}
+
+QString wholeNumberMeansText(const TwoSampleReport& report) {
+    if (!report.wholeNumberMean1 && !report.wholeNumberMean2) {
+        return QString();
+    }
+    const auto word = [](const Figure<bool>& possible) {
+        return possible ? (*possible ? ReportText::tr("yes") : ReportText::tr("no"))
+                        : undefinedText();
+    };
+    return ReportText::tr("%1 / %2").arg(word(report.wholeNumberMean1),
+                                         word(report.wholeNumberMean2));
 }
 
 QString cellText(const Cell& cell, Kind kind, const QLocale& locale) {

@@ -45,12 +45,18 @@ QString welchHeader();
 QString undefinedText();
 
 // A value to `digits` significant digits, trailing zeros kept, exponent form
-// below 0.0001; no group separators.
+// below 0.0001 and from a million up; no group separators.
 QString significant(double value, int digits, const QLocale& locale);
 
 // A Bayes factor given by its natural log, to `digits` significant digits:
 // plain from 1e-4 to 1e4, exponent form outside.
 QString bayesFactorText(double logBf, int digits, const QLocale& locale);
+
+// The row of the details table that says whether each typed mean can be the mean of N whole
+// numbers, and its text ("no / yes"): empty when neither mean can be judged.
+QString wholeNumberMeansName();
+QString wholeNumberMeansDescription();
+QString wholeNumberMeansText(const TwoSampleReport& report);
 
 // A cell as the table shows it: 4 significant digits, p values 3 and never a
 // rounded 0 for a p that is not 0; intervals in brackets.
@@ -58,7 +64,8 @@ QString cellText(const Cell& cell, Kind kind, const QLocale& locale);
 
 // What the copy command puts on the clipboard: Student's result and Welch's
 // in the usual reporting style, one line each, then every figure with 15
-// significant digits as a tab-separated table with a header row.
+// significant digits as a tab-separated table with a header row, and the
+// whole-number row where the details show it.
 QString clipboardText(const TwoSampleReport& report, const QLocale& locale);
 
 } // namespace lx::report_text

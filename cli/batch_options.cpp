@@ -86,7 +86,7 @@ void addBatchOptions(QCommandLineParser& parser) {
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("file"),
                                  BatchText::tr("The CSV table; standard input when absent or -."),
-                                 QStringLiteral("[FILE]"));
+                                 BatchText::tr("[FILE]"));
     parser.addOptions({
         {columnsOption,
          BatchText::tr("Only these output columns, comma-separated: the table's (by name, or "

@@ -35,10 +35,19 @@ QStringView withoutFinalLineBreak(QStringView text) {
     return text;
 }
 
+// A locale with the other decimal mark and no group separators.
+QLocale withOtherDecimalMark(const QLocale& locale) {
+    QLocale other =
+        locale.decimalPoint() == QStringLiteral(",") ? QLocale::c() : QLocale(QLocale::German);
+    other.setNumberOptions(QLocale::RejectGroupSeparator);
+    return other;
+}
+
 class Reader {
 public:
     Reader(const QLocale& locale, qsizetype limit)
         : m_locale(locale)
+        , m_otherMark(withOtherDecimalMark(locale))
         , m_limit(limit) {}
 
     // False once reading must stop.
@@ -59,7 +68,14 @@ public:
                 if (m_result.outOfRange) {
                     return false;
                 }
-                others.append(word.toString());
+                if (readsWithOtherMark(word)) {
+                    if (m_result.otherMarkNumbers++ == 0) {
+                        m_result.otherMarkNumber = word.toString();
+                    }
+                    anyNumber = true;
+                } else {
+                    others.append(word.toString());
+                }
                 continue;
             }
             if (static_cast<qsizetype>(m_result.values.size()) == m_limit) {
@@ -97,6 +113,12 @@ private:
         }
     }
 
+    bool readsWithOtherMark(QStringView word) const {
+        bool ok = false;
+        m_otherMark.toDouble(word, &ok);
+        return ok;
+    }
+
     void skip(const QString& text) {
         ++m_result.skippedCells;
         const QString name =
@@ -112,6 +134,7 @@ private:
     }
 
     const QLocale& m_locale;
+    QLocale m_otherMark;
     qsizetype m_limit;
     RawValues m_result;
 };
@@ -191,8 +214,22 @@ SetFromRawValues setFromRawValues(const QString& text, int set, const QLocale& l
     SetFromRawValues result;
     // A number that could not be taken still makes the text raw values.
     const bool unreadNumber = raw.outOfRange || raw.tooMany;
-    const auto numbers = static_cast<qsizetype>(raw.values.size()) + raw.groupedNumbers;
+    const auto numbers =
+        static_cast<qsizetype>(raw.values.size()) + raw.groupedNumbers + raw.otherMarkNumbers;
     if (numbers + (unreadNumber ? 1 : 0) < 2) {
+        return result;
+    }
+    if (raw.otherMarkNumbers > 0) {
+        result.outcome = SetFromRawValues::Outcome::OtherDecimalMark;
+        result.message =
+            (locale.decimalPoint() == QStringLiteral(",")
+                 ? PasteText::tr("The values for the %1 are written with a decimal point "
+                                 "(\"%2\"); this window expects a decimal comma, so nothing was "
+                                 "pasted.")
+                 : PasteText::tr("The values for the %1 are written with a decimal comma "
+                                 "(\"%2\"); this window expects a decimal point, so nothing was "
+                                 "pasted."))
+                .arg(setName(set), raw.otherMarkNumber);
         return result;
     }
     result.outcome = SetFromRawValues::Outcome::Refused;

@@ -28,18 +28,23 @@ struct RawValues {
     // from an English table); such numbers are counted but not taken.
     QString groupedNumber;
     qsizetype groupedNumbers = 0;
+    // The first number that reads only with the other decimal mark ("5,1" where the locale has a
+    // decimal point, as a German table pasted into an English window); counted but not taken.
+    QString otherMarkNumber;
+    qsizetype otherMarkNumbers = 0;
 };
 
 RawValues readRawValues(const QString& text, const QLocale& locale, qsizetype limit = maxRawValues);
 
 // What pasting a text into a set comes to: for two or more numbers, the set's N, M and SD as the
 // user could have typed them and a confirmation, or a message why the set cannot take them;
-// otherwise an ordinary paste.
+// otherwise an ordinary paste. Values written with the other decimal mark are refused with a
+// note, not an error: nothing is wrong with them but the window's locale.
 struct SetFromRawValues {
-    enum class Outcome { OrdinaryPaste, Filled, Refused };
+    enum class Outcome { OrdinaryPaste, Filled, Refused, OtherDecimalMark };
     Outcome outcome = Outcome::OrdinaryPaste;
     std::array<QString, 3> texts; // N, M, SD when filled
-    QString message;              // the confirmation when filled, the error when refused
+    QString message;              // the confirmation when filled, else why not
 };
 
 // The message when the values for a set could not be read at all.

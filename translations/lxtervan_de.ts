@@ -561,6 +561,10 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
         <source>A table of reported results needs no summary, only its t, df and p: %1</source>
         <translation>Eine Tabelle berichteter Ergebnisse braucht keine Kennzahlen, nur ihr t, FG und p: %1</translation>
     </message>
+    <message>
+        <source>[FILE]</source>
+        <translation>[DATEI]</translation>
+    </message>
 </context>
 <context>
     <name>ErrorGuard</name>
@@ -642,6 +646,14 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
         <source>The values for the %1 hold a group separator (&quot;%2&quot;), so they could mean other numbers; paste them without group separators.</source>
         <translation>Die Werte für den %1 enthalten ein Tausendertrennzeichen („%2“) und könnten daher andere Zahlen meinen; fügen Sie sie ohne Tausendertrennzeichen ein.</translation>
     </message>
+    <message>
+        <source>The values for the %1 are written with a decimal point (&quot;%2&quot;); this window expects a decimal comma, so nothing was pasted.</source>
+        <translation>Die Werte für den %1 sind mit Dezimalpunkt geschrieben („%2“); dieses Fenster erwartet ein Dezimalkomma, daher wurde nichts eingefügt.</translation>
+    </message>
+    <message>
+        <source>The values for the %1 are written with a decimal comma (&quot;%2&quot;); this window expects a decimal point, so nothing was pasted.</source>
+        <translation>Die Werte für den %1 sind mit Dezimalkomma geschrieben („%2“); dieses Fenster erwartet einen Dezimalpunkt, daher wurde nichts eingefügt.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -703,6 +715,30 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
     <message>
         <source>Bayes factor of a difference against none, from Student&apos;s t: how many times likelier the data are if the means differ (Cauchy prior of scale r on the standardized difference)</source>
         <translation>Bayes-Faktor für einen Unterschied gegen keinen, aus Students t: wie viel wahrscheinlicher die Daten sind, wenn sich die Mittelwerte unterscheiden (Cauchy-Priori-Verteilung der Skala r für den standardisierten Unterschied)</translation>
+    </message>
+    <message>
+        <source>df</source>
+        <translation>FG</translation>
+    </message>
+    <message>
+        <source>Mean possible for whole-number data</source>
+        <translation>Mittelwert mit ganzzahligen Daten möglich</translation>
+    </message>
+    <message>
+        <source>Whether each typed mean can be the mean of N whole numbers, such as answers on a rating scale: first set / second set (one item per observation assumed)</source>
+        <translation>Ob jeder eingegebene Mittelwert der Mittelwert von N ganzen Zahlen sein kann, etwa von Antworten auf einer Ratingskala: erster Satz / zweiter Satz (ein Item je Beobachtung angenommen)</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <source>%1 / %2</source>
+        <translation>%1 / %2</translation>
     </message>
 </context>
 <context>
@@ -945,26 +981,6 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
         <source>Details</source>
         <translation>Details</translation>
     </message>
-    <message>
-        <source>Mean possible for whole-number data</source>
-        <translation>Mittelwert mit ganzzahligen Daten möglich</translation>
-    </message>
-    <message>
-        <source>Whether each typed mean can be the mean of N whole numbers, such as answers on a rating scale: first set / second set (one item per observation assumed)</source>
-        <translation>Ob jeder eingegebene Mittelwert der Mittelwert von N ganzen Zahlen sein kann, etwa von Antworten auf einer Ratingskala: erster Satz / zweiter Satz (ein Item je Beobachtung angenommen)</translation>
-    </message>
-    <message>
-        <source>yes</source>
-        <translation>ja</translation>
-    </message>
-    <message>
-        <source>no</source>
-        <translation>nein</translation>
-    </message>
-    <message>
-        <source>%1 / %2</source>
-        <translation>%1 / %2</translation>
-    </message>
 </context>
 <context>
     <name>lx::FrmTervan</name>
@@ -1008,6 +1024,13 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
     <message>
         <source>Property Pages</source>
         <translation>Eigenschaftsseiten</translation>
+    </message>
+</context>
+<context>
+    <name>lx::ResultBox</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

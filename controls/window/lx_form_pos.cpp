@@ -6,7 +6,10 @@
 #include "platform/form.h"
 #include "platform/settings_store.h"
 
+#include "platform/error_guard.h"
+
 #include <QPainter>
+#include <QTimer>
 
 namespace lx {
 
@@ -110,13 +113,31 @@ void LxFormPos::parentLoad() {
             const QRectF place = memory.place(QSizeF(form.Width(), form.Height()));
             form.setWidth(static_cast<float>(place.width()));
             form.setHeight(static_cast<float>(place.height()));
-            form.setLeft(static_cast<float>(place.left()));
-            form.setTop(static_cast<float>(place.top()));
+            // A form of fixed size keeps its own size: the window that shows is what must fit.
+            const QPointF topLeft = WindowMemory::keptOnScreen(
+                QRectF(place.topLeft(), QSizeF(form.Width(), form.Height())));
+            form.setLeft(static_cast<float>(topLeft.x()));
+            form.setTop(static_cast<float>(topLeft.y()));
+            // The frame is not known before the first show: once shown, the window is checked
+            // again with it.
+            QTimer::singleShot(0, this, [this] { guarded([this] { keepParentOnScreen(); }); });
         }
     }
     if (m_CenterForm && form.WindowState() == Form::Normal) {
         const QPointF centre = WindowMemory::centred(QSizeF(form.Width(), form.Height()));
         form.Move(static_cast<float>(centre.x()), static_cast<float>(centre.y()));
+    }
+}
+
+void LxFormPos::keepParentOnScreen() {
+    if (!m_parentForm || m_parentForm->WindowState() != Form::Normal) {
+        return;
+    }
+    Form& form = *m_parentForm;
+    const QRectF outer(form.Left(), form.Top(), form.Width(), form.Height());
+    const QPointF topLeft = WindowMemory::keptOnScreen(outer);
+    if (topLeft != outer.topLeft()) {
+        form.Move(static_cast<float>(topLeft.x()), static_cast<float>(topLeft.y()));
     }
 }
 

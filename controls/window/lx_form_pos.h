@@ -51,6 +51,7 @@ protected:
 private:
     void bindParentForm();
     void parentLoad();
+    void keepParentOnScreen();
     void parentResize();
     void parentUnload();
     SettingsStore& store();

@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -31,16 +32,46 @@ QString application() {
     return QCoreApplication::applicationName();
 }
 
-bool onSomeScreen(const QRectF& twipRect) {
-    const QRectF px(twipRect.x() / twips::PerPixel, twipRect.y() / twips::PerPixel,
-                    twipRect.width() / twips::PerPixel, twipRect.height() / twips::PerPixel);
+QRectF inPixels(const QRectF& twipRect) {
+    return {twipRect.x() / twips::PerPixel, twipRect.y() / twips::PerPixel,
+            twipRect.width() / twips::PerPixel, twipRect.height() / twips::PerPixel};
+}
+
+// The screen that holds most of the rectangle; none when it lies on no screen at all.
+const QScreen* mostlyOn(const QRectF& twipRect) {
+    const QRectF px = inPixels(twipRect);
+    const QScreen* best = nullptr;
+    qreal bestArea = -1;
     const QList<QScreen*> screens = QGuiApplication::screens();
     for (const QScreen* screen : screens) {
-        if (px.intersects(QRectF(screen->geometry()))) {
-            return true;
+        const QRectF common = px.intersected(QRectF(screen->geometry()));
+        const qreal area = common.width() * common.height();
+        if (px.intersects(QRectF(screen->geometry())) && area > bestArea) {
+            best = screen;
+            bestArea = area;
         }
     }
-    return false;
+    return best;
+}
+
+// One edge moved just enough to bring [start, start + length) into [low, high); a length that
+// cannot fit keeps its start at low, so the window's title bar and its top-left corner show.
+float keptInside(float start, float length, float low, float high) {
+    return std::max(low, std::min(start, high - length));
+}
+
+// A rectangle moved, not resized, so that as much of it as can lies in the screen's free area
+// (the screen less its panels and docks).
+QRectF insideAvailableArea(const QRectF& twipRect, const QScreen& screen) {
+    const QRect free = screen.availableGeometry();
+    const float left = twips::fromPixels(free.left());
+    const float top = twips::fromPixels(free.top());
+    const float right = left + twips::fromPixels(free.width());
+    const float bottom = top + twips::fromPixels(free.height());
+    const auto width = static_cast<float>(twipRect.width());
+    const auto height = static_cast<float>(twipRect.height());
+    return {keptInside(static_cast<float>(twipRect.left()), width, left, right),
+            keptInside(static_cast<float>(twipRect.top()), height, top, bottom), width, height};
 }
 
 } // namespace
@@ -79,10 +110,17 @@ QRectF WindowMemory::place(const QSizeF& currentSize) const {
         topLeft.setY(stored);
     }
     const QRectF rect(topLeft, size);
-    if (onSomeScreen(rect)) {
+    if (mostlyOn(rect)) {
         return rect;
     }
     return QRectF(centred(currentSize), currentSize);
+}
+
+QPointF WindowMemory::keptOnScreen(const QRectF& outer) {
+    // Stored on a screen that has since become smaller, more scaled, or got panels: all of
+    // the window comes back inside, moved no further than needed.
+    const QScreen* screen = mostlyOn(outer);
+    return screen ? insideAvailableArea(outer, *screen).topLeft() : outer.topLeft();
 }
 
 void WindowMemory::saveState(int state) {

@@ -25,6 +25,11 @@ public:
     // current size.
     QRectF place(const QSizeF& currentSize) const;
 
+    // The top-left corner that moves an outer rectangle just inside the free
+    // area of the screen it mostly lies on; one larger than that area keeps
+    // its top-left corner there.
+    static QPointF keptOnScreen(const QRectF& outer);
+
     void saveState(int state);
     // Left, Top, Width and Height, in that order.
     void savePlace(const QRectF& outer);

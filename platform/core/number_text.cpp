@@ -83,6 +83,17 @@ QString fromDouble(double value, const QLocale& locale) {
     return shortestText(value, 15, locale);
 }
 
+QString fromDoubleFitting(double value, const std::function<bool(const QString&)>& fits,
+                          const QLocale& locale) {
+    for (int digits = 15; digits > 0; --digits) {
+        QString text = shortestText(value, digits, locale);
+        if (fits(text)) {
+            return text;
+        }
+    }
+    return QString();
+}
+
 QString interval(const QString& lower, const QString& upper, const QLocale& locale) {
     const QString separator =
         locale.decimalPoint() == QStringLiteral(",") ? QStringLiteral("; ") : QStringLiteral(", ");

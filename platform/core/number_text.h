@@ -3,6 +3,7 @@
 #include <QLocale>
 #include <QString>
 #include <cstdint>
+#include <functional>
 
 // Locale-aware conversions between text and numbers, the way the user's
 // regional settings say numbers are written. Every function takes the locale
@@ -33,6 +34,12 @@ float toSingle(const QString& text, const QLocale& locale = QLocale());
 QString fromLong(std::int32_t value, const QLocale& locale = QLocale());
 QString fromSingle(float value, const QLocale& locale = QLocale());
 QString fromDouble(double value, const QLocale& locale = QLocale());
+
+// The text of fromDouble where `fits` takes it; else the same value with fewer significant
+// digits, as many as fit, in the same general form, so a magnitude outside the plain range keeps
+// its exponent ("2.2361E-05"). Empty when not even one digit fits.
+QString fromDoubleFitting(double value, const std::function<bool(const QString&)>& fits,
+                          const QLocale& locale = QLocale());
 
 // An interval written in brackets from its two bounds' texts: "[0.06, 1.94]", or with a
 // semicolon where the comma is the decimal separator: "[-0,26; 3,26]".

@@ -111,11 +111,17 @@ private slots:
         calculate({"28", "5.19", "1.2", "30", "4.50", "1.1"});
         QVERIFY(!table()->isRowHidden(row));
         QCOMPARE(cell(row, 0), QStringLiteral("no / yes"));
+        const QString copied =
+            QStringLiteral("\nMean possible for whole-number data\tno / yes\t\n");
+        press(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier); // the copy has it too
+        QVERIFY(QGuiApplication::clipboard()->text().contains(copied));
         QVERIFY(f().form->height() > hiddenHeight);
         QVERIFY(table()->verticalHeader()->length() <= table()->viewport()->height());
         calculate({"280", "5.19", "1.2", "300", "4.5", "1.1"}); // too many for the decimals
         QVERIFY(table()->isRowHidden(row));
         QCOMPARE(f().form->height(), hiddenHeight);
+        press(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(!QGuiApplication::clipboard()->text().contains(QStringLiteral("whole-number")));
     }
 
     void followsTheResults() {
@@ -261,6 +267,8 @@ private slots:
             << QStringList{"116", "70.3", "13.0", "848", "67.3", "7.5"};
         QTest::newRow("large means")
             << QStringList{"5", "123456789.5", "1.5", "7", "-987654321.25", "2.75"};
+        QTest::newRow("huge means") << QStringList{"5", "1e300", "1", "5", "-1e300", "1"};
+        QTest::newRow("tiny difference") << QStringList{"10", "10", "1", "10", "10.00001", "1"};
     }
     void everyFigureShowsInFull() {
         QFETCH(QStringList, six);

@@ -198,8 +198,9 @@ private slots:
         QTest::keyClick(f().box("txtSD2"), Qt::Key_F5, Qt::KeyboardModifiers(modifiers));
 
         QCOMPARE(f().box("txtFreedom")->text(), QStringLiteral("18"));
-        QCOMPARE(f().box("txtStudent")->text(), QStringLiteral("2.23606797749979"));
-        QCOMPARE(f().box("txtStudent")->cursorPosition(), 0); // its first digits show
+        // the box is too narrow for all the digits, which stay the result
+        QCOMPARE(f().form->boxText(lx::Box::Student), QStringLiteral("2.23606797749979"));
+        QCOMPARE(f().box("txtStudent")->toolTip(), QStringLiteral("2.23606797749979"));
         QCOMPARE(f().box("txtP")->text(), QStringLiteral("<0.05"));
         QVERIFY(f().messages.messages.isEmpty());
         // the button was shown pressed for its moment

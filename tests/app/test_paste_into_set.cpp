@@ -189,6 +189,19 @@ private slots:
         }
     }
 
+    // A column with the other decimal mark leaves the set alone, with a note that says which mark
+    // the window reads: pasted as text, it put "5,1 4,9 6,2" into one box without a word.
+    void otherDecimalMarkIsNoted() {
+        setInputTexts({"1", "2", "3", "4", "5", "6"});
+        pasteInto(f().box("txtN1"), "Ctrl+V", QStringLiteral("5,1\n4,9\n6,2\n"));
+        QCOMPARE(inputTexts(), (QStringList{"1", "2", "3", "4", "5", "6"}));
+        QVERIFY(f().messages.messages.isEmpty());
+        auto* note = f().control<QLabel>("lblPasted");
+        QVERIFY(note->isVisible());
+        QVERIFY2(note->text().contains(QStringLiteral("expects a decimal point")),
+                 qPrintable(note->text()));
+    }
+
     // A failure nobody planned for, here a message box that throws, is reported and the window
     // goes on: it never crosses Qt's event delivery, from the key or from the menu.
     void failuresInAPasteAreReported_data() {

@@ -44,6 +44,14 @@ private slots:
                                   << "-0.05321";
         QTest::newRow("decimal comma") << 2.2360679774997898 << 4 << "de_DE"
                                        << "2,236";
+        QTest::newRow("below a million in plain form") << 123456.7 << 4 << "en_US"
+                                                       << "123457";
+        QTest::newRow("a million in exponent form") << 1234567.0 << 4 << "en_US"
+                                                    << "1.235E+06";
+        QTest::newRow("rounding up to a million") << -999999.7 << 4 << "en_US"
+                                                  << "-1.000E+06";
+        QTest::newRow("huge") << 3.16227766016838e300 << 4 << "de_DE"
+                              << "3,162E+300";
     }
     void significantDigits() {
         QFETCH(double, value);
@@ -89,6 +97,12 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::newRow("p below .001") << "10|9|1|10|1|1" << 0 << "p < .001";
         QTest::newRow("p near 1 keeps its zero") << "10|5|1|10|4.999|1" << 0 << "p = .998";
+        QTest::newRow("p rounding to 1") << "10|5|1|10|4.9999|1" << 0 << "p > .999,";
+        QTest::newRow("p of equal means") << "10|5|1|10|5|1" << 1 << "p > .999,";
+        QTest::newRow("huge t in exponent form")
+            << "5|1e300|1|5|-1e300|1" << 0 << "t(8) = 3.16E+300, p < .001, M1 − M2 = 2.00E+300";
+        QTest::newRow("huge interval in exponent form")
+            << "5|1e300|1|5|-1e300|1" << 1 << "CI [2.00E+300, 2.00E+300]";
         QTest::newRow("negative t") << "10|4|1|10|5|1" << 0 << "t(18) = -2.24";
         QTest::newRow("Bayes factor of equal means")
             << "10|5|1|10|5|1" << 0 << "BF\u2081\u2080 = 0.397";

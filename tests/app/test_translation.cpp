@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QGroupBox>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 
@@ -86,6 +87,15 @@ private slots:
         QCOMPARE(f.messages.messages.front().title, QStringLiteral("Fehler!"));
     }
 
+    // --help, which answers without a window, speaks German too.
+    void helpSpeaksGerman() {
+        QProcess program;
+        program.start(QStringLiteral(LXTERVAN), {QStringLiteral("--help")});
+        QVERIFY(program.waitForFinished(30000));
+        const QString help = QString::fromUtf8(program.readAllStandardOutput());
+        QVERIFY2(help.contains(QStringLiteral("Ein Rechner für den t-Test")), qPrintable(help));
+    }
+
     // The German details: longer names still fit, the copy names Welch's test the German way
     // and separates the bounds of an interval by a semicolon, stale results say so.
     void germanDetailsReadRight() {
@@ -106,6 +116,7 @@ private slots:
         const auto* table = f.control<QTableWidget>(QStringLiteral("grdDetails"));
         QVERIFY(table);
         QCOMPARE(lx::test::clippedCells(*table), QStringList());
+        QCOMPARE(table->verticalHeaderItem(1)->text(), QStringLiteral("FG")); // as the result box
 
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_C,
                         Qt::ControlModifier | Qt::ShiftModifier);
@@ -114,6 +125,8 @@ private slots:
         QVERIFY2(lines[1].startsWith(QStringLiteral("Welch-t(")), qPrintable(lines[1]));
         static const QRegularExpression interval(QStringLiteral("\\[-?[0-9]+,[0-9]+; "));
         QVERIFY2(lines[1].contains(interval), qPrintable(lines[1]));
+        QVERIFY2(lines.contains(QStringLiteral("FG\t962\t125,674928639795")),
+                 qPrintable(lines.join(u'\n')));
 
         QTest::keyClicks(QApplication::focusWidget(), "7");
         QCOMPARE(f.box(QStringLiteral("txtP"))->accessibleDescription(),

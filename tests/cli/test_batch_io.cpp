@@ -292,15 +292,18 @@ private slots:
     void helpListsEveryResultColumn_data() {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QByteArray>("heading");
-        QTest::newRow("en") << "en" << QByteArray("Result columns (");
-        QTest::newRow("de") << "de" << QByteArray("Ergebnisspalten (");
+        QTest::addColumn<QByteArray>("file");
+        QTest::newRow("en") << "en" << QByteArray("Result columns (") << QByteArray(" [FILE]\n");
+        QTest::newRow("de") << "de" << QByteArray("Ergebnisspalten (") << QByteArray(" [DATEI]\n");
     }
     void helpListsEveryResultColumn() {
         QFETCH(QString, language);
         QFETCH(QByteArray, heading);
+        QFETCH(QByteArray, file);
         const BatchRun run = runBatchTool({"--help"}, {}, language);
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.out.contains(heading));
+        QVERIFY2(run.out.contains(file), run.out.left(200).constData()); // the usage line
         const QList<QByteArray> lines = run.out.split('\n');
         for (int k = 0; k < lx::cli::resultColumnCount; ++k) {
             const std::string_view column =

@@ -74,6 +74,23 @@ private slots:
             << "1\n2\n3,000" << en << limit << 2 << Outcome::Refused << QStringList{"", "", ""}
             << "The values for the second set hold a group separator (\"3,000\"), so they could "
                "mean other numbers; paste them without group separators.";
+        QTest::newRow("decimal commas in an English window")
+            << "5,1\n4,9\n6,2" << en << limit << 1 << Outcome::OtherDecimalMark
+            << QStringList{"", "", ""}
+            << "The values for the first set are written with a decimal comma (\"5,1\"); this "
+               "window expects a decimal point, so nothing was pasted.";
+        QTest::newRow("decimal points in a German window")
+            << "Wert\n5.1\n4.9\n6.25"
+            << "de_DE" << limit << 2 << Outcome::OtherDecimalMark << QStringList{"", "", ""}
+            << "The values for the second set are written with a decimal point (\"5.1\"); this "
+               "window expects a decimal comma, so nothing was pasted.";
+        QTest::newRow("one decimal comma among plain numbers")
+            << "5\t4,5\t6" << en << limit << 1 << Outcome::OtherDecimalMark
+            << QStringList{"", "", ""}
+            << "The values for the first set are written with a decimal comma (\"4,5\"); this "
+               "window expects a decimal point, so nothing was pasted.";
+        QTest::newRow("one number with a decimal comma")
+            << "5,1" << en << limit << 1 << Outcome::OrdinaryPaste << QStringList{"", "", ""} << "";
         QTest::newRow("a sum beyond a double")
             << "1e308\n1e308" << en << limit << 1 << Outcome::Refused << QStringList{"", "", ""}
             << outOfRange;

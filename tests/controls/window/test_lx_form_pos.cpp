@@ -5,6 +5,8 @@
 #include "platform/settings_store.h"
 #include "platform/twips.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -366,6 +368,59 @@ private slots:
         for (int i = 0; i + 1 < entries.size(); i += 2) {
             QCOMPARE(stored(entries.at(i)), entries.at(i + 1));
         }
+    }
+
+    // A stored place that reaches past the screen's free area comes back just inside it; one
+    // bigger than that area keeps its top-left corner on it. Pixels, from the free area's origin.
+    void placeBeyondTheScreenIsBroughtInside_data() {
+        QTest::addColumn<QRect>("stored");
+        QTest::addColumn<QPoint>("expected");
+        const QSize free = QGuiApplication::primaryScreen()->availableGeometry().size();
+        const int w = free.width();
+        const int h = free.height();
+        QTest::newRow("inside, kept") << QRect(100, 80, 300, 200) << QPoint(100, 80);
+        QTest::newRow("past the right edge") << QRect(w - 100, 80, 300, 200) << QPoint(w - 300, 80);
+        QTest::newRow("past the bottom edge")
+            << QRect(100, h - 50, 300, 200) << QPoint(100, h - 200);
+        QTest::newRow("past the left edge") << QRect(-100, 80, 300, 200) << QPoint(0, 80);
+        QTest::newRow("past the top edge") << QRect(100, -150, 300, 200) << QPoint(100, 0);
+        QTest::newRow("past a corner")
+            << QRect(w - 10, h - 10, 300, 200) << QPoint(w - 300, h - 200);
+        QTest::newRow("centred on a screen twice as large")
+            << QRect(w - 150, h - 100, 300, 200) << QPoint(w - 300, h - 200);
+        QTest::newRow("wider than the screen") << QRect(-50, 80, w + 200, 200) << QPoint(0, 80);
+        QTest::newRow("bigger than the screen, past its far corner")
+            << QRect(w - 100, h - 100, w + 200, h + 100) << QPoint(0, 0);
+    }
+
+    void placeBeyondTheScreenIsBroughtInside() {
+        QFETCH(QRect, stored);
+        QFETCH(QPoint, expected);
+        const QPoint origin = QGuiApplication::primaryScreen()->availableGeometry().topLeft();
+        const QRect place = stored.translated(origin);
+        store("Left", QString::number(place.left() * 15));
+        store("Top", QString::number(place.top() * 15));
+        store("Width", QString::number(place.width() * 15));
+        store("Height", QString::number(place.height() * 15));
+        Run run = start(optionsBag(true, false));
+        QCOMPARE(run.form->frameGeometry().size(), place.size());
+        QCOMPARE(QPointF(run.form->Left(), run.form->Top()), QPointF((expected + origin) * 15));
+    }
+
+    // A form of fixed size keeps its own size, frame included, whatever size was stored: that is
+    // the window that must come inside.
+    void fixedSizeFormComesInsideWithItsOwnSize() {
+        const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+        store("Left", QString::number((free.left() + 100) * 15));
+        store("Top", QString::number((free.bottom() - 250) * 15));
+        store("Width", QString::number(300 * 15));
+        store("Height", QString::number(200 * 15));
+        Run run = start(optionsBag(true, false), false);
+        run.form->setFixedSize(300, 400);
+        run.form->show();
+        QTRY_COMPARE(run.form->frameGeometry().bottom(), free.bottom());
+        QCOMPARE(run.form->frameGeometry().left(), free.left() + 100);
+        QCOMPARE(run.form->height(), 400);
     }
 
     void unreadableBagValueIsAnError() {

@@ -132,6 +132,31 @@ private slots:
         QCOMPARE(nt::fromDouble(value, localeNamed(locale)), expected);
     }
 
+    // Fewer digits where the text must be short, never a misleading cut: an exponent stays.
+    void fromDoubleFitting_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<int>("characters");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("fits in full") << "en" << 2.23606797749979 << 16 << "2.23606797749979";
+        QTest::newRow("plain, rounded") << "en" << 2.23606797749979 << 8 << "2.236068";
+        QTest::newRow("tiny keeps its exponent")
+            << "en" << -2.23606797741514e-05 << 10 << "-2.236E-05";
+        QTest::newRow("huge keeps its exponent")
+            << "en" << 3.16227766016838e300 << 10 << "3.162E+300";
+        QTest::newRow("long whole number gains an exponent")
+            << "en" << 123456789012345.0 << 10 << "1.2346E+14";
+        QTest::newRow("decimal comma") << "de" << -2.23606797741514e-05 << 10 << "-2,236E-05";
+        QTest::newRow("nothing fits") << "en" << 2.5 << 0 << "";
+    }
+    void fromDoubleFitting() {
+        QFETCH(QString, locale);
+        QFETCH(double, value);
+        QFETCH(int, characters);
+        const auto fits = [&](const QString& text) { return text.size() <= characters; };
+        QTEST(nt::fromDoubleFitting(value, fits, localeNamed(locale)), "expected");
+    }
+
     void fromSingle_data() {
         QTest::addColumn<float>("value");
         QTest::addColumn<QString>("expected");
