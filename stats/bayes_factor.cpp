@@ -6,6 +6,8 @@
 #include <boost/math/quadrature/gauss.hpp>
 #include <boost/math/quadrature/gauss_kronrod.hpp>
 #include <boost/math/special_functions/chebyshev.hpp>
+#include <boost/math/special_functions/gamma.hpp>
+#include <boost/math/tools/fraction.hpp>
 #include <boost/math/tools/toms748_solve.hpp>
 
 #include <algorithm>
@@ -15,6 +17,7 @@
 #include <limits>
 #include <numbers>
 #include <optional>
+#include <utility>
 
 namespace lx {
 
@@ -39,17 +42,56 @@ constexpr double nan = std::numeric_limits<double>::quiet_NaN();
 
 using Rule = bm::quadrature::gauss_kronrod<double, 61>;
 
-// A central t's lower tail in logs. One beyond the smallest double is worked in long double:
-// the large t that push it there give it weights beyond the largest.
+// The terms of the incomplete beta function I_z(a, b)'s continued fraction
+// 1 + d1 / (1 + d2 / (1 + ...)), b0 = 1 first, as Boost's evaluation takes them.
+struct BetaFractionTerms {
+    using result_type = std::pair<double, double>;
+    double a = 0;
+    double b = 0;
+    double z = 0;
+    int index = -1;
+
+    result_type operator()() {
+        ++index;
+        if (index == 0) {
+            return {0.0, 1.0};
+        }
+        const double m = index / 2;
+        const double d = index % 2 == 0
+                             ? m * (b - m) * z / ((a + 2 * m - 1) * (a + 2 * m))
+                             : -(a + m) * (a + b + m) * z / ((a + 2 * m) * (a + 2 * m + 1));
+        return {d, 1.0};
+    }
+};
+
+// log P(T[df] < -x) for x > 0, where the tail is beyond the range of a double: the large t that
+// take it there give the one-sided integrand weights beyond the largest. P(T < -x) is
+// I_z(df / 2, 1 / 2) / 2 with z = df / (df + x^2); the incomplete beta function is its prefix
+// z^a (1 - z)^b / (a B(a, b)), worked in logs, over its continued fraction (DLMF 8.17.8 and
+// 8.17.22), which converges fast for z below (a + 1) / (a + b + 2) as it is in the far tail.
+// NaN when the fraction does not settle.
+double logFarLowerTail(double x, double df) {
+    const double a = df / 2;
+    constexpr double b = 0.5;
+    const double x2 = x * x;
+    const double z = df / (df + x2);
+    const double logPrefix = -a * std::log1p(x2 / df) + b * (2 * std::log(x) - std::log(df + x2)) -
+                             std::log(a) - std::log(std::sqrt(std::numbers::pi)) -
+                             std::log(bm::tgamma_delta_ratio(a, b, BoostPolicy()));
+    BetaFractionTerms terms{a, b, z};
+    std::uintmax_t limit = 1000;
+    const double fraction =
+        bm::tools::continued_fraction_b(terms, std::numeric_limits<double>::epsilon(), limit);
+    if (limit >= 1000 || !(fraction > 0)) {
+        return nan;
+    }
+    return logPrefix - std::log(fraction) - ln2;
+}
+
+// A central t's lower tail in logs, NaN only where the far tail's fraction does not settle.
 double logLowerTail(double x, double df) {
     const double tail = bm::cdf(bm::students_t_distribution<double, BoostPolicy>(df), x);
-    if (tail > 1e-290) {
-        return std::log(tail);
-    }
-    const long double wide =
-        bm::cdf(bm::students_t_distribution<long double, BoostPolicy>(static_cast<long double>(df)),
-                static_cast<long double>(x));
-    return wide > 0 ? static_cast<double>(std::log(wide)) : nan;
+    return tail > 1e-290 ? std::log(tail) : logFarLowerTail(-x, df);
 }
 
 // log P(T[df] < -q) for q in [low, high], interpolated from its values at the Chebyshev points of
