@@ -98,9 +98,7 @@ QString reportedP(const Figure<double>& p, const QLocale& locale) {
 
 QString studentLine(const TwoSampleReport& r, const QLocale& locale) {
     const QString ci = ciName(r.level);
-    const QString bf10 = r.bayesFactors
-                             ? bayesFactorText(r.bayesFactors->logBf10, bayesDigits, locale)
-                             : undefinedText();
+    const QString bf10 = cellText(r.bayesFactors.logBf10, Kind::LogBayes, locale);
     return QStringLiteral(
                "t(%1) = %2, %3, M1 %4 M2 = %5, %6 %7, d = %8, %6 %9, BF\u2081\u2080 = %10")
         .arg(fixed(r.pooled.df, 0, locale), fixed(r.pooled.t, 2, locale),
@@ -152,10 +150,6 @@ QString bayesName(const QString& name, bool ascii) {
     return text;
 }
 
-Figure<double> logFactor(const Figure<BayesFactors>& factors, double BayesFactors::*which) {
-    return factors ? Figure<double>((*factors).*which) : Figure<double>(factors.why());
-}
-
 QStringList tableLines(const TwoSampleReport& report, const QLocale& locale) {
     const QChar tab(u'\t');
     QStringList lines{
@@ -181,14 +175,13 @@ QStringList tableLines(const TwoSampleReport& report, const QLocale& locale) {
 // The one-sided Bayes factor in the direction of the observed difference.
 Row oneSidedRow(const TwoSampleReport& r) {
     const bool m1Less = r.difference < 0;
-    return {
-        m1Less ? QStringLiteral("BF\u208B\u2080 (M1 < M2)")
-               : QStringLiteral("BF\u208A\u2080 (M1 > M2)"),
-        Kind::LogBayes,
-        logFactor(r.bayesFactors, m1Less ? &BayesFactors::logBfMinus : &BayesFactors::logBfPlus),
-        {},
-        ReportText::tr("Bayes factor of a difference in the observed direction against none, "
-                       "with the same prior kept to that side")};
+    return {m1Less ? QStringLiteral("BF\u208B\u2080 (M1 < M2)")
+                   : QStringLiteral("BF\u208A\u2080 (M1 > M2)"),
+            Kind::LogBayes,
+            m1Less ? r.bayesFactors.logBfMinus : r.bayesFactors.logBfPlus,
+            {},
+            ReportText::tr("Bayes factor of a difference in the observed direction against none, "
+                           "with the same prior kept to that side")};
 }
 
 } // namespace
@@ -216,7 +209,7 @@ std::vector<Row> rows(const TwoSampleReport& r, const QLocale& locale) {
         {QStringLiteral("BF\u2081\u2080 (r = %1)")
              .arg(plain(locale).toString(r.priorScale, 'f', 3)),
          Kind::LogBayes,
-         logFactor(r.bayesFactors, &BayesFactors::logBf10),
+         r.bayesFactors.logBf10,
          {},
          ReportText::tr("Bayes factor of a difference against none, from Student's t: how many "
                         "times likelier the data are if the means differ (Cauchy prior of scale "

@@ -314,10 +314,11 @@ std::optional<double> onePass(const std::array<MappedNode, 61>& mapped, const Lo
     return top + std::log(sum);
 }
 
-// log of the integral of exp(logIntegrand(v)) over v > 0, or NaN when it does not settle.
+// log of the integral of exp(logIntegrand(v)) over v > 0, or NotFound when it does not settle.
 // v = (y / (1 - y))^power / rate for y in [0, 1]: power 1 suits an integrand with one scale,
 // power 3 spreads six decades over the range for one with two (a large t with few df).
-template <typename LogIntegrand> double logIntegral(const LogIntegrand& logIntegrand, double rate) {
+template <typename LogIntegrand>
+Figure<double> logIntegral(const LogIntegrand& logIntegrand, double rate) {
     const double logRate = std::log(rate);
     const auto logAt = [&](const MappedNode& node) {
         if (!std::isfinite(node.scaled)) {
@@ -345,7 +346,7 @@ template <typename LogIntegrand> double logIntegral(const LogIntegrand& logInteg
         return *wide;
     }
     if (!std::isfinite(top)) {
-        return nan;
+        return Undefined::NotFound;
     }
     // Its error estimate is that of the embedded 30-point Gauss rule; Kronrod's own is far
     // smaller.
@@ -359,49 +360,48 @@ template <typename LogIntegrand> double logIntegral(const LogIntegrand& logInteg
         },
         -1.0, 1.0, 15, 1e-10, &error);
     if (lost || !(area > 0) || !std::isfinite(area) || error > 1e-8 * area) {
-        return nan;
+        return Undefined::NotFound;
     }
     return top + std::log(area);
 }
 
-} // namespace
-
-Figure<BayesFactors> defaultBayesFactors(const Figure<double>& t, double n1, double n2,
-                                         double priorScale) {
-    if (!t) {
-        return t.why();
-    }
-    const Model model(*t, n1, n2, priorScale);
-    const double log10 =
-        logIntegral([&](double v) { return model.logTwoSided(v); }, model.twoSidedRate());
-    if (std::isnan(log10)) {
-        return Undefined::NotFound;
-    }
-    // The factor against the observed sign is the small one and is integrated; the other is what
-    // it leaves of 2 BF10, which loses nothing since it is at least BF10.
-    // Its t tail is interpolated only where q is not yet so small that the integrand beyond is
-    // lost in the sum.
+// The one-sided factor against the observed sign: the small one, so it is integrated. Its t tail
+// is interpolated only where q is not yet so small that the integrand beyond is lost in the
+// sum; without BF10 to judge that by, over the whole range of q.
+Figure<double> logAgainstFactor(const Model& model, const Figure<double>& log10) {
     const double df = model.nu + 1;
     const double largestQ = model.largestQ();
     const double logTailAtTop = logLowerTail(-largestQ, df);
-    const double cut = model.negligibleFrom(log10, ln2 + logTailAtTop, std::log(1e-15));
+    const double cut =
+        log10 ? model.negligibleFrom(*log10, ln2 + logTailAtTop, std::log(1e-15)) : 0;
     const double smallestQ = cut > 0 ? model.againstQ(cut) : 0;
     const auto tail = LogTailOnRange::build(df, smallestQ, largestQ, logTailAtTop);
-    const double logAgainst = logIntegral(
+    return logIntegral(
         [&](double v) {
             const double q = model.againstQ(v);
             return model.logTwoSided(v) + ln2 + (tail ? (*tail)(q) : logLowerTail(-q, df));
         },
         model.againstRate());
-    if (std::isnan(logAgainst)) {
-        return Undefined::NotFound;
+}
+
+} // namespace
+
+BayesFactors defaultBayesFactors(const Figure<double>& t, double n1, double n2, double priorScale) {
+    if (!t) {
+        return {t.why(), t.why(), t.why()};
     }
-    const double logWith = log10 + ln2 + std::log1p(-std::exp(logAgainst - log10 - ln2));
-    BayesFactors factors;
-    factors.logBf10 = log10;
-    factors.logBfPlus = model.t >= 0 ? logWith : logAgainst;
-    factors.logBfMinus = model.t >= 0 ? logAgainst : logWith;
-    return factors;
+    const Model model(*t, n1, n2, priorScale);
+    const Figure<double> log10 =
+        logIntegral([&](double v) { return model.logTwoSided(v); }, model.twoSidedRate());
+    const Figure<double> against = logAgainstFactor(model, log10);
+    // The factor with the observed sign is what the other leaves of 2 BF10, which loses nothing
+    // since it is at least BF10.
+    Figure<double> with = log10 ? against : log10; // the reason, where either has none
+    if (log10 && against) {
+        with = *log10 + ln2 + std::log1p(-std::exp(*against - *log10 - ln2));
+    }
+    const bool positive = model.t >= 0;
+    return {log10, positive ? with : against, positive ? against : with};
 }
 
 } // namespace lx
