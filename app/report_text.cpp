@@ -127,8 +127,16 @@ QString exactBound(const Cell& cell, bool upper, const QLocale& locale) {
     return number_text::fromDouble(upper ? (*ci)->upper : (*ci)->lower, locale);
 }
 
+// A Bayes factor whose quadrature did not settle, unlike one that is undefined.
+bool notComputable(const Figure<double>& value, Kind kind) {
+    return !value && kind == Kind::LogBayes && value.why() == Undefined::NotFound;
+}
+
 QString exactValue(const Cell& cell, Kind kind, const QLocale& locale) {
     const auto* value = std::get_if<Figure<double>>(&cell);
+    if (value && notComputable(*value, kind)) {
+        return notComputableText();
+    }
     if (value && *value && kind == Kind::LogBayes) {
         const double factor = std::exp(**value);
         return std::isfinite(factor) && factor > 0 ? number_text::fromDouble(factor, locale)
@@ -230,6 +238,10 @@ QString undefinedText() {
     return QStringLiteral("\u2013");
 }
 
+QString notComputableText() {
+    return ReportText::tr("not computable");
+}
+
 QString significant(double value, int digits, const QLocale& locale) {
     const QLocale numbers = plain(locale);
     if (value == 0 || !std::isfinite(value)) {
@@ -273,6 +285,9 @@ QString bayesFactorText(double logBf, int digits, const QLocale& locale) {
 
 QString cellText(const Cell& cell, Kind kind, const QLocale& locale) {
     if (const auto* value = std::get_if<Figure<double>>(&cell)) {
+        if (notComputable(*value, kind)) {
+            return notComputableText();
+        }
         return *value ? numberText(**value, kind, locale) : undefinedText();
     }
     if (const auto* ci = std::get_if<Figure<Interval>>(&cell)) {

@@ -266,10 +266,6 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
         <translation>größtes Welch-p, das die Rundung der Eingaben zulässt</translation>
     </message>
     <message>
-        <source>why the row has no results; empty when it has</source>
-        <translation>warum die Zeile keine Ergebnisse hat; leer, wenn sie welche hat</translation>
-    </message>
-    <message>
         <source>Result columns (after the table&apos;s own; --columns picks and orders them; empty or null when undefined):</source>
         <translation>Ergebnisspalten (nach denen der Tabelle; --columns wählt und ordnet sie; leer oder null, wenn nicht definiert):</translation>
     </message>
@@ -509,6 +505,22 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
         <source>the table has no row from line %1 on, where --header-line puts the header</source>
         <translation>die Tabelle hat ab Zeile %1, wo laut --header-line die Kopfzeile steht, keine Zeile mehr</translation>
     </message>
+    <message>
+        <source>natural log of bf_plus</source>
+        <translation>natürlicher Logarithmus von bf_plus</translation>
+    </message>
+    <message>
+        <source>natural log of bf_minus</source>
+        <translation>natürlicher Logarithmus von bf_minus</translation>
+    </message>
+    <message>
+        <source>%1 cannot be computed: its integral does not settle.</source>
+        <translation>%1 kann nicht berechnet werden: sein Integral konvergiert nicht.</translation>
+    </message>
+    <message>
+        <source>why the row has no results, or which results asked for cannot be computed; empty when none is missing</source>
+        <translation>warum die Zeile keine Ergebnisse hat oder welche der verlangten nicht berechnet werden können; leer, wenn keines fehlt</translation>
+    </message>
 </context>
 <context>
     <name>ErrorGuard</name>
@@ -651,6 +663,10 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
     <message>
         <source>Bayes factor of a difference against none, from Student&apos;s t: how many times likelier the data are if the means differ (Cauchy prior of scale r on the standardized difference)</source>
         <translation>Bayes-Faktor für einen Unterschied gegen keinen, aus Students t: wie viel wahrscheinlicher die Daten sind, wenn sich die Mittelwerte unterscheiden (Cauchy-Priori-Verteilung der Skala r für den standardisierten Unterschied)</translation>
+    </message>
+    <message>
+        <source>not computable</source>
+        <translation>nicht berechenbar</translation>
     </message>
 </context>
 <context>
