@@ -116,9 +116,7 @@ QString reportedP(const Figure<double>& p, const QLocale& locale) {
 
 QString studentLine(const TwoSampleReport& r, const QLocale& locale) {
     const QString ci = ciName(r.level);
-    const QString bf10 = r.bayesFactors
-                             ? bayesFactorText(r.bayesFactors->logBf10, bayesDigits, locale)
-                             : undefinedText();
+    const QString bf10 = cellText(r.bayesFactors.logBf10, Kind::LogBayes, locale);
     return QStringLiteral(
                "t(%1) = %2, %3, M1 %4 M2 = %5, %6 %7, d = %8, %6 %9, BF\u2081\u2080 = %10")
         .arg(whole(r.pooled.df, locale), fixed(r.pooled.t, 2, locale),
@@ -147,8 +145,16 @@ QString exactBound(const Cell& cell, bool upper, const QLocale& locale) {
     return number_text::fromDouble(upper ? (*ci)->upper : (*ci)->lower, locale);
 }
 
+// A Bayes factor whose quadrature did not settle, unlike one that is undefined.
+bool notComputable(const Figure<double>& value, Kind kind) {
+    return !value && kind == Kind::LogBayes && value.why() == Undefined::NotFound;
+}
+
 QString exactValue(const Cell& cell, Kind kind, const QLocale& locale) {
     const auto* value = std::get_if<Figure<double>>(&cell);
+    if (value && notComputable(*value, kind)) {
+        return notComputableText();
+    }
     if (value && *value && kind == Kind::LogBayes) {
         const double factor = std::exp(**value);
         return std::isfinite(factor) && factor > 0 ? number_text::fromDouble(factor, locale)
@@ -168,10 +174,6 @@ QString bayesName(const QString& name, bool ascii) {
         .replace(QStringLiteral("\u208A"), QStringLiteral("+"))
         .replace(QStringLiteral("\u208B"), QStringLiteral("-"));
     return text;
-}
-
-Figure<double> logFactor(const Figure<BayesFactors>& factors, double BayesFactors::*which) {
-    return factors ? Figure<double>((*factors).*which) : Figure<double>(factors.why());
 }
 
 QStringList tableLines(const TwoSampleReport& report, const QLocale& locale) {
@@ -202,14 +204,13 @@ QStringList tableLines(const TwoSampleReport& report, const QLocale& locale) {
 // The one-sided Bayes factor in the direction of the observed difference.
 Row oneSidedRow(const TwoSampleReport& r) {
     const bool m1Less = r.difference < 0;
-    return {
-        m1Less ? QStringLiteral("BF\u208B\u2080 (M1 < M2)")
-               : QStringLiteral("BF\u208A\u2080 (M1 > M2)"),
-        Kind::LogBayes,
-        logFactor(r.bayesFactors, m1Less ? &BayesFactors::logBfMinus : &BayesFactors::logBfPlus),
-        {},
-        ReportText::tr("Bayes factor of a difference in the observed direction against none, "
-                       "with the same prior kept to that side")};
+    return {m1Less ? QStringLiteral("BF\u208B\u2080 (M1 < M2)")
+                   : QStringLiteral("BF\u208A\u2080 (M1 > M2)"),
+            Kind::LogBayes,
+            m1Less ? r.bayesFactors.logBfMinus : r.bayesFactors.logBfPlus,
+            {},
+            ReportText::tr("Bayes factor of a difference in the observed direction against none, "
+                           "with the same prior kept to that side")};
 }
 
 } // namespace
@@ -237,7 +238,7 @@ std::vector<Row> rows(const TwoSampleReport& r, const QLocale& locale) {
         {QStringLiteral("BF\u2081\u2080 (r = %1)")
              .arg(plain(locale).toString(r.priorScale, 'f', 3)),
          Kind::LogBayes,
-         logFactor(r.bayesFactors, &BayesFactors::logBf10),
+         r.bayesFactors.logBf10,
          {},
          ReportText::tr("Bayes factor of a difference against none, from Student's t: how many "
                         "times likelier the data are if the means differ (Cauchy prior of scale "
@@ -256,6 +257,10 @@ QString welchHeader() {
 
 QString undefinedText() {
     return QStringLiteral("\u2013");
+}
+
+QString notComputableText() {
+    return ReportText::tr("not computable");
 }
 
 QString significant(double value, int digits, const QLocale& locale) {
@@ -323,6 +328,9 @@ QString wholeNumberMeansText(const TwoSampleReport& report) {
 
 QString cellText(const Cell& cell, Kind kind, const QLocale& locale) {
     if (const auto* value = std::get_if<Figure<double>>(&cell)) {
+        if (notComputable(*value, kind)) {
+            return notComputableText();
+        }
         return *value ? numberText(**value, kind, locale) : undefinedText();
     }
     if (const auto* ci = std::get_if<Figure<Interval>>(&cell)) {

@@ -44,6 +44,10 @@ QString welchHeader();
 // What an undefined figure shows: an en dash.
 QString undefinedText();
 
+// What a Bayes factor shows whose quadrature does not settle: unlike an undefined figure, it
+// exists, and the user should know it was not found rather than that there is none.
+QString notComputableText();
+
 // A value to `digits` significant digits, trailing zeros kept, exponent form
 // below 0.0001 and from a million up; no group separators.
 QString significant(double value, int digits, const QLocale& locale);
@@ -59,7 +63,8 @@ QString wholeNumberMeansDescription();
 QString wholeNumberMeansText(const TwoSampleReport& report);
 
 // A cell as the table shows it: 4 significant digits, p values 3 and never a
-// rounded 0 for a p that is not 0; intervals in brackets.
+// rounded 0 for a p that is not 0; intervals in brackets; a Bayes factor that
+// cannot be computed says so.
 QString cellText(const Cell& cell, Kind kind, const QLocale& locale);
 
 // What the copy command puts on the clipboard: Student's result and Welch's

@@ -62,6 +62,8 @@ constexpr std::array<ColumnInfo, resultColumnCount> columns = {{
      QT_TRANSLATE_NOOP("BatchText", "one-sided Bayes factor for M1 < M2 against no difference")},
     {"log_bf10",
      QT_TRANSLATE_NOOP("BatchText", "natural log of BF10 (kept where BF10 is beyond a double)")},
+    {"log_bf_plus", QT_TRANSLATE_NOOP("BatchText", "natural log of bf_plus")},
+    {"log_bf_minus", QT_TRANSLATE_NOOP("BatchText", "natural log of bf_minus")},
     {"p_tost_pooled",
      QT_TRANSLATE_NOOP("BatchText", "p of the equivalence test (two one-sided tests), pooled SD")},
     {"p_tost_welch",
@@ -88,7 +90,8 @@ constexpr std::array<ColumnInfo, resultColumnCount> columns = {{
      QT_TRANSLATE_NOOP("BatchText", "whether SD2 can go with M2 for N2 whole-number scores")},
     {"check_error",
      QT_TRANSLATE_NOOP("BatchText", "why a check of reported results could not run")},
-    {"error", QT_TRANSLATE_NOOP("BatchText", "why the row has no results; empty when it has")},
+    {"error", QT_TRANSLATE_NOOP("BatchText", "why the row has no results, or which results asked "
+                                             "for cannot be computed; empty when none is missing")},
 }};
 
 bool anyOf(const std::array<bool, resultColumnCount>& wanted,
@@ -146,7 +149,8 @@ ResultNeeds needsFor(const std::array<bool, resultColumnCount>& wanted, double l
     request.wholeNumberMeans = false; // the check columns test means with their items
     request.roundingRange =
         anyOf(wanted, {C::PRangePooledLo, C::PRangePooledHi, C::PRangeWelchLo, C::PRangeWelchHi});
-    request.bayesFactors = anyOf(wanted, {C::Bf10, C::BfPlus, C::BfMinus, C::LogBf10});
+    request.bayesFactors =
+        anyOf(wanted, {C::Bf10, C::BfPlus, C::BfMinus, C::LogBf10, C::LogBfPlus, C::LogBfMinus});
     request.priorScale = priorScale;
     if (anyOf(wanted, {C::PTostPooled, C::PTostWelch, C::TostBound})) {
         request.equivalence = equivalence;

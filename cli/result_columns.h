@@ -48,6 +48,8 @@ enum class ResultColumn {
     BfPlus,
     BfMinus,
     LogBf10,
+    LogBfPlus,
+    LogBfMinus,
     PTostPooled,
     PTostWelch,
     TostBound,

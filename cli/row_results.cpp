@@ -37,6 +37,18 @@ void set(RowResults& results, ResultColumn lower, ResultColumn upper,
     }
 }
 
+// A message for the row's error cell, after any it holds.
+void addError(RowResults& results, const QString& message) {
+    Cell& target = cell(results, C::Error);
+    if (target.kind == Cell::Kind::Text) {
+        target.text += ' ';
+    } else {
+        target.kind = Cell::Kind::Text;
+        target.text.clear();
+    }
+    target.text += narrow(message);
+}
+
 void setTest(RowResults& results, const TTest& test, ResultColumn first) {
     const auto at = [first](int offset) { return static_cast<ResultColumn>(int(first) + offset); };
     set(results, at(0), test.t);
@@ -46,7 +58,37 @@ void setTest(RowResults& results, const TTest& test, ResultColumn first) {
     set(results, at(4), test.pM1Less);
 }
 
-void setReport(RowResults& results, const TwoSampleReport& report) {
+// Each factor and its log; a factor beyond the range of a double leaves its cell empty while its
+// log shows. One that cannot be computed says so in the row's error, where a column wants it.
+void setBayesFactors(RowResults& results, const BayesFactors& factors,
+                     const std::array<bool, resultColumnCount>& wanted) {
+    struct Part {
+        const Figure<double>& log;
+        ResultColumn factor;
+        ResultColumn logColumn;
+        const char* name;
+    };
+    const Part parts[] = {{factors.logBf10, C::Bf10, C::LogBf10, "BF10"},
+                          {factors.logBfPlus, C::BfPlus, C::LogBfPlus, "BF+0"},
+                          {factors.logBfMinus, C::BfMinus, C::LogBfMinus, "BF-0"}};
+    for (const Part& part : parts) {
+        if (part.log) {
+            const double factor = std::exp(*part.log);
+            if (std::isfinite(factor) && factor > 0) {
+                setNumber(results, part.factor, factor);
+            }
+            setNumber(results, part.logColumn, *part.log);
+        } else if (part.log.why() == Undefined::NotFound &&
+                   (wanted[static_cast<std::size_t>(part.factor)] ||
+                    wanted[static_cast<std::size_t>(part.logColumn)])) {
+            addError(results, BatchText::tr("%1 cannot be computed: its integral does not settle.")
+                                  .arg(QLatin1String(part.name)));
+        }
+    }
+}
+
+void setReport(RowResults& results, const TwoSampleReport& report,
+               const std::array<bool, resultColumnCount>& wanted) {
     setTest(results, report.pooled, C::TPooled);
     setNumber(results, C::Diff, report.difference);
     set(results, C::CiPooledLo, C::CiPooledHi, report.pooled.differenceCi);
@@ -63,17 +105,7 @@ void setReport(RowResults& results, const TwoSampleReport& report) {
     set(results, C::GCiLo, C::GCiHi, report.hedgesGCi);
     set(results, C::PRangePooledLo, C::PRangePooledHi, report.pRangePooled);
     set(results, C::PRangeWelchLo, C::PRangeWelchHi, report.pRangeWelch);
-    if (const auto& bf = report.bayesFactors) {
-        // A factor beyond the range of a double leaves its cell empty; its log still shows.
-        for (const auto& [column, value] : {std::pair{C::Bf10, bf->bf10()},
-                                            {C::BfPlus, bf->bfPlus()},
-                                            {C::BfMinus, bf->bfMinus()}}) {
-            if (std::isfinite(value)) {
-                setNumber(results, column, value);
-            }
-        }
-        setNumber(results, C::LogBf10, bf->logBf10);
-    }
+    setBayesFactors(results, report.bayesFactors, wanted);
     set(results, C::PTostPooled, report.equivalence.pooled.p);
     set(results, C::PTostWelch, report.equivalence.welch.p);
     set(results, C::TostBound, report.equivalence.bound);
@@ -201,7 +233,7 @@ void RowCalculator::calculateChecked(const RecordBatch& batch, std::size_t recor
         if (request.roundingRange) {
             request.rounding = row.typedRounding();
         }
-        setReport(results, twoSampleReport(in, request));
+        setReport(results, twoSampleReport(in, request), m_needs.columns);
     }
     if (m_needs.anyCheck) {
         m_checks.setSummaryChecks(batch, record, in, row.typedRounding(), results);

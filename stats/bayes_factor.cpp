@@ -6,6 +6,8 @@
 #include <boost/math/quadrature/gauss.hpp>
 #include <boost/math/quadrature/gauss_kronrod.hpp>
 #include <boost/math/special_functions/chebyshev.hpp>
+#include <boost/math/special_functions/gamma.hpp>
+#include <boost/math/tools/fraction.hpp>
 #include <boost/math/tools/toms748_solve.hpp>
 
 #include <algorithm>
@@ -15,6 +17,7 @@
 #include <limits>
 #include <numbers>
 #include <optional>
+#include <utility>
 
 namespace lx {
 
@@ -27,8 +30,8 @@ namespace lx {
 //
 // The integrals run over v = 1/g, where the two-sided integrand is smooth, falls from its
 // largest value at v = 0 and decays exponentially: the 61-point Kronrod rule on a mapping of
-// [0, 1] onto v nearly always settles at once, as its embedded Gauss rule shows; a second
-// mapping, then an adaptive pass, settle the rest.
+// [0, 1] onto v nearly always settles at once, as its embedded Gauss rule shows; an adaptive
+// pass on a second mapping settles the rest.
 namespace {
 
 namespace bm = boost::math;
@@ -39,17 +42,56 @@ constexpr double nan = std::numeric_limits<double>::quiet_NaN();
 
 using Rule = bm::quadrature::gauss_kronrod<double, 61>;
 
-// A central t's lower tail in logs. One beyond the smallest double is worked in long double:
-// the large t that push it there give it weights beyond the largest.
+// The terms of the incomplete beta function I_z(a, b)'s continued fraction
+// 1 + d1 / (1 + d2 / (1 + ...)), b0 = 1 first, as Boost's evaluation takes them.
+struct BetaFractionTerms {
+    using result_type = std::pair<double, double>;
+    double a = 0;
+    double b = 0;
+    double z = 0;
+    int index = -1;
+
+    result_type operator()() {
+        ++index;
+        if (index == 0) {
+            return {0.0, 1.0};
+        }
+        const double m = index / 2;
+        const double d = index % 2 == 0
+                             ? m * (b - m) * z / ((a + 2 * m - 1) * (a + 2 * m))
+                             : -(a + m) * (a + b + m) * z / ((a + 2 * m) * (a + 2 * m + 1));
+        return {d, 1.0};
+    }
+};
+
+// log P(T[df] < -x) for x > 0, where the tail is beyond the range of a double: the large t that
+// take it there give the one-sided integrand weights beyond the largest. P(T < -x) is
+// I_z(df / 2, 1 / 2) / 2 with z = df / (df + x^2); the incomplete beta function is its prefix
+// z^a (1 - z)^b / (a B(a, b)), worked in logs, over its continued fraction (DLMF 8.17.8 and
+// 8.17.22), which converges fast for z below (a + 1) / (a + b + 2) as it is in the far tail.
+// NaN when the fraction does not settle.
+double logFarLowerTail(double x, double df) {
+    const double a = df / 2;
+    constexpr double b = 0.5;
+    const double x2 = x * x;
+    const double z = df / (df + x2);
+    const double logPrefix = -a * std::log1p(x2 / df) + b * (2 * std::log(x) - std::log(df + x2)) -
+                             std::log(a) - std::log(std::sqrt(std::numbers::pi)) -
+                             std::log(bm::tgamma_delta_ratio(a, b, BoostPolicy()));
+    BetaFractionTerms terms{a, b, z};
+    std::uintmax_t limit = 1000;
+    const double fraction =
+        bm::tools::continued_fraction_b(terms, std::numeric_limits<double>::epsilon(), limit);
+    if (limit >= 1000 || !(fraction > 0)) {
+        return nan;
+    }
+    return logPrefix - std::log(fraction) - ln2;
+}
+
+// A central t's lower tail in logs, NaN only where the far tail's fraction does not settle.
 double logLowerTail(double x, double df) {
     const double tail = bm::cdf(bm::students_t_distribution<double, BoostPolicy>(df), x);
-    if (tail > 1e-290) {
-        return std::log(tail);
-    }
-    const long double wide =
-        bm::cdf(bm::students_t_distribution<long double, BoostPolicy>(static_cast<long double>(df)),
-                static_cast<long double>(x));
-    return wide > 0 ? static_cast<double>(std::log(wide)) : nan;
+    return tail > 1e-290 ? std::log(tail) : logFarLowerTail(-x, df);
 }
 
 // log P(T[df] < -q) for q in [low, high], interpolated from its values at the Chebyshev points of
@@ -272,10 +314,11 @@ std::optional<double> onePass(const std::array<MappedNode, 61>& mapped, const Lo
     return top + std::log(sum);
 }
 
-// log of the integral of exp(logIntegrand(v)) over v > 0, or NaN when it does not settle.
+// log of the integral of exp(logIntegrand(v)) over v > 0, or NotFound when it does not settle.
 // v = (y / (1 - y))^power / rate for y in [0, 1]: power 1 suits an integrand with one scale,
 // power 3 spreads six decades over the range for one with two (a large t with few df).
-template <typename LogIntegrand> double logIntegral(const LogIntegrand& logIntegrand, double rate) {
+template <typename LogIntegrand>
+Figure<double> logIntegral(const LogIntegrand& logIntegrand, double rate) {
     const double logRate = std::log(rate);
     const auto logAt = [&](const MappedNode& node) {
         if (!std::isfinite(node.scaled)) {
@@ -283,83 +326,77 @@ template <typename LogIntegrand> double logIntegral(const LogIntegrand& logInteg
         }
         return logIntegrand(node.scaled / rate) + node.logSlope - logRate;
     };
-    const auto agree = [](double a, double b) {
-        return std::fabs(a - b) <= 1e-10 * std::max(1.0, std::fabs(a));
-    };
     // The Kronrod sum is far more accurate than the Gauss sum inside it: QUADPACK's rule takes
     // (200 |K - G|)^1.5 as the Kronrod sum's error. Where that is within 1e-9 (relative, or
     // absolute on a log beyond 1) one pass of the one-scale mapping is enough: most rows.
-    double narrowTop = 0;
+    double top = 0;
     double gaussLog = 0;
-    const auto narrow = onePass(mappedNodes<1>(), logAt, narrowTop, gaussLog);
+    const auto narrow = onePass(mappedNodes<1>(), logAt, top, gaussLog);
     if (narrow && std::pow(200 * std::fabs(*narrow - gaussLog), 1.5) <=
                       1e-9 * std::max(1.0, std::fabs(*narrow))) {
         return *narrow;
     }
-    // Two mappings that put their nodes very differently agree only where both have converged.
-    double top = 0;
-    const auto wide = onePass(mappedNodes<3>(), logAt, top, gaussLog);
-    if (wide && narrow && agree(*wide, *narrow)) {
-        return *wide;
-    }
     if (!std::isfinite(top)) {
-        return nan;
+        return Undefined::NotFound;
     }
-    // Its error estimate is that of the embedded 30-point Gauss rule; Kronrod's own is far
-    // smaller.
+    // The rest adaptively on the two-scale mapping, whose first pass settles most of them. Its
+    // nodes may find terms far above the largest of the pass above, which can have missed a
+    // narrow peak: with that largest scaled to e^-300, terms up to e^1000 above it still fit and
+    // those down to e^400 below it keep all their digits. The error estimate is |K - G|, the
+    // embedded 30-point Gauss rule's; Kronrod's own is far smaller.
+    const double scale = top + 300;
     bool lost = false; // a term beyond the range of a double, or not a number
     double error = 0;
     const double area = Rule::integrate(
         [&](double x) {
-            const double value = std::exp(logAt(mapNode(x, 3)) - top);
+            const double value = std::exp(logAt(mapNode(x, 3)) - scale);
             lost = lost || !std::isfinite(value);
             return std::isfinite(value) ? value : 0.0;
         },
-        -1.0, 1.0, 15, 1e-10, &error);
+        -1.0, 1.0, 15, 1e-9, &error);
     if (lost || !(area > 0) || !std::isfinite(area) || error > 1e-8 * area) {
-        return nan;
-    }
-    return top + std::log(area);
-}
-
-} // namespace
-
-Figure<BayesFactors> defaultBayesFactors(const Figure<double>& t, double n1, double n2,
-                                         double priorScale) {
-    if (!t) {
-        return t.why();
-    }
-    const Model model(*t, n1, n2, priorScale);
-    const double log10 =
-        logIntegral([&](double v) { return model.logTwoSided(v); }, model.twoSidedRate());
-    if (std::isnan(log10)) {
         return Undefined::NotFound;
     }
-    // The factor against the observed sign is the small one and is integrated; the other is what
-    // it leaves of 2 BF10, which loses nothing since it is at least BF10.
-    // Its t tail is interpolated only where q is not yet so small that the integrand beyond is
-    // lost in the sum.
+    return scale + std::log(area);
+}
+
+// The one-sided factor against the observed sign: the small one, so it is integrated. Its t tail
+// is interpolated only where q is not yet so small that the integrand beyond is lost in the
+// sum; without BF10 to judge that by, over the whole range of q.
+Figure<double> logAgainstFactor(const Model& model, const Figure<double>& log10) {
     const double df = model.nu + 1;
     const double largestQ = model.largestQ();
     const double logTailAtTop = logLowerTail(-largestQ, df);
-    const double cut = model.negligibleFrom(log10, ln2 + logTailAtTop, std::log(1e-15));
+    const double cut =
+        log10 ? model.negligibleFrom(*log10, ln2 + logTailAtTop, std::log(1e-15)) : 0;
     const double smallestQ = cut > 0 ? model.againstQ(cut) : 0;
     const auto tail = LogTailOnRange::build(df, smallestQ, largestQ, logTailAtTop);
-    const double logAgainst = logIntegral(
+    return logIntegral(
         [&](double v) {
             const double q = model.againstQ(v);
             return model.logTwoSided(v) + ln2 + (tail ? (*tail)(q) : logLowerTail(-q, df));
         },
         model.againstRate());
-    if (std::isnan(logAgainst)) {
-        return Undefined::NotFound;
+}
+
+} // namespace
+
+BayesFactors defaultBayesFactors(const Figure<double>& t, double n1, double n2, double priorScale) {
+    if (!t) {
+        return {t.why(), t.why(), t.why()};
     }
-    const double logWith = log10 + ln2 + std::log1p(-std::exp(logAgainst - log10 - ln2));
-    BayesFactors factors;
-    factors.logBf10 = log10;
-    factors.logBfPlus = model.t >= 0 ? logWith : logAgainst;
-    factors.logBfMinus = model.t >= 0 ? logAgainst : logWith;
-    return factors;
+    const Model model(*t, n1, n2, priorScale);
+    const Figure<double> log10 =
+        logIntegral([&](double v) { return model.logTwoSided(v); }, model.twoSidedRate());
+    const Figure<double> against = logAgainstFactor(model, log10);
+    // The factor with the observed sign is what the other leaves of 2 BF10, which loses nothing
+    // since it is at least BF10.
+    Figure<double> with = log10 ? against : log10; // the reason, where either has none
+    if (log10 && against) {
+        with = *log10 + ln2 + std::log1p(-std::exp(*against - *log10 - ln2));
+    }
+    const bool positive = model.t >= 0;
+    return {log10, positive ? with : against, positive ? against : with};
 }
 
 } // namespace lx

@@ -54,8 +54,8 @@ struct TwoSampleReport {
     Figure<Interval> pRangeWelch = Undefined::NotRequested;
     // The default Bayes factors of the pooled t.
     double priorScale = mediumPriorScale;
-    Figure<BayesFactors> bayesFactors = Undefined::NotRequested;
-    Equivalence equivalence; // not requested unless a margin was given
+    BayesFactors bayesFactors; // each NotRequested unless asked for
+    Equivalence equivalence;   // not requested unless a margin was given
     // Whether each typed mean can be the mean of N whole numbers (one item per score).
     Figure<bool> wholeNumberMean1 = Undefined::NotRequested;
     Figure<bool> wholeNumberMean2 = Undefined::NotRequested;

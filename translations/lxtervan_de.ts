@@ -254,10 +254,6 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
         <translation>größtes Welch-p, das die Rundung der Eingaben zulässt</translation>
     </message>
     <message>
-        <source>why the row has no results; empty when it has</source>
-        <translation>warum die Zeile keine Ergebnisse hat; leer, wenn sie welche hat</translation>
-    </message>
-    <message>
         <source>Result columns (after the table&apos;s own; --columns picks and orders them; empty or null when undefined):</source>
         <translation>Ergebnisspalten (nach denen der Tabelle; --columns wählt und ordnet sie; leer oder null, wenn nicht definiert):</translation>
     </message>
@@ -565,6 +561,22 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
         <source>[FILE]</source>
         <translation>[DATEI]</translation>
     </message>
+    <message>
+        <source>natural log of bf_plus</source>
+        <translation>natürlicher Logarithmus von bf_plus</translation>
+    </message>
+    <message>
+        <source>natural log of bf_minus</source>
+        <translation>natürlicher Logarithmus von bf_minus</translation>
+    </message>
+    <message>
+        <source>%1 cannot be computed: its integral does not settle.</source>
+        <translation>%1 kann nicht berechnet werden: sein Integral konvergiert nicht.</translation>
+    </message>
+    <message>
+        <source>why the row has no results, or which results asked for cannot be computed; empty when none is missing</source>
+        <translation>warum die Zeile keine Ergebnisse hat oder welche der verlangten nicht berechnet werden können; leer, wenn keines fehlt</translation>
+    </message>
 </context>
 <context>
     <name>ErrorGuard</name>
@@ -739,6 +751,10 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
     <message>
         <source>%1 / %2</source>
         <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <source>not computable</source>
+        <translation>nicht berechenbar</translation>
     </message>
 </context>
 <context>

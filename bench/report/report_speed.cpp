@@ -37,7 +37,7 @@ double medianMicroseconds(const std::vector<lx::Summary>& summaries,
             const lx::TwoSampleReport report = lx::twoSampleReport(summary, request);
             sink += report.pooled.pTwoTailed.hasValue() ? *report.pooled.pTwoTailed : 0;
             sink += report.cohensDCi.hasValue() ? report.cohensDCi->upper : 0;
-            sink += report.bayesFactors.hasValue() ? report.bayesFactors->logBfMinus : 0;
+            sink += report.bayesFactors.logBfMinus ? *report.bayesFactors.logBfMinus : 0;
         }
         const std::chrono::duration<double, std::micro> elapsed =
             std::chrono::steady_clock::now() - start;

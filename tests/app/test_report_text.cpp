@@ -160,6 +160,53 @@ private slots:
                             [&](const report_text::Row& r) { return r.name == name; }));
     }
 
+    // A Bayes factor whose quadrature did not settle says so in its cell, its copied cell and
+    // the reporting line, where an undefined one shows a dash; the other factors stay.
+    void bayesFactorNotComputable_data() {
+        QTest::addColumn<QString>("failing");
+        QTest::addColumn<QString>("bf10");
+        QTest::addColumn<QString>("oneSided");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("BF10") << "10"
+                              << "not computable"
+                              << "3.90"
+                              << "BF\u2081\u2080 = not computable";
+        QTest::newRow("BF+0") << "+"
+                              << "2.03"
+                              << "not computable"
+                              << "BF\u2081\u2080 = 2.03";
+        QTest::newRow("BF-0, the other side") << "-"
+                                              << "2.03"
+                                              << "3.90"
+                                              << "BF\u2081\u2080 = 2.03";
+    }
+    void bayesFactorNotComputable() {
+        QFETCH(QString, failing);
+        const QLocale english(QLocale::English);
+        TwoSampleReport report = reportOf("10|5|1|10|4|1");
+        Figure<double>& part = failing == "10"  ? report.bayesFactors.logBf10
+                               : failing == "+" ? report.bayesFactors.logBfPlus
+                                                : report.bayesFactors.logBfMinus;
+        part = Undefined::NotFound;
+        const std::vector<report_text::Row> rows = report_text::rows(report, english);
+        const auto cell = [&](const QString& start) {
+            const auto row = std::find_if(rows.begin(), rows.end(), [&](const report_text::Row& r) {
+                return r.name.startsWith(start);
+            });
+            return row == rows.end() ? QString("no row")
+                                     : report_text::cellText(row->student, row->kind, english);
+        };
+        QTEST(cell(QStringLiteral("BF\u2081\u2080")), "bf10");
+        QTEST(cell(QStringLiteral("BF\u208A\u2080")), "oneSided");
+        const QStringList lines = report_text::clipboardText(report, english).split(u'\n');
+        QFETCH(QString, line);
+        QVERIFY2(lines.value(0).endsWith(line), qPrintable(lines.value(0)));
+        QFETCH(QString, oneSided);
+        const QStringList copied = lines.filter(QStringLiteral("BF+0 (M1 > M2)\t"));
+        QCOMPARE(copied.size(), 1);
+        QCOMPARE(copied[0].split(u'\t').value(1) == "not computable", oneSided == "not computable");
+    }
+
     // Undefined figures show an en dash; absent ones (the single-value rows'
     // second column) nothing.
     void tableCells() {

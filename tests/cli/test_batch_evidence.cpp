@@ -22,8 +22,9 @@ QByteArray summaryTable(const ReferenceRow& row) {
     return table + cells.join(',') + '\n';
 }
 
-// The one result row of a run with these columns, by column.
-std::map<std::string, double> resultsOf(const QStringList& arguments, const ReferenceRow& row) {
+// The one result row of a run with these columns, by column; the error column's text apart.
+std::map<std::string, double> resultsOf(const QStringList& arguments, const ReferenceRow& row,
+                                        std::string* error = nullptr) {
     const BatchRun run = runBatchTool(arguments, summaryTable(row));
     std::map<std::string, double> values;
     const Table output = parseCsv(run.out);
@@ -31,19 +32,20 @@ std::map<std::string, double> resultsOf(const QStringList& arguments, const Refe
         return values;
     }
     for (std::size_t k = 0; k < output[0].size() && k < output[1].size(); ++k) {
-        if (!output[1][k].empty()) {
+        if (output[0][k] == "error") {
+            *error = output[1][k];
+        } else if (!output[1][k].empty()) {
             values[output[0][k]] = std::stod(output[1][k]);
         }
     }
     return values;
 }
 
-void addRows(const char* path) {
-    QTest::addColumn<ReferenceRow>("row");
+void addRows(const char* path, const char* name = "row") {
     const auto rows = lx::test::readReference(QString::fromLatin1(path));
-    QVERIFY(rows.size() > 10);
+    QVERIFY(rows.size() >= 5);
     for (qsizetype k = 0; k < rows.size(); ++k) {
-        QTest::addRow("row %lld", static_cast<long long>(k + 2)) << rows[k];
+        QTest::addRow("%s %lld", name, static_cast<long long>(k + 2)) << rows[k];
     }
 }
 
@@ -58,19 +60,26 @@ bool near(double actual, double expected, double tolerance) {
 class TestBatchEvidence : public QObject {
     Q_OBJECT
 private slots:
-    void bayesFactors_data() { addRows(BAYES_REFERENCE); }
+    void bayesFactors_data() {
+        QTest::addColumn<ReferenceRow>("row");
+        addRows(BAYES_REFERENCE);
+        addRows(BAYES_FAR_TAIL_REFERENCE, "far tail");
+    }
     void bayesFactors() {
         QFETCH(ReferenceRow, row);
-        auto values = resultsOf({"--columns", "bf10,bf_plus,bf_minus,log_bf10", "--prior-scale",
-                                 QString::number(row.at("r"), 'g', 17)},
-                                row);
-        QVERIFY(values.count("log_bf10"));
-        QVERIFY(near(values["log_bf10"], row.at("log_bf10"), 1e-9));
+        std::string error = "not in the output";
+        auto values =
+            resultsOf({"--columns", "bf10,bf_plus,bf_minus,log_bf10,log_bf_plus,log_bf_minus,error",
+                       "--prior-scale", QString::number(row.at("r"), 'g', 17)},
+                      row, &error);
+        QVERIFY2(error.empty(), error.c_str());
         const std::pair<const char*, const char*> factors[] = {
             {"bf10", "log_bf10"}, {"bf_plus", "log_bf_plus"}, {"bf_minus", "log_bf_minus"}};
         for (const auto& [column, logColumn] : factors) {
+            QVERIFY2(values.count(logColumn), logColumn);
+            QVERIFY2(near(values[logColumn], row.at(logColumn), 1e-9), logColumn);
             const double expected = std::exp(row.at(logColumn));
-            if (std::isfinite(expected)) {
+            if (std::isfinite(expected) && expected > 0) {
                 QVERIFY2(values.count(column), column);
                 QVERIFY2(std::fabs(values[column] / expected - 1) < 1e-6, column);
             } else {
@@ -79,7 +88,50 @@ private slots:
         }
     }
 
-    void equivalence_data() { addRows(EQUIVALENCE_REFERENCE); }
+    // A factor whose integral does not settle says so in the row's error, for the columns asked
+    // for, and leaves the others: an absurd prior scale, and a huge t with 4 df and a wide one.
+    void bayesFactorThatCannotBeComputed_data() {
+        QTest::addColumn<QByteArray>("summary");
+        QTest::addColumn<QString>("scale");
+        QTest::addColumn<QString>("columns");
+        QTest::addColumn<QString>("error");
+        QTest::addColumn<bool>("bf10Shown");
+        const QString all = "BF10 cannot be computed: its integral does not settle. "
+                            "BF+0 cannot be computed: its integral does not settle. "
+                            "BF-0 cannot be computed: its integral does not settle.";
+        QTest::newRow("all three") << QByteArray("10,5,1,10,4,1") << "1e300"
+                                   << "bf10,bf_plus,log_bf_minus,log_bf10,error" << all << false;
+        QTest::newRow("only those asked for")
+            << QByteArray("10,5,1,10,4,1") << "1e300"
+            << "bf10,error"
+            << "BF10 cannot be computed: its integral does not settle." << false;
+        QTest::newRow("one-sided ones, BF10 kept")
+            << QByteArray("3,1000000,1,3,0,1") << "1e8"
+            << "log_bf10,log_bf_plus,log_bf_minus,error" << all.mid(all.indexOf("BF+0")) << true;
+    }
+    void bayesFactorThatCannotBeComputed() {
+        QFETCH(QByteArray, summary);
+        QFETCH(QString, scale);
+        QFETCH(QString, columns);
+        QFETCH(QString, error);
+        QFETCH(bool, bf10Shown);
+        const BatchRun run = runBatchTool({"--columns", columns, "--prior-scale", scale},
+                                          "n1,m1,sd1,n2,m2,sd2\n" + summary + "\n");
+        const Table output = parseCsv(run.out);
+        QCOMPARE(output.size(), std::size_t(2));
+        const QStringList names = columns.split(u',');
+        QCOMPARE(QString::fromStdString(output[1].back()), error);
+        const auto bf10 = names.indexOf(QStringLiteral("log_bf10"));
+        if (bf10 >= 0) {
+            QCOMPARE(!output[1][static_cast<std::size_t>(bf10)].empty(), bf10Shown);
+        }
+        QVERIFY2(run.err.contains("1 with errors"), run.err.constData()); // the row is counted
+    }
+
+    void equivalence_data() {
+        QTest::addColumn<ReferenceRow>("row");
+        addRows(EQUIVALENCE_REFERENCE);
+    }
     void equivalence() {
         QFETCH(ReferenceRow, row);
         const QString option = row.at("in_sd") != 0 ? QStringLiteral("--equivalence-d")
