@@ -509,6 +509,78 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
         <source>the table has no row from line %1 on, where --header-line puts the header</source>
         <translation>die Tabelle hat ab Zeile %1, wo laut --header-line die Kopfzeile steht, keine Zeile mehr</translation>
     </message>
+    <message>
+        <source>--plan-alpha must be a number between 0 and 1</source>
+        <translation>--plan-alpha muss eine Zahl zwischen 0 und 1 sein</translation>
+    </message>
+    <message>
+        <source>--plan-power must be a number above --plan-alpha and below 1</source>
+        <translation>--plan-power muss eine Zahl über --plan-alpha und unter 1 sein</translation>
+    </message>
+    <message>
+        <source>--plan-tails must be 1 or 2</source>
+        <translation>--plan-tails muss 1 oder 2 sein</translation>
+    </message>
+    <message>
+        <source>--plan-ratio must be a number above 0 or observed</source>
+        <translation>--plan-ratio muss eine Zahl über 0 oder observed sein</translation>
+    </message>
+    <message>
+        <source>--plan-effect must be observed, safeguard or a number d</source>
+        <translation>--plan-effect muss observed, safeguard oder eine Zahl d sein</translation>
+    </message>
+    <message>
+        <source>Plan the next study of each row: the power its sample must reach (default 0.8). Any --plan option, or a planning column in --columns, fills the planning columns; without, they stay empty and cost nothing.</source>
+        <translation>Die nächste Studie jeder Zeile planen: die Teststärke, die ihre Stichprobe erreichen muss (Vorgabe 0.8). Jede --plan-Option oder eine Planungsspalte in --columns füllt die Planungsspalten; ohne bleiben sie leer und kosten nichts.</translation>
+    </message>
+    <message>
+        <source>Significance level of the planned test (default 0.05).</source>
+        <translation>Signifikanzniveau des geplanten Tests (Vorgabe 0.05).</translation>
+    </message>
+    <message>
+        <source>n2/n1 of the planned sample (default 1), or observed for the row&apos;s N2/N1.</source>
+        <translation>n2/n1 der geplanten Stichprobe (Vorgabe 1), oder observed für N2/N1 der Zeile.</translation>
+    </message>
+    <message>
+        <source>Tails of the planned test: 1 or 2 (default 2).</source>
+        <translation>Seiten des geplanten Tests: 1 oder 2 (Vorgabe 2).</translation>
+    </message>
+    <message>
+        <source>The effect to plan for: observed (the row&apos;s d, the default), safeguard (the end of its 60% interval nearer 0) or a d, such as the smallest effect of interest.</source>
+        <translation>Der Effekt, für den geplant wird: observed (das d der Zeile, die Vorgabe), safeguard (das Ende seines 60%-Intervalls näher an 0) oder ein d, etwa der kleinste interessierende Effekt.</translation>
+    </message>
+    <message>
+        <source>d is undefined: the pooled SD is 0</source>
+        <translation>d ist nicht definiert: die gepoolte SD ist 0</translation>
+    </message>
+    <message>
+        <source>n1 of the smallest sample whose power reaches --plan-power for --plan-effect (Student&apos;s test)</source>
+        <translation>n1 der kleinsten Stichprobe, deren Teststärke für --plan-effect --plan-power erreicht (Student-Test)</translation>
+    </message>
+    <message>
+        <source>its n2, --plan-ratio times n1 rounded up</source>
+        <translation>ihr n2, --plan-ratio mal n1 aufgerundet</translation>
+    </message>
+    <message>
+        <source>the power that sample actually has</source>
+        <translation>die Teststärke, die diese Stichprobe tatsächlich hat</translation>
+    </message>
+    <message>
+        <source>safeguard d: the end of the 60% interval of d nearer 0, when it is not 0 or beyond</source>
+        <translation>Safeguard-d: das Ende des 60%-Intervalls von d näher an 0, wenn es nicht 0 oder jenseits davon ist</translation>
+    </message>
+    <message>
+        <source>smallest d &gt; 0 that N1 and N2 detect with --plan-power</source>
+        <translation>kleinstes d &gt; 0, das N1 und N2 mit --plan-power entdecken</translation>
+    </message>
+    <message>
+        <source>smallest |d| that N1 and N2 show significant at --plan-alpha</source>
+        <translation>kleinstes |d|, das N1 und N2 bei --plan-alpha signifikant zeigen</translation>
+    </message>
+    <message>
+        <source>why the row&apos;s study could not be planned</source>
+        <translation>warum die Studie der Zeile nicht geplant werden konnte</translation>
+    </message>
 </context>
 <context>
     <name>ErrorGuard</name>
@@ -589,6 +661,49 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
     <message>
         <source>The values for the %1 hold a group separator (&quot;%2&quot;), so they could mean other numbers; paste them without group separators.</source>
         <translation>Die Werte für den %1 enthalten ein Tausendertrennzeichen („%2“) und könnten daher andere Zahlen meinen; fügen Sie sie ohne Tausendertrennzeichen ein.</translation>
+    </message>
+</context>
+<context>
+    <name>PlanText</name>
+    <message>
+        <source>α must lie between 0 and 1.</source>
+        <translation>α muss zwischen 0 und 1 liegen.</translation>
+    </message>
+    <message>
+        <source>The target power must be above α and below 1.</source>
+        <translation>Die angestrebte Teststärke muss über α und unter 1 liegen.</translation>
+    </message>
+    <message>
+        <source>no sample size gives power above α for d = 0</source>
+        <translation>keine Stichprobengröße gibt bei d = 0 eine Teststärke über α</translation>
+    </message>
+    <message>
+        <source>The effect to plan for is not a number.</source>
+        <translation>Der Effekt, für den geplant wird, ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>The ratio n2/n1 must be above 0.</source>
+        <translation>Das Verhältnis n2/n1 muss über 0 liegen.</translation>
+    </message>
+    <message>
+        <source>The planned SDs must be above 0.</source>
+        <translation>Die geplanten SDs müssen über 0 liegen.</translation>
+    </message>
+    <message>
+        <source>Power needs at least one observation in each group and three in all.</source>
+        <translation>Die Teststärke braucht mindestens eine Beobachtung in jeder Gruppe und drei insgesamt.</translation>
+    </message>
+    <message>
+        <source>No sample of fewer than 2³¹ per group reaches that power.</source>
+        <translation>Keine Stichprobe von weniger als 2³¹ je Gruppe erreicht diese Teststärke.</translation>
+    </message>
+    <message>
+        <source>The safeguard d is not above 0 (the 60% interval of d reaches 0), so no sample size is planned for it.</source>
+        <translation>Das Safeguard-d liegt nicht über 0 (das 60%-Intervall von d reicht bis 0), daher wird dafür keine Stichprobengröße geplant.</translation>
+    </message>
+    <message>
+        <source>The power of these figures could not be worked out.</source>
+        <translation>Die Teststärke dieser Werte ließ sich nicht berechnen.</translation>
     </message>
 </context>
 <context>
