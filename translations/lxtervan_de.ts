@@ -664,6 +664,41 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
     </message>
 </context>
 <context>
+    <name>PlanLines</name>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>%1 and %2, %3 in all: actual power %4 for d = %5</source>
+        <translation>%1 und %2, %3 insgesamt: tatsächliche Teststärke %4 für d = %5</translation>
+    </message>
+    <message>
+        <source>With %1 and %2: %3 power for |d| ≥ %4; significant from |d| ≥ %5</source>
+        <translation>Mit %1 und %2: %3 Teststärke für |d| ≥ %4; signifikant ab |d| ≥ %5</translation>
+    </message>
+    <message>
+        <source>two-tailed</source>
+        <translation>zweiseitig</translation>
+    </message>
+    <message>
+        <source>one-tailed</source>
+        <translation>einseitig</translation>
+    </message>
+    <message>
+        <source>A sample of %1 per group (%2 in all)</source>
+        <translation>Eine Stichprobe von %1 je Gruppe (%2 insgesamt)</translation>
+    </message>
+    <message>
+        <source>A sample of %1 and %2 (%3 in all)</source>
+        <translation>Eine Stichprobe von %1 und %2 (%3 insgesamt)</translation>
+    </message>
+    <message>
+        <source>%1 gives %2 power to detect d = %3 (α = %4, %5); actual power %6.</source>
+        <translation>%1 gibt %2 Teststärke, um d = %3 zu entdecken (α = %4, %5); tatsächliche Teststärke %6.</translation>
+    </message>
+</context>
+<context>
     <name>PlanText</name>
     <message>
         <source>α must lie between 0 and 1.</source>
@@ -947,6 +982,14 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
         <source>Clear All Fields</source>
         <translation>Alle Felder leeren</translation>
     </message>
+    <message>
+        <source>Planning</source>
+        <translation>Planung</translation>
+    </message>
+    <message>
+        <source>Plan the next study: sample size, sensitivity and safeguard power (F7)</source>
+        <translation>Die nächste Studie planen: Stichprobengröße, Sensitivität und Safeguard-Teststärke (F7)</translation>
+    </message>
 </context>
 <context>
     <name>lx::ButtonPage</name>
@@ -1060,6 +1103,125 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
     </message>
 </context>
 <context>
+    <name>lx::PlanningView</name>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy the plan as a sentence (Ctrl+Shift+C)</source>
+        <translation>Den Plan als Satz kopieren (Strg+Umschalt+C)</translation>
+    </message>
+    <message>
+        <source>Planning</source>
+        <translation>Planung</translation>
+    </message>
+    <message>
+        <source>Significance level α</source>
+        <translation>Signifikanzniveau α</translation>
+    </message>
+    <message>
+        <source>Target power</source>
+        <translation>Angestrebte Teststärke</translation>
+    </message>
+    <message>
+        <source>Tails</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>two-tailed</source>
+        <translation>zweiseitig</translation>
+    </message>
+    <message>
+        <source>one-tailed</source>
+        <translation>einseitig</translation>
+    </message>
+    <message>
+        <source>Ratio n2/n1</source>
+        <translation>Verhältnis n2/n1</translation>
+    </message>
+    <message>
+        <source>N2/N1</source>
+        <translation>N2/N1</translation>
+    </message>
+    <message>
+        <source>Effect to plan for</source>
+        <translation>Effekt, für den geplant wird</translation>
+    </message>
+    <message>
+        <source>observed d</source>
+        <translation>beobachtetes d</translation>
+    </message>
+    <message>
+        <source>safeguard d</source>
+        <translation>Safeguard-d</translation>
+    </message>
+    <message>
+        <source>typed d</source>
+        <translation>eingegebenes d</translation>
+    </message>
+    <message>
+        <source>Safeguard d: the end of the observed d&apos;s 60% interval nearer 0, which allows for an overstated effect</source>
+        <translation>Safeguard-d: das Ende des 60%-Intervalls des beobachteten d näher an 0, das einen überschätzten Effekt berücksichtigt</translation>
+    </message>
+    <message>
+        <source>Typed d</source>
+        <translation>Eingegebenes d</translation>
+    </message>
+    <message>
+        <source>smallest of interest</source>
+        <translation>kleinster Effekt</translation>
+    </message>
+    <message>
+        <source>Planned sample</source>
+        <translation>Geplante Stichprobe</translation>
+    </message>
+    <message>
+        <source>What N1 and N2 can detect</source>
+        <translation>Was N1 und N2 entdecken können</translation>
+    </message>
+    <message>
+        <source>α</source>
+        <translation>α</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Teststärke</translation>
+    </message>
+    <message>
+        <source>n2/n1</source>
+        <translation>n2/n1</translation>
+    </message>
+    <message>
+        <source>Effect</source>
+        <translation>Effekt</translation>
+    </message>
+    <message>
+        <source>d</source>
+        <translation>d</translation>
+    </message>
+    <message>
+        <source>Type the d to plan for, such as the smallest effect of interest.</source>
+        <translation>Geben Sie das d ein, für das geplant wird, etwa den kleinsten relevanten Effekt.</translation>
+    </message>
+    <message>
+        <source>Calculate first, or plan for a typed d.</source>
+        <translation>Erst berechnen oder für ein eingegebenes d planen.</translation>
+    </message>
+    <message>
+        <source>Type n2/n1 as a number above 0.</source>
+        <translation>Geben Sie n2/n1 als Zahl über 0 ein.</translation>
+    </message>
+    <message>
+        <source>Calculate first, or type n2/n1.</source>
+        <translation>Erst berechnen oder n2/n1 eingeben.</translation>
+    </message>
+    <message>
+        <source>Calculate to see what N1 and N2 can detect.</source>
+        <translation>Berechnen, um zu sehen, was N1 und N2 entdecken können.</translation>
+    </message>
+</context>
+<context>
     <name>lx::PropertyPage</name>
     <message>
         <source>The control this page edits no longer exists; the changes cannot be applied.</source>
@@ -1097,8 +1259,8 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
 <context>
     <name>main</name>
     <message>
-        <source>A calculator for the two-sample t-test from summary statistics: type N, mean and SD of two sets; F5 calculates, F6 shows the full report, Esc clears.</source>
-        <translation>Ein Rechner für den t-Test zweier Stichproben aus zusammenfassenden Kennzahlen: N, Mittelwert und SD zweier Sätze eingeben; F5 berechnet, F6 zeigt den vollständigen Bericht, Esc leert.</translation>
+        <source>A calculator for the two-sample t-test from summary statistics: type N, mean and SD of two sets; F5 calculates, F6 shows the full report, F7 plans the next study, Esc clears.</source>
+        <translation>Ein Rechner für den t-Test zweier Stichproben aus zusammenfassenden Kennzahlen: N, Mittelwert und SD zweier Sätze eingeben; F5 berechnet, F6 zeigt den vollständigen Bericht, F7 plant die nächste Studie, Esc leert.</translation>
     </message>
 </context>
 </TS>
