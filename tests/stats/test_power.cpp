@@ -82,6 +82,7 @@ private slots:
     void badInput();
     void welchAgainstSimulation_data();
     void welchAgainstSimulation();
+    void welchPlanReachesItsPower();
 };
 
 void TestPower::sampleSize() {
@@ -234,6 +235,19 @@ void TestPower::welchAgainstSimulation() {
     const double simulated = simulatedWelchPower(n1, n2, positive, test, 100000);
     QVERIFY2(std::fabs(*approximate - simulated) < tolerance,
              qPrintable(QStringLiteral("%1 against %2").arg(*approximate).arg(simulated)));
+}
+
+// The planned Welch sample has, in simulation, the power the plan claims for it.
+void TestPower::welchPlanReachesItsPower() {
+    const lx::power::WelchEffect effect{1, 1, 2};
+    const auto size = lx::power::welchSampleSize(effect, 0.8, 2, {});
+    QVERIFY(size);
+    QCOMPARE(size->n2, 2 * size->n1);
+    QVERIFY(size->power >= 0.8);
+    const auto smaller = lx::power::welchPower(size->n1 - 1, 2 * (size->n1 - 1), effect, {});
+    QVERIFY(smaller && *smaller < 0.8);
+    const double simulated = simulatedWelchPower(size->n1, size->n2, effect, {}, 100000);
+    QVERIFY2(std::fabs(simulated - size->power) < 0.01, qPrintable(QString::number(simulated)));
 }
 
 QTEST_APPLESS_MAIN(TestPower)
