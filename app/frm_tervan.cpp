@@ -7,6 +7,7 @@
 #include "details_view.h"
 #include "form_loader.h"
 #include "paste_into_set.h"
+#include "planning_view.h"
 #include "platform/core/runtime_error.h"
 #include "platform/error_guard.h"
 #include "platform/key_codes.h"
@@ -20,6 +21,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QPointer>
 #include <QScreen>
 #include <algorithm>
 
@@ -64,6 +66,7 @@ enum Action { CalculateAction = 0, ClearAllAction = 1, OnTopAction = 2, ExitActi
 // The Details switch is kept next to the window memory, in the form's section.
 const QString Application = QStringLiteral("LxTervan");
 const QString DetailsKey = QStringLiteral("Details");
+const QString PlanningKey = QStringLiteral("Planning");
 const QString On = QStringLiteral("1");
 const QString Off = QStringLiteral("0");
 
@@ -124,6 +127,13 @@ FrmTervan::FrmTervan(SettingsStore* settings, QWidget* parent)
     showDetails(detailsOn);
     m_results = {new ResultBox(box(Box::Freedom), tr("degrees of freedom")),
                  new ResultBox(box(Box::Student)), new ResultBox(box(Box::P))};
+    m_cmdPlanning = &namedChild<LxButton>(*this, QStringLiteral("cmdPlanning"));
+    connect(m_cmdPlanning, &LxButton::Click, this,
+            [this] { guarded([this] { cmdPlanning_Click(); }); });
+    if (m_settings->GetSetting(Application, Name(), PlanningKey, Off) == On) {
+        m_cmdPlanning->setValue(true);
+        showPlanning(true);
+    }
 
     auto* gotFocus = new SelectAllOnFocus(this);
     for (int i = 0; i < inputBoxCount; ++i) {
@@ -169,13 +179,22 @@ void FrmTervan::focusBox(Box which) {
 }
 
 void FrmTervan::showReport(const Summary& summary, const ReportRequest& request) {
+    ++m_reportsShown;
     m_calculated = Calculated{summary, request};
     m_report.reset();
     if (m_details && m_details->isVisibleTo(this)) {
         m_details->showReport(report(), QLocale());
         fitWindow();
     }
+    showPlan();
     setStale(false);
+}
+
+// The plan follows every calculation once the planning view has been made.
+void FrmTervan::showPlan() {
+    if (m_planning && m_calculated) {
+        m_planning->showCalculation(m_calculated->summary, report().cohensD);
+    }
 }
 
 const TwoSampleReport& FrmTervan::report() {
@@ -198,6 +217,9 @@ void FrmTervan::setStale(bool stale) {
         }
         if (m_details) {
             m_details->setStale(stale);
+        }
+        if (m_planning) {
+            m_planning->setStale(stale);
         }
     }
     if (m_details) {
@@ -238,16 +260,32 @@ void FrmTervan::Form_KeyDown(int& KeyCode, int Shift) {
         return;
     }
     if (KeyCode == key_codes::F5) {
+        // F5 in the planning view replans there: the focus stays where the user was typing.
+        const QPointer<QWidget> planningFocus =
+            m_planning && m_planning->isAncestorOf(focusWidget()) ? focusWidget() : nullptr;
+        const int reports = m_reportsShown;
         cmdAction(CalculateAction).AutoClick();
+        if (planningFocus && m_reportsShown != reports) {
+            planningFocus->setFocus(Qt::OtherFocusReason);
+        }
     } else if (KeyCode == key_codes::Escape) {
         cmdAction(ClearAllAction).AutoClick();
     } else if (KeyCode == key_codes::F6) {
         // A click without the mouse does not switch, so switch first.
         m_cmdDetails->setValue(!m_cmdDetails->Value());
         m_cmdDetails->AutoClick();
+    } else if (KeyCode == key_codes::F7) {
+        m_cmdPlanning->setValue(!m_cmdPlanning->Value());
+        m_cmdPlanning->AutoClick();
     } else if (KeyCode == 'C' && Shift == (key_codes::CtrlMask | key_codes::ShiftMask)) {
-        CopyResults();
+        if (m_planning && m_planning->isAncestorOf(focusWidget())) {
+            copyPlan();
+        } else {
+            CopyResults();
+        }
         KeyCode = 0;
+    } else if (m_planning && m_planning->isAncestorOf(focusWidget())) {
+        return; // the planning view's lists and boxes take their keys as Qt's own do
     } else {
         if (KeyCode == 'Z' && Shift == key_codes::CtrlMask) {
             undoPaste();
@@ -275,6 +313,9 @@ void FrmTervan::ClearAll() {
     if (m_details) {
         m_details->clear();
         fitWindow();
+    }
+    if (m_planning) {
+        m_planning->clear();
     }
     setStale(false);
 }
@@ -314,21 +355,69 @@ DetailsView& FrmTervan::details() {
     return *m_details;
 }
 
+void FrmTervan::cmdPlanning_Click() {
+    const bool on = m_cmdPlanning->Value();
+    showPlanning(on);
+    m_settings->SaveSetting(Application, Name(), PlanningKey, on ? On : Off);
+}
+
+void FrmTervan::showPlanning(bool on) {
+    if (on) {
+        PlanningView& area = planning();
+        showPlan();
+        area.setVisible(true);
+        area.firstControl().setFocus(Qt::OtherFocusReason);
+    } else if (m_planning) {
+        if (m_planning->isAncestorOf(focusWidget())) {
+            box(Box::N1).setFocus(Qt::OtherFocusReason);
+        }
+        m_planning->setVisible(false);
+    }
+    fitWindow();
+}
+
+// Made when first shown: the window starts as fast without it.
+PlanningView& FrmTervan::planning() {
+    if (!m_planning) {
+        m_planning = new PlanningView(ScaleWidth(), font(), this);
+        connect(m_planning, &PlanningView::copyClicked, this,
+                [this] { guarded([this] { copyPlan(); }); });
+        m_planning->placeInTabOrderAfter(face(*m_cmdPlanning));
+        m_planning->setStale(m_stale);
+    }
+    return *m_planning;
+}
+
+void FrmTervan::copyPlan() {
+    if (m_planning) {
+        const QString sentence = m_planning->sentence();
+        if (!sentence.isEmpty()) {
+            QGuiApplication::clipboard()->setText(sentence);
+        }
+    }
+}
+
 // The window stays fixed-size; the details add to its height below the rest, and to its width
 // where their figures need it. It never grows past the screen's free area: it moves up or left
 // instead, and the table scrolls when even that is not enough.
 void FrmTervan::fitWindow() {
     const bool on = m_details && m_details->isVisibleTo(this);
+    // The plan goes under everything else, at its own height.
+    const int planning = m_planning && m_planning->isVisibleTo(this) ? m_planning->height() : 0;
     QSize client = m_designSize;
     const QRect available = screen()->availableGeometry();
     const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize();
     if (on) {
-        const QSize room = available.size() - frame;
+        const QSize room = available.size() - frame - QSize(0, planning);
         const QSize needed = m_details->neededSize(room.height() - m_designSize.height());
         client = QSize(std::max(client.width(), needed.width()), client.height() + needed.height())
                      .boundedTo(room)
                      .expandedTo(m_designSize);
         m_details->fitTo(QSize(client.width(), client.height() - m_designSize.height()));
+    }
+    if (planning > 0) {
+        m_planning->move(0, client.height());
+        client.rheight() += planning;
     }
     setFixedSize(client);
     if (!isVisible()) {

@@ -16,14 +16,17 @@ class LxButton;
 class LxOnTop;
 class PasteIntoSet;
 class ResultBox;
+class PlanningView;
 class SettingsStore;
 
 // The calculator window. Its layout and its controls' settings come from the
 // form file; this class only handles the events: the four buttons, F5 and
 // Esc, and selecting an input box's text when it gets the focus. The Details
 // switch (F6) grows the window by the full report of the last calculation,
-// which Ctrl+Shift+C copies. Results that no longer belong to the input boxes
-// look out of date until the next calculation.
+// which Ctrl+Shift+C copies; the Planning switch (F7) by the plan of the next
+// study, which Ctrl+Shift+C copies as a sentence while it has the focus.
+// Results that no longer belong to the input boxes look out of date until the
+// next calculation.
 class FrmTervan : public Form, public CalculatorView {
     Q_OBJECT
 public:
@@ -49,6 +52,11 @@ private:
     void cmdDetails_Click();
     void showDetails(bool on);
     DetailsView& details();
+    void cmdPlanning_Click();
+    void showPlanning(bool on);
+    PlanningView& planning();
+    void showPlan();
+    void copyPlan();
     void fitWindow();
     void CopyResults();
     void undoPaste();
@@ -65,7 +73,10 @@ private:
     LxOnTop* m_lxpOnTop = nullptr;
     LxButton* m_cmdDetails = nullptr;
     DetailsView* m_details = nullptr; // made when first shown
-    QSize m_designSize;               // pixels of the client area without the details
+    LxButton* m_cmdPlanning = nullptr;
+    PlanningView* m_planning = nullptr; // made when first shown
+    int m_reportsShown = 0;             // successful calculations, to tell one happened
+    QSize m_designSize;                 // pixels of the client area without the details
     // The input of the last calculation until Clear All; its report is worked out only when
     // the details show it or the user copies it.
     struct Calculated {

@@ -31,7 +31,8 @@ int answerOnTerminal(int argc, char* argv[]) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QCoreApplication::translate(
         "main", "A calculator for the two-sample t-test from summary statistics: type N, mean "
-                "and SD of two sets; F5 calculates, F6 shows the full report, Esc clears."));
+                "and SD of two sets; F5 calculates, F6 shows the full report, F7 plans the next "
+                "study, Esc clears."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.process(app);

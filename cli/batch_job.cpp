@@ -65,7 +65,8 @@ struct Job {
         std::size_t headerWidth)
         : style(format.locale, options.grouping)
         , layout(std::move(tableLayout))
-        , needs(needsFor(layout.wanted, options.level, options.priorScale, options.equivalence))
+        , needs(needsFor(layout.wanted, options.level, options.priorScale, options.equivalence,
+                         options.plan))
         , checks(options.checks)
         , calculator(style, layout.summary, needs, headerWidth, layout.checks, checks)
         , writer(format.output, format.outputDelimiter, style, layout.output, headerWidth,

@@ -3,6 +3,7 @@
 #include "column_map.h"
 
 #include "check_inputs.h"
+#include "plan_settings.h"
 #include "table_writer.h"
 
 #include "stats/bayes_factor.h"
@@ -30,6 +31,7 @@ struct BatchOptions {
     double level = 0.95;
     double priorScale = mediumPriorScale;
     std::optional<EquivalenceMargin> equivalence; // the bounds of the equivalence tests
+    std::optional<PlanSettings> plan; // when a --plan option or column asks for planning
     // What is not given is found from the table's first lines.
     std::optional<OutputFormat> format;
     std::optional<char> delimiter; // of the input; also of CSV output

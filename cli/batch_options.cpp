@@ -3,6 +3,7 @@
 #include "batch_text.h"
 #include "result_columns.h"
 
+#include <algorithm>
 #include <cmath>
 #include <thread>
 
@@ -57,6 +58,68 @@ equivalenceFrom(const QCommandLineParser& parser) {
 const QString itemsOption = QStringLiteral("items");
 const QString alphaOption = QStringLiteral("alpha");
 const QString oneTailedOption = QStringLiteral("one-tailed");
+const QString planPowerOption = QStringLiteral("plan-power");
+const QString planAlphaOption = QStringLiteral("plan-alpha");
+const QString planRatioOption = QStringLiteral("plan-ratio");
+const QString planTailsOption = QStringLiteral("plan-tails");
+const QString planEffectOption = QStringLiteral("plan-effect");
+
+// Planning is asked for by any --plan option, or by naming a planning column in --columns.
+bool planningAsked(const QCommandLineParser& parser, const std::optional<QStringList>& columns) {
+    for (const QString& option :
+         {planPowerOption, planAlphaOption, planRatioOption, planTailsOption, planEffectOption}) {
+        if (parser.isSet(option)) {
+            return true;
+        }
+    }
+    return columns && std::any_of(columns->begin(), columns->end(), [](const QString& name) {
+               const auto column = resultColumnNamed(name.trimmed().toLower().toStdString());
+               return column && isPlanColumn(*column);
+           });
+}
+
+// The settings of the planning columns, or the message of a usage error.
+std::variant<PlanSettings, QString> planFrom(const QCommandLineParser& parser) {
+    PlanSettings plan;
+    bool ok = false;
+    plan.test.alpha = parser.value(planAlphaOption).toDouble(&ok);
+    if (!ok || !(plan.test.alpha > 0 && plan.test.alpha < 1)) {
+        return BatchText::tr("--plan-alpha must be a number between 0 and 1");
+    }
+    plan.power = parser.value(planPowerOption).toDouble(&ok);
+    if (!ok || !(plan.power > plan.test.alpha && plan.power < 1)) {
+        return BatchText::tr("--plan-power must be a number above --plan-alpha and below 1");
+    }
+    const QString tails = parser.value(planTailsOption);
+    if (tails != QLatin1String("1") && tails != QLatin1String("2")) {
+        return BatchText::tr("--plan-tails must be 1 or 2");
+    }
+    plan.test.tails = tails == QLatin1String("1") ? power::Tails::One : power::Tails::Two;
+    const QString ratio = parser.value(planRatioOption).toLower();
+    if (ratio == QLatin1String("observed")) {
+        plan.observedRatio = true;
+    } else if (const auto value = positiveNumber(ratio)) {
+        plan.ratio = *value;
+    } else {
+        return BatchText::tr("--plan-ratio must be a number above 0 or observed");
+    }
+    const QString effect = parser.value(planEffectOption).toLower();
+    if (effect == QLatin1String("observed")) {
+        plan.effect = PlanSettings::Effect::Observed;
+    } else if (effect == QLatin1String("safeguard")) {
+        plan.effect = PlanSettings::Effect::Safeguard;
+    } else {
+        plan.effect = PlanSettings::Effect::Typed;
+        plan.d = effect.toDouble(&ok);
+        if (!ok || !std::isfinite(plan.d)) {
+            return BatchText::tr("--plan-effect must be observed, safeguard or a number d");
+        }
+        if (plan.d == 0) {
+            return QStringLiteral("--plan-effect: ") + power::problemText(power::Problem::NoEffect);
+        }
+    }
+    return plan;
+}
 
 std::optional<char> delimiterFrom(const QString& text) {
     if (text == QLatin1String("\\t") ||
@@ -152,6 +215,24 @@ void addBatchOptions(QCommandLineParser& parser) {
                        "2): the p beyond t on the side of the observed difference, never "
                        "halved or doubled; a one-tailed p above .5 is checked against the other "
                        "tail.")},
+        {planPowerOption,
+         BatchText::tr("Plan the next study of each row: the power its sample must reach "
+                       "(default 0.8). Any --plan option, or a planning column in --columns, "
+                       "fills the planning columns; without, they stay empty and cost nothing."),
+         QStringLiteral("power"), QStringLiteral("0.8")},
+        {planAlphaOption, BatchText::tr("Significance level of the planned test (default 0.05)."),
+         QStringLiteral("alpha"), QStringLiteral("0.05")},
+        {planRatioOption,
+         BatchText::tr("n2/n1 of the planned sample (default 1), or observed for the row's "
+                       "N2/N1."),
+         QStringLiteral("ratio"), QStringLiteral("1")},
+        {planTailsOption, BatchText::tr("Tails of the planned test: 1 or 2 (default 2)."),
+         QStringLiteral("n"), QStringLiteral("2")},
+        {planEffectOption,
+         BatchText::tr("The effect to plan for: observed (the row's d, the default), safeguard "
+                       "(the end of its 60% interval nearer 0) or a d, such as the smallest "
+                       "effect of interest."),
+         QStringLiteral("effect"), QStringLiteral("observed")},
     });
 }
 
@@ -207,6 +288,13 @@ std::variant<BatchOptions, QString> batchOptions(const QCommandLineParser& parse
                     .arg(name.trimmed());
             }
         }
+    }
+    if (planningAsked(parser, options.columns)) {
+        auto plan = planFrom(parser);
+        if (const QString* problem = std::get_if<QString>(&plan)) {
+            return *problem;
+        }
+        options.plan = std::get<PlanSettings>(plan);
     }
     if (parser.isSet(formatOption)) {
         const QString format = parser.value(formatOption).toLower();

@@ -90,6 +90,18 @@ constexpr std::array<ColumnInfo, resultColumnCount> columns = {{
      QT_TRANSLATE_NOOP("BatchText", "whether SD2 can go with M2 for N2 whole-number scores")},
     {"check_error",
      QT_TRANSLATE_NOOP("BatchText", "why a check of reported results could not run")},
+    {"plan_n1", QT_TRANSLATE_NOOP("BatchText", "n1 of the smallest sample whose power reaches "
+                                               "--plan-power for --plan-effect (Student's test)")},
+    {"plan_n2", QT_TRANSLATE_NOOP("BatchText", "its n2, --plan-ratio times n1 rounded up")},
+    {"plan_power", QT_TRANSLATE_NOOP("BatchText", "the power that sample actually has")},
+    {"d_safeguard", QT_TRANSLATE_NOOP("BatchText", "safeguard d: the end of the 60% interval of d "
+                                                   "nearer 0, when it is not 0 or beyond")},
+    {"d_sensitivity",
+     QT_TRANSLATE_NOOP("BatchText", "smallest d > 0 that N1 and N2 detect with --plan-power")},
+    {"d_critical",
+     QT_TRANSLATE_NOOP("BatchText",
+                       "smallest |d| that N1 and N2 show significant at --plan-alpha")},
+    {"plan_error", QT_TRANSLATE_NOOP("BatchText", "why the row's study could not be planned")},
     {"error", QT_TRANSLATE_NOOP("BatchText", "why the row has no results, or which results asked "
                                              "for cannot be computed; empty when none is missing")},
 }};
@@ -133,8 +145,13 @@ bool isEquivalenceColumn(ResultColumn column) {
            column == ResultColumn::TostBound;
 }
 
+bool isPlanColumn(ResultColumn column) {
+    return column >= ResultColumn::PlanN1 && column <= ResultColumn::PlanError;
+}
+
 ResultNeeds needsFor(const std::array<bool, resultColumnCount>& wanted, double level,
-                     double priorScale, const std::optional<EquivalenceMargin>& equivalence) {
+                     double priorScale, const std::optional<EquivalenceMargin>& equivalence,
+                     const std::optional<PlanSettings>& plan) {
     using C = ResultColumn;
     ResultNeeds needs;
     needs.columns = wanted;
@@ -160,7 +177,13 @@ ResultNeeds needsFor(const std::array<bool, resultColumnCount>& wanted, double l
                     wanted.begin() + static_cast<int>(C::PCheck), [](bool w) { return w; });
     needs.anyCheck =
         std::any_of(wanted.begin() + static_cast<int>(C::PCheck),
-                    wanted.begin() + static_cast<int>(C::Error), [](bool w) { return w; });
+                    wanted.begin() + static_cast<int>(C::PlanN1), [](bool w) { return w; });
+    if (plan && anyOf(wanted, {C::PlanN1, C::PlanN2, C::PlanPower, C::DSafeguard, C::DSensitivity,
+                               C::DCritical, C::PlanError})) {
+        needs.plan = plan;
+        // The observed d comes from the report.
+        request.effectSizes = true;
+    }
     return needs;
 }
 

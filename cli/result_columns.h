@@ -1,5 +1,7 @@
 #pragma once
 
+#include "plan_settings.h"
+
 #include "stats/two_sample_report.h"
 
 #include <QStringList>
@@ -11,7 +13,7 @@
 namespace lx::cli {
 
 // The columns the tool adds to a table, in their output order: the window's three results,
-// the report, the checks of reported results, then the row's error.
+// the report, the checks of reported results, the plan of the next study, then the row's error.
 enum class ResultColumn {
     Df,
     T,
@@ -62,6 +64,13 @@ enum class ResultColumn {
     GrimSd1,
     GrimSd2,
     CheckError,
+    PlanN1,
+    PlanN2,
+    PlanPower,
+    DSafeguard,
+    DSensitivity,
+    DCritical,
+    PlanError,
     Error,
 };
 constexpr int resultColumnCount = static_cast<int>(ResultColumn::Error) + 1;
@@ -77,7 +86,8 @@ struct ResultNeeds {
     bool window = false; // df, t or p_class
     ReportRequest request;
     bool anyReport = false;
-    bool anyCheck = false; // of reported results
+    bool anyCheck = false;            // of reported results
+    std::optional<PlanSettings> plan; // when any planning column is wanted and planning is asked
 
     bool has(ResultColumn column) const { return columns[static_cast<std::size_t>(column)]; }
 };
@@ -85,10 +95,14 @@ struct ResultNeeds {
 // The columns that show the equivalence tests: empty unless the run gives a margin.
 bool isEquivalenceColumn(ResultColumn column);
 
-// Computes only what the wanted columns show: the effect-size intervals and the Bayes factors
-// cost far more than everything else together.
+// The columns of the next study's plan: empty unless the run asks for planning.
+bool isPlanColumn(ResultColumn column);
+
+// Computes only what the wanted columns show: the effect-size intervals, the Bayes factors and
+// the plans cost far more than everything else together.
 ResultNeeds needsFor(const std::array<bool, resultColumnCount>& wanted, double level,
-                     double priorScale, const std::optional<EquivalenceMargin>& equivalence);
+                     double priorScale, const std::optional<EquivalenceMargin>& equivalence,
+                     const std::optional<PlanSettings>& plan = std::nullopt);
 
 // Whether a column is worked from the six summary figures (all but the p check's and the
 // two error columns).

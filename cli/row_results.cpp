@@ -1,6 +1,7 @@
 #include "row_results.h"
 
 #include "batch_text.h"
+#include "plan_cells.h"
 #include "vector_state.h"
 
 #include "platform/core/number_text.h"
@@ -228,12 +229,16 @@ void RowCalculator::calculateChecked(const RecordBatch& batch, std::size_t recor
     if (m_needs.window) {
         setWindowResults(results, in, m_style.locale());
     }
-    if (m_needs.anyReport) {
+    if (m_needs.anyReport || m_needs.plan) {
         ReportRequest request = m_needs.request;
         if (request.roundingRange) {
             request.rounding = row.typedRounding();
         }
-        setReport(results, twoSampleReport(in, request), m_needs.columns);
+        const TwoSampleReport report = twoSampleReport(in, request);
+        setReport(results, report, m_needs.columns);
+        if (m_needs.plan) {
+            setPlanCells(results, in, report, *m_needs.plan, m_needs);
+        }
     }
     if (m_needs.anyCheck) {
         m_checks.setSummaryChecks(batch, record, in, row.typedRounding(), results);

@@ -15,12 +15,13 @@ enum class Undefined {
     Untestable,         // every value of the typed precision is possible
 };
 
-// A figure of a report: a value, or the reason it has none.
-template <typename T> class Figure {
+// A figure of a report: a value, or the reason it has none (an Undefined unless the figure's
+// family has reasons of its own).
+template <typename T, typename Why = Undefined> class Figure {
 public:
     Figure(T value) // NOLINT(google-explicit-constructor): a value is a figure
         : m_state(value) {}
-    Figure(Undefined why) // NOLINT(google-explicit-constructor): so is a reason
+    Figure(Why why) // NOLINT(google-explicit-constructor): so is a reason
         : m_state(why) {}
 
     bool hasValue() const { return std::holds_alternative<T>(m_state); }
@@ -33,13 +34,13 @@ public:
     const T& operator*() const { return value(); }
     const T* operator->() const { return &value(); }
 
-    Undefined why() const {
+    Why why() const {
         assert(!hasValue());
-        return std::get<Undefined>(m_state);
+        return std::get<Why>(m_state);
     }
 
 private:
-    std::variant<T, Undefined> m_state;
+    std::variant<T, Why> m_state;
 };
 
 } // namespace lx

@@ -577,6 +577,78 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
         <source>why the row has no results, or which results asked for cannot be computed; empty when none is missing</source>
         <translation>warum die Zeile keine Ergebnisse hat oder welche der verlangten nicht berechnet werden können; leer, wenn keines fehlt</translation>
     </message>
+    <message>
+        <source>--plan-alpha must be a number between 0 and 1</source>
+        <translation>--plan-alpha muss eine Zahl zwischen 0 und 1 sein</translation>
+    </message>
+    <message>
+        <source>--plan-power must be a number above --plan-alpha and below 1</source>
+        <translation>--plan-power muss eine Zahl über --plan-alpha und unter 1 sein</translation>
+    </message>
+    <message>
+        <source>--plan-tails must be 1 or 2</source>
+        <translation>--plan-tails muss 1 oder 2 sein</translation>
+    </message>
+    <message>
+        <source>--plan-ratio must be a number above 0 or observed</source>
+        <translation>--plan-ratio muss eine Zahl über 0 oder observed sein</translation>
+    </message>
+    <message>
+        <source>--plan-effect must be observed, safeguard or a number d</source>
+        <translation>--plan-effect muss observed, safeguard oder eine Zahl d sein</translation>
+    </message>
+    <message>
+        <source>Plan the next study of each row: the power its sample must reach (default 0.8). Any --plan option, or a planning column in --columns, fills the planning columns; without, they stay empty and cost nothing.</source>
+        <translation>Die nächste Studie jeder Zeile planen: die Teststärke, die ihre Stichprobe erreichen muss (Vorgabe 0.8). Jede --plan-Option oder eine Planungsspalte in --columns füllt die Planungsspalten; ohne bleiben sie leer und kosten nichts.</translation>
+    </message>
+    <message>
+        <source>Significance level of the planned test (default 0.05).</source>
+        <translation>Signifikanzniveau des geplanten Tests (Vorgabe 0.05).</translation>
+    </message>
+    <message>
+        <source>n2/n1 of the planned sample (default 1), or observed for the row&apos;s N2/N1.</source>
+        <translation>n2/n1 der geplanten Stichprobe (Vorgabe 1), oder observed für N2/N1 der Zeile.</translation>
+    </message>
+    <message>
+        <source>Tails of the planned test: 1 or 2 (default 2).</source>
+        <translation>Seiten des geplanten Tests: 1 oder 2 (Vorgabe 2).</translation>
+    </message>
+    <message>
+        <source>The effect to plan for: observed (the row&apos;s d, the default), safeguard (the end of its 60% interval nearer 0) or a d, such as the smallest effect of interest.</source>
+        <translation>Der Effekt, für den geplant wird: observed (das d der Zeile, die Vorgabe), safeguard (das Ende seines 60%-Intervalls näher an 0) oder ein d, etwa der kleinste interessierende Effekt.</translation>
+    </message>
+    <message>
+        <source>d is undefined: the pooled SD is 0</source>
+        <translation>d ist nicht definiert: die gepoolte SD ist 0</translation>
+    </message>
+    <message>
+        <source>n1 of the smallest sample whose power reaches --plan-power for --plan-effect (Student&apos;s test)</source>
+        <translation>n1 der kleinsten Stichprobe, deren Teststärke für --plan-effect --plan-power erreicht (Student-Test)</translation>
+    </message>
+    <message>
+        <source>its n2, --plan-ratio times n1 rounded up</source>
+        <translation>ihr n2, --plan-ratio mal n1 aufgerundet</translation>
+    </message>
+    <message>
+        <source>the power that sample actually has</source>
+        <translation>die Teststärke, die diese Stichprobe tatsächlich hat</translation>
+    </message>
+    <message>
+        <source>safeguard d: the end of the 60% interval of d nearer 0, when it is not 0 or beyond</source>
+        <translation>Safeguard-d: das Ende des 60%-Intervalls von d näher an 0, wenn es nicht 0 oder jenseits davon ist</translation>
+    </message>
+    <message>
+        <source>smallest d &gt; 0 that N1 and N2 detect with --plan-power</source>
+        <translation>kleinstes d &gt; 0, das N1 und N2 mit --plan-power entdecken</translation>
+    </message>
+    <message>
+        <source>smallest |d| that N1 and N2 show significant at --plan-alpha</source>
+        <translation>kleinstes |d|, das N1 und N2 bei --plan-alpha signifikant zeigen</translation>
+    </message>
+    <message>
+        <source>why the row&apos;s study could not be planned</source>
+        <translation>warum die Studie der Zeile nicht geplant werden konnte</translation>
+    </message>
 </context>
 <context>
     <name>ErrorGuard</name>
@@ -665,6 +737,84 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
     <message>
         <source>The values for the %1 are written with a decimal comma (&quot;%2&quot;); this window expects a decimal point, so nothing was pasted.</source>
         <translation>Die Werte für den %1 sind mit Dezimalkomma geschrieben („%2“); dieses Fenster erwartet einen Dezimalpunkt, daher wurde nichts eingefügt.</translation>
+    </message>
+</context>
+<context>
+    <name>PlanLines</name>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>%1 and %2, %3 in all: actual power %4 for d = %5</source>
+        <translation>%1 und %2, %3 insgesamt: tatsächliche Teststärke %4 für d = %5</translation>
+    </message>
+    <message>
+        <source>With %1 and %2: %3 power for |d| ≥ %4; significant from |d| ≥ %5</source>
+        <translation>Mit %1 und %2: %3 Teststärke für |d| ≥ %4; signifikant ab |d| ≥ %5</translation>
+    </message>
+    <message>
+        <source>two-tailed</source>
+        <translation>zweiseitig</translation>
+    </message>
+    <message>
+        <source>one-tailed</source>
+        <translation>einseitig</translation>
+    </message>
+    <message>
+        <source>A sample of %1 per group (%2 in all)</source>
+        <translation>Eine Stichprobe von %1 je Gruppe (%2 insgesamt)</translation>
+    </message>
+    <message>
+        <source>A sample of %1 and %2 (%3 in all)</source>
+        <translation>Eine Stichprobe von %1 und %2 (%3 insgesamt)</translation>
+    </message>
+    <message>
+        <source>%1 gives %2 power to detect d = %3 (α = %4, %5); actual power %6.</source>
+        <translation>%1 gibt %2 Teststärke, um d = %3 zu entdecken (α = %4, %5); tatsächliche Teststärke %6.</translation>
+    </message>
+</context>
+<context>
+    <name>PlanText</name>
+    <message>
+        <source>α must lie between 0 and 1.</source>
+        <translation>α muss zwischen 0 und 1 liegen.</translation>
+    </message>
+    <message>
+        <source>The target power must be above α and below 1.</source>
+        <translation>Die angestrebte Teststärke muss über α und unter 1 liegen.</translation>
+    </message>
+    <message>
+        <source>no sample size gives power above α for d = 0</source>
+        <translation>keine Stichprobengröße gibt bei d = 0 eine Teststärke über α</translation>
+    </message>
+    <message>
+        <source>The effect to plan for is not a number.</source>
+        <translation>Der Effekt, für den geplant wird, ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>The ratio n2/n1 must be above 0.</source>
+        <translation>Das Verhältnis n2/n1 muss über 0 liegen.</translation>
+    </message>
+    <message>
+        <source>The planned SDs must be above 0.</source>
+        <translation>Die geplanten SDs müssen über 0 liegen.</translation>
+    </message>
+    <message>
+        <source>Power needs at least one observation in each group and three in all.</source>
+        <translation>Die Teststärke braucht mindestens eine Beobachtung in jeder Gruppe und drei insgesamt.</translation>
+    </message>
+    <message>
+        <source>No sample of fewer than 2³¹ per group reaches that power.</source>
+        <translation>Keine Stichprobe von weniger als 2³¹ je Gruppe erreicht diese Teststärke.</translation>
+    </message>
+    <message>
+        <source>The safeguard d is not above 0 (the 60% interval of d reaches 0), so no sample size is planned for it.</source>
+        <translation>Das Safeguard-d liegt nicht über 0 (das 60%-Intervall von d reicht bis 0), daher wird dafür keine Stichprobengröße geplant.</translation>
+    </message>
+    <message>
+        <source>The power of these figures could not be worked out.</source>
+        <translation>Die Teststärke dieser Werte ließ sich nicht berechnen.</translation>
     </message>
 </context>
 <context>
@@ -936,6 +1086,14 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
         <source>Clear All Fields</source>
         <translation>Alle Felder leeren</translation>
     </message>
+    <message>
+        <source>Planning</source>
+        <translation>Planung</translation>
+    </message>
+    <message>
+        <source>Plan the next study: sample size, sensitivity and safeguard power (F7)</source>
+        <translation>Die nächste Studie planen: Stichprobengröße, Sensitivität und Safeguard-Teststärke (F7)</translation>
+    </message>
 </context>
 <context>
     <name>lx::ButtonPage</name>
@@ -1029,6 +1187,125 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
     </message>
 </context>
 <context>
+    <name>lx::PlanningView</name>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy the plan as a sentence (Ctrl+Shift+C)</source>
+        <translation>Den Plan als Satz kopieren (Strg+Umschalt+C)</translation>
+    </message>
+    <message>
+        <source>Planning</source>
+        <translation>Planung</translation>
+    </message>
+    <message>
+        <source>Significance level α</source>
+        <translation>Signifikanzniveau α</translation>
+    </message>
+    <message>
+        <source>Target power</source>
+        <translation>Angestrebte Teststärke</translation>
+    </message>
+    <message>
+        <source>Tails</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>two-tailed</source>
+        <translation>zweiseitig</translation>
+    </message>
+    <message>
+        <source>one-tailed</source>
+        <translation>einseitig</translation>
+    </message>
+    <message>
+        <source>Ratio n2/n1</source>
+        <translation>Verhältnis n2/n1</translation>
+    </message>
+    <message>
+        <source>N2/N1</source>
+        <translation>N2/N1</translation>
+    </message>
+    <message>
+        <source>Effect to plan for</source>
+        <translation>Effekt, für den geplant wird</translation>
+    </message>
+    <message>
+        <source>observed d</source>
+        <translation>beobachtetes d</translation>
+    </message>
+    <message>
+        <source>safeguard d</source>
+        <translation>Safeguard-d</translation>
+    </message>
+    <message>
+        <source>typed d</source>
+        <translation>eingegebenes d</translation>
+    </message>
+    <message>
+        <source>Safeguard d: the end of the observed d&apos;s 60% interval nearer 0, which allows for an overstated effect</source>
+        <translation>Safeguard-d: das Ende des 60%-Intervalls des beobachteten d näher an 0, das einen überschätzten Effekt berücksichtigt</translation>
+    </message>
+    <message>
+        <source>Typed d</source>
+        <translation>Eingegebenes d</translation>
+    </message>
+    <message>
+        <source>smallest of interest</source>
+        <translation>kleinster Effekt</translation>
+    </message>
+    <message>
+        <source>Planned sample</source>
+        <translation>Geplante Stichprobe</translation>
+    </message>
+    <message>
+        <source>What N1 and N2 can detect</source>
+        <translation>Was N1 und N2 entdecken können</translation>
+    </message>
+    <message>
+        <source>α</source>
+        <translation>α</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Teststärke</translation>
+    </message>
+    <message>
+        <source>n2/n1</source>
+        <translation>n2/n1</translation>
+    </message>
+    <message>
+        <source>Effect</source>
+        <translation>Effekt</translation>
+    </message>
+    <message>
+        <source>d</source>
+        <translation>d</translation>
+    </message>
+    <message>
+        <source>Type the d to plan for, such as the smallest effect of interest.</source>
+        <translation>Geben Sie das d ein, für das geplant wird, etwa den kleinsten relevanten Effekt.</translation>
+    </message>
+    <message>
+        <source>Calculate first, or plan for a typed d.</source>
+        <translation>Erst berechnen oder für ein eingegebenes d planen.</translation>
+    </message>
+    <message>
+        <source>Type n2/n1 as a number above 0.</source>
+        <translation>Geben Sie n2/n1 als Zahl über 0 ein.</translation>
+    </message>
+    <message>
+        <source>Calculate first, or type n2/n1.</source>
+        <translation>Erst berechnen oder n2/n1 eingeben.</translation>
+    </message>
+    <message>
+        <source>Calculate to see what N1 and N2 can detect.</source>
+        <translation>Berechnen, um zu sehen, was N1 und N2 entdecken können.</translation>
+    </message>
+</context>
+<context>
     <name>lx::PropertyPage</name>
     <message>
         <source>The control this page edits no longer exists; the changes cannot be applied.</source>
@@ -1073,8 +1350,8 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
 <context>
     <name>main</name>
     <message>
-        <source>A calculator for the two-sample t-test from summary statistics: type N, mean and SD of two sets; F5 calculates, F6 shows the full report, Esc clears.</source>
-        <translation>Ein Rechner für den t-Test zweier Stichproben aus zusammenfassenden Kennzahlen: N, Mittelwert und SD zweier Sätze eingeben; F5 berechnet, F6 zeigt den vollständigen Bericht, Esc leert.</translation>
+        <source>A calculator for the two-sample t-test from summary statistics: type N, mean and SD of two sets; F5 calculates, F6 shows the full report, F7 plans the next study, Esc clears.</source>
+        <translation>Ein Rechner für den t-Test zweier Stichproben aus zusammenfassenden Kennzahlen: N, Mittelwert und SD zweier Sätze eingeben; F5 berechnet, F6 zeigt den vollständigen Bericht, F7 plant die nächste Studie, Esc leert.</translation>
     </message>
 </context>
 </TS>

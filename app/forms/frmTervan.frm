@@ -60,6 +60,26 @@ Begin Form frmTervan
          Switch = True
          ToolTipText = "Show the exact p, Welch's test, confidence intervals and effect sizes (F6)"
       End
+      Begin LxButton cmdPlanning
+         Left = 1665
+         Top = 45
+         Width = 1065
+         Height = 330
+         TabIndex = 26
+         AutoRedraw = True
+         Font = Font("MS Sans Serif,8.25,-1,5,400,0,0,0,0,0,0,0,0,0,0,1")
+         ForeColor = 0x80000008
+         MouseIcon = Picture(":/images/pointer.png")
+         MousePointer = 99
+         Picture = Picture(":/images/planning.png")
+         Caption = "Planning"
+         SelectedPicture = Picture(":/images/planning_shown.png")
+         PressedPicture = Picture(":/images/planning_shown.png")
+         FontSelected = Font("MS Sans Serif,8.25,-1,5,400,0,0,0,0,0,0,0,0,0,0,1")
+         FontPressed = Font("MS Sans Serif,8.25,-1,5,400,0,0,0,0,0,0,0,0,0,0,1")
+         Switch = True
+         ToolTipText = "Plan the next study: sample size, sensitivity and safeguard power (F7)"
+      End
       Begin LxButton cmdAction(2)
          Left = 3870
          Top = 45

@@ -1,6 +1,8 @@
 // Time per two-sample report over 100,000 varied summaries, with and without the effect-size
-// intervals, and the time the default Bayes factors add: the median of several passes, each
+// intervals, and the time the default Bayes factors add; time per a priori sample-size plan
+// over varied effects, powers, levels and group ratios: the median of several passes, each
 // timing the whole set.
+#include "stats/power.h"
 #include "stats/two_sample_report.h"
 
 #include <QRandomGenerator>
@@ -47,6 +49,49 @@ double medianMicroseconds(const std::vector<lx::Summary>& summaries,
     return perReport[perReport.size() / 2];
 }
 
+struct PlanCase {
+    double d = 0;
+    double power = 0;
+    double ratio = 1;
+    lx::power::TestDesign test;
+};
+
+// Effects from 0.1 (thousands per group) to 2 (a handful), as plans meet them.
+std::vector<PlanCase> variedPlans(int count) {
+    QRandomGenerator random(20261210);
+    const double powers[] = {0.8, 0.9, 0.95};
+    const double alphas[] = {0.05, 0.01, 0.005};
+    std::vector<PlanCase> plans;
+    plans.reserve(static_cast<std::size_t>(count));
+    for (int k = 0; k < count; ++k) {
+        PlanCase plan;
+        plan.d = 0.1 + 1.9 * random.generateDouble();
+        plan.power = powers[random.bounded(3)];
+        plan.ratio = 0.5 + 2.5 * random.generateDouble();
+        plan.test.alpha = alphas[random.bounded(3)];
+        plan.test.tails = random.bounded(2) == 0 ? lx::power::Tails::One : lx::power::Tails::Two;
+        plans.push_back(plan);
+    }
+    return plans;
+}
+
+double medianPlanMicroseconds(const std::vector<PlanCase>& plans, int passes, double& sink) {
+    std::vector<double> perPlan;
+    for (int pass = 0; pass < passes; ++pass) {
+        const auto start = std::chrono::steady_clock::now();
+        for (const PlanCase& plan : plans) {
+            const auto size =
+                lx::power::studentSampleSize(plan.d, plan.power, plan.ratio, plan.test);
+            sink += size.hasValue() ? size->power : 0;
+        }
+        const std::chrono::duration<double, std::micro> elapsed =
+            std::chrono::steady_clock::now() - start;
+        perPlan.push_back(elapsed.count() / static_cast<double>(plans.size()));
+    }
+    std::sort(perPlan.begin(), perPlan.end());
+    return perPlan[perPlan.size() / 2];
+}
+
 } // namespace
 
 int main() {
@@ -68,4 +113,6 @@ int main() {
     // Two integrals give all three factors: BF10 and the one against the observed sign.
     std::printf("Bayes factors BF10, BF+0, BF-0: %7.2f us per summary (%.2f us per factor)\n",
                 withBayes - fast, (withBayes - fast) / 3);
+    const double plan = medianPlanMicroseconds(variedPlans(10000), 5, sink);
+    std::printf("a priori sample size (Student): %7.2f us per plan\n", plan);
 }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Report benchmark: median time per two-sample report over 100,000 varied summaries, with and
-# without the effect-size intervals, and per Calculate with the Details off, in the optimised
-# build.
+# without the effect-size intervals, per a priori sample-size plan, and per Calculate with the
+# Details off, in the optimised build.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 scripts/setup.sh default >/dev/null

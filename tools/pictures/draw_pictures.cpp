@@ -134,6 +134,21 @@ void details(QPainter& p, bool shown) {
     }
 }
 
+// The Planning switch: three rising bars, the sample growing towards the power it needs; grey
+// while hidden, in colour with the goal marked when shown.
+void planning(QPainter& p, bool shown) {
+    const QColor bars = shown ? blue : grey;
+    p.fillRect(2, 10, 3, 4, bars);
+    p.fillRect(6, 7, 3, 7, bars);
+    p.fillRect(10, 3, 3, 11, bars);
+    p.setPen(black);
+    p.drawLine(1, 14, 14, 14);
+    if (shown) {
+        p.setPen(darkRed);
+        p.drawLine(1, 2, 14, 2);
+    }
+}
+
 // Two sheets, one copied from the other.
 void copy(QPainter& p) {
     sheet(p, QRect(1, 1, 8, 10), grey);
@@ -181,5 +196,7 @@ int main(int argc, char* argv[]) {
     ok &= save(out, "details.png", 16, [](QPainter& p) { details(p, false); });
     ok &= save(out, "details_shown.png", 16, [](QPainter& p) { details(p, true); });
     ok &= save(out, "copy.png", 16, copy);
+    ok &= save(out, "planning.png", 16, [](QPainter& p) { planning(p, false); });
+    ok &= save(out, "planning_shown.png", 16, [](QPainter& p) { planning(p, true); });
     return ok ? 0 : 1;
 }

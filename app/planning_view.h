@@ -1,0 +1,78 @@
+#pragma once
+
+#include "stats/figure.h"
+#include "stats/power.h"
+#include "stats/summary_input.h"
+
+#include <QWidget>
+
+#include <optional>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+
+namespace lx {
+
+class LxButton;
+class LxPanel;
+
+// The planning area under the calculator (and its details): the test to plan (alpha, target
+// power, tails, n2/n1) and the effect to plan for (the observed d, its safeguard d or a typed
+// one), then the sample that reaches the power and what the calculated Ns can detect. It plans
+// as soon as any of its inputs changes, and again with each calculation.
+class PlanningView : public QWidget {
+    Q_OBJECT
+public:
+    // Lays itself out for the form's client width and font.
+    PlanningView(float clientWidth, const QFont& font, QWidget* parent);
+
+    // The calculation the plan follows: its Ns and its observed d (undefined without a spread).
+    void showCalculation(const Summary& summary, const Figure<double>& observedD);
+    void clear();
+    // Plans that no longer belong to the input look out of date.
+    void setStale(bool stale);
+
+    // The sentence the copy command puts on the clipboard; empty while there is no plan or it
+    // is out of date.
+    QString sentence() const;
+
+    QWidget& firstControl() const;
+    // Its controls in the order Tab takes them, after `before`.
+    void placeInTabOrderAfter(QWidget& before);
+
+signals:
+    void copyClicked();
+
+private:
+    struct Plan {
+        double d = 0;
+        double power = 0;
+        power::TestDesign test;
+        power::SampleSize size;
+    };
+    void plan();
+    std::optional<double> typedNumber(const QString& text) const;
+    power::Planned<double> chosenEffect() const;
+    std::optional<double> chosenRatio() const;
+    void showSensitivity(double targetPower, const power::TestDesign& test);
+    void updateCopy();
+
+    LxPanel* panPlanning;
+    LxButton* cmdCopyPlan;
+    QComboBox* cboAlpha;
+    QComboBox* cboPower;
+    QComboBox* cboTails;
+    QComboBox* cboRatio;
+    QComboBox* cboEffect;
+    QLineEdit* txtEffect;
+    QLabel* lblSample;
+    QLabel* lblSensitivity;
+
+    std::optional<Summary> m_summary;
+    Figure<double> m_observedD = Undefined::NotRequested;
+    std::optional<Plan> m_plan;
+    bool m_stale = false;
+};
+
+} // namespace lx

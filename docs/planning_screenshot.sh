@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Takes docs/planning.png, docs/planning-scale2.png and docs/planning-de-scale2.png: the real
+# calculator under Xvfb planned by keys alone. A summary with d = 0.5 is typed and calculated,
+# F7 opens the planning view, Tab goes to the target power, 0.90 is typed and F5 plans again;
+# Ctrl+Shift+C then copies the plan's sentence.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source docs/xvfb_session.sh 1400x1400 xdotool import
+
+shoot() {
+    local out="$1" summary="$2" power="$3"
+    shift 3
+    rm -rf "${config:?}"/*
+    env "$@" build/default/app/lxtervan &
+    local app=$!
+    local window
+    window=$(xdotool search --sync --onlyvisible --pid "$app" | head -n 1)
+    # No window manager runs here to give the new window the keyboard, as a desktop would.
+    xdotool windowfocus --sync "$window"
+    sleep 0.5
+    xdotool type --delay 40 "$summary"
+    xdotool key F5
+    sleep 0.3
+    xdotool key F7
+    sleep 0.5
+    xdotool key Tab
+    xdotool type --delay 40 "$power"
+    xdotool key F5 ctrl+shift+c
+    sleep 0.8
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out"
+    kill "$app"
+    wait "$app" 2>/dev/null || true
+    echo "wrote $out"
+}
+
+shoot docs/planning.png $'10\t5.5\t1\t10\t5\t1' 0.90
+shoot docs/planning-scale2.png $'10\t5.5\t1\t10\t5\t1' 0.90 QT_SCALE_FACTOR=2
+shoot docs/planning-de-scale2.png $'10\t5,5\t1\t10\t5\t1' 0,90 QT_SCALE_FACTOR=2 \
+    LANG=de_DE.UTF-8 LANGUAGE=de
