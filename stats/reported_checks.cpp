@@ -256,9 +256,7 @@ Figure<Interval> welchDfRange(const Summary& s, const TypedRounding& rounding) {
         const double v2 = sd2 * sd2 / s.n2;
         return v1 + v2 > 0 ? v1 / (v1 + v2) : ifNone;
     };
-    const auto dfAt = [&](double w) {
-        return 1 / (w * w / (s.n1 - 1) + (1 - w) * (1 - w) / (s.n2 - 1));
-    };
+    const auto dfAt = [&](double w) { return spread::welchDfOfShares(w, s.n1, 1 - w, s.n2); };
     const double low = share(b.sd1.lower, b.sd2.upper, 0.0);
     const double high = share(b.sd1.upper, b.sd2.lower, 1.0);
     if (b.sd1.upper == 0 && b.sd2.upper == 0) {
