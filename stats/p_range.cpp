@@ -1,5 +1,6 @@
 #include "p_range.h"
 
+#include "reported_checks.h"
 #include "spread.h"
 #include "student_test.h"
 #include "t_distribution.h"
@@ -15,12 +16,6 @@
 namespace lx {
 
 namespace {
-
-struct Corner {
-    double difference; // |M1 - M2|
-    double sd1;
-    double sd2;
-};
 
 // The lowest and the highest |M1 - M2|, SD1 and SD2 the typed values allow, as pairs to walk.
 struct Bounds {
@@ -204,20 +199,6 @@ double lowestOnRise(const Stretch& stretch, double sign, WelchP& welch, PointAt 
     return best;
 }
 
-template <std::size_t count, typename PAt>
-Figure<Interval> rangeOver(const std::array<Corner, count>& corners, PAt pAt) {
-    Interval range{1.0, 0.0};
-    for (const Corner& corner : corners) {
-        const double p = pAt(corner);
-        if (std::isnan(p)) {
-            return Undefined::NotFound;
-        }
-        range.lower = std::min(range.lower, p);
-        range.upper = std::max(range.upper, p);
-    }
-    return range;
-}
-
 } // namespace
 
 Figure<Interval> pooledPRange(const Summary& s, const TypedRounding& rounding) {
@@ -225,19 +206,20 @@ Figure<Interval> pooledPRange(const Summary& s, const TypedRounding& rounding) {
     if (df == 0) {
         return Undefined::NoDegreesOfFreedom;
     }
-    const double scale = std::sqrt(1.0 / s.n1 + 1.0 / s.n2);
-    // The pooled SD grows with either SD, so of the eight corners only two hold the extremes:
-    // the largest difference over the smallest SDs, the smallest over the largest.
-    const Bounds b = boundsOf(s, rounding);
-    const std::array<Corner, 2> extremes = {Corner{b.difference[1], b.sd1[0], b.sd2[0]},
-                                            Corner{b.difference[0], b.sd1[1], b.sd2[1]}};
-    return rangeOver(extremes, [&](const Corner& c) {
-        const double pooledSd = spread::pooledSd(c.sd1, s.n1, c.sd2, s.n2);
-        if (pooledSd == 0) {
-            return pWithoutSpread(c.difference);
-        }
-        return t_distribution::twoTailed(c.difference / (pooledSd * scale), df);
-    });
+    // p falls as |t| grows: its extremes are those of the pooled |t| over the rounding. A |t|
+    // without spread is infinite (p 0) for different means and 0 (p 1) for equal ones.
+    const Figure<Interval> t = reported::tRanges(s, rounding).pooled;
+    if (!t) {
+        return t.why();
+    }
+    const auto pOf = [&](double tAt) {
+        return std::isinf(tAt) ? 0.0 : t_distribution::twoTailed(tAt, df);
+    };
+    const Interval range{pOf(t->upper), pOf(t->lower)};
+    if (std::isnan(range.lower) || std::isnan(range.upper)) {
+        return Undefined::NotFound;
+    }
+    return range;
 }
 
 Figure<Interval> welchPRange(const Summary& s, const TypedRounding& rounding) {
