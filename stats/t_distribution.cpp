@@ -26,21 +26,26 @@ using Policy = BoostPolicy;
 
 using StudentsT = bm::students_t_distribution<double, Policy>;
 using NoncentralT = bm::non_central_t_distribution<double, Policy>;
-// The same in long double, for small tails: where t lies below a negative noncentrality (or
-// above a positive one) and df is large, Boost's series lose digits of the small tail in
-// double, up to 7e-4 of a tail of 3e-7 at df 2e8, 2e-6 of one of 3e-5; long double keeps the
-// bounds within 1e-8. Tails of 0.01 or more lose at most 3e-9 in double, and long double
-// costs four times as much, so the usual levels stay in double.
+// The same in long double, for small tails: in double Boost's series lose digits of a small
+// tail, the more the smaller it is and the larger df: 7e-4 of a tail of 3e-7 at df 2e8 (1.8e-5
+// of an effect-size bound), 2e-6 of one of 3e-5, 2e-7 of one of 1e-9 at df 1000. Long double
+// keeps the bounds within 1e-8 but costs ten times as much, so it is kept to where double
+// would lose more than about 5e-9 of a bound: tails below 1e-7, and below 0.004 (levels above
+// 0.992) where df is over 1000.
 using PromotedNoncentralT = bm::non_central_t_distribution<
     double, bm::policies::normalise<Policy, bm::policies::promote_double<true>>::type>;
-constexpr double smallTail = 0.01;
+
+bool needsLongDouble(double tail, double df) {
+    return tail < 1e-7 || (tail < 0.004 && df > 1000);
+}
 
 // P(T' <= t), or P(T' > t) where upper is set, for a tail that is about `tail` in size.
 double noncentralTail(double t, double df, double lambda, bool upper, double tail) {
     const auto of = [&](const auto& distribution) {
         return upper ? bm::cdf(bm::complement(distribution, t)) : bm::cdf(distribution, t);
     };
-    return tail < smallTail ? of(PromotedNoncentralT(df, lambda)) : of(NoncentralT(df, lambda));
+    return needsLongDouble(tail, df) ? of(PromotedNoncentralT(df, lambda))
+                                     : of(NoncentralT(df, lambda));
 }
 
 constexpr double nan = std::numeric_limits<double>::quiet_NaN();
