@@ -222,7 +222,7 @@ Figure<double> recomputedP(Typed t, double df) {
 TRanges tRanges(const Summary& s, const TypedRounding& rounding) {
     const SummaryBounds b = summaryBounds(s, rounding);
     TRanges ranges;
-    if (s.n1 + s.n2 > 2) {
+    if (static_cast<std::int64_t>(s.n1) + s.n2 > 2) {
         const double scale = std::sqrt(1.0 / s.n1 + 1.0 / s.n2);
         // The pooled SD grows with either SD: the extremes sit at opposite corners.
         ranges.pooled = Interval{
@@ -262,7 +262,7 @@ Figure<Interval> welchDfRange(const Summary& s, const TypedRounding& rounding) {
     if (b.sd1.upper == 0 && b.sd2.upper == 0) {
         return Undefined::NoSpread;
     }
-    const double peak = (s.n1 - 1.0) / (s.n1 + s.n2 - 2.0);
+    const double peak = (s.n1 - 1.0) / (s.n1 - 1.0 + (s.n2 - 1.0));
     Interval range{std::min(dfAt(low), dfAt(high)), std::max(dfAt(low), dfAt(high))};
     if (peak > low && peak < high) {
         range.upper = dfAt(peak);
