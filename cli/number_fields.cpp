@@ -141,10 +141,6 @@ QString NumberStyle::otherMarkOptions(std::string_view text) const {
 }
 
 std::optional<int> NumberStyle::typedDecimals(std::string_view text) const {
-    if (isPlain(text, m_decimalPoint)) {
-        const std::size_t point = text.find(m_decimalPoint);
-        return point == std::string_view::npos ? 0 : static_cast<int>(text.size() - point - 1);
-    }
     return lx::typedDecimals(qText(text), m_locale);
 }
 

@@ -45,7 +45,7 @@ Tost tost(double difference, double bound, double standardError, double df, doub
 } // namespace
 
 Equivalence equivalenceTests(const Summary& s, const EquivalenceMargin& margin, double level) {
-    const double df = s.n1 + s.n2 - 2;
+    const double df = static_cast<double>(s.n1) + s.n2 - 2;
     if (df <= 0) {
         return undefinedEquivalence(Undefined::NoDegreesOfFreedom);
     }

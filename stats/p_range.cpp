@@ -1,5 +1,6 @@
 #include "p_range.h"
 
+#include "reported_checks.h"
 #include "spread.h"
 #include "student_test.h"
 #include "t_distribution.h"
@@ -15,12 +16,6 @@
 namespace lx {
 
 namespace {
-
-struct Corner {
-    double difference; // |M1 - M2|
-    double sd1;
-    double sd2;
-};
 
 // The lowest and the highest |M1 - M2|, SD1 and SD2 the typed values allow, as pairs to walk.
 struct Bounds {
@@ -42,19 +37,39 @@ double pWithoutSpread(double difference) {
     return difference == 0 ? 1.0 : 0.0;
 }
 
-// The lowest f over [range[0], range[1]]: a coarse scan that takes the ends, then Brent's
-// method between the neighbours of the best sample, so one edge with two dips still gives its
+// A stretch of an edge, [from, to] in SD units, reached through a parameter u in [0, 1], so
+// that the search's steps and tolerances are fractions of the stretch at any scale of the SDs
+// (Brent's method has an absolute floor of 2^-27 in its variable, far coarser than an SD of
+// 1e-4, let alone 1e-15). Evenly spaced in u even where it starts at 0: a stretch ends at the
+// peak of df or before it, which lies at the other SD's scale, and near 0 p changes with the
+// square of the SD, so nothing happens on a scale finer than the stretch's own.
+class Stretch {
+public:
+    Stretch(double from, double to)
+        : from_(from)
+        , width_(to - from) {}
+
+    double at(double u) const { return from_ + width_ * u; }
+    bool empty() const { return !(width_ > 0); }
+
+private:
+    double from_;
+    double width_;
+};
+
+// The lowest f over a stretch: a coarse scan of u that takes the ends, then Brent's method
+// between the neighbours of the best sample, so one stretch with two dips still gives its
 // lower one unless they lie within one step of each other.
-template <typename F> double lowestOn(const std::array<double, 2>& range, F f) {
+template <typename F> double lowestOn(const Stretch& stretch, F f) {
     constexpr int steps = 8;
-    const double width = range[1] - range[0];
-    if (!(width > 0)) {
-        return f(range[0]);
+    const auto g = [&](double u) { return f(stretch.at(u)); };
+    if (stretch.empty()) {
+        return g(0);
     }
     int bestStep = 0;
-    double best = f(range[0]);
+    double best = g(0);
     for (int k = 1; k <= steps; ++k) {
-        const double value = f(range[0] + width * k / steps);
+        const double value = g(static_cast<double>(k) / steps);
         if (value < best) {
             best = value;
             bestStep = k;
@@ -64,16 +79,17 @@ template <typename F> double lowestOn(const std::array<double, 2>& range, F f) {
         // Best at an end, and f rises from it over a millionth of a step: within that step f
         // has its lowest at the end, or within f's curvature times 1e-12 steps^2 of it. Brent's
         // method would only creep towards the end, some twenty values of f.
-        const double inward = (bestStep == 0 ? 1e-6 : -1e-6) * width / steps;
-        if (f(range[0] + width * bestStep / steps + inward) > best) {
+        const double inward = (bestStep == 0 ? 1e-6 : -1e-6) / steps;
+        if (g(static_cast<double>(bestStep) / steps + inward) > best) {
             return best;
         }
     }
-    const double from = range[0] + width * std::max(bestStep - 1, 0) / steps;
-    const double to = range[0] + width * std::min(bestStep + 1, steps) / steps;
-    // Half a double's digits: p is flat at its extreme, so this settles p to the last digit.
+    const double from = static_cast<double>(std::max(bestStep - 1, 0)) / steps;
+    const double to = static_cast<double>(std::min(bestStep + 1, steps)) / steps;
+    // Half a double's digits of u: p is flat at its extreme, so a step of 2^-26 of the stretch
+    // moves it by its curvature times 2^-52 of the stretch squared.
     const auto found =
-        boost::math::tools::brent_find_minima(f, from, to, std::numeric_limits<double>::digits / 2);
+        boost::math::tools::brent_find_minima(g, from, to, std::numeric_limits<double>::digits / 2);
     return std::min(best, found.second);
 }
 
@@ -143,24 +159,23 @@ private:
 // t and with df, so over any part [x, y] p is at least p(t(x), df(y)) and at most
 // p(t(y), df(x)): one value bounds a whole part. Mostly t rules and the extreme is at the end it
 // favours (the start for the lowest p, the far end for the highest). When f rises from that end
-// and the rest beyond the eighth next to it is covered by parts whose bounds are no lower, the
-// scan of lowestOn would take that end too (its samples lie in those parts), so it is taken
+// and the rest beyond the eighth of u next to it is covered by parts whose bounds are no lower,
+// the scan of lowestOn would take that end too (its samples lie in those parts), so it is taken
 // with a few p values instead of ten or more.
 template <typename PointAt>
-double lowestOnRise(const std::array<double, 2>& range, double sign, WelchP& welch,
-                    PointAt pointAt) {
+double lowestOnRise(const Stretch& stretch, double sign, WelchP& welch, PointAt pointAt) {
     const auto f = [&](double sd) { return sign * welch.p(pointAt(sd)); };
-    const double eighth = (range[1] - range[0]) / 8;
+    constexpr double eighth = 1.0 / 8;
     const bool fromStart = sign > 0;
-    const double end = range[fromStart ? 0 : 1];
-    const double best = f(end);
-    if (!(f(end + (fromStart ? 1e-6 : -1e-6) * eighth) > best)) {
-        return lowestOn(range, f);
+    const double end = fromStart ? 0.0 : 1.0;
+    const double best = f(stretch.at(end));
+    if (!(f(stretch.at(end + (fromStart ? 1e-6 : -1e-6) * eighth)) > best)) {
+        return lowestOn(stretch, f);
     }
-    // The bound of f over the part between two SDs; NaN where a point has no spread.
+    // The bound of f over the part between two values of u; NaN where a point has no spread.
     const auto boundBetween = [&](double a, double b) {
-        const auto lower = welch.pointAt(pointAt(std::min(a, b)));
-        const auto upper = welch.pointAt(pointAt(std::max(a, b)));
+        const auto lower = welch.pointAt(pointAt(stretch.at(std::min(a, b))));
+        const auto upper = welch.pointAt(pointAt(stretch.at(std::max(a, b))));
         if (!lower || !upper) {
             return std::numeric_limits<double>::quiet_NaN();
         }
@@ -169,33 +184,19 @@ double lowestOnRise(const std::array<double, 2>& range, double sign, WelchP& wel
     };
     // From the eighth outward, each part as long as its bound allows: halved until it is no
     // lower than best, and the scan decides once a part would be narrower than an eighth.
-    const double far = range[fromStart ? 1 : 0];
+    const double far = 1.0 - end;
     double from = end + (fromStart ? eighth : -eighth);
     while (from != far) {
         double to = far;
         while (!(boundBetween(from, to) >= best)) {
             if (std::fabs(to - from) / 2 < eighth) {
-                return lowestOn(range, f);
+                return lowestOn(stretch, f);
             }
             to = from + (to - from) / 2;
         }
         from = to;
     }
     return best;
-}
-
-template <std::size_t count, typename PAt>
-Figure<Interval> rangeOver(const std::array<Corner, count>& corners, PAt pAt) {
-    Interval range{1.0, 0.0};
-    for (const Corner& corner : corners) {
-        const double p = pAt(corner);
-        if (std::isnan(p)) {
-            return Undefined::NotFound;
-        }
-        range.lower = std::min(range.lower, p);
-        range.upper = std::max(range.upper, p);
-    }
-    return range;
 }
 
 } // namespace
@@ -205,19 +206,20 @@ Figure<Interval> pooledPRange(const Summary& s, const TypedRounding& rounding) {
     if (df == 0) {
         return Undefined::NoDegreesOfFreedom;
     }
-    const double scale = std::sqrt(1.0 / s.n1 + 1.0 / s.n2);
-    // The pooled SD grows with either SD, so of the eight corners only two hold the extremes:
-    // the largest difference over the smallest SDs, the smallest over the largest.
-    const Bounds b = boundsOf(s, rounding);
-    const std::array<Corner, 2> extremes = {Corner{b.difference[1], b.sd1[0], b.sd2[0]},
-                                            Corner{b.difference[0], b.sd1[1], b.sd2[1]}};
-    return rangeOver(extremes, [&](const Corner& c) {
-        const double pooledSd = spread::pooledSd(c.sd1, s.n1, c.sd2, s.n2);
-        if (pooledSd == 0) {
-            return pWithoutSpread(c.difference);
-        }
-        return t_distribution::twoTailed(c.difference / (pooledSd * scale), df);
-    });
+    // p falls as |t| grows: its extremes are those of the pooled |t| over the rounding. A |t|
+    // without spread is infinite (p 0) for different means and 0 (p 1) for equal ones.
+    const Figure<Interval> t = reported::tRanges(s, rounding).pooled;
+    if (!t) {
+        return t.why();
+    }
+    const auto pOf = [&](double tAt) {
+        return std::isinf(tAt) ? 0.0 : t_distribution::twoTailed(tAt, df);
+    };
+    const Interval range{pOf(t->upper), pOf(t->lower)};
+    if (std::isnan(range.lower) || std::isnan(range.upper)) {
+        return Undefined::NotFound;
+    }
+    return range;
 }
 
 Figure<Interval> welchPRange(const Summary& s, const TypedRounding& rounding) {
@@ -245,13 +247,13 @@ Figure<Interval> welchPRange(const Summary& s, const TypedRounding& rounding) {
             const auto f = [&](double sd) { return sign * welch.p(pointAt(sd)); };
             const double peak = std::clamp(peakSd, range[0], range[1]);
             if (sign > 0) {
-                return peak > range[0] ? lowestOnRise({range[0], peak}, sign, welch, pointAt)
+                return peak > range[0] ? lowestOnRise(Stretch(range[0], peak), sign, welch, pointAt)
                                        : f(range[0]);
             }
             const double farEnd = f(range[1]);
-            return peak > range[0]
-                       ? std::min(farEnd, lowestOnRise({range[0], peak}, sign, welch, pointAt))
-                       : farEnd;
+            return peak > range[0] ? std::min(farEnd, lowestOnRise(Stretch(range[0], peak), sign,
+                                                                   welch, pointAt))
+                                   : farEnd;
         };
         const std::size_t side = sign > 0 ? 0 : 1; // the smallest SDs for the lowest p
         const double sd1 = b.sd1[side];

@@ -257,7 +257,7 @@ Figure<double> recomputedP(Typed t, double df, Tails tails) {
 TRanges tRanges(const Summary& s, const TypedRounding& rounding) {
     const SummaryBounds b = summaryBounds(s, rounding);
     TRanges ranges;
-    if (s.n1 + s.n2 > 2) {
+    if (static_cast<std::int64_t>(s.n1) + s.n2 > 2) {
         const double scale = std::sqrt(1.0 / s.n1 + 1.0 / s.n2);
         // The pooled SD grows with either SD: the extremes sit at opposite corners.
         ranges.pooled = Interval{
@@ -291,15 +291,13 @@ Figure<Interval> welchDfRange(const Summary& s, const TypedRounding& rounding) {
         const double v2 = sd2 * sd2 / s.n2;
         return v1 + v2 > 0 ? v1 / (v1 + v2) : ifNone;
     };
-    const auto dfAt = [&](double w) {
-        return 1 / (w * w / (s.n1 - 1) + (1 - w) * (1 - w) / (s.n2 - 1));
-    };
+    const auto dfAt = [&](double w) { return spread::welchDfOfShares(w, s.n1, 1 - w, s.n2); };
     const double low = share(b.sd1.lower, b.sd2.upper, 0.0);
     const double high = share(b.sd1.upper, b.sd2.lower, 1.0);
     if (b.sd1.upper == 0 && b.sd2.upper == 0) {
         return Undefined::NoSpread;
     }
-    const double peak = (s.n1 - 1.0) / (s.n1 + s.n2 - 2.0);
+    const double peak = (s.n1 - 1.0) / (s.n1 - 1.0 + (s.n2 - 1.0));
     Interval range{std::min(dfAt(low), dfAt(high)), std::max(dfAt(low), dfAt(high))};
     if (peak > low && peak < high) {
         range.upper = dfAt(peak);

@@ -18,6 +18,10 @@ double welchDf(double se1, std::int32_t n1, double se2, std::int32_t n2) {
     const double se = std::hypot(se1, se2);
     const double share1 = (se1 / se) * (se1 / se);
     const double share2 = (se2 / se) * (se2 / se);
+    return welchDfOfShares(share1, n1, share2, n2);
+}
+
+double welchDfOfShares(double share1, std::int32_t n1, double share2, std::int32_t n2) {
     return 1 / (share1 * share1 / (n1 - 1) + share2 * share2 / (n2 - 1));
 }
 

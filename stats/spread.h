@@ -15,4 +15,8 @@ double pooledSd(double sd1, std::int32_t n1, double sd2, std::int32_t n2);
 // Welch-Satterthwaite degrees of freedom of two standard errors (not both 0; N1, N2 >= 2).
 double welchDf(double se1, std::int32_t n1, double se2, std::int32_t n2);
 
+// The same of each set's share of the squared standard error of the difference,
+// SE1^2 / (SE1^2 + SE2^2) and SE2^2 / (SE1^2 + SE2^2), which add up to 1.
+double welchDfOfShares(double share1, std::int32_t n1, double share2, std::int32_t n2);
+
 } // namespace lx::spread

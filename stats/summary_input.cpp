@@ -2,6 +2,7 @@
 
 #include "platform/core/number_text.h"
 #include "platform/core/runtime_error.h"
+#include "spread.h"
 #include "statistics.h"
 #include "student_test.h"
 
@@ -71,10 +72,6 @@ std::optional<SummaryProblem> readReal(const SummaryFields& fields, SummaryField
     return std::nullopt;
 }
 
-double standardError(double sd, std::int32_t count) {
-    return sd / std::sqrt(static_cast<double>(count));
-}
-
 std::optional<SummaryProblem> readDeviation(const SummaryFields& fields, SummaryField field,
                                             std::int32_t count, double& sd) {
     if (auto unusable = readReal(fields, field, sd)) {
@@ -84,7 +81,7 @@ std::optional<SummaryProblem> readDeviation(const SummaryFields& fields, Summary
         return problem(field, SummaryCheck::tr("%1 must not be negative."));
     }
     // t needs the squared standard error; it must stay a finite number.
-    const double sem = standardError(sd, count);
+    const double sem = spread::standardError(sd, count);
     if (!std::isfinite(sem * sem)) {
         return problem(field, SummaryCheck::tr("%1 is too large."));
     }

@@ -2,7 +2,8 @@
 
 // Tail probabilities and quantiles of Student's t distribution, and the inversion of the
 // noncentral t distribution that effect-size intervals need. Thin wrappers over Boost.Math with
-// one policy: double precision throughout, and no exceptions for results out of range.
+// one policy: double precision, except the noncentral t's small tails, which are worked in long
+// double, and no exceptions for results out of range.
 namespace lx::t_distribution {
 
 // P(T > t) and P(T < t) with df degrees of freedom (df > 0, may be fractional).

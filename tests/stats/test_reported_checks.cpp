@@ -10,6 +10,8 @@
 
 using namespace lx;
 
+Q_DECLARE_METATYPE(lx::Summary)
+
 namespace {
 
 reported::Typed typed(const QString& text) {
@@ -194,6 +196,33 @@ private slots:
                  granularity::Verdict::Untestable);
         QCOMPARE(granularity::meanVerdict(2147483647, {5.19, 2}, 2147483647),
                  granularity::Verdict::Untestable);
+    }
+
+    // N1 + N2 beyond the range of a 32-bit count: the pooled t still has its df, and Welch's
+    // df still peaks at N1 + N2 - 2 where the SDs' rounding lets SE1^2 / SE2^2 reach
+    // (N1 - 1) / (N2 - 1).
+    void countsNearTheirLimit_data() {
+        QTest::addColumn<Summary>("summary");
+        QTest::addColumn<bool>("pooledT");
+        QTest::addColumn<double>("highestWelchDf"); // NaN: no Welch df
+        const double none = std::nan("");
+        QTest::newRow("N1 at the limit, N2 1")
+            << Summary{2147483647, 5, 1, 1, 4, 1} << true << none;
+        QTest::newRow("both N 2e9")
+            << Summary{2000000000, 5, 1, 2000000000, 4, 1} << true << 3999999998.0;
+    }
+    void countsNearTheirLimit() {
+        QFETCH(Summary, summary);
+        QFETCH(bool, pooledT);
+        QFETCH(double, highestWelchDf);
+        const TypedRounding rounding = TypedRounding::ofDecimals(0, 0, 0, 0);
+        QCOMPARE(reported::tRanges(summary, rounding).pooled.hasValue(), pooledT);
+        const Figure<Interval> df = reported::welchDfRange(summary, rounding);
+        QCOMPARE(df.hasValue(), !std::isnan(highestWelchDf));
+        if (df) {
+            QVERIFY2(std::fabs(df->upper - highestWelchDf) <= 1e-12 * highestWelchDf,
+                     qPrintable(QString::number(df->upper, 'g', 17)));
+        }
     }
 };
 
