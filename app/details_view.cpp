@@ -2,6 +2,7 @@
 
 #include "controls/button/lx_button.h"
 #include "controls/panel/lx_panel.h"
+#include "pane_caption.h"
 #include "platform/ole_color.h"
 #include "platform/twips.h"
 #include "report_text.h"
@@ -18,36 +19,7 @@ namespace lx {
 
 namespace {
 
-// Twips, as the form file would give them.
-constexpr float CaptionHeight = 360;
-constexpr float Margin = 90;
-constexpr float CopyWidth = 900;
-constexpr float CopyHeight = 300;
-constexpr int CopyPictureAndMargins = 36; // pixels
-constexpr float CopyRightEdge = 4920;     // lines up with the menu strip's "On top"
-constexpr float CopyClientWidth = 4980;   // the client width CopyRightEdge belongs to
-constexpr short CaptionMiddleLeft = 3;
 constexpr OleColor GreyText = ole_color::SystemFlag + 17;
-
-LxButton* newCopyButton(const QFont& font, QWidget* parent) {
-    auto* button = new LxButton(parent);
-    button->setObjectName(QStringLiteral("cmdCopy"));
-    button->setFont(font);
-    button->setFontSelected(font);
-    button->setFontPressed(font);
-    button->setForeColor(ole_color::WindowText);
-    button->setMouseIcon(QPixmap(QStringLiteral(":/images/pointer.png")));
-    button->setMousePointer(99);
-    button->setPicture(QPixmap(QStringLiteral(":/images/copy.png")));
-    button->setCaption(DetailsView::tr("Copy"));
-    button->setToolTipText(DetailsView::tr("Copy the results for pasting (Ctrl+Shift+C)"));
-    // Wide enough for the caption in every language: the picture, the text and their margins.
-    const float width = std::max(
-        CopyWidth, twips::fromPixels(QFontMetrics(font).horizontalAdvance(button->Caption()) +
-                                     CopyPictureAndMargins));
-    button->Move(CopyRightEdge - width, (CaptionHeight - CopyHeight) / 2, width, CopyHeight);
-    return button;
-}
 
 QTableWidget* newTable(const std::vector<report_text::Row>& rows, const QFont& font,
                        QWidget* parent) {
@@ -98,12 +70,10 @@ QTableWidget* newTable(const std::vector<report_text::Row>& rows, const QFont& f
 DetailsView::DetailsView(float clientWidth, const QFont& font, QWidget* parent)
     : QWidget(parent) {
     setObjectName(QStringLiteral("DetailsView"));
-    panDetails = new LxPanel(this);
-    panDetails->setObjectName(QStringLiteral("panDetails"));
-    panDetails->setFont(font);
-    panDetails->setCaption(tr("Details"));
-    panDetails->setAlignment(CaptionMiddleLeft);
-    cmdCopy = newCopyButton(font, panDetails);
+    panDetails = pane_caption::newPanel(QStringLiteral("panDetails"), tr("Details"), font, this);
+    cmdCopy = pane_caption::newCopyButton(QStringLiteral("cmdCopy"), tr("Copy"),
+                                          tr("Copy the results for pasting (Ctrl+Shift+C)"), font,
+                                          panDetails);
     connect(cmdCopy, &LxButton::Click, this, &DetailsView::copyClicked);
 
     // The names only matter for the layout here; every report has the same rows.
@@ -120,7 +90,7 @@ DetailsView::DetailsView(float clientWidth, const QFont& font, QWidget* parent)
     grdDetails->setRowHidden(wholeRow, true);
     grdDetails->ensurePolished(); // the style decides the frame
     clear();
-    fitTo(QSize(twips::toPixels(QRectF(0, 0, clientWidth, CaptionHeight)).width(),
+    fitTo(QSize(twips::toPixels(QRectF(0, 0, clientWidth, pane_caption::Height)).width(),
                 neededSize().height()));
 }
 
@@ -157,8 +127,8 @@ void DetailsView::setStale(bool stale) {
 }
 
 QSize DetailsView::neededSize(int maxHeight) const {
-    const int margin = twips::toPixels(Margin);
-    const int captionLine = twips::toPixels(CaptionHeight);
+    const int margin = twips::toPixels(pane_caption::Margin);
+    const int captionLine = twips::toPixels(pane_caption::Height);
     const QSize full(tableWidth(columnWidths()) + 2 * margin,
                      captionLine + margin / 2 + fullTableHeight() + margin);
     if (full.height() <= maxHeight) {
@@ -169,13 +139,14 @@ QSize DetailsView::neededSize(int maxHeight) const {
 }
 
 void DetailsView::fitTo(const QSize& size) {
-    const int margin = twips::toPixels(Margin);
-    const int captionLine = twips::toPixels(CaptionHeight);
+    const int margin = twips::toPixels(pane_caption::Margin);
+    const int captionLine = twips::toPixels(pane_caption::Height);
     resize(size);
-    panDetails->Move(0, 0, twips::fromPixels(size.width()), CaptionHeight);
+    panDetails->Move(0, 0, twips::fromPixels(size.width()), pane_caption::Height);
     // The Copy button keeps its distance from the right end of the caption line.
-    const float copyLeft =
-        twips::fromPixels(size.width()) - (CopyClientWidth - CopyRightEdge) - cmdCopy->Width();
+    const float copyLeft = twips::fromPixels(size.width()) -
+                           (pane_caption::CopyClientWidth - pane_caption::CopyRightEdge) -
+                           cmdCopy->Width();
     cmdCopy->Move(copyLeft, cmdCopy->Top());
     const int top = captionLine + margin / 2;
     const int height = std::max(0, std::min(fullTableHeight(), size.height() - top - margin));

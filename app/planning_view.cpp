@@ -2,6 +2,7 @@
 
 #include "controls/button/lx_button.h"
 #include "controls/panel/lx_panel.h"
+#include "pane_caption.h"
 #include "plan_text.h"
 #include "platform/ole_color.h"
 #include "platform/twips.h"
@@ -23,14 +24,6 @@ namespace lx {
 
 namespace {
 
-// Twips, as the form file would give them; the caption line matches the details'.
-constexpr float CaptionHeight = 360;
-constexpr float Margin = 90;
-constexpr float CopyWidth = 900;
-constexpr float CopyHeight = 300;
-constexpr int CopyPictureAndMargins = 36; // pixels
-constexpr float CopyRightEdge = 4920;     // lines up with the menu strip's "On top"
-constexpr short CaptionMiddleLeft = 3;
 constexpr OleColor GreyText = ole_color::SystemFlag + 17;
 
 constexpr double alphas[] = {0.05, 0.01, 0.005};
@@ -57,25 +50,6 @@ protected:
         return false;
     }
 };
-
-LxButton* newCopyButton(const QFont& font, QWidget* parent) {
-    auto* button = new LxButton(parent);
-    button->setObjectName(QStringLiteral("cmdCopyPlan"));
-    button->setFont(font);
-    button->setFontSelected(font);
-    button->setFontPressed(font);
-    button->setForeColor(ole_color::WindowText);
-    button->setMouseIcon(QPixmap(QStringLiteral(":/images/pointer.png")));
-    button->setMousePointer(99);
-    button->setPicture(QPixmap(QStringLiteral(":/images/copy.png")));
-    button->setCaption(PlanningView::tr("Copy"));
-    button->setToolTipText(PlanningView::tr("Copy the plan as a sentence (Ctrl+Shift+C)"));
-    const float width = std::max(
-        CopyWidth, twips::fromPixels(QFontMetrics(font).horizontalAdvance(button->Caption()) +
-                                     CopyPictureAndMargins));
-    button->Move(CopyRightEdge - width, (CaptionHeight - CopyHeight) / 2, width, CopyHeight);
-    return button;
-}
 
 QComboBox* newCombo(const char* name, const QString& accessibleName, bool editable,
                     const QStringList& items, QWidget* parent) {
@@ -127,17 +101,15 @@ PlanningView::PlanningView(float clientWidth, const QFont& font, QWidget* parent
     setObjectName(QStringLiteral("PlanningView"));
     setFont(font);
     const QLocale locale;
-    const int width = twips::toPixels(QRectF(0, 0, clientWidth, CaptionHeight)).width();
-    const int captionLine = twips::toPixels(CaptionHeight);
-    const int margin = twips::toPixels(Margin);
+    const int width = twips::toPixels(QRectF(0, 0, clientWidth, pane_caption::Height)).width();
+    const int captionLine = twips::toPixels(pane_caption::Height);
+    const int margin = twips::toPixels(pane_caption::Margin);
 
-    panPlanning = new LxPanel(this);
-    panPlanning->setObjectName(QStringLiteral("panPlanning"));
-    panPlanning->setFont(font);
-    panPlanning->setCaption(tr("Planning"));
-    panPlanning->setAlignment(CaptionMiddleLeft);
+    panPlanning = pane_caption::newPanel(QStringLiteral("panPlanning"), tr("Planning"), font, this);
     panPlanning->setGeometry(0, 0, width, captionLine);
-    cmdCopyPlan = newCopyButton(font, panPlanning);
+    cmdCopyPlan = pane_caption::newCopyButton(QStringLiteral("cmdCopyPlan"), tr("Copy"),
+                                              tr("Copy the plan as a sentence (Ctrl+Shift+C)"),
+                                              font, panPlanning);
     connect(cmdCopyPlan, &LxButton::Click, this, &PlanningView::copyClicked);
 
     QStringList alphaItems;

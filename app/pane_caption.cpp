@@ -1,0 +1,55 @@
+#include "pane_caption.h"
+
+#include "controls/button/lx_button.h"
+#include "controls/panel/lx_panel.h"
+#include "platform/ole_color.h"
+#include "platform/twips.h"
+
+#include <QFontMetrics>
+#include <QPixmap>
+
+#include <algorithm>
+
+namespace lx::pane_caption {
+
+namespace {
+
+constexpr float CopyWidth = 900;
+constexpr float CopyHeight = 300;
+constexpr int CopyPictureAndMargins = 36; // pixels
+constexpr short CaptionMiddleLeft = 3;
+
+} // namespace
+
+LxPanel* newPanel(const QString& objectName, const QString& caption, const QFont& font,
+                  QWidget* parent) {
+    auto* panel = new LxPanel(parent);
+    panel->setObjectName(objectName);
+    panel->setFont(font);
+    panel->setCaption(caption);
+    panel->setAlignment(CaptionMiddleLeft);
+    return panel;
+}
+
+LxButton* newCopyButton(const QString& objectName, const QString& caption, const QString& toolTip,
+                        const QFont& font, QWidget* parent) {
+    auto* button = new LxButton(parent);
+    button->setObjectName(objectName);
+    button->setFont(font);
+    button->setFontSelected(font);
+    button->setFontPressed(font);
+    button->setForeColor(ole_color::WindowText);
+    button->setMouseIcon(QPixmap(QStringLiteral(":/images/pointer.png")));
+    button->setMousePointer(99);
+    button->setPicture(QPixmap(QStringLiteral(":/images/copy.png")));
+    button->setCaption(caption);
+    button->setToolTipText(toolTip);
+    // Wide enough for the caption in every language: the picture, the text and their margins.
+    const float width = std::max(
+        CopyWidth, twips::fromPixels(QFontMetrics(font).horizontalAdvance(button->Caption()) +
+                                     CopyPictureAndMargins));
+    button->Move(CopyRightEdge - width, (Height - CopyHeight) / 2, width, CopyHeight);
+    return button;
+}
+
+} // namespace lx::pane_caption

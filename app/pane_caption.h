@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+class QFont;
+class QWidget;
+
+namespace lx {
+
+class LxButton;
+class LxPanel;
+
+// The caption strip that heads each pane under the calculator (Details, Planning): an etched
+// panel with the pane's name on the left and a Copy button lined up with the menu strip's
+// "On top". Its sizes are twips, as a form file would give them.
+namespace pane_caption {
+
+constexpr float Height = 360;
+constexpr float Margin = 90;
+constexpr float CopyRightEdge = 4920;   // lines up with the menu strip's "On top"
+constexpr float CopyClientWidth = 4980; // the client width CopyRightEdge belongs to
+
+LxPanel* newPanel(const QString& objectName, const QString& caption, const QFont& font,
+                  QWidget* parent);
+LxButton* newCopyButton(const QString& objectName, const QString& caption, const QString& toolTip,
+                        const QFont& font, QWidget* parent);
+
+} // namespace pane_caption
+
+} // namespace lx
