@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The LxTervan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/application.h"
 #include "app/frm_tervan.h"
 #include "platform/core/runtime_error.h"

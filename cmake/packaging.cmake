@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The LxTervan developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: `cpack -G DEB` in a build folder (scripts/package.sh). Its library
 # dependencies come from dpkg-shlibdeps; Qt's platform plugins are loaded at run time, so
 # dpkg-shlibdeps cannot see them and they are named here.

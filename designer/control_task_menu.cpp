@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The LxTervan developers
+// SPDX-License-Identifier: LGPL-3.0-or-later
 #include "control_task_menu.h"
 
 #include "property_commit.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The LxTervan developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes docs/designer.png: Qt Designer under Xvfb with the example form open
 # and the LxTervan controls in its widget box, loaded from the build's plugin.
 set -euo pipefail

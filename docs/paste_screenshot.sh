@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The LxTervan developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes docs/paste.png: the real calculator under Xvfb right after a user pasted a spreadsheet
 # column (a header, a blank cell and 12 values) into the first set with Ctrl+V.
 set -euo pipefail

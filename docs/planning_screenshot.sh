@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The LxTervan developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes docs/planning.png, docs/planning-scale2.png and docs/planning-de-scale2.png: the real
 # calculator under Xvfb planned by keys alone. A summary with d = 0.5 is typed and calculated,
 # F7 opens the planning view, Tab goes to the target power, 0.90 is typed and F5 plans again;

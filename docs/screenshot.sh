@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The LxTervan developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes docs/calculator.png: the real calculator under Xvfb after a user typed
 # two sets of observations and pressed F5; then docs/calculator_details.png:
 # the reference row 10, 5, 1, 10, 4, 1 calculated with Details (F6) on.

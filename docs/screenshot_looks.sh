@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The LxTervan developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes docs/calculator-dark.png and docs/calculator-scale2.png: the real calculator under Xvfb
 # after a calculation, once with a dark desktop theme (GTK's dark Adwaita through Qt's GTK
 # platform theme) and once at a scale factor of 2.

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The LxTervan developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the screenshot scripts: checks their tools, builds the programs and starts a
 # private Xvfb server of the given size with a fresh settings folder, both gone on exit. The
 # programs speak English there, so the pictures match the README.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The LxTervan developers
+// SPDX-License-Identifier: LGPL-3.0-or-later
 #include "property_page.h"
 
 #include "core/runtime_error.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The LxTervan developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up, builds and starts the calculator.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The LxTervan developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what the build and the tests need and is not on the machine yet
 # (Debian 12 packages), then configures and builds one preset.
 # Usage: scripts/setup.sh [preset [target...]]   (preset "default" unless given; every

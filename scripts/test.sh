@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The LxTervan developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up, builds and runs the whole test suite.
 # Usage: scripts/test.sh [preset]   ("default", or "asan" for the sanitizer build)
 set -euo pipefail

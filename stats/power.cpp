@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The LxTervan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The noncentral t's Poisson weights use Boost's default policy inside; without promotion to
 // long double, as in t_distribution.cpp, the other file that includes the noncentral t, so that
 // both compile Boost's defaults alike. Set before any Boost header.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The LxTervan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "t_distribution.h"
 
 // Boost's noncentral t works out the gamma ratio of its Poisson weights with the default policy,

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The LxTervan developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Where the full report's time goes: CPU microseconds per row of each column group, one worker
 # thread, on the first rows of the benchmark table, and each group's share against the basic
 # four columns in the same run.

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The LxTervan developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes a CSV of summaries with reported t, df and p: python3 generate_reported.py ROWS FILE."""
 import random
 import sys

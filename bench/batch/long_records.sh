@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The LxTervan developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Long-record benchmark: one table row of 8 MB and one of 64 MB (a million and eight million
 # fields), each read by lxtervan-batch in the same run. Reading is linear when the 64 MB row
 # takes about eight times as long as the 8 MB one; a record copied again at every read of the

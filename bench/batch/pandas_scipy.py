@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The LxTervan developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The same job with pandas and SciPy: python3 pandas_scipy.py IN OUT."""
 import sys
 

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The LxTervan developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The same job in R: Rscript r_script.R IN OUT
 args <- commandArgs(trailingOnly = TRUE)
 d <- read.csv(args[1])

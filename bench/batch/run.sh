@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The LxTervan developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Batch benchmark: one generated table of 1 million varied rows, processed in the same run by
 # lxtervan-batch (four columns and the full report), pandas + SciPy and R; wall time, rows per
 # second and peak RSS of each, and the ratios; then the check columns on a table of reported

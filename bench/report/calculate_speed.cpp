@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The LxTervan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time per Calculate with the Details off, the work of one F5: six boxes read and checked, the
 // degrees of freedom, t and the P class written, the summary handed on for a report nobody has
 // asked for yet. Median of several passes over 10,000 varied inputs typed as text, through a

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The LxTervan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time per two-sample report over 100,000 varied summaries, with and without the effect-size
 // intervals, and the time the default Bayes factors add; time per a priori sample-size plan
 // over varied effects, powers, levels and group ratios: the median of several passes, each

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The LxTervan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator's widgets in a plain Qt window, with none of the program's
 // own layers: the yardstick the start-up benchmark compares against.
 #include <QApplication>

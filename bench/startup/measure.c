@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The LxTervan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 /* Starts a program and reports how long it took until its top-level window
  * named TITLE was mapped on the X server, and the program's peak resident
  * memory. Prints "<milliseconds> <peak kB>".

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The LxTervan developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up benchmark: time from exec to the window mapped on an Xvfb server,
 # and peak resident memory, median of N runs (default 30: medians of 10 moved
 # by 0.05 between runs), for the calculator and for a bare Qt window with the

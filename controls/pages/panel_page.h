@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The LxTervan developers
+// SPDX-License-Identifier: LGPL-3.0-or-later
 #pragma once
 
 #include "controls/pages/loaded_choice.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The LxTervan developers
+// SPDX-License-Identifier: LGPL-3.0-or-later
 // Shows the form drawn in Qt Designer: a menu strip with an Exit button and an
 // "On top" switch, a Calculate button, and the two window helpers.
 // With --quit it builds the form, shows it and ends at once.

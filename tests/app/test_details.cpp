@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The LxTervan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/details_view.h"
 #include "controls/button/lx_button.h"
 #include "form_fixture.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The LxTervan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The batch tool finds the six inputs under the names researchers' tables use, takes --map for
 // the rest, and otherwise says exactly what to type.
 #include "batch_run.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The LxTervan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The meta-analysis columns agree with metafor's escalc on the reference summaries, read straight
 // from the reference table (its own g column is why the results take a prefix). Relative 1e-9:
 // one row differs by only 0.01 in its means, which rounding in either program moves.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The LxTervan developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary prefix, builds the example program
 # against the installed LxControls package alone, installs it and starts it
 # once. Neither the plugin nor the example needs LD_LIBRARY_PATH to find the

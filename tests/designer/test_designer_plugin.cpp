@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The LxTervan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Designer plugin as Designer and a program's QUiLoader use it.
 #include "controls/button/lx_button.h"
 #include "controls/panel/lx_panel.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The LxTervan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every property of the button and the panel survives a save and a reload
 // through the writers a form meets: Qt Designer's own and QFormBuilder's;
 // a 16-bit property refuses a value outside its range, also in Designer.

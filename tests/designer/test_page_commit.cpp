@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The LxTervan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An edit made on a control's own property page reaches the form only as
 // changes committed by property name, and only for what was applied.
 #include "designer/property_commit.h"

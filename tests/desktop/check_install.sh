@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The LxTervan developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary DESTDIR and packs it as a .deb, then checks that both hold
 # every file a desktop needs and that the desktop entry and the AppStream file validate.
 # Usage: check_install.sh <build folder>

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The LxTervan developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders a manual page with man as a user reads it and fails on any warning of the formatter
 # or a section the page must have that it lacks.
 # Usage: check_manual.sh <page> <section title>...

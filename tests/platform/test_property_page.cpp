@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The LxTervan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "sample_control.h"
 #include "sample_page.h"
 #include "support/recording_message_box.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The LxTervan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/property_page_catalog.h"
 #include "platform/property_pages_dialog.h"
 #include "sample_control.h"

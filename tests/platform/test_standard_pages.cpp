@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The LxTervan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/ole_color.h"
 #include "platform/standard_color_page.h"
 #include "platform/standard_font_page.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The LxTervan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a window manager is told about a window, read back from the X server.
 // Plain Xvfb runs no window manager, so nothing acts on the requests: the
 // test checks the properties Qt leaves on the window for one, and delivers

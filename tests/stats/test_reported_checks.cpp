@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The LxTervan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The checks of reported results against verdicts worked independently (see
 // tools/reported_checks), and the reading of reported p values.
 #include "stats/granularity.h"

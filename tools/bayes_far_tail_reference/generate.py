@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The LxTervan developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reference values of the default (JZS) Bayes factors where t lies far in the tail of a large df.
 
 Usage: python3 generate.py > ../../tests/stats/bayes_far_tail_reference.csv

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The LxTervan developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Reference values of the default (JZS) Bayes factors of the two-sample t test, worked
 # independently in R. Usage: Rscript generate.R > ../../tests/stats/bayes_reference.csv
 # Columns: the summary and the Cauchy prior scale r, Student's pooled t, then the natural logs of

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The LxTervan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes stats/critical_values.cpp, the table of two-tailed critical values of Student's t
 // distribution, to standard output. Run from the repository root:
 //

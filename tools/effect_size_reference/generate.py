@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The LxTervan developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Confidence bounds of Cohen's d and Hedges' g where df is huge and the level high, and where
 df is 1 or 2 and t large.
 

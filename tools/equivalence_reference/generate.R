@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The LxTervan developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Reference values of the equivalence tests (two one-sided tests against bounds -Delta and
 # +Delta on M1 - M2), worked in R. Usage: Rscript generate.R > ../../tests/stats/equivalence_reference.csv
 # Columns: the summary, the level, Delta and whether it is in pooled-SD units (1) or raw (0),

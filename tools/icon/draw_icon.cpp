@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The LxTervan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the program's icon for the desktop: the window icon's ruled table with marked cells,
 // as a vector design on a 16-unit grid, written as PNG files in the hicolor sizes and as SVG.
 // The files are committed; run this only to change the icon.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The LxTervan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the calculator's window icon, button pictures and mouse pointer and
 // saves them as 16-colour PNG files into the folder given on the command line.
 // The pictures are committed; run this only to change them.

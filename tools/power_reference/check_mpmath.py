@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The LxTervan developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Third route for the power tables that generate.R writes: every power is worked again with
 mpmath at 30 digits, from the noncentral t as a mixture over the chi-square of the SD,
 

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The LxTervan developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Reference values for planning a two-sample study, worked in R with the pwr package and R's
 # exact noncentral t (pt with ncp). Usage, from the repository's root:
 #   Rscript tools/power_reference/generate.R tests/stats

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The LxTervan developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Reference values of the two-sample report, worked independently in R.
 # Usage: Rscript generate.R > ../../tests/stats/report_reference.csv
 # Columns: the summary and level, the typed decimals of M1 SD1 M2 SD2 (-1: exact), then every

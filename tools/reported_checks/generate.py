@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The LxTervan developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reference verdicts for the checks of reported results, worked independently of the program.
 
 p from t and df by the regularized incomplete beta function in mpmath (50 digits); the t and df

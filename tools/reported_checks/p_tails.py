@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The LxTervan developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reference verdicts and p values for reported p of either tail, worked with SciPy.
 
 The p of a t is SciPy's Student's t survival function, t.sf; the verdict rules are written out

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The LxTervan developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """p ranges, t ranges and Welch df ranges of rows given with SE or SD columns, by brute force.
 
 Every typed mean and SE (or SD) stands for anything within half a unit of its last digit, the

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The LxTervan developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes tests/cli/smd_variance_reference.csv: Hedges' g and its sampling variance as metafor's
 # escalc("SMD") gives them (the exact small-sample factor, vtype "LS"), and Cohen's d with the
 # same large-sample variance worked by hand. Run from the repository root:

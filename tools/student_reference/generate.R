@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The LxTervan developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Student's pooled two-sample t from summary statistics, worked independently in R for the
 # window's results (t.test(var.equal = TRUE) in its summary-statistics form).
 # Usage: Rscript generate.R > ../../tests/app/student_reference.csv

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The LxTervan developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Welch p ranges over every summary a typed (rounded) row could stand for, by brute force.
 
 Each typed mean and SD stands for anything within half a unit of its last digit (SDs floored at

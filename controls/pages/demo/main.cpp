@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The LxTervan developers
+// SPDX-License-Identifier: LGPL-3.0-or-later
 // Places a button and a panel in design mode and opens their property pages.
 // With --grab DIR it instead writes a picture of every page into DIR.
 #include "controls/pages/demo/design_surface.h"

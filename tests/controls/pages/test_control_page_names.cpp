@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The LxTervan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/button/lx_button.h"
 #include "controls/pages/control_pages.h"
 #include "controls/panel/lx_panel.h"
