@@ -9,6 +9,7 @@
 #include <QPixmap>
 #include <QString>
 #include <QVariant>
+#include <optional>
 
 class QTimer;
 
@@ -130,11 +131,14 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     enum class Look { UnSelected, Selected, Pressed, Refresh };
 
     void draw(Look look);
+    bool putOffUnseen(Look look);
+    void drawUnseenLook();
     void drawBorder(OleColor topLeft, OleColor bottomRight);
     const ImageHolder& lookPicture(Look look) const;
     void PrintCaption(const QString& caption);
@@ -161,6 +165,10 @@ private:
     bool m_Hover = false;
     // A designer's flat redraw after Refresh is queued.
     bool m_flatLookPending = false;
+    // The redraws that reading properties asks for may wait until the button is seen.
+    bool m_readingProperties = false;
+    // The last look asked for while nobody could see the button, not drawn yet.
+    std::optional<Look> m_unseenLook;
     int m_TwipsPerPixelX;
     int m_TwipsPerPixelY;
     short m_Shift = 15;
