@@ -131,7 +131,6 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     enum class Look { UnSelected, Selected, Pressed, Refresh };

@@ -49,17 +49,12 @@ void LxButton::resizeEvent(QResizeEvent* event) {
     });
 }
 
-// Shown: draws what was put off while nobody could see the button, before the window system
-// asks for the first frame.
-void LxButton::showEvent(QShowEvent* event) {
-    Control::showEvent(event);
-    guarded([this] { drawUnseenLook(); });
-}
-
 // In the running program a look that nobody can see yet would only be drawn over before
-// anyone does: it waits until the button is shown, and only the last one is drawn then. Only
-// the face's place is kept as if it had drawn, for a look drawn before the button is shown
-// takes its size from the face. A designer draws at once, as it always has.
+// anyone does: it waits for the face's first paint, when the button is shown or grabbed, and
+// only the last one is drawn then: just before anyone sees it, and after the window is mapped,
+// as the window system's own controls draw theirs. Only the face's place is kept as if it had
+// drawn, for a look drawn before the button is shown takes its size from the face. A designer
+// draws at once, as it always has.
 bool LxButton::putOffUnseen(Look look) {
     if (!UserMode() || isVisible()) {
         return false;
