@@ -18,6 +18,8 @@ public:
 
     QString text() const { return m_text; }
     void setText(const QString& text);
+    // Measures the text now if that waits: before reading the label's size.
+    void sizeIfPending();
 
     OleColor ForeColor() const { return m_foreColor; }
     void setForeColor(OleColor colour);
@@ -25,11 +27,14 @@ public:
 protected:
     void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void sizeToText();
+    void measure();
 
     QString m_text;
+    bool m_sizePending = false;
     OleColor m_foreColor = ole_color::ButtonText;
 };
 
