@@ -35,13 +35,11 @@ private slots:
         // The German run must really be German.
         QCOMPARE(form.windowTitle() == QStringLiteral("Student's t-test"),
                  QLocale().language() != QLocale::German);
-        const lx::test::FacePaints faces(form);
 
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QTRY_VERIFY(!faces.paints.values().contains(0));
 
-        QCOMPARE(faces.paints.size(), buttons);
+        QCOMPARE(form.findChildren<lx::LxButton*>().size(), buttons);
         QCOMPARE(lx::test::buttonsNotShowingTheirLook(form), QStringList());
     }
 };

@@ -24,13 +24,11 @@ private slots:
         QWidget* loaded = nullptr;
         lx::setupForm(form, [&] { loaded = loader.load(&file, &form); });
         QVERIFY2(loaded, qPrintable(loader.errorString()));
-        const lx::test::FacePaints faces(form);
 
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QTRY_VERIFY(!faces.paints.values().contains(0));
 
-        QCOMPARE(faces.paints.size(), 3); // Exit, On top, Calculate
+        QCOMPARE(form.findChildren<lx::LxButton*>().size(), 3); // Exit, On top, Calculate
         QCOMPARE(lx::test::buttonsNotShowingTheirLook(form), QStringList());
     }
 };
