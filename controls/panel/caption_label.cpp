@@ -49,8 +49,8 @@ void CaptionLabel::paintEvent(QPaintEvent* /*event*/) {
 }
 
 // Measuring shapes the text, which costs the first time more than all the rest of a panel: a
-// label nobody sees yet is measured when it is shown or its size is read, so a caption that is
-// replaced before then (a panel's default one, read over from its form) is never shaped.
+// label nobody sees yet is measured when it is shown or its panel places it, so a caption that
+// is replaced before then (a panel's default one, read over from its form) is never shaped.
 void CaptionLabel::sizeToText() {
     if (!isVisible() && !m_text.isEmpty()) {
         m_sizePending = true;

@@ -18,7 +18,7 @@ public:
 
     QString text() const { return m_text; }
     void setText(const QString& text);
-    // Measures the text now if that waits: before reading the label's size.
+    // Measures the text now if that waits for the label to be shown: before its size is read.
     void sizeIfPending();
 
     OleColor ForeColor() const { return m_foreColor; }
