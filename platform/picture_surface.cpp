@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <cmath>
 
 namespace lx {
@@ -197,7 +198,9 @@ QPixmap PictureSurface::Image() const {
 }
 
 void PictureSurface::Refresh() {
-    update();
+    if (!m_painting) {
+        update();
+    }
 }
 
 void PictureSurface::paintNow() {
@@ -207,6 +210,11 @@ void PictureSurface::paintNow() {
 void PictureSurface::paintEvent(QPaintEvent* /*event*/) {
     guarded(
         [this] {
+            {
+                // Drawing done for this paint needs no paint of its own.
+                const QScopedValueRollback painting(m_painting, true);
+                emit AboutToPaint();
+            }
             fitImage();
             QPainter painter(this);
             painter.drawPixmap(0, 0, m_image);
@@ -269,7 +277,7 @@ void PictureSurface::fitImage() {
 }
 
 void PictureSurface::drawn() {
-    if (!m_autoRedraw) {
+    if (!m_autoRedraw && !m_painting) {
         update();
     }
 }

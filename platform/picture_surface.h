@@ -72,7 +72,7 @@ public:
     void PaintPicture(const QPixmap& picture, float x, float y);
     // A copy of the whole persistent image.
     QPixmap Image() const;
-    // Shows the image on screen (asynchronously).
+    // Shows the image on screen (asynchronously); while the surface paints, that paint shows it.
     void Refresh();
     // Shows the image on screen before returning.
     void paintNow();
@@ -84,6 +84,8 @@ signals:
     // A typed character; a receiver may change the code (0 swallows it).
     void KeyPress(int& KeyAscii);
     void LostFocus();
+    // The surface is about to paint its image: what is drawn now shows in this paint.
+    void AboutToPaint();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -110,6 +112,7 @@ private:
     OleColor m_backColor = ole_color::ButtonFace;
     OleColor m_foreColor = ole_color::ButtonText;
     bool m_autoRedraw = false;
+    bool m_painting = false;
     int m_mousePointer = 0;
     QPixmap m_mouseIcon;
     float m_currentX = 0.0f;

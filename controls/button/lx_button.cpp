@@ -39,6 +39,7 @@ LxButton::LxButton(QWidget* parent)
             [this](int, int, float X, float Y) { faceMouseMove(X, Y); });
     connect(picButton, &PictureSurface::MouseUp, this, &LxButton::faceMouseUp);
     connect(picButton, &PictureSurface::LostFocus, this, &LxButton::faceLostFocus);
+    connect(picButton, &PictureSurface::AboutToPaint, this, &LxButton::drawUnseenLook);
     // Direct, so a receiver's change to the code reaches the face.
     connect(picButton, &PictureSurface::KeyPress, this, &LxButton::KeyPress, Qt::DirectConnection);
     connect(timCapture, &QTimer::timeout, this, [this] { guarded([this] { captureTick(); }); });

@@ -11,6 +11,7 @@
 #include <QPixmap>
 #include <QString>
 #include <QVariant>
+#include <optional>
 
 class QTimer;
 
@@ -137,6 +138,8 @@ private:
     enum class Look { UnSelected, Selected, Pressed, Refresh };
 
     void draw(Look look);
+    bool putOffUnseen(Look look);
+    void drawUnseenLook();
     void drawBorder(OleColor topLeft, OleColor bottomRight);
     const ImageHolder& lookPicture(Look look) const;
     void PrintCaption(const QString& caption);
@@ -163,6 +166,10 @@ private:
     bool m_Hover = false;
     // A designer's flat redraw after Refresh is queued.
     bool m_flatLookPending = false;
+    // The redraws that reading properties asks for may wait until the button is seen.
+    bool m_readingProperties = false;
+    // The last look asked for while nobody could see the button, not drawn yet.
+    std::optional<Look> m_unseenLook;
     int m_TwipsPerPixelX;
     int m_TwipsPerPixelY;
     short m_Shift = 15;

@@ -23,6 +23,9 @@ void LxButton::DrawPressed() {
 }
 
 void LxButton::Refresh() {
+    if (m_readingProperties && putOffUnseen(Look::Refresh)) {
+        return;
+    }
     draw(Look::Refresh);
     // The face covers the whole control, so no paint of ours follows: in a
     // designer the caption would keep its "&" until the form is opened again.
@@ -41,12 +44,38 @@ void LxButton::paintEvent(QPaintEvent* /*event*/) {
 
 void LxButton::resizeEvent(QResizeEvent* event) {
     Control::resizeEvent(event);
-    guarded([this] { DrawUnSelected(); });
+    guarded([this] {
+        if (!putOffUnseen(Look::UnSelected)) {
+            DrawUnSelected();
+        }
+    });
+}
+
+// In the running program a look that nobody can see yet would only be drawn over before
+// anyone does: it waits for the face's first paint, when the button is shown or grabbed, and
+// only the last one is drawn then: just before anyone sees it, and after the window is mapped,
+// as the window system's own controls draw theirs. Only the face's place is kept as if it had
+// drawn, for a look drawn before the button is shown takes its size from the face. A designer
+// draws at once, as it always has.
+bool LxButton::putOffUnseen(Look look) {
+    if (!UserMode() || isVisible()) {
+        return false;
+    }
+    m_unseenLook = look;
+    picButton->Move(0, 0, Width(), Height());
+    return true;
+}
+
+void LxButton::drawUnseenLook() {
+    if (m_unseenLook) {
+        draw(*m_unseenLook);
+    }
 }
 
 // Composes the look on the hidden buffer and copies it to the face in one
 // step, so the face never shows a half-drawn look.
 void LxButton::draw(Look look) {
+    m_unseenLook.reset();
     const bool coversControl = look == Look::UnSelected || look == Look::Refresh;
     // The buffer takes the scale the face has when the buffer is copied to it:
     // after a resize the face still has its old size until step 7 moves it.

@@ -5,6 +5,8 @@
 #include "platform/bag_value.h"
 #include "platform/picture_surface.h"
 
+#include <QScopedValueRollback>
+
 namespace lx {
 
 namespace {
@@ -53,6 +55,8 @@ void LxButton::InitProperties() {
 
 void LxButton::ReadProperties(const PropertyBag& bag) {
     using namespace bag_value;
+    // The Font and Picture setters redraw; before the button is shown nobody would see it.
+    const QScopedValueRollback reading(m_readingProperties, true);
     picButton->setAutoRedraw(toBool(bag.ReadProperty(QStringLiteral("AutoRedraw"), false)));
     picButton->setBackColor(
         toColor(bag.ReadProperty(QStringLiteral("BackColor"), colour(ole_color::ButtonFace))));

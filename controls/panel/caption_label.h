@@ -20,6 +20,8 @@ public:
 
     QString text() const { return m_text; }
     void setText(const QString& text);
+    // Measures the text now if that waits for the label to be shown: before its size is read.
+    void sizeIfPending();
 
     OleColor ForeColor() const { return m_foreColor; }
     void setForeColor(OleColor colour);
@@ -27,11 +29,14 @@ public:
 protected:
     void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void sizeToText();
+    void measure();
 
     QString m_text;
+    bool m_sizePending = false;
     OleColor m_foreColor = ole_color::ButtonText;
 };
 

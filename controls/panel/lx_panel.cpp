@@ -291,6 +291,7 @@ void LxPanel::LayoutPanel() {
 }
 
 void LxPanel::placeCaption() {
+    lblCaption->sizeIfPending();
     const auto place = panel_geometry::captionPosition(m_Alignment, ScaleWidth(), ScaleHeight(),
                                                        lblCaption->Width(), lblCaption->Height());
     if (place) {

@@ -248,6 +248,44 @@ private slots:
         QCOMPARE(caption->Top(), d.panel->Height() - caption->Height() - 30);
     }
 
+    // A caption that nobody has seen yet is measured late; wherever its size is read, it is
+    // the size of its text.
+    void captionSizeIsItsTextsWhenRead_data() {
+        QTest::addColumn<bool>("readFromBag");
+        QTest::addColumn<bool>("shown");
+        QTest::addColumn<QString>("expected");
+
+        QTest::newRow("new, shown") << false << true << "LxPanel";
+        QTest::newRow("read, laid out unshown") << true << false << "Menu";
+        QTest::newRow("read, shown") << true << true << "Menu";
+    }
+
+    void captionSizeIsItsTextsWhenRead() {
+        QFETCH(bool, readFromBag);
+        QFETCH(bool, shown);
+        QFETCH(QString, expected);
+        QWidget host;
+        auto* panel = new LxPanel(&host);
+        const QFont font(QStringLiteral("Serif"), 14);
+        if (readFromBag) {
+            PropertyBag bag;
+            bag.insert(QStringLiteral("Caption"), expected);
+            bag.insert(QStringLiteral("Font"), font);
+            panel->ReadProperties(bag);
+        } else {
+            panel->setFont(font);
+            panel->InitProperties();
+        }
+        if (shown) {
+            host.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&host));
+        }
+        const auto* caption = panel->findChild<CaptionLabel*>(QStringLiteral("lblCaption"));
+        const QFontMetrics metrics(caption->font());
+        QCOMPARE(caption->Width(), lx::twips::fromPixels(metrics.horizontalAdvance(expected)));
+        QCOMPARE(caption->Height(), lx::twips::fromPixels(metrics.height()));
+    }
+
     void unknownAlignmentLeavesCaption() {
         DesignedPanel d;
         d.panel->setAlignment(5);

@@ -1,0 +1,53 @@
+// The calculator's buttons draw when the window is first shown: what they show then is their
+// look, with the Details off and on. Runs in English and, with LANG=de_DE.UTF-8, in German.
+#include "app/application.h"
+#include "app/frm_tervan.h"
+#include "platform/settings_store.h"
+#include "support/first_frames.h"
+#include "support/recording_message_box.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestFormFirstFrame : public QObject {
+    Q_OBJECT
+
+private slots:
+    void buttonsShowTheirLookFirst_data() {
+        QTest::addColumn<bool>("detailsOn");
+        QTest::addColumn<int>("buttons");
+
+        QTest::newRow("details off") << false << 5;
+        QTest::newRow("details on") << true << 6; // and the Copy button
+    }
+
+    void buttonsShowTheirLookFirst() {
+        QFETCH(bool, detailsOn);
+        QFETCH(int, buttons);
+        QTemporaryDir folder;
+        lx::SettingsStore settings(folder.filePath(QStringLiteral("settings.ini")));
+        settings.SaveSetting(QStringLiteral("LxTervan"), QStringLiteral("frmTervan"),
+                             QStringLiteral("Details"),
+                             detailsOn ? QStringLiteral("1") : QStringLiteral("0"));
+        lx::test::RecordingMessageBox messages;
+        lx::FrmTervan form(&settings);
+        form.setMessageBox(messages);
+        // The German run must really be German.
+        QCOMPARE(form.windowTitle() == QStringLiteral("Student's t-test"),
+                 QLocale().language() != QLocale::German);
+
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+
+        QCOMPARE(form.findChildren<lx::LxButton*>().size(), buttons);
+        QCOMPARE(lx::test::buttonsNotShowingTheirLook(form), QStringList());
+    }
+};
+
+int main(int argc, char* argv[]) {
+    lx::Application application(argc, argv);
+    TestFormFirstFrame test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_form_first_frame.moc"
