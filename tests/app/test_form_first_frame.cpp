@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The LxTervan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator's buttons draw when the window is first shown: what they show then is their
 // look, with the Details off and on. Runs in English and, with LANG=de_DE.UTF-8, in German.
 #include "app/application.h"

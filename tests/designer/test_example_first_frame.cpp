@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The LxTervan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The example form drawn in Qt Designer, loaded through the plugin as a program's QUiLoader
 // does: its buttons draw when the form is first shown, and what they show then is their
 // look. Runs in English and, with LANG=de_DE.UTF-8, in German.

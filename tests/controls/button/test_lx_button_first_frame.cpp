@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The LxTervan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A button whose drawing waited until it was seen shows the same as one that drew at once.
 #include "controls/button/lx_button.h"
 #include "platform/picture_surface.h"
