@@ -17,20 +17,26 @@ class TestFormFirstFrame : public QObject {
 private slots:
     void buttonsShowTheirLookFirst_data() {
         QTest::addColumn<bool>("detailsOn");
+        QTest::addColumn<bool>("planningOn");
         QTest::addColumn<int>("buttons");
 
-        QTest::newRow("details off") << false << 5;
-        QTest::newRow("details on") << true << 6; // and the Copy button
+        QTest::newRow("details off") << false << false << 6;
+        QTest::newRow("details on") << true << false << 7;             // and its Copy button
+        QTest::newRow("details and planning on") << true << true << 8; // and the plan's Copy
     }
 
     void buttonsShowTheirLookFirst() {
         QFETCH(bool, detailsOn);
+        QFETCH(bool, planningOn);
         QFETCH(int, buttons);
         QTemporaryDir folder;
         lx::SettingsStore settings(folder.filePath(QStringLiteral("settings.ini")));
         settings.SaveSetting(QStringLiteral("LxTervan"), QStringLiteral("frmTervan"),
                              QStringLiteral("Details"),
                              detailsOn ? QStringLiteral("1") : QStringLiteral("0"));
+        settings.SaveSetting(QStringLiteral("LxTervan"), QStringLiteral("frmTervan"),
+                             QStringLiteral("Planning"),
+                             planningOn ? QStringLiteral("1") : QStringLiteral("0"));
         lx::test::RecordingMessageBox messages;
         lx::FrmTervan form(&settings);
         form.setMessageBox(messages);
