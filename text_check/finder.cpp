@@ -84,6 +84,16 @@ std::vector<qsizetype> lineStarts(const QString& text) {
     return starts;
 }
 
+// Where each blank line that ends a paragraph starts.
+std::vector<qsizetype> paragraphBreaks(const QString& text) {
+    static const QRegularExpression blankLine(QStringLiteral(R"(\n[ \t\r]*\n)"));
+    std::vector<qsizetype> breaks;
+    for (auto it = blankLine.globalMatch(text); it.hasNext();) {
+        breaks.push_back(it.next().capturedStart());
+    }
+    return breaks;
+}
+
 int lineAt(const std::vector<qsizetype>& starts, qsizetype position) {
     return static_cast<int>(std::upper_bound(starts.begin(), starts.end(), position) -
                             starts.begin());
@@ -217,17 +227,27 @@ std::vector<FoundResult> findResults(const QString& text) {
     std::sort(found.begin(), found.end(),
               [](const FoundResult& a, const FoundResult& b) { return a.start < b.start; });
     const std::vector<qsizetype> starts = lineStarts(text);
+    const std::vector<qsizetype> breaks = paragraphBreaks(text);
     constexpr qsizetype reachBefore = 250;
     constexpr qsizetype reachAfter = 150;
     for (std::size_t k = 0; k < found.size(); ++k) {
         FoundResult& result = found[k];
         const qsizetype previousEnd = k > 0 ? found[k - 1].end : qsizetype(-1);
-        const qsizetype from = std::max({previousEnd, result.start - reachBefore, qsizetype(0)});
-        const qsizetype to = std::min(k + 1 < found.size() ? found[k + 1].start : plain.size(),
-                                      result.end + reachAfter);
+        qsizetype from = std::max({previousEnd, result.start - reachBefore, qsizetype(0)});
+        qsizetype to = std::min(k + 1 < found.size() ? found[k + 1].start : plain.size(),
+                                result.end + reachAfter);
+        // A blank line ends a paragraph, and what is said in one is not about another's result.
+        const auto nextBreak = std::lower_bound(breaks.begin(), breaks.end(), result.end);
+        if (nextBreak != breaks.end()) {
+            to = std::min(to, *nextBreak);
+        }
+        const auto breakBefore = std::lower_bound(breaks.begin(), breaks.end(), result.start);
+        if (breakBefore != breaks.begin()) {
+            from = std::max(from, *std::prev(breakBefore));
+        }
         result.line = lineAt(starts, result.start);
         result.raw = plain.mid(result.start, result.end - result.start).simplified();
-        findEffect(plain, from, to, k > 0 && previousEnd >= result.start - reachBefore, result);
+        findEffect(plain, from, to, k > 0 && from == previousEnd, result);
         const QStringView window = QStringView(plain).mid(from, to - from);
         findGroupSizes(window, result);
         result.oneSided = saysOneSided(window);

@@ -156,6 +156,12 @@ void TestTextCheck::context_data() {
                                  << 0.0 << 12 << 0;
     QTest::newRow("subscript sizes")
         << "n\u2081 = 12, n\u2082 = 18: t(28) = 2.20, p = .036" << 0 << false << 0.0 << 12 << 0;
+    QTest::newRow("sizes of another paragraph")
+        << "With n1 = 12 and n2 = 18.\n\nA one-tailed test: t(28) = 2.20, p = .036" << 0 << true
+        << 0.0 << 0 << 0;
+    QTest::newRow("words of the next paragraph")
+        << "t(28) = 2.20, p = .036, d = 0.80\r\n \r\nA one-tailed test: N = 30" << 0 << false
+        << 0.80 << 0 << 0;
     QTest::newRow("total") << "N = 30; t(28) = 2.20, p = .036" << 0 << false << 0.0 << 0 << 30;
     QTest::newRow("one-tailed") << "A one-tailed test: t(28) = 2.20, p = .018" << 0 << true << 0.0
                                 << 0 << 0;
