@@ -297,3 +297,66 @@ counts = {}
 for row in rows:
     counts[row["verdict"]] = counts.get(row["verdict"], 0) + 1
 print(len(rows), counts)
+
+# A corpus of the same statements as papers hold them, for the program's own tests: paragraphs
+# of English text (UTF-8), of German text (Windows-1252) and an HTML page, with the file, line
+# and verdict each statement must get, in the order the program writes them.
+import html
+import os
+import re
+
+os.makedirs("tests/check/corpus", exist_ok=True)
+german, page, english = [], [], []
+for k, row in enumerate(rows):
+    text = row["text"]
+    if re.search(r"\d,\d|= ,\d", text):
+        try:
+            text.encode("cp1252")
+            german.append(row)
+            continue
+        except UnicodeEncodeError:
+            pass
+    (page if k % 5 == 0 else english).append(row)
+
+
+def paragraphs(chosen, lead):
+    """The file's text and, for each statement, the line it starts on."""
+    lines, out = [], []
+    text = ""
+    for k, row in enumerate(chosen):
+        paragraph = lead.format(k=k + 1) + row["text"] + (" " if k % 2 else "\n") + "It was noted.\n\n"
+        out.append(text.count("\n") + 1 + (lead.format(k=k + 1)).count("\n"))
+        text += paragraph
+    return text, out
+
+
+expected = []
+text, starts = paragraphs(english, "Study {k} compared two groups of students.\n")
+with open("tests/check/corpus/english.txt", "w", encoding="utf-8", newline="") as out:
+    out.write(text)
+expected += [("english.txt", line, row) for line, row in zip(starts, english)]
+
+text, starts = paragraphs(german, "Ergebnisse f\u00fcr Studie {k}: Wir verglichen zwei Gruppen.\n")
+with open("tests/check/corpus/german.txt", "w", encoding="cp1252", newline="") as out:
+    out.write(text)
+expected += [("german.txt", line, row) for line, row in zip(starts, german)]
+
+body, line = "", 4
+starts = []
+for k, row in enumerate(page):
+    escaped = html.escape(row["text"], quote=False).replace("\u2212", "&minus;").replace(
+        "\u00a0", "&nbsp;")
+    starts.append(line + 2)
+    body += f"<p>Experiment {k + 1}.\n<i>Results:</i> {escaped}</p>\n"
+    line += 2 + row["text"].count("\n")
+with open("tests/check/corpus/page.html", "w", encoding="utf-8", newline="") as out:
+    out.write("<!DOCTYPE html>\n<html><head><title>Results</title>\n"
+              "<style>p { margin: 0 }</style></head>\n<body>\n" + body + "</body></html>\n")
+expected += [("page.html", line, row) for line, row in zip(starts, page)]
+
+with open("tests/check/corpus_expected.csv", "w", newline="", encoding="utf-8") as out:
+    writer = csv.writer(out, lineterminator="\n")
+    writer.writerow(["file", "line", "name", "verdict", "d_check"])
+    for file, line, row in expected:
+        writer.writerow([file, line, row["name"], row["verdict"], row["d_check"]])
+print(len(english), len(german), len(page))
