@@ -6,7 +6,6 @@
 #include "text_check/finder.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 #include <exception>
 
@@ -14,19 +13,22 @@ namespace lx::check {
 
 namespace {
 
-// A file the program cannot read as text, named by what it is.
-QString unreadableKind(const QString& name, const QByteArray& bytes) {
-    const QString suffix = QFileInfo(name).suffix().toLower();
-    if (bytes.startsWith("%PDF") || suffix == QLatin1String("pdf")) {
-        return CheckText::tr("a PDF file, which this program cannot read yet");
-    }
-    if (bytes.startsWith("PK\x03\x04")) {
-        return CheckText::tr("a zip archive (such as a DOCX file), which this program cannot "
-                             "read yet");
-    }
-    // Text has no NUL bytes, except as UTF-16, which starts with its mark.
-    if (bytes.contains('\0') && !bytes.startsWith("\xFF\xFE") && !bytes.startsWith("\xFE\xFF")) {
+// Why a file gave no text, for the message that names it.
+QString problemText(text_check::DecodeProblem problem) {
+    using text_check::DecodeProblem;
+    switch (problem) {
+    case DecodeProblem::None:
+        break;
+    case DecodeProblem::NotText:
         return CheckText::tr("not a text file");
+    case DecodeProblem::DamagedPdf:
+        return CheckText::tr("a PDF file that cannot be read (damaged or incomplete)");
+    case DecodeProblem::EncryptedPdf:
+        return CheckText::tr("an encrypted PDF file");
+    case DecodeProblem::NotDocx:
+        return CheckText::tr("a zip archive without word/document.xml, so no DOCX file");
+    case DecodeProblem::DamagedDocx:
+        return CheckText::tr("a DOCX file whose document cannot be read");
     }
     return {};
 }
@@ -37,12 +39,13 @@ FileReport checkBytes(const QString& name, const QByteArray& bytes, double alpha
     FileReport report;
     report.name = name;
     try {
-        report.error = unreadableKind(name, bytes);
+        const text_check::DecodedSource source =
+            text_check::decodeSource(bytes, text_check::kindOf(name, bytes));
+        report.error = problemText(source.problem);
         if (!report.error.isEmpty()) {
             return report;
         }
-        const QString text = text_check::decodeSource(bytes, text_check::kindOfName(name));
-        for (text_check::FoundResult& found : text_check::findResults(text)) {
+        for (text_check::FoundResult& found : text_check::findResults(source.text)) {
             const text_check::Judgement judgement = text_check::judge(found, alpha);
             report.results.push_back({std::move(found), judgement});
         }

@@ -10,7 +10,8 @@ namespace lx::check {
 
 const ColumnInfo outputColumns[] = {
     {"file", "the file the result is in (- for standard input)"},
-    {"line", "the line the result starts on"},
+    {"page", "the page of a PDF the result is on"},
+    {"line", "the line the result starts on (on its page, in a PDF)"},
     {"raw", "the result as the text gives it, line breaks as blanks"},
     {"statistic", "t, or F for an F(1, df) read as t squared"},
     {"df", "the df of t (of F's denominator)"},
@@ -76,6 +77,7 @@ std::vector<Cell> cellsOf(const QString& file, const CheckedResult& result) {
     const bool ns = found.p.value < 0;
     std::vector<Cell> cells = {
         text(file),
+        found.page > 0 ? number(found.page) : Cell{},
         number(found.line),
         text(found.raw),
         text(QString::fromLatin1(statisticWord(found.statistic))),

@@ -15,7 +15,8 @@ bool readByName(const QString& path) {
     const QString suffix = QFileInfo(path).suffix().toLower();
     static const QStringList known = {QStringLiteral("txt"), QStringLiteral("text"),
                                       QStringLiteral("md"),  QStringLiteral("html"),
-                                      QStringLiteral("htm"), QStringLiteral("xhtml")};
+                                      QStringLiteral("htm"), QStringLiteral("xhtml"),
+                                      QStringLiteral("pdf"), QStringLiteral("docx")};
     return known.contains(suffix);
 }
 

@@ -15,8 +15,8 @@ struct Source {
 };
 
 // The inputs named, in order, a folder replaced by the files under it that a text check reads
-// (by name: .txt, .text, .md, .html, .htm, .xhtml), sorted by path. A file named outright is
-// read whatever it is called.
+// (by name: .txt, .text, .md, .html, .htm, .xhtml, .pdf, .docx), sorted by path. A file named
+// outright is read whatever it is called.
 std::vector<Source> expandInputs(const QStringList& inputs);
 
 // The inputs a list names, one a line; blank lines are skipped, a CR before the line end is

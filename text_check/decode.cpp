@@ -1,5 +1,8 @@
 #include "decode.h"
 
+#include "docx_text.h"
+#include "pdf_text.h"
+
 #include <QHash>
 #include <QStringDecoder>
 
@@ -52,7 +55,13 @@ QString entity(QStringView name) {
 
 } // namespace
 
-SourceKind kindOfName(const QString& fileName) {
+SourceKind kindOf(const QString& fileName, const QByteArray& bytes) {
+    if (bytes.startsWith("%PDF")) {
+        return SourceKind::Pdf;
+    }
+    if (bytes.startsWith("PK\x03\x04")) {
+        return SourceKind::Docx;
+    }
     const QString lower = fileName.toLower();
     for (const char* suffix : {".html", ".htm", ".xhtml"}) {
         if (lower.endsWith(QLatin1String(suffix))) {
@@ -116,9 +125,22 @@ QString textOfHtml(const QString& html) {
     return out;
 }
 
-QString decodeSource(const QByteArray& bytes, SourceKind kind) {
+DecodedSource decodeSource(const QByteArray& bytes, SourceKind kind) {
+    switch (kind) {
+    case SourceKind::Pdf:
+        return textOfPdf(bytes);
+    case SourceKind::Docx:
+        return textOfDocx(bytes);
+    case SourceKind::PlainText:
+    case SourceKind::Html:
+        break;
+    }
+    // Text has no NUL bytes, except as UTF-16, which starts with its mark.
+    if (bytes.contains('\0') && !bytes.startsWith("\xFF\xFE") && !bytes.startsWith("\xFE\xFF")) {
+        return {{}, DecodeProblem::NotText};
+    }
     const QString text = decodeTextBytes(bytes);
-    return kind == SourceKind::Html ? textOfHtml(text) : text;
+    return {kind == SourceKind::Html ? textOfHtml(text) : text, DecodeProblem::None};
 }
 
 } // namespace lx::text_check

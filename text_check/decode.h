@@ -6,10 +6,26 @@
 namespace lx::text_check {
 
 // How a file's bytes are laid out.
-enum class SourceKind { PlainText, Html };
+enum class SourceKind { PlainText, Html, Pdf, Docx };
 
-// The kind a file name says, plain text unless it ends in .html, .htm or .xhtml.
-SourceKind kindOfName(const QString& fileName);
+// The kind a file's first bytes say (a PDF's "%PDF", a zip archive's "PK"), else the kind its
+// name says: plain text unless it ends in .html, .htm or .xhtml.
+SourceKind kindOf(const QString& fileName, const QByteArray& bytes);
+
+// Why a file gave no text.
+enum class DecodeProblem {
+    None,
+    NotText,      // NUL bytes without a UTF-16 mark: some binary file
+    DamagedPdf,   // a PDF that cannot be opened
+    EncryptedPdf, // a PDF locked by a password
+    NotDocx,      // a zip archive without word/document.xml
+    DamagedDocx,  // a DOCX file whose document cannot be read
+};
+
+struct DecodedSource {
+    QString text; // pages of a PDF end in a form feed; paragraphs of a DOCX in U+2029
+    DecodeProblem problem = DecodeProblem::None;
+};
 
 // Text bytes as the batch tool reads a table: UTF-16 by its byte-order mark, else UTF-8 (a
 // UTF-8 mark dropped), else the Windows code page, which is what a file that is not UTF-8
@@ -22,6 +38,6 @@ QString decodeTextBytes(const QByteArray& bytes);
 QString textOfHtml(const QString& html);
 
 // The readable text of a file's bytes.
-QString decodeSource(const QByteArray& bytes, SourceKind kind);
+DecodedSource decodeSource(const QByteArray& bytes, SourceKind kind);
 
 } // namespace lx::text_check

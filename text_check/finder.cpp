@@ -86,7 +86,7 @@ std::vector<qsizetype> lineStarts(const QString& text) {
 
 // Where each blank line that ends a paragraph starts.
 std::vector<qsizetype> paragraphBreaks(const QString& text) {
-    static const QRegularExpression blankLine(QStringLiteral(R"(\n[ \t\r]*\n)"));
+    static const QRegularExpression blankLine(QStringLiteral(R"(\n[ \t\r]*\n|\x{2029})"));
     std::vector<qsizetype> breaks;
     for (auto it = blankLine.globalMatch(text); it.hasNext();) {
         breaks.push_back(it.next().capturedStart());
@@ -94,9 +94,33 @@ std::vector<qsizetype> paragraphBreaks(const QString& text) {
     return breaks;
 }
 
+// Where each page after the first starts: after a form feed.
+std::vector<qsizetype> pageStarts(const QString& text) {
+    std::vector<qsizetype> starts;
+    for (qsizetype k = text.indexOf(QLatin1Char('\f')); k >= 0 && k + 1 < text.size();
+         k = text.indexOf(QLatin1Char('\f'), k + 1)) {
+        starts.push_back(k + 1);
+    }
+    return starts;
+}
+
 int lineAt(const std::vector<qsizetype>& starts, qsizetype position) {
     return static_cast<int>(std::upper_bound(starts.begin(), starts.end(), position) -
                             starts.begin());
+}
+
+// The page and the line on it of a position; page 0 in a text without pages.
+void placeOf(const std::vector<qsizetype>& lines, const std::vector<qsizetype>& pages,
+             qsizetype position, FoundResult& result) {
+    result.line = lineAt(lines, position);
+    if (pages.empty()) {
+        return;
+    }
+    const auto page = std::upper_bound(pages.begin(), pages.end(), position);
+    result.page = static_cast<int>(page - pages.begin()) + 1;
+    if (page != pages.begin()) {
+        result.line -= lineAt(lines, *std::prev(page) - 1) - 1;
+    }
 }
 
 // Its own sentence's effect size comes after a result. One before it counts only where none
@@ -174,6 +198,8 @@ QString normalised(const QString& text) {
         case 0x202F: // narrow no-break space
         case 0x205F:
         case 0x3000:
+        case 0x2029: // paragraph separator
+        case u'\f':  // a page's end
             c = QLatin1Char(' ');
             break;
         case 0x2010: // hyphen
@@ -228,6 +254,7 @@ std::vector<FoundResult> findResults(const QString& text) {
               [](const FoundResult& a, const FoundResult& b) { return a.start < b.start; });
     const std::vector<qsizetype> starts = lineStarts(text);
     const std::vector<qsizetype> breaks = paragraphBreaks(text);
+    const std::vector<qsizetype> pages = pageStarts(text);
     constexpr qsizetype reachBefore = 250;
     constexpr qsizetype reachAfter = 150;
     for (std::size_t k = 0; k < found.size(); ++k) {
@@ -245,11 +272,17 @@ std::vector<FoundResult> findResults(const QString& text) {
         if (breakBefore != breaks.begin()) {
             from = std::max(from, *std::prev(breakBefore));
         }
-        result.line = lineAt(starts, result.start);
+        placeOf(starts, pages, result.start, result);
         result.raw = plain.mid(result.start, result.end - result.start).simplified();
         findEffect(plain, from, to, k > 0 && from == previousEnd, result);
         const QStringView window = QStringView(plain).mid(from, to - from);
-        findGroupSizes(window, result);
+        // Sizes stated before a result are its own; those after it may be the next one's.
+        findGroupSizes(QStringView(plain).mid(from, result.start - from), result);
+        if (!(result.n1 && result.n2) && !result.total) {
+            result.n1.reset();
+            result.n2.reset();
+            findGroupSizes(QStringView(plain).mid(result.end, to - result.end), result);
+        }
         result.oneSided = saysOneSided(window);
     }
     return found;

@@ -20,7 +20,8 @@ struct ReportedEffect {
 
 // One reported result as the text states it.
 struct FoundResult {
-    int line = 0;        // 1-based, of the statistic's first character
+    int page = 0;        // 1-based, in a text of pages (a PDF's); else 0
+    int line = 0;        // 1-based, of the statistic's first character (on its page)
     qsizetype start = 0; // where the result starts and ends in the decoded text
     qsizetype end = 0;
     QString raw; // the text as found, its line breaks as blanks

@@ -733,14 +733,6 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
         <translation>%1 Eingaben konnten nicht gelesen werden</translation>
     </message>
     <message>
-        <source>a PDF file, which this program cannot read yet</source>
-        <translation>eine PDF-Datei, die dieses Programm noch nicht lesen kann</translation>
-    </message>
-    <message>
-        <source>a zip archive (such as a DOCX file), which this program cannot read yet</source>
-        <translation>ein ZIP-Archiv (etwa eine DOCX-Datei), das dieses Programm noch nicht lesen kann</translation>
-    </message>
-    <message>
         <source>not a text file</source>
         <translation>keine Textdatei</translation>
     </message>
@@ -759,6 +751,22 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
     <message>
         <source>no such file or folder</source>
         <translation>Datei oder Ordner gibt es nicht</translation>
+    </message>
+    <message>
+        <source>a PDF file that cannot be read (damaged or incomplete)</source>
+        <translation>eine PDF-Datei, die nicht gelesen werden kann (beschädigt oder unvollständig)</translation>
+    </message>
+    <message>
+        <source>an encrypted PDF file</source>
+        <translation>eine verschlüsselte PDF-Datei</translation>
+    </message>
+    <message>
+        <source>a zip archive without word/document.xml, so no DOCX file</source>
+        <translation>ein ZIP-Archiv ohne word/document.xml, also keine DOCX-Datei</translation>
+    </message>
+    <message>
+        <source>a DOCX file whose document cannot be read</source>
+        <translation>eine DOCX-Datei, deren Dokument nicht gelesen werden kann</translation>
     </message>
 </context>
 <context>

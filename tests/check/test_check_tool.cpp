@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -80,7 +82,7 @@ class TestCheckTool : public QObject {
     Q_OBJECT
 
 private slots:
-    // The corpus (English, German in Windows-1252, HTML), its folder walked: every result in
+    // The corpus (English, German in Windows-1252, HTML, DOCX), its folder walked: every result in
     // order, on its line, with the verdict worked in SciPy; the summary in the user's language.
     void corpus_data();
     void corpus();
@@ -93,6 +95,9 @@ private slots:
     // Inputs from a list on standard input, in the list's order, and many files on several
     // workers still in input order.
     void inputOrder();
+    // A two-column PDF of the reference statements, drawn here: each result on its page, in
+    // reading order, with the reference's verdict; a damaged PDF is named and skipped.
+    void pdf();
     // As a stage under GNU parallel, one file a job, the rows are those of one run.
     void underParallel();
 };
@@ -100,9 +105,9 @@ private slots:
 void TestCheckTool::corpus_data() {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QByteArray>("summary");
-    QTest::newRow("english") << QString() << QByteArray("In all, 3 files: 282 results:");
+    QTest::newRow("english") << QString() << QByteArray("In all, 4 files: 282 results:");
     QTest::newRow("german") << QStringLiteral("de")
-                            << QByteArray("Insgesamt 3 Dateien: 282 Ergebnisse:");
+                            << QByteArray("Insgesamt 4 Dateien: 282 Ergebnisse:");
 }
 
 void TestCheckTool::corpus() {
@@ -210,6 +215,9 @@ void TestCheckTool::exitStatus_data() {
     QTest::newRow("pdf on stdin") << QStringList{QStringLiteral("-")}
                                   << QByteArray("%PDF-1.4\n%\xe2\xe3\xcf\xd3\n") << QString() << 2
                                   << 0 << QByteArray("-: a PDF file");
+    QTest::newRow("damaged docx") << QStringList{QStringLiteral("-")}
+                                  << QByteArray("PK\x03\x04 no archive") << QString() << 2 << 0
+                                  << QByteArray("-: a DOCX file whose document cannot be read");
     QTest::newRow("binary") << QStringList{QStringLiteral("-")} << QByteArray("t(28)\0\x01", 7)
                             << QString() << 2 << 0 << QByteArray("-: not a text file");
     QTest::newRow("bad format") << QStringList{QStringLiteral("--format"), QStringLiteral("xml")}
@@ -269,6 +277,53 @@ void TestCheckTool::inputOrder() {
     QCOMPARE(walked[0][QStringLiteral("df")], QStringLiteral("9"));
 }
 
+void TestCheckTool::pdf() {
+    const auto reference = lx::test::readQuotedCsv(QStringLiteral(STATEMENTS_REFERENCE));
+    QVERIFY(reference.size() >= 40);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("paper.pdf"));
+    constexpr int perColumn = 10;
+    constexpr int statements = 4 * perColumn; // two pages of two columns
+    {
+        QPdfWriter writer(path);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setResolution(72);
+        QPainter painter(&writer);
+        painter.setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
+        // Lines set close, as a journal sets its columns, so that each column is one block.
+        constexpr int lineHeight = 12;
+        int line = 0;
+        for (int k = 0; k < statements; ++k) {
+            if (k > 0 && k % (2 * perColumn) == 0) {
+                writer.newPage();
+                line = 0;
+            }
+            if (k % perColumn == 0) {
+                line = 0;
+            }
+            const int column = (k / perColumn) % 2;
+            QStringList lines{QStringLiteral("Study %1 compared two groups.").arg(k + 1)};
+            lines += reference[k][QStringLiteral("text")].split(QLatin1Char('\n'));
+            for (const QString& text : lines) {
+                painter.drawText(QPointF(40 + column * 270, 50 + line * lineHeight), text);
+                ++line;
+            }
+        }
+    }
+    QVERIFY(writeFile(dir.filePath(QStringLiteral("damaged.pdf")), "%PDF-1.7\n1 0 obj <<"));
+    const Run run = runCheck({dir.path()});
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.err.contains("damaged.pdf: a PDF file that cannot be read"), run.err.constData());
+    const auto rows = rowsOf(run.out);
+    QCOMPARE(rows.size(), statements);
+    for (int k = 0; k < statements; ++k) {
+        const QString name = reference[k][QStringLiteral("name")];
+        QCOMPARE(rows[k][QStringLiteral("page")] + name, QString::number(k / 20 + 1) + name);
+        QCOMPARE(rows[k][QStringLiteral("verdict")] + name,
+                 reference[k][QStringLiteral("verdict")] + name);
+    }
+}
+
 void TestCheckTool::underParallel() {
     if (QStandardPaths::findExecutable(QStringLiteral("parallel")).isEmpty()) {
         QSKIP("GNU parallel is not installed");
@@ -287,5 +342,5 @@ void TestCheckTool::underParallel() {
     QCOMPARE(run.out, directRows);
 }
 
-QTEST_GUILESS_MAIN(TestCheckTool)
+QTEST_MAIN(TestCheckTool)
 #include "test_check_tool.moc"

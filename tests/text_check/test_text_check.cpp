@@ -162,6 +162,9 @@ void TestTextCheck::context_data() {
     QTest::newRow("words of the next paragraph")
         << "t(28) = 2.20, p = .036, d = 0.80\r\n \r\nA one-tailed test: N = 30" << 0 << false
         << 0.80 << 0 << 0;
+    QTest::newRow("sizes before the next result are its own")
+        << "N = 30: t(28) = 2.20, p = .036. With n1 = 12 and n2 = 18, t(28) = 1.10, p = .281" << 0
+        << false << 0.0 << 0 << 30;
     QTest::newRow("total") << "N = 30; t(28) = 2.20, p = .036" << 0 << false << 0.0 << 0 << 30;
     QTest::newRow("one-tailed") << "A one-tailed test: t(28) = 2.20, p = .018" << 0 << true << 0.0
                                 << 0 << 0;
@@ -235,7 +238,7 @@ void TestTextCheck::decoding() {
     QFETCH(QByteArray, bytes);
     QFETCH(bool, html);
     const std::vector<FoundResult> found =
-        findResults(decodeSource(bytes, html ? SourceKind::Html : SourceKind::PlainText));
+        findResults(decodeSource(bytes, html ? SourceKind::Html : SourceKind::PlainText).text);
     QCOMPARE(found.size(), std::size_t(1));
     QTEST(found[0].value.value, "value");
     QTEST(found[0].line, "line");

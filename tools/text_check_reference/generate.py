@@ -306,7 +306,7 @@ import os
 import re
 
 os.makedirs("tests/check/corpus", exist_ok=True)
-german, page, english = [], [], []
+german, page, docx, english = [], [], [], []
 for k, row in enumerate(rows):
     text = row["text"]
     if re.search(r"\d,\d|= ,\d", text):
@@ -316,7 +316,7 @@ for k, row in enumerate(rows):
             continue
         except UnicodeEncodeError:
             pass
-    (page if k % 5 == 0 else english).append(row)
+    (page if k % 5 == 0 else docx if k % 7 == 0 else english).append(row)
 
 
 def paragraphs(chosen, lead):
@@ -354,9 +354,49 @@ with open("tests/check/corpus/page.html", "w", encoding="utf-8", newline="") as 
               "<style>p { margin: 0 }</style></head>\n<body>\n" + body + "</body></html>\n")
 expected += [("page.html", line, row) for line, row in zip(starts, page)]
 
+# A DOCX file: a lead paragraph, then each statement in a paragraph of its own, split into two
+# runs as a word processor splits them, its line breaks as <w:br/>. The program puts each
+# paragraph and each break on a line of its own.
+import zipfile
+from xml.sax.saxutils import escape
+
+paragraphs_xml, line, starts = [], 1, []
+for k, row in enumerate(docx):
+    paragraphs_xml.append(f'<w:p><w:r><w:t>Study {k + 1}.</w:t></w:r></w:p>')
+    line += 1
+    starts.append(line)
+    text = row["text"]
+    cut = text.index("=") + 1
+    runs = []
+    for part in (text[:cut], text[cut:]):
+        pieces = [f'<w:t xml:space="preserve">{escape(p)}</w:t>' for p in part.split("\n")]
+        runs.append("<w:r>" + "<w:br/>".join(pieces) + "</w:r>")
+    paragraphs_xml.append('<w:p><w:pPr><w:jc w:val="both"/></w:pPr>' + "".join(runs) + "</w:p>")
+    line += 1 + text.count("\n")
+document = ('<?xml version="1.0" encoding="UTF-8" standalone="yes"?>\n'
+            '<w:document xmlns:w="http://schemas.openxmlformats.org/wordprocessingml/2006/main">'
+            '<w:body>' + "".join(paragraphs_xml) + '</w:body></w:document>')
+content_types = ('<?xml version="1.0" encoding="UTF-8"?>\n'
+                 '<Types xmlns="http://schemas.openxmlformats.org/package/2006/content-types">'
+                 '<Default Extension="rels" ContentType="application/vnd.openxmlformats-package.relationships+xml"/>'
+                 '<Default Extension="xml" ContentType="application/xml"/>'
+                 '<Override PartName="/word/document.xml" ContentType="application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml"/>'
+                 '</Types>')
+relations = ('<?xml version="1.0" encoding="UTF-8"?>\n'
+             '<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">'
+             '<Relationship Id="rId1" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument" Target="word/document.xml"/>'
+             '</Relationships>')
+with zipfile.ZipFile("tests/check/corpus/paper.docx", "w", zipfile.ZIP_DEFLATED) as archive:
+    for name, data in (("[Content_Types].xml", content_types), ("_rels/.rels", relations),
+                       ("word/document.xml", document)):
+        archive.writestr(zipfile.ZipInfo(name, date_time=(2026, 1, 1, 0, 0, 0)), data,
+                         zipfile.ZIP_DEFLATED)
+expected += [("paper.docx", line, row) for line, row in zip(starts, docx)]
+expected.sort(key=lambda item: ["english.txt", "german.txt", "page.html", "paper.docx"].index(item[0]))
+
 with open("tests/check/corpus_expected.csv", "w", newline="", encoding="utf-8") as out:
     writer = csv.writer(out, lineterminator="\n")
     writer.writerow(["file", "line", "name", "verdict", "d_check"])
     for file, line, row in expected:
         writer.writerow([file, line, row["name"], row["verdict"], row["d_check"]])
-print(len(english), len(german), len(page))
+print(len(english), len(german), len(page), len(docx))
