@@ -62,9 +62,13 @@ bool readP(const QRegularExpressionMatch& match, FoundResult& result) {
     }
     const QString exponent =
         match.hasCaptured(u"exp1") ? match.captured(u"exp1") : match.captured(u"exp2");
-    const auto typed = exponent.isEmpty()
-                           ? typedNumber(match.capturedView(u"p"))
-                           : scaledNumber(match.capturedView(u"p"), exponent.toInt());
+    bool exponentRead = true;
+    const int power = exponent.isEmpty() ? 0 : exponent.toInt(&exponentRead);
+    if (!exponentRead) {
+        return false;
+    }
+    const auto typed = exponent.isEmpty() ? typedNumber(match.capturedView(u"p"))
+                                          : scaledNumber(match.capturedView(u"p"), power);
     if (!typed || typed->value < 0) {
         return false;
     }
@@ -252,6 +256,12 @@ std::vector<FoundResult> findResults(const QString& text) {
     }
     std::sort(found.begin(), found.end(),
               [](const FoundResult& a, const FoundResult& b) { return a.start < b.start; });
+    // Two forms never read the same text; should they, the first keeps it.
+    found.erase(std::unique(found.begin(), found.end(),
+                            [](const FoundResult& kept, const FoundResult& next) {
+                                return next.start < kept.end;
+                            }),
+                found.end());
     const std::vector<qsizetype> starts = lineStarts(text);
     const std::vector<qsizetype> breaks = paragraphBreaks(text);
     const std::vector<qsizetype> pages = pageStarts(text);

@@ -114,6 +114,8 @@ void TestTextCheck::forms_data() {
     QTest::newRow("zero df") << "t(0) = 2.20, p = .036" << 0 << 0.0 << 0.0 << eq << 0.0 << 0;
     QTest::newRow("no p") << "t(28) = 2.20, which was large" << 0 << 0.0 << 0.0 << eq << 0.0 << 0;
     QTest::newRow("negative p") << "t(28) = 2.20, p = -.03" << 0 << 0.0 << 0.0 << eq << 0.0 << 0;
+    QTest::newRow("exponent beyond any int")
+        << "t(28) = 2.20, p = 3e-99999999999" << 0 << 0.0 << 0.0 << eq << 0.0 << 0;
     QTest::newRow("inside a word")
         << "Mat(28) = 2.20, p = .036" << 0 << 0.0 << 0.0 << eq << 0.0 << 0;
     QTest::newRow("p cut short") << "t(28) = 2.20, p = .03.6" << 0 << 0.0 << 0.0 << eq << 0.0 << 0;
