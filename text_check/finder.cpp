@@ -98,9 +98,14 @@ std::vector<qsizetype> paragraphBreaks(const QString& text) {
     return breaks;
 }
 
-// Where each page after the first starts: after a form feed.
+// Where each page starts, in a text of pages (each ended by a form feed); none in a text
+// without form feeds.
 std::vector<qsizetype> pageStarts(const QString& text) {
     std::vector<qsizetype> starts;
+    if (!text.contains(QLatin1Char('\f'))) {
+        return starts;
+    }
+    starts.push_back(0);
     for (qsizetype k = text.indexOf(QLatin1Char('\f')); k >= 0 && k + 1 < text.size();
          k = text.indexOf(QLatin1Char('\f'), k + 1)) {
         starts.push_back(k + 1);
@@ -120,10 +125,11 @@ void placeOf(const std::vector<qsizetype>& lines, const std::vector<qsizetype>& 
     if (pages.empty()) {
         return;
     }
-    const auto page = std::upper_bound(pages.begin(), pages.end(), position);
-    result.page = static_cast<int>(page - pages.begin()) + 1;
-    if (page != pages.begin()) {
-        result.line -= lineAt(lines, *std::prev(page) - 1) - 1;
+    const auto after = std::upper_bound(pages.begin(), pages.end(), position);
+    result.page = static_cast<int>(after - pages.begin());
+    const qsizetype pageStart = *std::prev(after);
+    if (pageStart > 0) {
+        result.line -= lineAt(lines, pageStart - 1) - 1;
     }
 }
 

@@ -96,8 +96,11 @@ private slots:
     // workers still in input order.
     void inputOrder();
     // A two-column PDF of the reference statements, drawn here: each result on its page, in
-    // reading order, with the reference's verdict; a damaged PDF is named and skipped.
+    // reading order, with the reference's verdict; a damaged and an encrypted PDF are named
+    // and skipped.
     void pdf();
+    // A PDF of one page has its page too, and the line on it.
+    void onePagePdf();
     // As a stage under GNU parallel, one file a job, the rows are those of one run.
     void underParallel();
 };
@@ -311,9 +314,11 @@ void TestCheckTool::pdf() {
         }
     }
     QVERIFY(writeFile(dir.filePath(QStringLiteral("damaged.pdf")), "%PDF-1.7\n1 0 obj <<"));
+    QVERIFY(QFile::copy(QStringLiteral(ENCRYPTED_PDF), dir.filePath(QStringLiteral("locked.pdf"))));
     const Run run = runCheck({dir.path()});
     QCOMPARE(run.exitCode, 2);
     QVERIFY2(run.err.contains("damaged.pdf: a PDF file that cannot be read"), run.err.constData());
+    QVERIFY2(run.err.contains("locked.pdf: an encrypted PDF file"), run.err.constData());
     const auto rows = rowsOf(run.out);
     QCOMPARE(rows.size(), statements);
     for (int k = 0; k < statements; ++k) {
@@ -322,6 +327,22 @@ void TestCheckTool::pdf() {
         QCOMPARE(rows[k][QStringLiteral("verdict")] + name,
                  reference[k][QStringLiteral("verdict")] + name);
     }
+}
+
+void TestCheckTool::onePagePdf() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("short.pdf"));
+    {
+        QPdfWriter writer(path);
+        QPainter painter(&writer);
+        painter.setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
+        painter.drawText(QPointF(300, 300), QStringLiteral("Results"));
+        painter.drawText(QPointF(300, 600), QStringLiteral("t(28) = 2.20, p = .036"));
+    }
+    const auto rows = rowsOf(runCheck({path}).out);
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows[0][QStringLiteral("page")], QStringLiteral("1"));
+    QCOMPARE(rows[0][QStringLiteral("line")], QStringLiteral("2"));
 }
 
 void TestCheckTool::underParallel() {
