@@ -20,9 +20,9 @@ const QString filesFromOption = QStringLiteral("files-from");
 
 void addCheckOptions(QCommandLineParser& parser) {
     parser.setApplicationDescription(CheckText::tr(
-        "Finds the t tests a text reports (plain text, UTF-8, UTF-16 or Windows-1252, or HTML) "
-        "and checks each: does its p fit its t and df? One row per result on standard output; "
-        "a summary per file and in all on standard error."));
+        "Finds the t tests a text reports (plain text in UTF-8, UTF-16 or Windows-1252, HTML, "
+        "PDF or DOCX) and checks each: does its p fit its t and df? One row per result on "
+        "standard output; a summary per file and in all on standard error."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(

@@ -653,10 +653,6 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
 <context>
     <name>CheckText</name>
     <message>
-        <source>Finds the t tests a text reports (plain text, UTF-8, UTF-16 or Windows-1252, or HTML) and checks each: does its p fit its t and df? One row per result on standard output; a summary per file and in all on standard error.</source>
-        <translation>Findet die t-Tests, die ein Text berichtet (reiner Text, UTF-8, UTF-16 oder Windows-1252, oder HTML), und prüft jeden: Passt sein p zu seinem t und seinen df? Eine Zeile je Ergebnis auf der Standardausgabe; eine Zusammenfassung je Datei und insgesamt auf der Standardfehlerausgabe.</translation>
-    </message>
-    <message>
         <source>Files or folders to read (a folder is walked); - reads text from standard input.</source>
         <translation>Zu lesende Dateien oder Ordner (ein Ordner wird durchlaufen); - liest Text von der Standardeingabe.</translation>
     </message>
@@ -767,6 +763,10 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
     <message>
         <source>a DOCX file whose document cannot be read</source>
         <translation>eine DOCX-Datei, deren Dokument nicht gelesen werden kann</translation>
+    </message>
+    <message>
+        <source>Finds the t tests a text reports (plain text in UTF-8, UTF-16 or Windows-1252, HTML, PDF or DOCX) and checks each: does its p fit its t and df? One row per result on standard output; a summary per file and in all on standard error.</source>
+        <translation>Findet die t-Tests, die ein Text berichtet (reiner Text in UTF-8, UTF-16 oder Windows-1252, HTML, PDF oder DOCX), und prüft jeden: Passt sein p zu seinem t und seinen df? Eine Zeile je Ergebnis auf der Standardausgabe; eine Zusammenfassung je Datei und insgesamt auf der Standardfehlerausgabe.</translation>
     </message>
 </context>
 <context>
