@@ -86,11 +86,11 @@ double pOf(double absoluteT, double df, Tail tail) {
 // not three.
 class PRange {
 public:
-    PRange(Typed t, double df, Tail tail)
-        : m_t(absolute(roundedFrom(t)))
+    PRange(Interval absoluteT, double typedT, double df, Tail tail)
+        : m_t(absoluteT)
         , m_df(df)
         , m_tail(tail)
-        , m_typed(pOf(std::fabs(t.value), df, tail)) {}
+        , m_typed(pOf(std::fabs(typedT), df, tail)) {}
 
     double typed() const { return m_typed; }
     // The other tail's p rises with |t|; the others fall.
@@ -222,11 +222,16 @@ std::optional<ReportedP> parseP(std::string_view text, double alpha) {
 }
 
 Figure<PCheck> checkP(Typed t, double df, const ReportedP& p, double alpha, Tails tails) {
-    if (!(df > 0) || !std::isfinite(t.value)) {
+    return checkP(absolute(roundedFrom(t)), t.value, df, p, alpha, tails);
+}
+
+Figure<PCheck> checkP(Interval absoluteT, double typedT, double df, const ReportedP& p,
+                      double alpha, Tails tails) {
+    if (!(df > 0) || !std::isfinite(typedT)) {
         return Undefined::NotFound;
     }
     const bool otherTail = tails == Tails::One && pointsToOtherTail(p);
-    PRange range(t, df,
+    PRange range(absoluteT, typedT, df,
                  tails == Tails::Two ? Tail::Both : (otherTail ? Tail::Other : Tail::Observed));
     PCheck check;
     check.recomputed = range.typed();

@@ -54,6 +54,10 @@ struct PCheck {
 // NotFound when df is not positive or the p cannot be computed.
 Figure<PCheck> checkP(Typed t, double df, const ReportedP& p, double alpha,
                       Tails tails = Tails::Two);
+// The same for a t known to lie in a range that is not its rounding, as the root of a
+// reported F(1, df) is: absoluteT holds every |t| it may be, typedT the one the text gives.
+Figure<PCheck> checkP(Interval absoluteT, double typedT, double df, const ReportedP& p,
+                      double alpha, Tails tails = Tails::Two);
 
 // The p of the reported t as typed, for a table without a reported p: two-tailed, or
 // one-tailed on the side of the observed difference.

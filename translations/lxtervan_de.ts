@@ -651,6 +651,125 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
     </message>
 </context>
 <context>
+    <name>CheckText</name>
+    <message>
+        <source>Files or folders to read (a folder is walked); - reads text from standard input.</source>
+        <translation>Zu lesende Dateien oder Ordner (ein Ordner wird durchlaufen); - liest Text von der Standardeingabe.</translation>
+    </message>
+    <message>
+        <source>Output as csv (default), tsv or jsonl.</source>
+        <translation>Ausgabe als csv (Vorgabe), tsv oder jsonl.</translation>
+    </message>
+    <message>
+        <source>Significance level of the decision check (default 0.05).</source>
+        <translation>Signifikanzniveau der Entscheidungsprüfung (Vorgabe 0.05).</translation>
+    </message>
+    <message>
+        <source>Exit with 1 when a result does not hold: inconsistent, a decision error, impossible, or consistent only as a one-tailed test the text does not call one-sided.</source>
+        <translation>Mit 1 enden, wenn ein Ergebnis nicht stimmt: inkonsistent, ein Entscheidungsfehler, unmöglich, oder nur als einseitiger Test stimmig, den der Text nicht einseitig nennt.</translation>
+    </message>
+    <message>
+        <source>Files read at once (default: one per core).</source>
+        <translation>Gleichzeitig gelesene Dateien (Vorgabe: eine je Kern).</translation>
+    </message>
+    <message>
+        <source>Read the inputs, one a line, from FILE (- for standard input).</source>
+        <translation>Die Eingaben, eine je Zeile, aus FILE lesen (- für die Standardeingabe).</translation>
+    </message>
+    <message>
+        <source>standard input cannot hold both the list of files and a text</source>
+        <translation>die Standardeingabe kann nicht zugleich die Liste der Dateien und einen Text enthalten</translation>
+    </message>
+    <message>
+        <source>--format must be csv, tsv or jsonl, not &quot;%1&quot;</source>
+        <translation>--format muss csv, tsv oder jsonl sein, nicht &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>--alpha must be a number between 0 and 1</source>
+        <translation>--alpha muss eine Zahl zwischen 0 und 1 sein</translation>
+    </message>
+    <message>
+        <source>--jobs must be a whole number from 1 to 256</source>
+        <translation>--jobs muss eine ganze Zahl von 1 bis 256 sein</translation>
+    </message>
+    <message>
+        <source>1 result</source>
+        <translation>1 Ergebnis</translation>
+    </message>
+    <message>
+        <source>%1 results</source>
+        <translation>%1 Ergebnisse</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read: %2</source>
+        <translation>%1: kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>In all, 1 file: %1</source>
+        <translation>Insgesamt 1 Datei: %1</translation>
+    </message>
+    <message>
+        <source>In all, %1 files: %2</source>
+        <translation>Insgesamt %1 Dateien: %2</translation>
+    </message>
+    <message>
+        <source>cannot write the results: %1</source>
+        <translation>die Ergebnisse können nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>1 input could not be read</source>
+        <translation>1 Eingabe konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1 inputs could not be read</source>
+        <translation>%1 Eingaben konnten nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>not a text file</source>
+        <translation>keine Textdatei</translation>
+    </message>
+    <message>
+        <source>cannot be checked: %1</source>
+        <translation>kann nicht geprüft werden: %1</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Columns:</source>
+        <translation>Spalten:</translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation>Datei oder Ordner gibt es nicht</translation>
+    </message>
+    <message>
+        <source>a PDF file that cannot be read (damaged or incomplete)</source>
+        <translation>eine PDF-Datei, die nicht gelesen werden kann (beschädigt oder unvollständig)</translation>
+    </message>
+    <message>
+        <source>an encrypted PDF file</source>
+        <translation>eine verschlüsselte PDF-Datei</translation>
+    </message>
+    <message>
+        <source>a zip archive without word/document.xml, so no DOCX file</source>
+        <translation>ein ZIP-Archiv ohne word/document.xml, also keine DOCX-Datei</translation>
+    </message>
+    <message>
+        <source>a DOCX file whose document cannot be read</source>
+        <translation>eine DOCX-Datei, deren Dokument nicht gelesen werden kann</translation>
+    </message>
+    <message>
+        <source>Finds the t tests a text reports (plain text in UTF-8, UTF-16 or Windows-1252, HTML, PDF or DOCX) and checks each: does its p fit its t and df? One row per result on standard output; a summary per file and in all on standard error.</source>
+        <translation>Findet die t-Tests, die ein Text berichtet (reiner Text in UTF-8, UTF-16 oder Windows-1252, HTML, PDF oder DOCX), und prüft jeden: Passt sein p zu seinem t und seinen df? Eine Zeile je Ergebnis auf der Standardausgabe; eine Zusammenfassung je Datei und insgesamt auf der Standardfehlerausgabe.</translation>
+    </message>
+</context>
+<context>
     <name>ErrorGuard</name>
     <message>
         <source>Run-time error %1: %2</source>

@@ -24,6 +24,9 @@ done
 if [ -e "$build/cli/lxtervan-batch" ]; then
     expected+=(usr/bin/lxtervan-batch usr/share/man/man1/lxtervan-batch.1)
 fi
+if [ -e "$build/check/lxtervan-check" ]; then
+    expected+=(usr/bin/lxtervan-check usr/share/man/man1/lxtervan-check.1)
+fi
 missing=0
 DESTDIR="$work/root" cmake --install "$build" --prefix /usr >/dev/null
 # The controls library, its CMake package and the Designer plugin sit below a library folder

@@ -1,0 +1,89 @@
+#include "check_options.h"
+
+#include "check_text.h"
+
+#include <algorithm>
+#include <cmath>
+#include <thread>
+
+namespace lx::check {
+
+namespace {
+
+const QString formatOption = QStringLiteral("format");
+const QString alphaOption = QStringLiteral("alpha");
+const QString strictOption = QStringLiteral("strict");
+const QString jobsOption = QStringLiteral("jobs");
+const QString filesFromOption = QStringLiteral("files-from");
+
+} // namespace
+
+void addCheckOptions(QCommandLineParser& parser) {
+    parser.setApplicationDescription(CheckText::tr(
+        "Finds the t tests a text reports (plain text in UTF-8, UTF-16 or Windows-1252, HTML, "
+        "PDF or DOCX) and checks each: does its p fit its t and df? One row per result on "
+        "standard output; a summary per file and in all on standard error."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(
+        QStringLiteral("inputs"),
+        CheckText::tr("Files or folders to read (a folder is walked); - reads text from "
+                      "standard input."),
+        QStringLiteral("[FILE|DIR|-]..."));
+    parser.addOption({formatOption, CheckText::tr("Output as csv (default), tsv or jsonl."),
+                      QStringLiteral("format"), QStringLiteral("csv")});
+    parser.addOption({alphaOption,
+                      CheckText::tr("Significance level of the decision check (default 0.05)."),
+                      QStringLiteral("alpha"), QStringLiteral("0.05")});
+    parser.addOption(
+        {strictOption, CheckText::tr("Exit with 1 when a result does not hold: inconsistent, "
+                                     "a decision error, impossible, or consistent only as a "
+                                     "one-tailed test the text does not call one-sided.")});
+    parser.addOption({jobsOption, CheckText::tr("Files read at once (default: one per core)."),
+                      QStringLiteral("n")});
+    parser.addOption({filesFromOption,
+                      CheckText::tr("Read the inputs, one a line, from FILE (- for standard "
+                                    "input)."),
+                      QStringLiteral("FILE")});
+}
+
+std::variant<CheckOptions, QString> checkOptions(const QCommandLineParser& parser) {
+    CheckOptions options;
+    options.inputs = parser.positionalArguments();
+    if (parser.isSet(filesFromOption)) {
+        options.filesFrom = parser.value(filesFromOption);
+        if (*options.filesFrom == QLatin1String("-") &&
+            options.inputs.contains(QStringLiteral("-"))) {
+            return CheckText::tr("standard input cannot hold both the list of files and a text");
+        }
+    }
+    if (options.inputs.isEmpty() && !options.filesFrom) {
+        options.inputs.append(QStringLiteral("-"));
+    }
+    const QString format = parser.value(formatOption).toLower();
+    if (format == QLatin1String("csv")) {
+        options.format = OutputFormat::Csv;
+    } else if (format == QLatin1String("tsv")) {
+        options.format = OutputFormat::Tsv;
+    } else if (format == QLatin1String("jsonl") || format == QLatin1String("json")) {
+        options.format = OutputFormat::JsonLines;
+    } else {
+        return CheckText::tr("--format must be csv, tsv or jsonl, not \"%1\"").arg(format);
+    }
+    bool ok = false;
+    options.alpha = parser.value(alphaOption).toDouble(&ok);
+    if (!ok || !(options.alpha > 0 && options.alpha < 1)) {
+        return CheckText::tr("--alpha must be a number between 0 and 1");
+    }
+    options.strict = parser.isSet(strictOption);
+    options.jobs = static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 16u));
+    if (parser.isSet(jobsOption)) {
+        options.jobs = parser.value(jobsOption).toInt(&ok);
+        if (!ok || options.jobs < 1 || options.jobs > 256) {
+            return CheckText::tr("--jobs must be a whole number from 1 to 256");
+        }
+    }
+    return options;
+}
+
+} // namespace lx::check

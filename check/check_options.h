@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QCommandLineParser>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <variant>
+
+namespace lx::check {
+
+// Exit statuses: done; a result does not hold (only with --strict); a usage error or an input
+// that could not be read.
+enum ExitStatus { Done = 0, ResultsFailed = 1, Unusable = 2 };
+
+enum class OutputFormat { Csv, Tsv, JsonLines };
+
+struct CheckOptions {
+    QStringList inputs;               // files, folders and "-" for text on standard input
+    std::optional<QString> filesFrom; // a list of inputs, one a line; "-" for standard input
+    OutputFormat format = OutputFormat::Csv;
+    double alpha = 0.05;
+    bool strict = false;
+    int jobs = 1;
+};
+
+void addCheckOptions(QCommandLineParser& parser);
+
+// The options the parser holds, or the message of a usage error.
+std::variant<CheckOptions, QString> checkOptions(const QCommandLineParser& parser);
+
+} // namespace lx::check

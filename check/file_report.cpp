@@ -1,0 +1,75 @@
+#include "file_report.h"
+
+#include "check_text.h"
+
+#include "text_check/decode.h"
+#include "text_check/finder.h"
+
+#include <QFile>
+
+#include <exception>
+
+namespace lx::check {
+
+namespace {
+
+// Why a file gave no text, for the message that names it.
+QString problemText(text_check::DecodeProblem problem) {
+    using text_check::DecodeProblem;
+    switch (problem) {
+    case DecodeProblem::None:
+        break;
+    case DecodeProblem::NotText:
+        return CheckText::tr("not a text file");
+    case DecodeProblem::DamagedPdf:
+        return CheckText::tr("a PDF file that cannot be read (damaged or incomplete)");
+    case DecodeProblem::EncryptedPdf:
+        return CheckText::tr("an encrypted PDF file");
+    case DecodeProblem::NotDocx:
+        return CheckText::tr("a zip archive without word/document.xml, so no DOCX file");
+    case DecodeProblem::DamagedDocx:
+        return CheckText::tr("a DOCX file whose document cannot be read");
+    }
+    return {};
+}
+
+} // namespace
+
+FileReport checkBytes(const QString& name, const QByteArray& bytes, double alpha) {
+    FileReport report;
+    report.name = name;
+    try {
+        const text_check::DecodedSource source =
+            text_check::decodeSource(bytes, text_check::kindOf(name, bytes));
+        report.error = problemText(source.problem);
+        if (!report.error.isEmpty()) {
+            return report;
+        }
+        for (text_check::FoundResult& found : text_check::findResults(source.text)) {
+            const text_check::Judgement judgement = text_check::judge(found, alpha);
+            report.results.push_back({std::move(found), judgement});
+        }
+    } catch (const std::exception& error) {
+        report.results.clear();
+        report.error =
+            CheckText::tr("cannot be checked: %1").arg(QString::fromLocal8Bit(error.what()));
+    }
+    return report;
+}
+
+FileReport checkFile(const Source& source, double alpha) {
+    if (!source.problem.isEmpty()) {
+        return {source.name, source.problem, {}};
+    }
+    QFile file(source.name);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {source.name, CheckText::tr("cannot be read: %1").arg(file.errorString()), {}};
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        return {source.name, CheckText::tr("cannot be read: %1").arg(file.errorString()), {}};
+    }
+    return checkBytes(source.name, bytes, alpha);
+}
+
+} // namespace lx::check

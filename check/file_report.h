@@ -1,0 +1,33 @@
+#pragma once
+
+#include "source_files.h"
+
+#include "text_check/found_result.h"
+#include "text_check/judge.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <vector>
+
+namespace lx::check {
+
+struct CheckedResult {
+    text_check::FoundResult found;
+    text_check::Judgement judgement;
+};
+
+// What a file gave: its results, or why it could not be read.
+struct FileReport {
+    QString name;
+    QString error; // empty when the file was read
+    std::vector<CheckedResult> results;
+};
+
+// Reads a file (never standard input) and checks every result in it. Never throws.
+FileReport checkFile(const Source& source, double alpha);
+
+// Checks the text of bytes already read, as a file of this name.
+FileReport checkBytes(const QString& name, const QByteArray& bytes, double alpha);
+
+} // namespace lx::check

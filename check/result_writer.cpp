@@ -1,0 +1,208 @@
+#include "result_writer.h"
+
+#include "text_check/verdict_words.h"
+
+#include <cmath>
+#include <optional>
+#include <vector>
+
+namespace lx::check {
+
+const ColumnInfo outputColumns[] = {
+    {"file", "the file the result is in (- for standard input)"},
+    {"page", "the page of a PDF the result is on"},
+    {"line", "the line the result starts on (on its page, in a PDF)"},
+    {"raw", "the result as the text gives it, line breaks as blanks"},
+    {"statistic", "t, or F for an F(1, df) read as t squared"},
+    {"df", "the df of t (of F's denominator)"},
+    {"value", "the t or F as reported"},
+    {"t", "the t checked: the reported t, or the root of F"},
+    {"p_comparison", "=, <, > or ns"},
+    {"p_reported", "the reported p"},
+    {"p_recomputed", "the p of the t as reported, of the tails judged on"},
+    {"p_low", "the lowest p over the rounding of the reported t"},
+    {"p_high", "the highest p over the rounding of the reported t"},
+    {"tails", "2, or 1 where the verdict is that of a one-tailed test"},
+    {"one_sided", "true when the text calls the test one-tailed, one-sided or directional"},
+    {"verdict", "consistent, consistent_by_rounding (only a t within the reported t's rounding "
+                "gives the p), one_tailed_consistent, inconsistent, decision_error, impossible "
+                "(p of 0 or above 1), not_computable"},
+    {"holds", "true when the verdict is consistent, or one-tailed consistent for a test the text "
+              "calls one-sided"},
+    {"effect", "d or g, when the text gives one beside the result"},
+    {"effect_reported", "the reported d or g"},
+    {"n1", "the first group's size, when given"},
+    {"n2", "the second group's size, when given"},
+    {"n", "the total sample, when given (taken as two equal groups)"},
+    {"d_check", "consistent or inconsistent: the d or g against t and the group sizes"},
+};
+const std::size_t outputColumnCount = std::size(outputColumns);
+
+namespace {
+
+using namespace text_check;
+
+struct Cell {
+    enum class Kind { Empty, Text, Number, Boolean };
+    Kind kind = Kind::Empty;
+    QString text; // also a number's text, as JSON and the tables write it
+};
+
+Cell text(const QString& value) {
+    return {Cell::Kind::Text, value};
+}
+
+Cell number(double value, int significant = 15) {
+    if (!std::isfinite(value)) {
+        return {};
+    }
+    return {Cell::Kind::Number, QString::number(value, 'g', significant)};
+}
+
+Cell typed(const reported::Typed& value) {
+    return {Cell::Kind::Number, QString::number(value.value, 'f', value.decimals)};
+}
+
+Cell boolean(bool value) {
+    return {Cell::Kind::Boolean, value ? QStringLiteral("true") : QStringLiteral("false")};
+}
+
+template <typename T> Cell optionalNumber(const std::optional<T>& value) {
+    return value ? number(static_cast<double>(*value)) : Cell{};
+}
+
+std::vector<Cell> cellsOf(const QString& file, const CheckedResult& result) {
+    const FoundResult& found = result.found;
+    const Judgement& judgement = result.judgement;
+    const bool ns = found.p.value < 0;
+    std::vector<Cell> cells = {
+        text(file),
+        found.page > 0 ? number(found.page) : Cell{},
+        number(found.line),
+        text(found.raw),
+        text(QString::fromLatin1(statisticWord(found.statistic))),
+        number(found.df),
+        typed(found.value),
+        number(judgement.t, 6),
+        text(ns ? QStringLiteral("ns") : QString::fromLatin1(relationWord(found.p.relation))),
+        ns ? Cell{} : number(found.p.value),
+        judgement.recomputed ? number(*judgement.recomputed, 6) : Cell{},
+        judgement.range ? number(judgement.range->lower, 6) : Cell{},
+        judgement.range ? number(judgement.range->upper, 6) : Cell{},
+        judgement.recomputed ? number(judgement.oneTailedJudged ? 1 : 2) : Cell{},
+        boolean(found.oneSided),
+        text(QString::fromLatin1(verdictWord(judgement.verdict))),
+        boolean(judgement.holds),
+        found.effect
+            ? text(found.effect->kind == ReportedEffect::Kind::HedgesG ? QStringLiteral("g")
+                                                                       : QStringLiteral("d"))
+            : Cell{},
+        found.effect ? typed(found.effect->value) : Cell{},
+        optionalNumber(found.n1),
+        optionalNumber(found.n2),
+        optionalNumber(found.total),
+        judgement.effect == EffectVerdict::NotChecked
+            ? Cell{}
+            : text(QString::fromLatin1(effectWord(judgement.effect))),
+    };
+    return cells;
+}
+
+// RFC 4180: a cell with the delimiter, a quote or a line break is quoted, its quotes doubled.
+void appendCsvCell(const QString& value, std::string& out) {
+    const QByteArray bytes = value.toUtf8();
+    if (!bytes.contains(',') && !bytes.contains('"') && !bytes.contains('\n') &&
+        !bytes.contains('\r')) {
+        out += bytes.toStdString();
+        return;
+    }
+    out += '"';
+    for (const char c : bytes) {
+        if (c == '"') {
+            out += '"';
+        }
+        out += c;
+    }
+    out += '"';
+}
+
+// TSV has no quoting: tabs and line breaks in a cell become blanks.
+void appendTsvCell(const QString& value, std::string& out) {
+    for (const char c : value.toUtf8()) {
+        out += c == '\t' || c == '\n' || c == '\r' ? ' ' : c;
+    }
+}
+
+void appendJsonString(const QString& value, std::string& out) {
+    out += '"';
+    for (const char c : value.toUtf8()) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (byte < 0x20) {
+            static const char hex[] = "0123456789abcdef";
+            out += "\\u00";
+            out += hex[byte >> 4];
+            out += hex[byte & 15];
+        } else {
+            out += c;
+        }
+    }
+    out += '"';
+}
+
+} // namespace
+
+std::string headerLine(OutputFormat format) {
+    if (format == OutputFormat::JsonLines) {
+        return {};
+    }
+    std::string line;
+    for (std::size_t k = 0; k < outputColumnCount; ++k) {
+        if (k > 0) {
+            line += format == OutputFormat::Tsv ? '\t' : ',';
+        }
+        line += outputColumns[k].name;
+    }
+    return line + '\n';
+}
+
+std::string resultLines(const FileReport& report, OutputFormat format) {
+    std::string out;
+    for (const CheckedResult& result : report.results) {
+        const std::vector<Cell> cells = cellsOf(report.name, result);
+        if (format == OutputFormat::JsonLines) {
+            out += '{';
+            for (std::size_t k = 0; k < cells.size(); ++k) {
+                out += k > 0 ? ",\"" : "\"";
+                out += outputColumns[k].name;
+                out += "\":";
+                switch (cells[k].kind) {
+                case Cell::Kind::Empty:
+                    out += "null";
+                    break;
+                case Cell::Kind::Text:
+                    appendJsonString(cells[k].text, out);
+                    break;
+                case Cell::Kind::Number:
+                case Cell::Kind::Boolean:
+                    out += cells[k].text.toStdString();
+                    break;
+                }
+            }
+            out += "}\n";
+            continue;
+        }
+        for (std::size_t k = 0; k < cells.size(); ++k) {
+            if (k > 0) {
+                out += format == OutputFormat::Tsv ? '\t' : ',';
+            }
+            (format == OutputFormat::Tsv ? appendTsvCell : appendCsvCell)(cells[k].text, out);
+        }
+        out += '\n';
+    }
+    return out;
+}
+
+} // namespace lx::check

@@ -1,0 +1,250 @@
+#include "quoted_csv.h"
+
+#include "text_check/decode.h"
+#include "text_check/finder.h"
+#include "text_check/judge.h"
+#include "text_check/verdict_words.h"
+
+#include <QStringEncoder>
+#include <QTest>
+
+using namespace lx::text_check;
+using Relation = lx::reported::ReportedP::Relation;
+
+class TestTextCheck : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Statements worked with SciPy: each is found once, as the statistic and df it prints,
+    // and gets the verdict and effect-size check of the reference.
+    void referenceVerdicts_data();
+    void referenceVerdicts();
+    // What each form reads from a result, and what it refuses.
+    void forms_data();
+    void forms();
+    // The words and numbers found beside a result belong to it, not to its neighbours.
+    void context_data();
+    void context();
+    // The line a result is on, in a text of several lines.
+    void lines();
+    // Every encoding the batch tool reads, and HTML, give the text a reader sees.
+    void decoding_data();
+    void decoding();
+};
+
+void TestTextCheck::referenceVerdicts_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("statistic");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<double>("df");
+    QTest::addColumn<QString>("verdict");
+    QTest::addColumn<QString>("effect");
+    const auto rows = lx::test::readQuotedCsv(QStringLiteral(STATEMENTS_REFERENCE));
+    QVERIFY(rows.size() >= 200);
+    for (const auto& row : rows) {
+        QTest::newRow(qPrintable(row[QStringLiteral("name")]))
+            << row[QStringLiteral("text")] << row[QStringLiteral("statistic")]
+            << row[QStringLiteral("value")].toDouble() << row[QStringLiteral("df")].toDouble()
+            << row[QStringLiteral("verdict")] << row[QStringLiteral("d_check")];
+    }
+}
+
+void TestTextCheck::referenceVerdicts() {
+    QFETCH(QString, text);
+    QFETCH(QString, statistic);
+    QFETCH(double, value);
+    QFETCH(double, df);
+    QFETCH(QString, verdict);
+    QFETCH(QString, effect);
+    const std::vector<FoundResult> found = findResults(text);
+    QCOMPARE(found.size(), std::size_t(1));
+    QCOMPARE(QString::fromLatin1(statisticWord(found[0].statistic)), statistic);
+    QCOMPARE(found[0].value.value, value);
+    QCOMPARE(found[0].df, df);
+    const Judgement judgement = judge(found[0], 0.05);
+    QCOMPARE(QString::fromLatin1(verdictWord(judgement.verdict)), verdict);
+    QCOMPARE(QString::fromLatin1(effectWord(judgement.effect)), effect);
+}
+
+void TestTextCheck::forms_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<double>("df");
+    QTest::addColumn<int>("relation");
+    QTest::addColumn<double>("p");
+    QTest::addColumn<int>("pDecimals");
+    const int eq = int(Relation::Equal);
+    const int lt = int(Relation::Less);
+    const int gt = int(Relation::Greater);
+    QTest::newRow("apa") << "t(28) = 2.20, p = .036" << 1 << 2.20 << 28.0 << eq << 0.036 << 3;
+    QTest::newRow("leading zero") << "t(28) = 2.20, p = 0.036" << 1 << 2.20 << 28.0 << eq << 0.036
+                                  << 3;
+    QTest::newRow("at most") << "t(28) = 2.20, p \u2264 .05" << 1 << 2.20 << 28.0 << lt << 0.05
+                             << 2;
+    QTest::newRow("at least typed")
+        << "t(28) = 1.20, p >= .05" << 1 << 1.20 << 28.0 << gt << 0.05 << 2;
+    QTest::newRow("semicolon") << "t(28)=2.2;p<.05" << 1 << 2.2 << 28.0 << lt << 0.05 << 2;
+    QTest::newRow("exponent") << "t(120) = 6.10, p = 1.2e-8" << 1 << 6.10 << 120.0 << eq << 1.2e-8
+                              << 9;
+    QTest::newRow("times ten") << "t(120) = 6.10, p < 2 x 10^-4" << 1 << 6.10 << 120.0 << lt << 2e-4
+                               << 4;
+    QTest::newRow("welch") << "t(25.3) = 2.10, p = .046" << 1 << 2.10 << 25.3 << eq << 0.046 << 3;
+    QTest::newRow("welch comma") << "t(25,3) = 2,10, p = ,046" << 1 << 2.10 << 25.3 << eq << 0.046
+                                 << 3;
+    QTest::newRow("thousands df") << "t(1,234) = 2.00, p = .046" << 1 << 2.00 << 1234.0 << eq
+                                  << 0.046 << 3;
+    QTest::newRow("minus sign") << "t(28) = \u22122.20, p = .036" << 1 << -2.20 << 28.0 << eq
+                                << 0.036 << 3;
+    QTest::newRow("en dash minus")
+        << "t(28) = \u20132.20, p = .036" << 1 << -2.20 << 28.0 << eq << 0.036 << 3;
+    QTest::newRow("line breaks") << "t(28)\r\n= 2.20,\np =\n.036" << 1 << 2.20 << 28.0 << eq
+                                 << 0.036 << 3;
+    QTest::newRow("f with semicolon")
+        << "F(1; 28) = 4,84; p = ,036" << 1 << 4.84 << 28.0 << eq << 0.036 << 3;
+    QTest::newRow("two in a sentence") << "t(28) = 2.20, p = .036 and t(30) = 0.50, p = .62" << 2
+                                       << 2.20 << 28.0 << eq << 0.036 << 3;
+    QTest::newRow("p above one kept to be judged")
+        << "t(28) = 2.20, p = 1.36" << 1 << 2.20 << 28.0 << eq << 1.36 << 2;
+    QTest::newRow("square brackets")
+        << "t[28] = 2.20, p = .036" << 0 << 0.0 << 0.0 << eq << 0.0 << 0;
+    QTest::newRow("two dfs") << "t(2, 28) = 2.20, p = .036" << 0 << 0.0 << 0.0 << eq << 0.0 << 0;
+    QTest::newRow("two dfs of F") << "F(2, 28) = 4.84, p = .02" << 0 << 0.0 << 0.0 << eq << 0.0
+                                  << 0;
+    QTest::newRow("zero df") << "t(0) = 2.20, p = .036" << 0 << 0.0 << 0.0 << eq << 0.0 << 0;
+    QTest::newRow("no p") << "t(28) = 2.20, which was large" << 0 << 0.0 << 0.0 << eq << 0.0 << 0;
+    QTest::newRow("negative p") << "t(28) = 2.20, p = -.03" << 0 << 0.0 << 0.0 << eq << 0.0 << 0;
+    QTest::newRow("exponent beyond any int")
+        << "t(28) = 2.20, p = 3e-99999999999" << 0 << 0.0 << 0.0 << eq << 0.0 << 0;
+    QTest::newRow("inside a word")
+        << "Mat(28) = 2.20, p = .036" << 0 << 0.0 << 0.0 << eq << 0.0 << 0;
+    QTest::newRow("p cut short") << "t(28) = 2.20, p = .03.6" << 0 << 0.0 << 0.0 << eq << 0.0 << 0;
+}
+
+void TestTextCheck::forms() {
+    QFETCH(QString, text);
+    QFETCH(int, count);
+    const std::vector<FoundResult> found = findResults(text);
+    QCOMPARE(int(found.size()), count);
+    if (count == 0) {
+        return;
+    }
+    QTEST(found[0].value.value, "value");
+    QTEST(found[0].df, "df");
+    QTEST(int(found[0].p.relation), "relation");
+    QCOMPARE(found[0].p.value, [] {
+        QFETCH(double, p);
+        return p;
+    }());
+    QTEST(found[0].p.decimals, "pDecimals");
+}
+
+void TestTextCheck::context_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("which");
+    QTest::addColumn<bool>("oneSided");
+    QTest::addColumn<double>("effect"); // 0: none
+    QTest::addColumn<int>("n1");        // 0: none
+    QTest::addColumn<int>("total");
+    QTest::newRow("effect after") << "t(28) = 2.20, p = .036, d = 0.80" << 0 << false << 0.80 << 0
+                                  << 0;
+    QTest::newRow("effect before")
+        << "The effect (Hedges' g = 0.78) was clear, t(28) = 2.20, p = .036." << 0 << false << 0.78
+        << 0 << 0;
+    QTest::newRow("neighbour's effect not taken")
+        << "t(28) = 2.20, p = .036, d = 0.80; t(28) = 1.10, p = .281" << 1 << false << 0.0 << 0
+        << 0;
+    QTest::newRow("group sizes") << "With n1 = 12 and n2 = 18, t(28) = 2.20, p = .036" << 0 << false
+                                 << 0.0 << 12 << 0;
+    QTest::newRow("subscript sizes")
+        << "n\u2081 = 12, n\u2082 = 18: t(28) = 2.20, p = .036" << 0 << false << 0.0 << 12 << 0;
+    QTest::newRow("sizes of another paragraph")
+        << "With n1 = 12 and n2 = 18.\n\nA one-tailed test: t(28) = 2.20, p = .036" << 0 << true
+        << 0.0 << 0 << 0;
+    QTest::newRow("words of the next paragraph")
+        << "t(28) = 2.20, p = .036, d = 0.80\r\n \r\nA one-tailed test: N = 30" << 0 << false
+        << 0.80 << 0 << 0;
+    QTest::newRow("sizes before the next result are its own")
+        << "N = 30: t(28) = 2.20, p = .036. With n1 = 12 and n2 = 18, t(28) = 1.10, p = .281" << 0
+        << false << 0.0 << 0 << 30;
+    QTest::newRow("total") << "N = 30; t(28) = 2.20, p = .036" << 0 << false << 0.0 << 0 << 30;
+    QTest::newRow("one-tailed") << "A one-tailed test: t(28) = 2.20, p = .018" << 0 << true << 0.0
+                                << 0 << 0;
+    QTest::newRow("hyphen at a line break")
+        << "A one-\ntailed test: t(28) = 2.20, p = .018" << 0 << true << 0.0 << 0 << 0;
+    QTest::newRow("directional") << "Directional: t(28) = 2.20, p = .018" << 0 << true << 0.0 << 0
+                                 << 0;
+    QTest::newRow("non-directional")
+        << "Non-directional: t(28) = 2.20, p = .036" << 0 << false << 0.0 << 0 << 0;
+    QTest::newRow("einseitig") << "Einseitig getestet: t(28) = 2,20, p = ,018" << 0 << true << 0.0
+                               << 0 << 0;
+    QTest::newRow("ungerichtet") << "Ungerichtet: t(28) = 2,20, p = ,036" << 0 << false << 0.0 << 0
+                                 << 0;
+    QTest::newRow("two-tailed") << "A two-tailed test: t(28) = 2.20, p = .036" << 0 << false << 0.0
+                                << 0 << 0;
+}
+
+void TestTextCheck::context() {
+    QFETCH(QString, text);
+    QFETCH(int, which);
+    QFETCH(double, effect);
+    QFETCH(int, n1);
+    QFETCH(int, total);
+    const std::vector<FoundResult> found = findResults(text);
+    QVERIFY(int(found.size()) > which);
+    const FoundResult& result = found[std::size_t(which)];
+    QTEST(result.oneSided, "oneSided");
+    QCOMPARE(result.effect ? result.effect->value.value : 0.0, effect);
+    QCOMPARE(result.n1.value_or(0), n1);
+    QCOMPARE(result.total.value_or(0), total);
+}
+
+void TestTextCheck::lines() {
+    const QString text = QStringLiteral("Results\r\n\r\nThe groups differed, t(28)\r\n= 2.20, "
+                                        "p = .036.\nThen t(30) = 0.50, p = .62.\n");
+    const std::vector<FoundResult> found = findResults(text);
+    QCOMPARE(found.size(), std::size_t(2));
+    QCOMPARE(found[0].line, 3);
+    QCOMPARE(found[0].raw, QStringLiteral("t(28) = 2.20, p = .036"));
+    QCOMPARE(found[1].line, 5);
+}
+
+void TestTextCheck::decoding_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("html");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("line");
+    const QString text = QStringLiteral("M\u00fcller (2020)\nt(28) = \u22122.20, p = .036");
+    QTest::newRow("utf-8") << text.toUtf8() << false << -2.20 << 2;
+    QTest::newRow("utf-8 mark") << QByteArray("\xEF\xBB\xBF" + text.toUtf8()) << false << -2.20
+                                << 2;
+    QStringEncoder little(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom);
+    QTest::newRow("utf-16le") << QByteArray(little.encode(text)) << false << -2.20 << 2;
+    QStringEncoder big(QStringEncoder::Utf16BE, QStringEncoder::Flag::WriteBom);
+    QTest::newRow("utf-16be") << QByteArray(big.encode(text)) << false << -2.20 << 2;
+    // Windows-1252 has no minus sign: a word processor saves its en dash, 0x96.
+    QTest::newRow("windows-1252") << QByteArray("M\xfcller (2020)\nt(28) = \x96"
+                                                "2.20, p = .036")
+                                  << false << -2.20 << 2;
+    QTest::newRow("html") << QByteArray("<html><head><style>p { }</style>\n"
+                                        "<script>var s = \"t(1) = 9.0, p = .5\";</script></head>\n"
+                                        "<body><p>M&uuml;ller: <i>t</i>(28)&nbsp;=&nbsp;&minus;"
+                                        "2.20,\n<i>p</i> = .036</p></body></html>")
+                          << true << -2.20 << 3;
+    QTest::newRow("html numeric entities")
+        << QByteArray("<p><i>t</i>(28) = &#8722;2.20, <i>p</i> &#x3c; .05</p>") << true << -2.20
+        << 1;
+}
+
+void TestTextCheck::decoding() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, html);
+    const std::vector<FoundResult> found =
+        findResults(decodeSource(bytes, html ? SourceKind::Html : SourceKind::PlainText).text);
+    QCOMPARE(found.size(), std::size_t(1));
+    QTEST(found[0].value.value, "value");
+    QTEST(found[0].line, "line");
+}
+
+QTEST_GUILESS_MAIN(TestTextCheck)
+#include "test_text_check.moc"

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "decode.h"
+
+namespace lx::text_check {
+
+// The text of a DOCX file's main document (word/document.xml): its runs' text, a tab and a
+// line break as themselves, each paragraph ended by U+2029 and a line break, so that a result
+// is on the line of its paragraph's number.
+DecodedSource textOfDocx(const QByteArray& bytes);
+
+} // namespace lx::text_check

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "stats/reported_checks.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace lx::text_check {
+
+// The test statistic a result reports. An F with one numerator df is the square of a t.
+enum class Statistic { T, F };
+
+// An effect size reported beside a t test.
+struct ReportedEffect {
+    enum class Kind { CohensD, HedgesG };
+    Kind kind = Kind::CohensD;
+    reported::Typed value;
+};
+
+// One reported result as the text states it.
+struct FoundResult {
+    int page = 0;        // 1-based, in a text of pages (a PDF's); else 0
+    int line = 0;        // 1-based, of the statistic's first character (on its page)
+    qsizetype start = 0; // where the result starts and ends in the decoded text
+    qsizetype end = 0;
+    QString raw; // the text as found, its line breaks as blanks
+    Statistic statistic = Statistic::T;
+    reported::Typed value; // t, or F for an F test
+    double df = 0;         // of t, or the denominator df of F
+    QString dfText;        // as written
+    reported::ReportedP p;
+    QString pText;          // the comparison and p as written ("< .05", "ns")
+    bool pAboveOne = false; // a p no test can have: only its being impossible is judged
+    bool oneSided = false;  // the words around it make the test one-sided
+    std::optional<ReportedEffect> effect;
+    std::optional<int> n1, n2, total;
+};
+
+} // namespace lx::text_check

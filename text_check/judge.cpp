@@ -1,0 +1,150 @@
+#include "judge.h"
+
+#include "stats/boost_policy.h"
+#include "stats/t_distribution.h"
+#include "stats/typed_rounding.h"
+
+#include <boost/math/special_functions/gamma.hpp>
+
+#include <cmath>
+
+namespace lx::text_check {
+
+namespace {
+
+using reported::PVerdict;
+using reported::Tails;
+
+// Every |t| the reported statistic may be: its own rounding, or the roots of the F's.
+Interval absoluteTRange(const FoundResult& result) {
+    const double half = halfUnit(result.value.decimals);
+    const double low = result.value.value - half;
+    const double high = result.value.value + half;
+    if (result.statistic == Statistic::F) {
+        return {std::sqrt(std::max(low, 0.0)), std::sqrt(high)};
+    }
+    if (low <= 0 && high >= 0) {
+        return {0, std::max(-low, high)};
+    }
+    return {std::min(std::fabs(low), std::fabs(high)), std::max(std::fabs(low), std::fabs(high))};
+}
+
+double pOf(double absoluteT, double df, Tails tails) {
+    return tails == Tails::Two ? t_distribution::twoTailed(absoluteT, df)
+                               : t_distribution::upperTail(absoluteT, df);
+}
+
+bool fits(PVerdict verdict) {
+    return verdict == PVerdict::Consistent || verdict == PVerdict::ConsistentOtherTail;
+}
+
+Verdict failureOf(PVerdict verdict) {
+    switch (verdict) {
+    case PVerdict::DecisionError:
+        return Verdict::DecisionError;
+    case PVerdict::Impossible:
+        return Verdict::Impossible;
+    default:
+        return Verdict::Inconsistent;
+    }
+}
+
+// Hedges' exact small-sample factor Gamma(df/2) / (sqrt(df/2) Gamma((df-1)/2)).
+double hedgesFactor(double df) {
+    return boost::math::tgamma_ratio(df / 2, (df - 1) / 2, BoostPolicy()) / std::sqrt(df / 2);
+}
+
+// d = t sqrt(1/n1 + 1/n2), or 2 t / sqrt(N) for N in two equal groups; g is d times Hedges'
+// factor at n1 + n2 - 2 df. Signs differ between conventions, so sizes are compared.
+void checkEffect(const FoundResult& result, Interval absoluteT, Judgement& judgement) {
+    if (!result.effect) {
+        return;
+    }
+    double scale = 0;
+    double n = 0;
+    if (result.n1 && result.n2) {
+        scale = std::sqrt(1.0 / *result.n1 + 1.0 / *result.n2);
+        n = static_cast<double>(*result.n1) + *result.n2;
+    } else if (result.total) {
+        scale = 2 / std::sqrt(static_cast<double>(*result.total));
+        n = *result.total;
+    } else {
+        return;
+    }
+    if (result.effect->kind == ReportedEffect::Kind::HedgesG) {
+        if (n - 2 <= 1) {
+            return;
+        }
+        scale *= hedgesFactor(n - 2);
+    }
+    const Interval range{absoluteT.lower * scale, absoluteT.upper * scale};
+    const double half = halfUnit(result.effect->value.decimals);
+    const double reported = std::fabs(result.effect->value.value);
+    judgement.effectRange = range;
+    judgement.effect = reported - half <= range.upper && range.lower <= reported + half
+                           ? EffectVerdict::Consistent
+                           : EffectVerdict::Inconsistent;
+}
+
+} // namespace
+
+Judgement judge(const FoundResult& result, double alpha) {
+    Judgement judgement;
+    const Interval absoluteT = absoluteTRange(result);
+    judgement.t = result.statistic == Statistic::F ? std::sqrt(std::max(result.value.value, 0.0))
+                                                   : result.value.value;
+    checkEffect(result, absoluteT, judgement);
+    reported::ReportedP p = result.p;
+    if (p.value < 0) { // "ns"
+        p.value = alpha;
+    }
+    const Tails firstTails = Tails::Two;
+    const auto exactly = [&](Tails tails) {
+        const double t = std::fabs(judgement.t);
+        return reported::checkP(Interval{t, t}, t, result.df, p, alpha, tails);
+    };
+    const auto overRounding = [&](Tails tails) {
+        return reported::checkP(absoluteT, judgement.t, result.df, p, alpha, tails);
+    };
+    const auto settle = [&](Tails tails) {
+        judgement.oneTailedJudged = tails == Tails::One;
+        judgement.recomputed = pOf(std::fabs(judgement.t), result.df, tails);
+        judgement.range = Interval{pOf(absoluteT.upper, result.df, tails),
+                                   pOf(absoluteT.lower, result.df, tails)};
+    };
+    const bool zero = p.relation != reported::ReportedP::Relation::Greater && p.value == 0;
+    if (result.pAboveOne || zero) {
+        settle(result.oneSided ? Tails::One : firstTails);
+        judgement.verdict = Verdict::Impossible;
+        return judgement;
+    }
+    const auto twoTailed = overRounding(Tails::Two);
+    if (!twoTailed) {
+        judgement.verdict = Verdict::NotComputable;
+        return judgement;
+    }
+    settle(Tails::Two);
+    if (fits(twoTailed->verdict)) {
+        const auto exact = exactly(Tails::Two);
+        judgement.verdict =
+            exact && fits(exact->verdict) ? Verdict::Consistent : Verdict::ConsistentByRounding;
+        judgement.holds = true;
+        return judgement;
+    }
+    const auto oneTailed = overRounding(Tails::One);
+    if (oneTailed && fits(oneTailed->verdict)) {
+        settle(Tails::One);
+        judgement.verdict = Verdict::OneTailedConsistent;
+        judgement.holds = result.oneSided;
+        return judgement;
+    }
+    if (result.oneSided && oneTailed) {
+        settle(Tails::One);
+        judgement.verdict = failureOf(oneTailed->verdict);
+        return judgement;
+    }
+    judgement.verdict = failureOf(twoTailed->verdict);
+    return judgement;
+}
+
+} // namespace lx::text_check

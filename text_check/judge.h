@@ -1,0 +1,41 @@
+#pragma once
+
+#include "found_result.h"
+
+#include "stats/interval.h"
+
+#include <optional>
+
+namespace lx::text_check {
+
+enum class Verdict {
+    Consistent,
+    ConsistentByRounding, // only a t within the rounding of the reported one gives the p
+    Inconsistent,
+    DecisionError,       // besides, the p and the recomputed one lie on opposite sides of alpha
+    OneTailedConsistent, // the p fits a one-tailed test only
+    Impossible,          // p = 0 or p above 1
+    NotComputable,       // no p can be worked out for the t and df
+};
+
+enum class EffectVerdict { NotChecked, Consistent, Inconsistent };
+
+struct Judgement {
+    Verdict verdict = Verdict::Consistent;
+    // Whether the result holds: a one-tailed fit only where the text says one-sided.
+    bool holds = false;
+    double t = 0; // the reported t, or the root of the reported F
+    bool oneTailedJudged = false;
+    std::optional<double> recomputed; // the p of the t as reported, of the tails judged on
+    std::optional<Interval> range;    // the p over the t's rounding
+    EffectVerdict effect = EffectVerdict::NotChecked;
+    std::optional<Interval> effectRange; // the d (or g) over the t's rounding and the ns
+};
+
+// A found result judged by the checks of reported results at significance level alpha:
+// two-tailed first; where that fails, one-tailed on the side of the observed difference (a p
+// above .5 only as the other direction's, never halved or doubled). Where the text says
+// one-sided, a one-tailed fit holds, and a failure is judged as one-tailed.
+Judgement judge(const FoundResult& result, double alpha);
+
+} // namespace lx::text_check
