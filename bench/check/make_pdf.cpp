@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The LxTervan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sets a text file's lines in two columns on A4 pages, as a journal sets a paper, and writes
 // the PDF: make_pdf TEXT PAGES OUT.pdf (the text repeated until the pages are full).
 #include <QFile>

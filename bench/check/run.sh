@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The LxTervan developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Text-check benchmark: the same corpus of plain-text papers read by lxtervan-check (all cores,
 # and one worker) and by the R package statcheck (Debian's r-cran-statcheck, installed here
 # and nowhere else); wall time of each and the ratios, in one run. The corpus is the test

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The LxTervan developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Reads every .txt file of a folder and runs statcheck over their texts, as its users do with
 # a folder of converted papers. With --count it prints the number of results it found.
 args <- commandArgs(trailingOnly = TRUE)

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The LxTervan developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Statements of t tests as papers print them, each with the verdict SciPy gives it.
 
 Writes tests/text_check/statements_reference.csv: one statement a row, with the t (or F), df and

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The LxTervan developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes tests/check/encrypted.pdf: one page of the test corpus, set by the benchmark's PDF
 # maker and locked with a user password by qpdf (Debian's qpdf), so that lxtervan-check's test
 # has a PDF it must name as encrypted and skip. Run from the repository root after building
