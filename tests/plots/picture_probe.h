@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QList>
+#include <QPointF>
+#include <QString>
+
+#include <optional>
+
+// Reading a rendered picture back: where pixels of one exact colour lie (antialiasing off), and
+// what an SVG file holds.
+namespace lx::test {
+
+struct Extent {
+    int first = 0;
+    int last = 0;
+};
+
+// The rows of column x that hold colour, first to last, or nothing.
+std::optional<Extent> rowsInColumn(const QImage& image, int x, const QColor& colour);
+
+// The row, within rows, whose run of colour through column x is widest (the middle one of
+// several): a disc's centre row.
+std::optional<int> widestRow(const QImage& image, int x, const Extent& rows, const QColor& colour);
+
+// Whether the outermost pixels of the image are all of colour: nothing was cut at the edges.
+bool bordersAre(const QImage& image, const QColor& colour);
+
+struct SvgText {
+    QString text;
+    QPointF at; // in the file's own coordinates, its transforms applied
+};
+struct SvgEllipse {
+    QPointF centre;
+    QString fill;
+};
+struct SvgContent {
+    QList<SvgText> texts;
+    QList<SvgEllipse> ellipses;
+    QString width;
+    QString height;
+    bool wellFormed = false;
+};
+
+SvgContent readSvg(const QString& path);
+
+} // namespace lx::test
