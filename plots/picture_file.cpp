@@ -13,10 +13,6 @@ namespace lx::plots {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("lx::plots::PictureFile", text);
-}
-
 // Paints in device-independent pixels whatever the device's resolution.
 void paintScaled(QPainter& painter, const QSizeF& size, double scale, const PaintRoutine& paint) {
     painter.scale(scale, scale);
@@ -41,7 +37,9 @@ bool writePictureFile(const QString& path, const QSizeF& size, const PaintRoutin
             paintScaled(painter, size, scale, paint);
         }
         if (!image.save(path, "PNG")) {
-            error = tr("%1 could not be written.").arg(path);
+            error =
+                QCoreApplication::translate("lx::plots::PictureFile", "%1 could not be written.")
+                    .arg(path);
             return false;
         }
         return true;
@@ -54,7 +52,9 @@ bool writePictureFile(const QString& path, const QSizeF& size, const PaintRoutin
         generator.setResolution(96);
         QPainter painter;
         if (!painter.begin(&generator)) {
-            error = tr("%1 could not be written.").arg(path);
+            error =
+                QCoreApplication::translate("lx::plots::PictureFile", "%1 could not be written.")
+                    .arg(path);
             return false;
         }
         paint(painter, QRectF(QPointF(0, 0), size));
@@ -67,13 +67,17 @@ bool writePictureFile(const QString& path, const QSizeF& size, const PaintRoutin
         writer.setPageMargins(QMarginsF());
         QPainter painter;
         if (!painter.begin(&writer)) {
-            error = tr("%1 could not be written.").arg(path);
+            error =
+                QCoreApplication::translate("lx::plots::PictureFile", "%1 could not be written.")
+                    .arg(path);
             return false;
         }
         paintScaled(painter, size, writer.resolution() / 96.0, paint);
         return painter.end();
     }
-    error = tr("%1: a picture is written as .png, .svg or .pdf.").arg(path);
+    error = QCoreApplication::translate("lx::plots::PictureFile",
+                                        "%1: a picture is written as .png, .svg or .pdf.")
+                .arg(path);
     return false;
 }
 

@@ -17,10 +17,6 @@ namespace lx::plots {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("lx::plots::Posterior", text);
-}
-
 // The posterior's density at x, interpolated along its curve.
 double densityAt(const DeltaPosterior& posterior, double x) {
     const auto& curve = posterior.density;
@@ -138,18 +134,22 @@ void paintPosterior(QPainter& painter, const QRectF& bounds, const PosteriorPict
     const auto number = [&](double value) {
         return locale.toString(std::fabs(value) < 0.005 ? 0.0 : value, 'f', 2);
     };
-    const QString factor = tr("BF\u2081\u2080 = %1").arg(bayesFactorText(picture.logBf10, locale));
-    const QString summary = tr("median %1, %2% CrI [%3; %4]")
-                                .arg(number(median))
-                                .arg(locale.toString(picture.level * 100, 'g', 3))
-                                .arg(number(credible.lower), number(credible.upper));
+    const QString factor =
+        QCoreApplication::translate("lx::plots::Posterior", "BF\u2081\u2080 = %1")
+            .arg(bayesFactorText(picture.logBf10, locale));
+    const QString summary =
+        QCoreApplication::translate("lx::plots::Posterior", "median %1, %2% CrI [%3; %4]")
+            .arg(number(median))
+            .arg(locale.toString(picture.level * 100, 'g', 3))
+            .arg(number(credible.lower), number(credible.upper));
     painter.drawText(QRectF(area.left(), bounds.top() + 0.3 * line, area.width(), line),
                      Qt::AlignLeft | Qt::AlignVCenter, factor);
     painter.drawText(QRectF(area.left(), bounds.top() + 1.3 * line, area.width(), line),
                      Qt::AlignLeft | Qt::AlignVCenter, summary);
     const QString priorText =
-        tr("prior (Cauchy, r = %1)").arg(locale.toString(picture.priorScale, 'g', 3));
-    const QString posteriorText = tr("posterior");
+        QCoreApplication::translate("lx::plots::Posterior", "prior (Cauchy, r = %1)")
+            .arg(locale.toString(picture.priorScale, 'g', 3));
+    const QString posteriorText = QCoreApplication::translate("lx::plots::Posterior", "posterior");
     const double legendWidth =
         std::max(metrics.horizontalAdvance(priorText), metrics.horizontalAdvance(posteriorText)) +
         2.5 * line;

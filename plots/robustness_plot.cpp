@@ -17,10 +17,6 @@ namespace lx::plots {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("lx::plots::Robustness", text);
-}
-
 double log10Of(double logFactor) {
     return logFactor / std::numbers::ln10;
 }
@@ -116,9 +112,12 @@ void paintRobustness(QPainter& painter, const QRectF& bounds, const RobustnessPi
 
     const double radius = std::max(2.0, 0.3 * line);
     const QList<Mark> marks = {
-        {mediumPriorScale, *robustness.logBfMedium, tr("medium")},
-        {widePriorScale, *robustness.logBfWide, tr("wide")},
-        {ultrawidePriorScale, *robustness.logBfUltrawide, tr("ultrawide")},
+        {mediumPriorScale, *robustness.logBfMedium,
+         QCoreApplication::translate("lx::plots::Robustness", "medium")},
+        {widePriorScale, *robustness.logBfWide,
+         QCoreApplication::translate("lx::plots::Robustness", "wide")},
+        {ultrawidePriorScale, *robustness.logBfUltrawide,
+         QCoreApplication::translate("lx::plots::Robustness", "ultrawide")},
     };
     painter.setPen(Qt::NoPen);
     for (const Mark& mark : marks) {
@@ -152,17 +151,20 @@ void paintRobustness(QPainter& painter, const QRectF& bounds, const RobustnessPi
     }
     const QLocale& locale = style.locale;
     const QString largestText =
-        tr("largest BF\u2081\u2080 = %1 at r = %2")
+        QCoreApplication::translate("lx::plots::Robustness",
+                                    "largest BF\u2081\u2080 = %1 at r = %2")
             .arg(bayesFactorText(largest.logBf10, locale), locale.toString(largest.r, 'f', 3));
-    const QString chosenText = tr("chosen r = %1: BF\u2081\u2080 = %2")
-                                   .arg(locale.toString(picture.chosenScale, 'g', 3),
-                                        bayesFactorText(picture.logBfChosen, locale));
+    const QString chosenText =
+        QCoreApplication::translate("lx::plots::Robustness", "chosen r = %1: BF\u2081\u2080 = %2")
+            .arg(locale.toString(picture.chosenScale, 'g', 3),
+                 bayesFactorText(picture.logBfChosen, locale));
     for (const auto& [row, text] : {std::pair{0, largestText}, std::pair{1, chosenText}}) {
         painter.drawText(QRectF(area.left(), bounds.top() + (0.3 + row) * line, area.width(), line),
                          Qt::AlignLeft | Qt::AlignVCenter, text);
     }
     painter.drawText(QRectF(area.left(), area.bottom() + 1.5 * line, area.width(), line),
-                     Qt::AlignCenter, tr("prior scale r"));
+                     Qt::AlignCenter,
+                     QCoreApplication::translate("lx::plots::Robustness", "prior scale r"));
     painter.restore();
 }
 
