@@ -8,6 +8,29 @@
 
 namespace lx::test {
 
+lx::plots::PlotStyle probeStyle(const QString& locale) {
+    lx::plots::PlotStyle style;
+    style.locale = QLocale(locale);
+    style.font.setPixelSize(13);
+    style.first = QColor(255, 0, 0);
+    style.second = QColor(0, 0, 255);
+    style.difference = QColor(0, 160, 0);
+    style.band = QColor(255, 230, 0);
+    style.guide = QColor(128, 128, 128);
+    style.antialiased = false;
+    return style;
+}
+
+std::optional<Extent> columnsInRow(const QImage& image, int y, const QColor& colour) {
+    std::optional<Extent> extent;
+    for (int x = 0; x < image.width(); ++x) {
+        if (image.pixelColor(x, y).rgb() == colour.rgb()) {
+            extent = extent ? Extent{extent->first, x} : Extent{x, x};
+        }
+    }
+    return extent;
+}
+
 std::optional<Extent> rowsInColumn(const QImage& image, int x, const QColor& colour) {
     std::optional<Extent> extent;
     for (int y = 0; y < image.height(); ++y) {
@@ -106,12 +129,8 @@ SvgContent readSvg(const QString& path) {
             const auto number = [&](const char* key) {
                 return attributes.value(QLatin1String(key)).toDouble();
             };
-            if (name == u"svg") {
-                content.width = attributes.value(QLatin1String("width")).toString();
-                content.height = attributes.value(QLatin1String("height")).toString();
-            } else if (name == u"ellipse" || name == u"circle") {
-                content.ellipses.append({here.map(QPointF(number("cx"), number("cy"))),
-                                         attributes.value(QLatin1String("fill")).toString()});
+            if (name == u"ellipse" || name == u"circle") {
+                content.circleCentres.append(here.map(QPointF(number("cx"), number("cy"))));
             } else if (name == u"text") {
                 const QPointF at = here.map(QPointF(number("x"), number("y")));
                 content.texts.append(

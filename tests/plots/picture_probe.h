@@ -1,5 +1,7 @@
 #pragma once
 
+#include "plots/plot_style.h"
+
 #include <QColor>
 #include <QImage>
 #include <QList>
@@ -17,8 +19,15 @@ struct Extent {
     int last = 0;
 };
 
+// A colour of its own for each element and no antialiasing, so that each element's pixels can be
+// found: the first colour red, the second blue, the difference green, the band yellow.
+lx::plots::PlotStyle probeStyle(const QString& locale);
+
 // The rows of column x that hold colour, first to last, or nothing.
 std::optional<Extent> rowsInColumn(const QImage& image, int x, const QColor& colour);
+
+// The columns of row y that hold colour, first to last, or nothing.
+std::optional<Extent> columnsInRow(const QImage& image, int y, const QColor& colour);
 
 // The row, within rows, whose run of colour through column x is widest (the middle one of
 // several): a disc's centre row.
@@ -31,15 +40,9 @@ struct SvgText {
     QString text;
     QPointF at; // in the file's own coordinates, its transforms applied
 };
-struct SvgEllipse {
-    QPointF centre;
-    QString fill;
-};
 struct SvgContent {
     QList<SvgText> texts;
-    QList<SvgEllipse> ellipses;
-    QString width;
-    QString height;
+    QList<QPointF> circleCentres;
     bool wellFormed = false;
 };
 

@@ -22,18 +22,6 @@ namespace {
 constexpr int width = 480;
 constexpr int height = 360;
 
-PlotStyle probeStyle(const QString& locale) {
-    PlotStyle style;
-    style.locale = QLocale(locale);
-    style.font.setPixelSize(13);
-    style.first = QColor(255, 0, 0);
-    style.second = QColor(0, 0, 255);
-    style.difference = QColor(0, 160, 0);
-    style.guide = QColor(128, 128, 128);
-    style.antialiased = false;
-    return style;
-}
-
 lx::TwoSampleReport reportOf(const lx::Summary& summary, double r) {
     lx::ReportRequest request;
     request.priorScale = r;
@@ -52,17 +40,6 @@ template <typename Paint> QImage render(int scale, const Paint& paint) {
 
 int column(double x, int scale) {
     return static_cast<int>(std::floor(x * scale));
-}
-
-// The columns, within row y, that hold colour: first and last.
-std::optional<lx::test::Extent> columnsInRow(const QImage& image, int y, const QColor& colour) {
-    std::optional<lx::test::Extent> extent;
-    for (int x = 0; x < image.width(); ++x) {
-        if (image.pixelColor(x, y).rgb() == colour.rgb()) {
-            extent = extent ? lx::test::Extent{extent->first, x} : lx::test::Extent{x, x};
-        }
-    }
-    return extent;
 }
 
 } // namespace
@@ -152,7 +129,7 @@ void TestBayesPlots::posteriorGeometry() {
     QFETCH(int, scale);
     const auto picture = lx::plots::posteriorPicture(reportOf(summary, r));
     QVERIFY(picture);
-    const PlotStyle style = probeStyle(QStringLiteral("en_US"));
+    const PlotStyle style = lx::test::probeStyle(QStringLiteral("en_US"));
     lx::plots::PosteriorLayout layout;
     const QImage image = render(scale, [&](QPainter& painter, const QRectF& bounds) {
         layout = lx::plots::layoutPosterior(*picture, bounds, style, painter.device());
@@ -163,7 +140,8 @@ void TestBayesPlots::posteriorGeometry() {
     const auto& y = layout.density;
     const auto& credible = picture->posterior.credible;
 
-    const auto bar = columnsInRow(image, column(layout.intervalY, scale), style.difference);
+    const auto bar =
+        lx::test::columnsInRow(image, column(layout.intervalY, scale), style.difference);
     QVERIFY(bar);
     // The end ticks are as wide as the bar's pen: one pixel beyond each end.
     QVERIFY2(std::fabs(bar->first - (x.pixel(credible.lower) - 1) * scale) <= 1,
@@ -172,7 +150,8 @@ void TestBayesPlots::posteriorGeometry() {
              qPrintable(QString::number(bar->last)));
 
     const double aboveBar = layout.intervalY - 0.3 * (layout.intervalY - layout.plotArea.top());
-    const auto medianLine = columnsInRow(image, column(aboveBar, scale), style.difference);
+    const auto medianLine =
+        lx::test::columnsInRow(image, column(aboveBar, scale), style.difference);
     QVERIFY(medianLine);
     QVERIFY(std::fabs((medianLine->first + medianLine->last + 1) / 2.0 -
                       x.pixel(picture->posterior.median) * scale) <= 1);
@@ -195,7 +174,7 @@ void TestBayesPlots::posteriorFigures() {
     const auto picture =
         lx::plots::posteriorPicture(reportOf({10, 5, 1, 10, 4, 1}, lx::mediumPriorScale));
     QVERIFY(picture);
-    const PlotStyle style = probeStyle(QStringLiteral("de_DE"));
+    const PlotStyle style = lx::test::probeStyle(QStringLiteral("de_DE"));
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("posterior.svg"));
     QString error;
@@ -224,7 +203,7 @@ void TestBayesPlots::robustnessGeometry() {
     QFETCH(int, scale);
     const auto picture = lx::plots::robustnessPicture(reportOf(summary, r));
     QVERIFY(picture);
-    const PlotStyle style = probeStyle(QStringLiteral("de_DE"));
+    const PlotStyle style = lx::test::probeStyle(QStringLiteral("de_DE"));
     lx::plots::RobustnessLayout layout;
     const QImage image = render(scale, [&](QPainter& painter, const QRectF& bounds) {
         layout = lx::plots::layoutRobustness(*picture, bounds, style, painter.device());

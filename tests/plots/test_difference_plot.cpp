@@ -22,20 +22,6 @@ namespace {
 constexpr int width = 480;
 constexpr int height = 360;
 
-// A colour of its own for each element, no antialiasing: each element's pixels can be found.
-PlotStyle probeStyle(const QString& locale) {
-    PlotStyle style;
-    style.locale = QLocale(locale);
-    style.font.setPixelSize(13);
-    style.first = QColor(255, 0, 0);
-    style.second = QColor(0, 0, 255);
-    style.difference = QColor(0, 160, 0);
-    style.band = QColor(255, 230, 0);
-    style.guide = QColor(128, 128, 128);
-    style.antialiased = false;
-    return style;
-}
-
 DifferencePicture pictureOf(const lx::Summary& summary, bool welch, double bound) {
     lx::ReportRequest request;
     request.effectSizes = request.roundingRange = request.bayesFactors = false;
@@ -94,7 +80,7 @@ void TestDifferencePlot::geometry() {
     QFETCH(QString, locale);
     QFETCH(int, scale);
     const DifferencePicture picture = pictureOf(summary, welch, bound);
-    const PlotStyle style = probeStyle(locale);
+    const PlotStyle style = lx::test::probeStyle(locale);
     QImage image(width * scale, height * scale, QImage::Format_RGB32);
     image.fill(Qt::cyan);
     DifferenceLayout layout;
@@ -173,7 +159,7 @@ void TestDifferencePlot::svgElements() {
     QFETCH(double, bound);
     QFETCH(QString, locale);
     const DifferencePicture picture = pictureOf(summary, welch, bound);
-    PlotStyle style = probeStyle(locale);
+    PlotStyle style = lx::test::probeStyle(locale);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("difference.svg"));
     QString error;
@@ -197,9 +183,8 @@ void TestDifferencePlot::svgElements() {
     };
     for (const QPointF& expected : markers) {
         const bool found =
-            std::any_of(svg.ellipses.begin(), svg.ellipses.end(), [&](const auto& e) {
-                return std::fabs(e.centre.x() - expected.x()) <= 1 &&
-                       std::fabs(e.centre.y() - expected.y()) <= 1;
+            std::any_of(svg.circleCentres.begin(), svg.circleCentres.end(), [&](const QPointF& c) {
+                return std::fabs(c.x() - expected.x()) <= 1 && std::fabs(c.y() - expected.y()) <= 1;
             });
         QVERIFY2(
             found,

@@ -10,30 +10,6 @@
 using lx::plots::ForestPicture;
 using lx::plots::PlotStyle;
 
-namespace {
-
-PlotStyle probeStyle() {
-    PlotStyle style;
-    style.font.setPixelSize(13);
-    style.first = QColor(255, 0, 0);
-    style.guide = QColor(128, 128, 128);
-    style.antialiased = false;
-    return style;
-}
-
-// The columns of row y that hold colour, first and last.
-std::optional<lx::test::Extent> columnsInRow(const QImage& image, int y, const QColor& colour) {
-    std::optional<lx::test::Extent> extent;
-    for (int x = 0; x < image.width(); ++x) {
-        if (image.pixelColor(x, y).rgb() == colour.rgb()) {
-            extent = extent ? lx::test::Extent{extent->first, x} : lx::test::Extent{x, x};
-        }
-    }
-    return extent;
-}
-
-} // namespace
-
 class TestForestPlot : public QObject {
     Q_OBJECT
 private slots:
@@ -54,7 +30,7 @@ void TestForestPlot::geometry() {
         {QStringLiteral("no variance"), 0.2, {0.1, 0.3}, 0},
         {QStringLiteral("Jones"), 1.1, {0.5, 1.7}, 0.0937},
     };
-    const PlotStyle style = probeStyle();
+    const PlotStyle style = lx::test::probeStyle(QStringLiteral("en_US"));
     QImage image(600, 10, QImage::Format_RGB32);
     const double height = lx::plots::forestHeight(picture, style, &image);
     image = QImage(600, static_cast<int>(std::ceil(height)), QImage::Format_RGB32);
@@ -75,7 +51,8 @@ void TestForestPlot::geometry() {
     for (std::size_t k = 0; k < layout.shown.size(); ++k) {
         const auto& row = *layout.shown[k];
         const double y = layout.firstRowY + static_cast<double>(k) * layout.rowHeight;
-        const auto line = columnsInRow(image, static_cast<int>(std::floor(y)), style.first);
+        const auto line =
+            lx::test::columnsInRow(image, static_cast<int>(std::floor(y)), style.first);
         QVERIFY(line);
         QVERIFY(std::fabs(line->first - layout.effect.pixel(row.ci.lower)) <= 1);
         QVERIFY(std::fabs(line->last + 1 - layout.effect.pixel(row.ci.upper)) <= 1);
