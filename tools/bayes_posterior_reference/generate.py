@@ -133,6 +133,7 @@ CASES = [
     (1000, 50, 10, 1000, 51, 10, MEDIUM),
     (40, 12, 3, 35, 10, 3, 2),         # chosen scale above 1.5: the range goes to 2
     (15, 10, 2, 15, 7, 2, MEDIUM),     # large t: the peak lies beyond the range
+    (93, 52.57, 6.71, 171, 52.61, 11.14, MEDIUM),  # a small nonzero t
 ]
 
 
