@@ -66,6 +66,20 @@ constexpr std::array<ColumnInfo, resultColumnCount> columns = {{
      QT_TRANSLATE_NOOP("BatchText", "natural log of BF10 (kept where BF10 is beyond a double)")},
     {"log_bf_plus", QT_TRANSLATE_NOOP("BatchText", "natural log of bf_plus")},
     {"log_bf_minus", QT_TRANSLATE_NOOP("BatchText", "natural log of bf_minus")},
+    {"delta_median",
+     QT_TRANSLATE_NOOP("BatchText", "posterior median of delta under BF10's prior")},
+    {"delta_cri_lo",
+     QT_TRANSLATE_NOOP("BatchText", "lower limit of its central credible interval")},
+    {"delta_cri_hi",
+     QT_TRANSLATE_NOOP("BatchText", "upper limit of its central credible interval")},
+    {"bf10_r05", QT_TRANSLATE_NOOP("BatchText", "BF10 with the prior scale 0.5")},
+    {"bf10_wide", QT_TRANSLATE_NOOP("BatchText", "BF10 with the wide prior scale 1")},
+    {"bf10_ultrawide",
+     QT_TRANSLATE_NOOP("BatchText", "BF10 with the ultrawide prior scale sqrt(2)")},
+    {"bf10_max", QT_TRANSLATE_NOOP("BatchText", "largest BF10 over prior scales up to 1.5 (to 2 "
+                                                "when --prior-scale is above 1.5)")},
+    {"r_max", QT_TRANSLATE_NOOP("BatchText", "the prior scale of bf10_max (0: BF10 is below 1 "
+                                             "at every scale and tends to 1 as the scale does)")},
     {"p_tost_pooled",
      QT_TRANSLATE_NOOP("BatchText", "p of the equivalence test (two one-sided tests), pooled SD")},
     {"p_tost_welch",
@@ -170,6 +184,11 @@ ResultNeeds needsFor(const std::array<bool, resultColumnCount>& wanted, double l
         anyOf(wanted, {C::PRangePooledLo, C::PRangePooledHi, C::PRangeWelchLo, C::PRangeWelchHi});
     request.bayesFactors =
         anyOf(wanted, {C::Bf10, C::BfPlus, C::BfMinus, C::LogBf10, C::LogBfPlus, C::LogBfMinus});
+    request.posterior = anyOf(wanted, {C::DeltaMedian, C::DeltaCriLo, C::DeltaCriHi});
+    request.robustness =
+        anyOf(wanted, {C::Bf10R05, C::Bf10Wide, C::Bf10Ultrawide, C::Bf10Max, C::RMax});
+    // The posterior's constant is BF10.
+    request.bayesFactors = request.bayesFactors || request.posterior;
     request.priorScale = priorScale;
     if (anyOf(wanted, {C::PTostPooled, C::PTostWelch, C::TostBound})) {
         request.equivalence = equivalence;

@@ -13,6 +13,7 @@
 
 #include <QStringList>
 
+#include <algorithm>
 #include <cmath>
 #include <exception>
 
@@ -90,6 +91,49 @@ void setBayesFactors(RowResults& results, const BayesFactors& factors,
     }
 }
 
+// A Bayes factor given as its log, where a double holds it.
+void setFactor(RowResults& results, ResultColumn column, const Figure<double>& log) {
+    if (log && std::isfinite(std::exp(*log))) {
+        setNumber(results, column, std::exp(*log));
+    }
+}
+
+// The posterior of delta and BF10 against the prior scale; a figure that cannot be worked is
+// named in the row's error where a column wants it.
+void setBayesDetails(RowResults& results, const TwoSampleReport& report,
+                     const std::array<bool, resultColumnCount>& wanted) {
+    const auto wants = [&](std::initializer_list<ResultColumn> columns) {
+        return std::any_of(columns.begin(), columns.end(),
+                           [&](ResultColumn c) { return wanted[static_cast<std::size_t>(c)]; });
+    };
+    if (report.posterior) {
+        setNumber(results, C::DeltaMedian, report.posterior->median);
+        setNumber(results, C::DeltaCriLo, report.posterior->credible.lower);
+        setNumber(results, C::DeltaCriHi, report.posterior->credible.upper);
+    } else if (report.posterior.why() == Undefined::NotFound &&
+               wants({C::DeltaMedian, C::DeltaCriLo, C::DeltaCriHi})) {
+        addError(results, BatchText::tr("The posterior of delta cannot be computed: its integral "
+                                        "does not settle."));
+    }
+    if (!report.robustness) {
+        return;
+    }
+    const BayesRobustness& robustness = *report.robustness;
+    setFactor(results, C::Bf10R05, robustness.logBfHalf);
+    setFactor(results, C::Bf10Wide, robustness.logBfWide);
+    setFactor(results, C::Bf10Ultrawide, robustness.logBfUltrawide);
+    if (robustness.largest) {
+        setFactor(results, C::Bf10Max, robustness.largest->logBf10);
+        setNumber(results, C::RMax, robustness.largest->r);
+    }
+    const bool missing = !robustness.logBfHalf || !robustness.logBfWide ||
+                         !robustness.logBfUltrawide || !robustness.largest;
+    if (missing && wants({C::Bf10R05, C::Bf10Wide, C::Bf10Ultrawide, C::Bf10Max, C::RMax})) {
+        addError(results, BatchText::tr("BF10 against the prior scale cannot be computed: an "
+                                        "integral does not settle."));
+    }
+}
+
 void setReport(RowResults& results, const TwoSampleReport& report,
                const std::array<bool, resultColumnCount>& wanted) {
     setTest(results, report.pooled, C::TPooled);
@@ -109,6 +153,7 @@ void setReport(RowResults& results, const TwoSampleReport& report,
     set(results, C::PRangePooledLo, C::PRangePooledHi, report.pRangePooled);
     set(results, C::PRangeWelchLo, C::PRangeWelchHi, report.pRangeWelch);
     setBayesFactors(results, report.bayesFactors, wanted);
+    setBayesDetails(results, report, wanted);
     set(results, C::PTostPooled, report.equivalence.pooled.p);
     set(results, C::PTostWelch, report.equivalence.welch.p);
     set(results, C::TostBound, report.equivalence.bound);

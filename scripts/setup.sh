@@ -11,10 +11,10 @@ cd "$(dirname "$0")/.."
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-qpa-plugins libgl-dev libxcb1-dev
-    qt6-tools-dev libqt6opengl6-dev qt6-l10n-tools qt6-translations-l10n
+    qt6-tools-dev libqt6opengl6-dev qt6-l10n-tools qt6-translations-l10n qt6-svg-dev
     libboost-math-dev libcsv-dev libpoppler-cpp-dev libzip-dev
     help2man desktop-file-utils appstream dpkg-dev
-    xvfb xauth x11-utils imagemagick
+    xvfb xauth x11-utils imagemagick poppler-utils
     fonts-dejavu-core reuse
 )
 

@@ -383,13 +383,20 @@ Figure<double> logAgainstFactor(const Model& model, const Figure<double>& log10)
 
 } // namespace
 
+Figure<double> defaultLogBf10(const Figure<double>& t, double n1, double n2, double priorScale) {
+    if (!t) {
+        return t.why();
+    }
+    const Model model(*t, n1, n2, priorScale);
+    return logIntegral([&](double v) { return model.logTwoSided(v); }, model.twoSidedRate());
+}
+
 BayesFactors defaultBayesFactors(const Figure<double>& t, double n1, double n2, double priorScale) {
     if (!t) {
         return {t.why(), t.why(), t.why()};
     }
     const Model model(*t, n1, n2, priorScale);
-    const Figure<double> log10 =
-        logIntegral([&](double v) { return model.logTwoSided(v); }, model.twoSidedRate());
+    const Figure<double> log10 = defaultLogBf10(t, n1, n2, priorScale);
     const Figure<double> against = logAgainstFactor(model, log10);
     // The factor with the observed sign is what the other leaves of 2 BF10, which loses nothing
     // since it is at least BF10.

@@ -24,4 +24,8 @@ struct BayesFactors {
 // not settle. The one-sided factors truncate the same prior to one side.
 BayesFactors defaultBayesFactors(const Figure<double>& t, double n1, double n2, double priorScale);
 
+// log BF10 alone, as defaultBayesFactors works it: for the posterior's constant and for the
+// factor's dependence on the prior scale, which need no one-sided factor.
+Figure<double> defaultLogBf10(const Figure<double>& t, double n1, double n2, double priorScale);
+
 } // namespace lx

@@ -209,7 +209,8 @@ Figure<bool> wholeNumberMean(std::int32_t n, double mean, const std::optional<in
 TwoSampleReport twoSampleReport(const Summary& s, const ReportRequest& request) {
     const auto positive = [](double value) { return value > 0 && std::isfinite(value); };
     if (!(request.level > 0 && request.level < 1) ||
-        (request.bayesFactors && !positive(request.priorScale)) ||
+        ((request.bayesFactors || request.posterior || request.robustness) &&
+         !positive(request.priorScale)) ||
         (request.equivalence && !positive(request.equivalence->delta))) {
         throw RuntimeError(ErrorNumber::InvalidArgument);
     }
@@ -235,6 +236,13 @@ TwoSampleReport twoSampleReport(const Summary& s, const ReportRequest& request) 
     report.priorScale = request.priorScale;
     if (request.bayesFactors) {
         report.bayesFactors = defaultBayesFactors(report.pooled.t, s.n1, s.n2, request.priorScale);
+    }
+    if (request.posterior) {
+        report.posterior =
+            deltaPosterior(report.pooled.t, s.n1, s.n2, request.priorScale, request.level);
+    }
+    if (request.robustness) {
+        report.robustness = bayesRobustness(report.pooled.t, s.n1, s.n2, request.priorScale);
     }
     if (request.equivalence) {
         report.equivalence = equivalenceTests(s, *request.equivalence, request.level);

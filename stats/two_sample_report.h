@@ -3,6 +3,8 @@
 #pragma once
 
 #include "bayes_factor.h"
+#include "bayes_robustness.h"
+#include "delta_posterior.h"
 #include "equivalence.h"
 #include "figure.h"
 #include "interval.h"
@@ -25,6 +27,9 @@ struct ReportRequest {
     double priorScale = mediumPriorScale;         // of the Bayes factors' Cauchy prior, > 0
     std::optional<EquivalenceMargin> equivalence; // the two one-sided tests, when given
     bool wholeNumberMeans = true;                 // the granularity test of typed means
+    // For pictures and the columns that ask: each costs a few hundred Bayes factors' time.
+    bool posterior = false;  // of delta, at the prior scale
+    bool robustness = false; // BF10 against the prior scale
 };
 
 // One t test of M1 - M2. One-tailed p values are named by the alternative they test.
@@ -57,7 +62,9 @@ struct TwoSampleReport {
     // The default Bayes factors of the pooled t.
     double priorScale = mediumPriorScale;
     BayesFactors bayesFactors; // each NotRequested unless asked for
-    Equivalence equivalence;   // not requested unless a margin was given
+    Figure<DeltaPosterior> posterior = Undefined::NotRequested;
+    Figure<BayesRobustness> robustness = Undefined::NotRequested;
+    Equivalence equivalence; // not requested unless a margin was given
     // Whether each typed mean can be the mean of N whole numbers (one item per score).
     Figure<bool> wholeNumberMean1 = Undefined::NotRequested;
     Figure<bool> wholeNumberMean2 = Undefined::NotRequested;

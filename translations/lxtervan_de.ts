@@ -649,6 +649,46 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
         <source>why the row&apos;s study could not be planned</source>
         <translation>warum die Studie der Zeile nicht geplant werden konnte</translation>
     </message>
+    <message>
+        <source>posterior median of delta under BF10&apos;s prior</source>
+        <translation>Median der A-posteriori-Verteilung von delta unter der Prior-Verteilung von BF10</translation>
+    </message>
+    <message>
+        <source>lower limit of its central credible interval</source>
+        <translation>untere Grenze ihres zentralen Kredibilitätsintervalls</translation>
+    </message>
+    <message>
+        <source>upper limit of its central credible interval</source>
+        <translation>obere Grenze ihres zentralen Kredibilitätsintervalls</translation>
+    </message>
+    <message>
+        <source>BF10 with the prior scale 0.5</source>
+        <translation>BF10 mit der Prior-Skala 0.5</translation>
+    </message>
+    <message>
+        <source>BF10 with the wide prior scale 1</source>
+        <translation>BF10 mit der weiten Prior-Skala 1</translation>
+    </message>
+    <message>
+        <source>BF10 with the ultrawide prior scale sqrt(2)</source>
+        <translation>BF10 mit der sehr weiten Prior-Skala sqrt(2)</translation>
+    </message>
+    <message>
+        <source>largest BF10 over prior scales up to 1.5 (to 2 when --prior-scale is above 1.5)</source>
+        <translation>größter BF10 über die Prior-Skalen bis 1.5 (bis 2, wenn --prior-scale über 1.5 liegt)</translation>
+    </message>
+    <message>
+        <source>the prior scale of bf10_max (0: BF10 is below 1 at every scale and tends to 1 as the scale does)</source>
+        <translation>die Prior-Skala von bf10_max (0: BF10 liegt bei jeder Skala unter 1 und strebt mit ihr gegen 1)</translation>
+    </message>
+    <message>
+        <source>The posterior of delta cannot be computed: its integral does not settle.</source>
+        <translation>Die A-posteriori-Verteilung von delta ist nicht berechenbar: ihr Integral konvergiert nicht.</translation>
+    </message>
+    <message>
+        <source>BF10 against the prior scale cannot be computed: an integral does not settle.</source>
+        <translation>BF10 über die Prior-Skala ist nicht berechenbar: ein Integral konvergiert nicht.</translation>
+    </message>
 </context>
 <context>
     <name>CheckText</name>
@@ -1464,6 +1504,63 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
     <message>
         <source>Properties:</source>
         <translation>Eigenschaften:</translation>
+    </message>
+</context>
+<context>
+    <name>lx::plots::PictureFile</name>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>%1 konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>%1: a picture is written as .png, .svg or .pdf.</source>
+        <translation>%1: Ein Bild wird als .png, .svg oder .pdf geschrieben.</translation>
+    </message>
+</context>
+<context>
+    <name>lx::plots::Posterior</name>
+    <message>
+        <source>BF₁₀ = %1</source>
+        <translation>BF₁₀ = %1</translation>
+    </message>
+    <message>
+        <source>median %1, %2% CrI [%3; %4]</source>
+        <translation>Median %1, %2-%-KrI [%3; %4]</translation>
+    </message>
+    <message>
+        <source>prior (Cauchy, r = %1)</source>
+        <translation>Prior (Cauchy, r = %1)</translation>
+    </message>
+    <message>
+        <source>posterior</source>
+        <translation>Posterior</translation>
+    </message>
+</context>
+<context>
+    <name>lx::plots::Robustness</name>
+    <message>
+        <source>medium</source>
+        <translation>mittel</translation>
+    </message>
+    <message>
+        <source>wide</source>
+        <translation>weit</translation>
+    </message>
+    <message>
+        <source>ultrawide</source>
+        <translation>sehr weit</translation>
+    </message>
+    <message>
+        <source>largest BF₁₀ = %1 at r = %2</source>
+        <translation>größter BF₁₀ = %1 bei r = %2</translation>
+    </message>
+    <message>
+        <source>chosen r = %1: BF₁₀ = %2</source>
+        <translation>gewähltes r = %1: BF₁₀ = %2</translation>
+    </message>
+    <message>
+        <source>prior scale r</source>
+        <translation>Prior-Skala r</translation>
     </message>
 </context>
 <context>

@@ -90,6 +90,47 @@ private slots:
         }
     }
 
+    // The posterior of delta and BF10 against the prior scale, from mpmath's quadrature.
+    void bayesDetails_data() {
+        QTest::addColumn<ReferenceRow>("row");
+        QTest::addColumn<ReferenceRow>("robustness");
+        const auto posterior = lx::test::readReference(QStringLiteral(POSTERIOR_REFERENCE));
+        const auto robustness = lx::test::readReference(QStringLiteral(ROBUSTNESS_REFERENCE));
+        QCOMPARE(posterior.size(), robustness.size());
+        for (qsizetype k = 0; k < posterior.size(); ++k) {
+            QTest::addRow("row %lld", static_cast<long long>(k + 2))
+                << posterior[k] << robustness[k];
+        }
+    }
+    void bayesDetails() {
+        QFETCH(ReferenceRow, row);
+        QFETCH(ReferenceRow, robustness);
+        std::string error = "not in the output";
+        auto values = resultsOf({"--columns",
+                                 "delta_median,delta_cri_lo,delta_cri_hi,bf10_r05,bf10_wide,"
+                                 "bf10_ultrawide,bf10_max,r_max,error",
+                                 "--prior-scale", QString::number(row.at("r"), 'g', 17)},
+                                row, &error);
+        QVERIFY2(error.empty(), error.c_str());
+        const std::pair<const char*, const char*> posterior[] = {
+            {"delta_median", "median"}, {"delta_cri_lo", "cri_lo"}, {"delta_cri_hi", "cri_hi"}};
+        for (const auto& [column, reference] : posterior) {
+            QVERIFY2(values.count(column) && std::fabs(values[column] - row.at(reference)) < 1e-6,
+                     column);
+        }
+        const std::pair<const char*, const char*> factors[] = {
+            {"bf10_r05", "log_bf_half"},
+            {"bf10_wide", "log_bf_wide"},
+            {"bf10_ultrawide", "log_bf_ultrawide"},
+            {"bf10_max", "log_bf_max"}};
+        for (const auto& [column, reference] : factors) {
+            QVERIFY2(values.count(column) &&
+                         std::fabs(values[column] / std::exp(robustness.at(reference)) - 1) < 1e-8,
+                     column);
+        }
+        QVERIFY(near(values["r_max"], robustness.at("r_max"), 1e-5));
+    }
+
     // A factor whose integral does not settle says so in the row's error, for the columns asked
     // for, and leaves the others: an absurd prior scale, and a huge t with 4 df and a wide one.
     void bayesFactorThatCannotBeComputed_data() {

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+#include <vector>
+
+namespace lx::plots {
+
+// A Bayes factor given as its natural log, to three significant digits: plainly between 0.001
+// and 10,000, as a power of ten beyond ("3.2 × 10^15"), however far beyond a double it is.
+QString bayesFactorText(double logFactor, const QLocale& locale);
+
+// A power of ten as a tick label: plain from 0.001 to 1000, "10^k" with a superscript beyond.
+QString powerOfTenText(int exponent, const QLocale& locale);
+
+// A tick of a logarithmic axis: where it lies (log10 of its value) and its text.
+struct LogTick {
+    double log10 = 0;
+    QString label;
+};
+
+// Ticks between 10^low and 10^high, about maxTicks of them: whole powers of ten (every one, or
+// every second, fifth, ...) over a wide range; over less than two decades, nice steps of the
+// value itself, which a single power of ten would leave unmarked.
+std::vector<LogTick> logTicks(double low, double high, int maxTicks, const QLocale& locale);
+
+} // namespace lx::plots

@@ -1,0 +1,74 @@
+#include "picture_probe.h"
+#include "plots/forest_plot.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QTest>
+
+#include <cmath>
+
+using lx::plots::ForestPicture;
+using lx::plots::PlotStyle;
+
+class TestForestPlot : public QObject {
+    Q_OBJECT
+private slots:
+    void geometry();
+};
+
+// Each shown row's interval where the axis puts it, markers whose sides go as the square root of
+// the weight, rows that cannot be drawn left out and counted, and a long label cut.
+void TestForestPlot::geometry() {
+    ForestPicture picture;
+    picture.rows = {
+        {QStringLiteral("Smith, 2019"), 0.42, {0.1, 0.74}, 0.0266},
+        {QStringLiteral("not a number"), qQNaN(), {0, 1}, 0.1},
+        {QStringLiteral("a very long label that names the study, its sample and its year in full"),
+         -0.3,
+         {-1.2, 0.6},
+         0.2107},
+        {QStringLiteral("no variance"), 0.2, {0.1, 0.3}, 0},
+        {QStringLiteral("Jones"), 1.1, {0.5, 1.7}, 0.0937},
+    };
+    const PlotStyle style = lx::test::probeStyle(QStringLiteral("en_US"));
+    QImage image(600, 10, QImage::Format_RGB32);
+    const double height = lx::plots::forestHeight(picture, style, &image);
+    image = QImage(600, static_cast<int>(std::ceil(height)), QImage::Format_RGB32);
+    image.fill(Qt::cyan);
+    const QRectF bounds(0, 0, image.width(), image.height());
+    lx::plots::ForestLayout layout;
+    {
+        QPainter painter(&image);
+        layout = lx::plots::layoutForest(picture, bounds, style, painter.device());
+        lx::plots::paintForest(painter, bounds, picture, style);
+    }
+    QVERIFY2(lx::test::bordersAre(image, style.background), "something reaches the edge");
+    QCOMPARE(layout.shown.size(), std::size_t(3));
+    QCOMPARE(layout.skipped, std::size_t(2));
+    QVERIFY(layout.labelWidth < 0.5 * image.width());
+
+    std::vector<double> sides;
+    for (std::size_t k = 0; k < layout.shown.size(); ++k) {
+        const auto& row = *layout.shown[k];
+        const double y = layout.firstRowY + static_cast<double>(k) * layout.rowHeight;
+        const auto line =
+            lx::test::columnsInRow(image, static_cast<int>(std::floor(y)), style.first);
+        QVERIFY(line);
+        QVERIFY(std::fabs(line->first - layout.effect.pixel(row.ci.lower)) <= 1);
+        QVERIFY(std::fabs(line->last + 1 - layout.effect.pixel(row.ci.upper)) <= 1);
+        const int x = static_cast<int>(std::floor(layout.effect.pixel(row.effect)));
+        // The marker's height, within its own row: other rows' intervals cross this column.
+        int side = 0;
+        for (int r = static_cast<int>(y - layout.rowHeight / 2); r < y + layout.rowHeight / 2;
+             ++r) {
+            side += image.pixelColor(x, r).rgb() == style.first.rgb() ? 1 : 0;
+        }
+        sides.push_back(side);
+    }
+    // Area in proportion to 1 / variance.
+    QVERIFY(std::fabs(sides[1] - sides[0] * std::sqrt(0.0266 / 0.2107)) <= 1.5);
+    QVERIFY(std::fabs(sides[2] - sides[0] * std::sqrt(0.0266 / 0.0937)) <= 1.5);
+}
+
+QTEST_MAIN(TestForestPlot)
+#include "test_forest_plot.moc"
