@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The LxTervan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "picture_probe.h"
 #include "plots/difference_plot.h"
 #include "plots/picture_file.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The LxTervan developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Reference values of the posterior of delta and of BF10 against the prior scale, for the
 # default (JZS) two-sample Bayes factor, worked independently with mpmath at 30 digits.
 # Usage: python3 generate.py [posterior] [robustness]  (writes the CSV files into tests/stats/)

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The LxTervan developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Reference confidence intervals of one group's mean from its summary, worked in R with qt.
 # Usage: Rscript generate.R > ../../tests/stats/mean_interval_reference.csv
 cases <- list(
