@@ -14,7 +14,7 @@ packages=(
     qt6-tools-dev libqt6opengl6-dev qt6-l10n-tools qt6-translations-l10n qt6-svg-dev
     libboost-math-dev libcsv-dev libpoppler-cpp-dev libzip-dev
     help2man desktop-file-utils appstream dpkg-dev
-    xvfb xauth x11-utils imagemagick poppler-utils
+    xvfb xauth x11-utils xdotool xclip imagemagick poppler-utils
     fonts-dejavu-core reuse
 )
 
