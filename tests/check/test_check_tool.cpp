@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The LxTervan developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "quoted_csv.h"
+#include "support/program_run.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,42 +16,8 @@
 
 namespace {
 
-struct Run {
-    QByteArray out;
-    QByteArray err;
-    int exitCode = -1;
-    bool crashed = true;
-};
-
-// language "de" runs the tool in German. program: bash runs a script with the tool as $0.
-Run runProgram(const QString& program, const QStringList& arguments, const QByteArray& input,
-               const QString& language = {}) {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("LANG"), language == QLatin1String("de")
-                                                   ? QStringLiteral("de_DE.UTF-8")
-                                                   : QStringLiteral("C.UTF-8"));
-    environment.remove(QStringLiteral("LC_ALL"));
-    environment.remove(QStringLiteral("LANGUAGE"));
-    process.setProcessEnvironment(environment);
-    process.start(program, arguments);
-    Run run;
-    if (!process.waitForStarted()) {
-        return run;
-    }
-    process.write(input);
-    process.closeWriteChannel();
-    const bool finished = process.waitForFinished(60000);
-    if (!finished) {
-        process.kill();
-        process.waitForFinished();
-    }
-    run.out = process.readAllStandardOutput();
-    run.err = process.readAllStandardError();
-    run.exitCode = process.exitCode();
-    run.crashed = !finished || process.exitStatus() != QProcess::NormalExit;
-    return run;
-}
+using Run = lx::test::ProgramRun;
+using lx::test::runProgram;
 
 Run runCheck(const QStringList& arguments, const QByteArray& input = {},
              const QString& language = {}) {

@@ -4,40 +4,7 @@
 
 #include "cli/csv_records.h"
 
-#include <QProcess>
-
-namespace {
-
-BatchRun runProgram(const QString& program, const QStringList& arguments, const QByteArray& input,
-                    const QString& language) {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("LANG"), language == QLatin1String("de")
-                                                   ? QStringLiteral("de_DE.UTF-8")
-                                                   : QStringLiteral("C.UTF-8"));
-    environment.remove(QStringLiteral("LC_ALL"));
-    environment.remove(QStringLiteral("LANGUAGE"));
-    process.setProcessEnvironment(environment);
-    process.start(program, arguments);
-    BatchRun run;
-    if (!process.waitForStarted()) {
-        return run;
-    }
-    process.write(input);
-    process.closeWriteChannel();
-    const bool finished = process.waitForFinished(60000);
-    if (!finished) {
-        process.kill();
-        process.waitForFinished();
-    }
-    run.out = process.readAllStandardOutput();
-    run.err = process.readAllStandardError();
-    run.exitCode = process.exitCode();
-    run.crashed = !finished || process.exitStatus() != QProcess::NormalExit;
-    return run;
-}
-
-} // namespace
+using lx::test::runProgram;
 
 BatchRun runBatchTool(const QStringList& arguments, const QByteArray& input,
                       const QString& language) {

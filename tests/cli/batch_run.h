@@ -2,20 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "support/program_run.h"
+
 #include <QByteArray>
 #include <QStringList>
 
 #include <string>
 #include <vector>
 
-// A run of the real lxtervan-batch: its arguments and standard input, what it wrote and how it
-// ended.
-struct BatchRun {
-    QByteArray out;
-    QByteArray err;
-    int exitCode = -1;
-    bool crashed = true;
-};
+// A run of the real lxtervan-batch: what it wrote and how it ended.
+using BatchRun = lx::test::ProgramRun;
 
 // language: "de" runs the tool in German, else in English.
 BatchRun runBatchTool(const QStringList& arguments, const QByteArray& input,
