@@ -91,9 +91,14 @@ bool PasteIntoSet::paste(Box box, const QString& text) {
     }
     for (std::size_t k = 0; k < boxesPerSet; ++k) {
         m_view.setBoxText(static_cast<Box>(first + k), result.texts[k]);
+        // An SD of 15 digits is wider than its box: show where it starts, for its tail alone
+        // (".591031455861853" of 0.591031455861853) would read as another number.
+        m_inputs[first + k]->setCursorPosition(0);
     }
-    // Like a box getting the focus: the next keystroke replaces the value.
-    m_inputs[index]->selectAll();
+    // Like a box getting the focus: the next keystroke replaces the value; the cursor stays at
+    // the start, so the selected value still shows from its first digit.
+    const int length = static_cast<int>(m_inputs[index]->text().size());
+    m_inputs[index]->setSelection(length, -length);
     confirm(box, result.message);
     return true;
 }

@@ -141,6 +141,11 @@ private slots:
 
         // The pasted set stands for exact values until the user changes a box.
         const int first = inputs.indexOf(box->objectName()) < 3 ? 0 : 3;
+        // Each box shows its number from the first digit, a long SD too; the target is selected.
+        for (int k = first; k < first + 3; ++k) {
+            QCOMPARE(f().box(inputs[k])->cursorPosition(), 0);
+        }
+        QCOMPARE(box->selectedText(), box->text());
         QList<bool> exact(9, false);
         std::fill_n(exact.begin() + first, 3, true);
         QCOMPARE(exactness(), exact);
