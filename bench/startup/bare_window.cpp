@@ -32,7 +32,10 @@ QToolButton* button(QWidget* parent, const QString& caption, const QString& icon
     return b;
 }
 
-// The details area: a caption line with a Copy button over a 13 x 2 table.
+// The details area: a caption line with a Copy button over the calculator's table, with the
+// same row and column names, so that both windows shape and fall back to the same glyphs (the
+// subscripts of the Bayes factors' names are in few fonts). The last row, shown only for
+// whole-number means, is hidden at start-up there too.
 int addDetails(QWidget* window, const QString& images, int top) {
     auto* line = new QFrame(window);
     line->setFrameShape(QFrame::HLine);
@@ -40,19 +43,41 @@ int addDetails(QWidget* window, const QString& images, int top) {
     auto* caption = new QLabel("Details", window);
     caption->setGeometry(6, top + 4, 60, 16);
     button(window, "Copy", images + "copy.png", QRect(268, top + 2, 60, 20));
-    auto* table = new QTableWidget(13, 2, window);
+    const QStringList names = {QStringLiteral("t"),
+                               QStringLiteral("df"),
+                               QStringLiteral("p (two-tailed)"),
+                               QStringLiteral("p (M1 > M2)"),
+                               QStringLiteral("p (M1 < M2)"),
+                               QStringLiteral("M1 \u2212 M2"),
+                               QStringLiteral("95% CI"),
+                               QStringLiteral("Cohen's d"),
+                               QStringLiteral("95% CI of d"),
+                               QStringLiteral("Hedges' g"),
+                               QStringLiteral("95% CI of g"),
+                               QStringLiteral("p range"),
+                               QStringLiteral("BF\u2081\u2080 (r = 0.707)"),
+                               QStringLiteral("BF\u208A\u2080 (M1 > M2)"),
+                               QStringLiteral("Mean possible for whole-number data")};
+    auto* table = new QTableWidget(static_cast<int>(names.size()), 2, window);
     table->setHorizontalHeaderLabels({"Student (equal SDs)", "Welch"});
-    QStringList names;
-    for (int row = 0; row < 13; ++row) {
-        names.append(QString("row %1").arg(row));
+    for (int row = 0; row < table->rowCount(); ++row) {
         for (int column = 0; column < 2; ++column) {
             table->setItem(row, column, new QTableWidgetItem(QString()));
         }
     }
     table->setVerticalHeaderLabels(names);
+    table->setRowHidden(table->rowCount() - 1, true);
+    table->setSpan(table->rowCount() - 1, 0, 1, 2);
+    // Compact rows, all of them in sight, as in the calculator.
+    const int rowHeight = table->fontMetrics().height() + 3;
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table->verticalHeader()->setMinimumSectionSize(rowHeight);
+    table->verticalHeader()->setDefaultSectionSize(rowHeight);
+    table->horizontalHeader()->setFixedHeight(rowHeight + 2);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    table->setGeometry(6, top + 27, 320, 240);
-    return 27 + 240 + 6;
+    const int height = (rowHeight + 2) + (table->rowCount() - 1) * rowHeight + 2;
+    table->setGeometry(6, top + 27, 320, height);
+    return 27 + height + 6;
 }
 
 } // namespace
