@@ -5,10 +5,10 @@
 #include "controls/button/lx_button.h"
 #include "controls/panel/lx_panel.h"
 #include "platform/ole_color.h"
+#include "platform/prepared_picture.h"
 #include "platform/twips.h"
 
 #include <QFontMetrics>
-#include <QPixmap>
 
 #include <algorithm>
 
@@ -41,9 +41,9 @@ LxButton* newCopyButton(const QString& objectName, const QString& caption, const
     button->setFontSelected(font);
     button->setFontPressed(font);
     button->setForeColor(ole_color::WindowText);
-    button->setMouseIcon(QPixmap(QStringLiteral(":/images/pointer.png")));
+    button->setMouseIcon(prepared_picture::builtIn(QStringLiteral(":/images/pointer.png")));
     button->setMousePointer(99);
-    button->setPicture(QPixmap(QStringLiteral(":/images/copy.png")));
+    button->setPicture(prepared_picture::builtIn(QStringLiteral(":/images/copy.png")));
     button->setCaption(caption);
     button->setToolTipText(toolTip);
     // Wide enough for the caption in every language: the picture, the text and their margins.

@@ -3,6 +3,7 @@
 #include "bag_text.h"
 
 #include "core/runtime_error.h"
+#include "prepared_picture.h"
 
 #include <QBuffer>
 #include <QFont>
@@ -117,8 +118,11 @@ QPixmap pictureFromText(const QString& data) {
     if (data.isEmpty()) {
         return pixmap;
     }
+    if (data.startsWith(u':')) {
+        pixmap = prepared_picture::builtIn(data);
+    }
     const bool loaded = data.startsWith(u':')
-                            ? pixmap.load(data)
+                            ? !pixmap.isNull()
                             : pixmap.loadFromData(QByteArray::fromBase64(data.toLatin1()), "PNG");
     if (!loaded) {
         fail(QStringLiteral("not a picture: %1").arg(data.left(40)));
