@@ -201,7 +201,11 @@ void FrmTervan::showPlan() {
 
 const TwoSampleReport& FrmTervan::report() {
     if (!m_report) {
-        m_report = twoSampleReport(m_calculated->summary, m_calculated->request);
+        // The details and the pictures show the posterior and the robustness of BF10.
+        ReportRequest request = m_calculated->request;
+        request.posterior = true;
+        request.robustness = true;
+        m_report = twoSampleReport(m_calculated->summary, request);
     }
     return *m_report;
 }

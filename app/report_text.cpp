@@ -215,11 +215,81 @@ Row oneSidedRow(const TwoSampleReport& r) {
                            "with the same prior kept to that side")};
 }
 
+// The posterior of delta under the Bayes factor's prior: its median and credible interval.
+std::vector<Row> posteriorRows(const TwoSampleReport& r) {
+    const Figure<double> median =
+        r.posterior ? Figure<double>(r.posterior->median) : Figure<double>(r.posterior.why());
+    const Figure<Interval> credible =
+        r.posterior ? Figure<Interval>(r.posterior->credible) : Figure<Interval>(r.posterior.why());
+    return {
+        {ReportText::tr("Median of \u03B4"),
+         Kind::Plain,
+         median,
+         {},
+         ReportText::tr("The posterior median of the standardized difference, under the Bayes "
+                        "factor's prior")},
+        {ReportText::tr("%1% CrI of \u03B4").arg(QString::number(r.level * 100, 'g', 6)),
+         Kind::Plain,
+         credible,
+         {},
+         ReportText::tr("The central posterior (credible) interval of the standardized "
+                        "difference, under the Bayes factor's prior")},
+    };
+}
+
+// BF10 at the other customary prior widths, and the largest over the range: how much the
+// evidence depends on the width of the prior.
+std::vector<Row> robustnessRows(const TwoSampleReport& r, const QLocale& locale) {
+    const auto part = [&](Figure<double> BayesRobustness::*figure) {
+        return r.robustness ? (*r.robustness).*figure : Figure<double>(r.robustness.why());
+    };
+    const auto scale = [&](double value) { return plain(locale).toString(value, 'f', 3); };
+    const auto atScale = [&](double value) {
+        return QStringLiteral("BF\u2081\u2080 (r = %1)").arg(scale(value));
+    };
+    Figure<double> largest = Undefined::NotRequested;
+    QString where = undefinedText();
+    if (!r.robustness) {
+        largest = r.robustness.why();
+    } else if (!r.robustness->largest) {
+        largest = r.robustness->largest.why();
+    } else {
+        largest = r.robustness->largest->logBf10;
+        where = scale(r.robustness->largest->r);
+    }
+    const double upper = r.robustness ? r.robustness->upper : 1.5;
+    return {
+        {atScale(0.5),
+         Kind::LogBayes,
+         part(&BayesRobustness::logBfHalf),
+         {},
+         ReportText::tr("BF\u2081\u2080 with a narrower prior, of scale 0.5")},
+        {atScale(widePriorScale),
+         Kind::LogBayes,
+         part(&BayesRobustness::logBfWide),
+         {},
+         ReportText::tr("BF\u2081\u2080 with the \u201Cwide\u201D prior, of scale 1")},
+        {atScale(ultrawidePriorScale),
+         Kind::LogBayes,
+         part(&BayesRobustness::logBfUltrawide),
+         {},
+         ReportText::tr("BF\u2081\u2080 with the \u201Cultrawide\u201D prior, of scale "
+                        "\u221A2")},
+        {ReportText::tr("max BF\u2081\u2080 (r = %1)").arg(where),
+         Kind::LogBayes,
+         largest,
+         {},
+         ReportText::tr("The largest BF\u2081\u2080 over prior scales up to %1, and the scale "
+                        "where it lies")
+             .arg(plain(locale).toString(upper, 'f', 1))},
+    };
+}
+
 } // namespace
 
 std::vector<Row> rows(const TwoSampleReport& r, const QLocale& locale) {
     const QString ci = ciName(r.level);
-    return {
+    std::vector<Row> all{
         {QStringLiteral("t"), Kind::Plain, r.pooled.t, r.welch.t},
         {ReportText::tr("df"), Kind::Whole, r.pooled.df, r.welch.df},
         {ReportText::tr("p (two-tailed)"), Kind::P, r.pooled.pTwoTailed, r.welch.pTwoTailed},
@@ -247,6 +317,11 @@ std::vector<Row> rows(const TwoSampleReport& r, const QLocale& locale) {
                         "r on the standardized difference)")},
         oneSidedRow(r),
     };
+    for (std::vector<Row> more : {posteriorRows(r), robustnessRows(r, locale)}) {
+        all.insert(all.end(), std::make_move_iterator(more.begin()),
+                   std::make_move_iterator(more.end()));
+    }
+    return all;
 }
 
 QString studentHeader() {

@@ -57,6 +57,12 @@ int addDetails(QWidget* window, const QString& images, int top) {
                                QStringLiteral("p range"),
                                QStringLiteral("BF\u2081\u2080 (r = 0.707)"),
                                QStringLiteral("BF\u208A\u2080 (M1 > M2)"),
+                               QStringLiteral("Median of \u03B4"),
+                               QStringLiteral("95% CrI of \u03B4"),
+                               QStringLiteral("BF\u2081\u2080 (r = 0.500)"),
+                               QStringLiteral("BF\u2081\u2080 (r = 1.000)"),
+                               QStringLiteral("BF\u2081\u2080 (r = 1.414)"),
+                               QStringLiteral("max BF\u2081\u2080 (r = \u2013)"),
                                QStringLiteral("Mean possible for whole-number data")};
     auto* table = new QTableWidget(static_cast<int>(names.size()), 2, window);
     table->setHorizontalHeaderLabels({"Student (equal SDs)", "Welch"});

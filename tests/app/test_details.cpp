@@ -8,10 +8,14 @@
 
 #include <QClipboard>
 #include <QHeaderView>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTableWidget>
+
+#include <cmath>
+#include <utility>
 
 using lx::test::FormFixture;
 using lx::test::LocaleScope;
@@ -201,6 +205,30 @@ private slots:
         QCOMPARE(bf10.size(), 1);
         // R's integral (tests/stats/bayes_reference.csv, first row), to 15 digits
         QCOMPARE(lx::number_text::toDouble(bf10[0].split(u'\t')[1], locale), 2.03056084884401);
+        // The posterior and the robustness of BF10: mpmath's quadratures, the first rows of
+        // tests/stats/bayes_posterior_reference.csv and bayes_robustness_reference.csv.
+        const auto copied = [&](const QString& name) {
+            const QStringList found = lines.filter(QRegularExpression(
+                QStringLiteral("^") + QRegularExpression::escape(name) + QStringLiteral("\t")));
+            return found.size() == 1 ? lx::number_text::toDouble(found[0].split(u'\t')[1], locale)
+                                     : std::nan("");
+        };
+        const auto scale = [&](double r) { return locale.toString(r, 'f', 3); };
+        QVERIFY(std::fabs(copied(QStringLiteral("Median of \u03B4")) - 0.73621295259885288) < 1e-6);
+        QVERIFY(std::fabs(copied(QStringLiteral("95% CrI of \u03B4 lower")) -
+                          -0.074807437947064494) < 1e-6);
+        QVERIFY(std::fabs(copied(QStringLiteral("95% CrI of \u03B4 upper")) - 1.6869055154900019) <
+                1e-6);
+        const std::pair<QString, double> factors[] = {
+            {QStringLiteral("BF10 (r = %1)").arg(scale(0.5)), 0.6970760455506537},
+            {QStringLiteral("BF10 (r = %1)").arg(scale(1)), 0.66150393487940975},
+            {QStringLiteral("BF10 (r = %1)").arg(scale(std::sqrt(2.0))), 0.54696470003788342},
+            {QStringLiteral("max BF10 (r = %1)").arg(scale(0.64289125662626745)),
+             0.71042166573045743},
+        };
+        for (const auto& [name, logFactor] : factors) {
+            QVERIFY2(std::fabs(std::log(copied(name)) - logFactor) < 1e-9, qPrintable(name));
+        }
 
         // the Copy button does the same
         clipboard->clear();
