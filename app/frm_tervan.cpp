@@ -14,6 +14,7 @@
 #include "platform/error_guard.h"
 #include "platform/key_codes.h"
 #include "platform/settings_store.h"
+#include "plot_view.h"
 #include "report_text.h"
 #include "result_box.h"
 #include "stale_look.h"
@@ -21,10 +22,13 @@
 #include <QClipboard>
 #include <QEvent>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPointer>
 #include <QScreen>
+#include <QStandardPaths>
 #include <algorithm>
 
 // The pictures and the form file live in this static library's resources,
@@ -69,6 +73,9 @@ enum Action { CalculateAction = 0, ClearAllAction = 1, OnTopAction = 2, ExitActi
 const QString Application = QStringLiteral("LxTervan");
 const QString DetailsKey = QStringLiteral("Details");
 const QString PlanningKey = QStringLiteral("Planning");
+const QString PlotKey = QStringLiteral("Plot");
+const QString PictureKey = QStringLiteral("Picture");
+const QString PictureFolderKey = QStringLiteral("PictureFolder");
 const QString On = QStringLiteral("1");
 const QString Off = QStringLiteral("0");
 
@@ -137,6 +144,13 @@ FrmTervan::FrmTervan(SettingsStore* settings, QWidget* parent)
         showPlanning(true);
     }
 
+    m_cmdPlot = &namedChild<LxButton>(*this, QStringLiteral("cmdPlot"));
+    connect(m_cmdPlot, &LxButton::Click, this, [this] { guarded([this] { cmdPlot_Click(); }); });
+    if (m_settings->GetSetting(Application, Name(), PlotKey, Off) == On) {
+        m_cmdPlot->setValue(true);
+        showPlot(true);
+    }
+
     auto* gotFocus = new SelectAllOnFocus(this);
     for (int i = 0; i < inputBoxCount; ++i) {
         m_boxes[i]->installEventFilter(gotFocus);
@@ -189,6 +203,7 @@ void FrmTervan::showReport(const Summary& summary, const ReportRequest& request)
         fitWindow();
     }
     showPlan();
+    drawPicture();
     setStale(false);
 }
 
@@ -226,6 +241,9 @@ void FrmTervan::setStale(bool stale) {
         }
         if (m_planning) {
             m_planning->setStale(stale);
+        }
+        if (m_plot) {
+            m_plot->setStale(stale);
         }
     }
     if (m_details) {
@@ -283,6 +301,12 @@ void FrmTervan::Form_KeyDown(int& KeyCode, int Shift) {
     } else if (KeyCode == key_codes::F7) {
         m_cmdPlanning->setValue(!m_cmdPlanning->Value());
         m_cmdPlanning->AutoClick();
+    } else if (KeyCode == key_codes::F8) {
+        m_cmdPlot->setValue(!m_cmdPlot->Value());
+        m_cmdPlot->AutoClick();
+    } else if (KeyCode == 'P' && Shift == (key_codes::CtrlMask | key_codes::ShiftMask)) {
+        copyPicture();
+        KeyCode = 0;
     } else if (KeyCode == 'C' && Shift == (key_codes::CtrlMask | key_codes::ShiftMask)) {
         if (m_planning && m_planning->isAncestorOf(focusWidget())) {
             copyPlan();
@@ -322,6 +346,9 @@ void FrmTervan::ClearAll() {
     }
     if (m_planning) {
         m_planning->clear();
+    }
+    if (m_plot) {
+        m_plot->clear();
     }
     setStale(false);
 }
@@ -394,6 +421,106 @@ PlanningView& FrmTervan::planning() {
     return *m_planning;
 }
 
+void FrmTervan::cmdPlot_Click() {
+    const bool on = m_cmdPlot->Value();
+    showPlot(on);
+    m_settings->SaveSetting(Application, Name(), PlotKey, on ? On : Off);
+}
+
+void FrmTervan::showPlot(bool on) {
+    if (on) {
+        PlotView& area = plot();
+        area.setVisible(true);
+        drawPicture();
+    } else if (m_plot) {
+        if (m_plot->isAncestorOf(focusWidget())) {
+            box(Box::N1).setFocus(Qt::OtherFocusReason);
+        }
+        m_plot->setVisible(false);
+    }
+    fitWindow();
+}
+
+// Made when first shown, with the picture the user chose last.
+PlotView& FrmTervan::plot() {
+    if (!m_plot) {
+        m_plot = new PlotView(font(), this);
+        const QString remembered = m_settings->GetSetting(Application, Name(), PictureKey,
+                                                          plot_pictures::key(m_plot->kind()));
+        if (const auto kind = plot_pictures::fromKey(remembered)) {
+            m_plot->setKind(*kind);
+        }
+        connect(m_plot, &PlotView::kindChanged, this, [this](plot_pictures::Kind kind) {
+            guarded([&] {
+                m_settings->SaveSetting(Application, Name(), PictureKey, plot_pictures::key(kind));
+            });
+        });
+        connect(m_plot, &PlotView::copyClicked, this,
+                [this] { guarded([this] { copyPicture(); }); });
+        connect(m_plot, &PlotView::saveClicked, this,
+                [this] { guarded([this] { savePicture(); }); });
+        QWidget::setTabOrder(&face(*m_cmdPlot), &m_plot->firstControl());
+        m_plot->setStale(m_stale);
+    }
+    return *m_plot;
+}
+
+// The picture follows every calculation while it shows; a hidden one is drawn when shown.
+void FrmTervan::drawPicture() {
+    if (m_plot && m_plot->isVisibleTo(this) && m_calculated) {
+        m_plot->showCalculation(m_calculated->summary, report());
+    }
+}
+
+// Ctrl+Shift+P: the picture as it shows, or as it would, for pasting into a document.
+void FrmTervan::copyPicture() {
+    if (!m_calculated || m_stale) {
+        return;
+    }
+    PlotView& area = plot();
+    if (!area.isVisibleTo(this)) {
+        area.resize(area.preferredSize());
+        area.showCalculation(m_calculated->summary, report());
+    }
+    if (area.hasPicture()) {
+        QGuiApplication::clipboard()->setImage(area.image());
+    }
+}
+
+void FrmTervan::savePicture() {
+    if (!m_plot || !m_plot->hasPicture()) {
+        return;
+    }
+    const QString screenPng = tr("PNG image, screen resolution (*.png)");
+    const QString printPng = tr("PNG image, 300 dpi (*.png)");
+    const QString svg = tr("SVG drawing (*.svg)");
+    const QString pdf = tr("PDF document (*.pdf)");
+    const QString folder =
+        m_settings->GetSetting(Application, Name(), PictureFolderKey,
+                               QStandardPaths::writableLocation(QStandardPaths::PicturesLocation));
+    QString chosen = screenPng;
+    QString path = QFileDialog::getSaveFileName(
+        this, tr("Save picture"),
+        QDir(folder).filePath(plot_pictures::key(m_plot->kind()) + QStringLiteral(".png")),
+        QStringList{screenPng, printPng, svg, pdf}.join(QStringLiteral(";;")), &chosen);
+    if (path.isEmpty()) {
+        return;
+    }
+    // The format is the one chosen; a name typed without its suffix gets it.
+    const QString suffix = chosen == svg   ? QStringLiteral("svg")
+                           : chosen == pdf ? QStringLiteral("pdf")
+                                           : QStringLiteral("png");
+    if (QFileInfo(path).suffix().compare(suffix, Qt::CaseInsensitive) != 0) {
+        path += u'.' + suffix;
+    }
+    QString error;
+    if (!m_plot->save(path, chosen == printPng ? 300 : 96, error)) {
+        showMessage(error, tr("Save picture"), MessageBox::Icon::Exclamation);
+        return;
+    }
+    m_settings->SaveSetting(Application, Name(), PictureFolderKey, QFileInfo(path).absolutePath());
+}
+
 void FrmTervan::copyPlan() {
     if (m_planning) {
         const QString sentence = m_planning->sentence();
@@ -425,6 +552,9 @@ void FrmTervan::fitWindow() {
         m_planning->move(0, client.height());
         client.rheight() += planning;
     }
+    if (m_plot && m_plot->isVisibleTo(this)) {
+        client = placePlot(client, available.size() - frame);
+    }
     setFixedSize(client);
     if (!isVisible()) {
         return; // the window system places it when it first shows
@@ -437,6 +567,21 @@ void FrmTervan::fitWindow() {
     if (outer.topLeft() != frameGeometry().topLeft()) {
         move(outer.topLeft());
     }
+}
+
+// The picture goes beside everything else, as high as the rest or its own preferred height;
+// where the screen is too narrow for that, under everything else.
+QSize FrmTervan::placePlot(const QSize& rest, const QSize& room) {
+    const QSize preferred = m_plot->preferredSize();
+    if (rest.width() + preferred.width() <= room.width()) {
+        const int height = std::min(std::max(rest.height(), preferred.height()), room.height());
+        m_plot->setGeometry(rest.width(), 0, preferred.width(), height);
+        return {rest.width() + preferred.width(), std::max(rest.height(), height)};
+    }
+    const int height = std::max(m_plot->minimumSizeHint().height(),
+                                std::min(preferred.height(), room.height() - rest.height()));
+    m_plot->setGeometry(0, rest.height(), rest.width(), height);
+    return {rest.width(), rest.height() + height};
 }
 
 void FrmTervan::CopyResults() {

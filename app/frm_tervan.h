@@ -19,6 +19,7 @@ class LxOnTop;
 class PasteIntoSet;
 class ResultBox;
 class PlanningView;
+class PlotView;
 class SettingsStore;
 
 // The calculator window. Its layout and its controls' settings come from the
@@ -58,8 +59,15 @@ private:
     void showPlanning(bool on);
     PlanningView& planning();
     void showPlan();
+    void cmdPlot_Click();
+    void showPlot(bool on);
+    PlotView& plot();
+    void drawPicture();
+    void copyPicture();
+    void savePicture();
     void copyPlan();
     void fitWindow();
+    QSize placePlot(const QSize& rest, const QSize& room);
     void CopyResults();
     void undoPaste();
     const TwoSampleReport& report();
@@ -77,8 +85,10 @@ private:
     DetailsView* m_details = nullptr; // made when first shown
     LxButton* m_cmdPlanning = nullptr;
     PlanningView* m_planning = nullptr; // made when first shown
-    int m_reportsShown = 0;             // successful calculations, to tell one happened
-    QSize m_designSize;                 // pixels of the client area without the details
+    LxButton* m_cmdPlot = nullptr;
+    PlotView* m_plot = nullptr; // made when first shown
+    int m_reportsShown = 0;     // successful calculations, to tell one happened
+    QSize m_designSize;         // pixels of the client area without the details
     // The input of the last calculation until Clear All; its report is worked out only when
     // the details show it or the user copies it.
     struct Calculated {

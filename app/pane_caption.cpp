@@ -33,8 +33,9 @@ LxPanel* newPanel(const QString& objectName, const QString& caption, const QFont
     return panel;
 }
 
-LxButton* newCopyButton(const QString& objectName, const QString& caption, const QString& toolTip,
-                        const QFont& font, QWidget* parent) {
+LxButton* newCaptionButton(const QString& objectName, const QString& caption,
+                           const QString& toolTip, const QString& picture, const QFont& font,
+                           QWidget* parent) {
     auto* button = new LxButton(parent);
     button->setObjectName(objectName);
     button->setFont(font);
@@ -43,7 +44,7 @@ LxButton* newCopyButton(const QString& objectName, const QString& caption, const
     button->setForeColor(ole_color::WindowText);
     button->setMouseIcon(prepared_picture::builtIn(QStringLiteral(":/images/pointer.png")));
     button->setMousePointer(99);
-    button->setPicture(prepared_picture::builtIn(QStringLiteral(":/images/copy.png")));
+    button->setPicture(prepared_picture::builtIn(picture));
     button->setCaption(caption);
     button->setToolTipText(toolTip);
     // Wide enough for the caption in every language: the picture, the text and their margins.
@@ -52,6 +53,12 @@ LxButton* newCopyButton(const QString& objectName, const QString& caption, const
                                      CopyPictureAndMargins));
     button->Move(CopyRightEdge - width, (Height - CopyHeight) / 2, width, CopyHeight);
     return button;
+}
+
+LxButton* newCopyButton(const QString& objectName, const QString& caption, const QString& toolTip,
+                        const QFont& font, QWidget* parent) {
+    return newCaptionButton(objectName, caption, toolTip, QStringLiteral(":/images/copy.png"), font,
+                            parent);
 }
 
 } // namespace lx::pane_caption

@@ -12,7 +12,7 @@ namespace lx {
 class LxButton;
 class LxPanel;
 
-// The caption strip that heads each pane under the calculator (Details, Planning): an etched
+// The caption strip that heads each pane of the calculator (Details, Planning, Plot): an etched
 // panel with the pane's name on the left and a Copy button lined up with the menu strip's
 // "On top". Its sizes are twips, as a form file would give them.
 namespace pane_caption {
@@ -24,6 +24,10 @@ constexpr float CopyClientWidth = 4980; // the client width CopyRightEdge belong
 
 LxPanel* newPanel(const QString& objectName, const QString& caption, const QFont& font,
                   QWidget* parent);
+// A button of the caption strip with its picture, its right end at CopyRightEdge.
+LxButton* newCaptionButton(const QString& objectName, const QString& caption,
+                           const QString& toolTip, const QString& picture, const QFont& font,
+                           QWidget* parent);
 LxButton* newCopyButton(const QString& objectName, const QString& caption, const QString& toolTip,
                         const QFont& font, QWidget* parent);
 

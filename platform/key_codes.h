@@ -18,6 +18,7 @@ inline constexpr int F1 = 112;
 inline constexpr int F5 = 116;
 inline constexpr int F6 = 117;
 inline constexpr int F7 = 118;
+inline constexpr int F8 = 119;
 
 inline constexpr int ShiftMask = 1;
 inline constexpr int CtrlMask = 2;

@@ -32,6 +32,41 @@ double densityAt(const DeltaPosterior& posterior, double x) {
     return below->density + share * (above->density - below->density);
 }
 
+// Two decimals, and no "-0.00" for a value that rounds to nothing.
+QString twoDecimals(double value, const QLocale& locale) {
+    return locale.toString(std::fabs(value) < 0.005 ? 0.0 : value, 'f', 2);
+}
+
+// The figures printed above the plot, a line each.
+QStringList figureLines(const PosteriorPicture& picture, const QLocale& locale) {
+    const Interval& credible = picture.posterior.credible;
+    return {QCoreApplication::translate("lx::plots::Posterior", "BF\u2081\u2080 = %1")
+                .arg(bayesFactorText(picture.logBf10, locale)),
+            QCoreApplication::translate("lx::plots::Posterior", "median %1, %2% CrI [%3; %4]")
+                .arg(twoDecimals(picture.posterior.median, locale))
+                .arg(locale.toString(picture.level * 100, 'g', 3))
+                .arg(twoDecimals(credible.lower, locale), twoDecimals(credible.upper, locale))};
+}
+
+// The legend's lines: the posterior's, then the prior's.
+QStringList legendLines(const PosteriorPicture& picture, const QLocale& locale) {
+    return {QCoreApplication::translate("lx::plots::Posterior", "posterior"),
+            QCoreApplication::translate("lx::plots::Posterior", "prior (Cauchy, r = %1)")
+                .arg(locale.toString(picture.priorScale, 'g', 3))};
+}
+
+double widest(const QStringList& lines, const QFontMetricsF& metrics) {
+    double width = 0;
+    for (const QString& text : lines) {
+        width = std::max(width, metrics.horizontalAdvance(text));
+    }
+    return width;
+}
+
+// A legend line's sample of the curve, and the gap to its text, in lines of text.
+constexpr double LegendSample = 2.0;
+constexpr double LegendGap = 0.5;
+
 } // namespace
 
 double cauchyDensity(double delta, double scale) {
@@ -59,7 +94,16 @@ PosteriorLayout layoutPosterior(const PosteriorPicture& picture, const QRectF& b
         peak = std::max(peak, point.density);
     }
     PosteriorLayout layout;
-    const double top = bounds.top() + 3.4 * line; // two lines of figures above
+    const double legendWidth =
+        (LegendSample + LegendGap) * line + widest(legendLines(picture, style.locale), metrics);
+    const double figuresWidth = widest(figureLines(picture, style.locale), metrics);
+    // From the plot's left edge to the legend at the right; the plot's left is not known yet,
+    // so the widest tick label it could have is assumed.
+    layout.legendBelowFigures = figuresWidth + legendWidth + 4.5 * line +
+                                    metrics.horizontalAdvance(QStringLiteral("0.00")) >
+                                bounds.width();
+    // Two lines of figures above, or those and the legend's two.
+    const double top = bounds.top() + (layout.legendBelowFigures ? 5.4 : 3.4) * line;
     const double bottom = bounds.bottom() - 2.6 * line;
     const int verticalTicks = std::max(2, static_cast<int>((bottom - top) / (2.5 * line)));
     const Axis probe(0, peak * 1.08, bottom, top, verticalTicks);
@@ -129,44 +173,30 @@ void paintPosterior(QPainter& painter, const QRectF& bounds, const PosteriorPict
                          QPointF(x.pixel(end), bar + 0.25 * line));
     }
 
-    // The figures above, the legend at the right, delta's name below.
+    // The figures above, the legend at the right or under them, delta's name below.
     painter.setPen(style.ink);
-    const QLocale& locale = style.locale;
-    // Two decimals, and no "-0.00" for a value that rounds to nothing.
-    const auto number = [&](double value) {
-        return locale.toString(std::fabs(value) < 0.005 ? 0.0 : value, 'f', 2);
-    };
-    const QString factor =
-        QCoreApplication::translate("lx::plots::Posterior", "BF\u2081\u2080 = %1")
-            .arg(bayesFactorText(picture.logBf10, locale));
-    const QString summary =
-        QCoreApplication::translate("lx::plots::Posterior", "median %1, %2% CrI [%3; %4]")
-            .arg(number(median))
-            .arg(locale.toString(picture.level * 100, 'g', 3))
-            .arg(number(credible.lower), number(credible.upper));
-    painter.drawText(QRectF(area.left(), bounds.top() + 0.3 * line, area.width(), line),
-                     Qt::AlignLeft | Qt::AlignVCenter, factor);
-    painter.drawText(QRectF(area.left(), bounds.top() + 1.3 * line, area.width(), line),
-                     Qt::AlignLeft | Qt::AlignVCenter, summary);
-    const QString priorText =
-        QCoreApplication::translate("lx::plots::Posterior", "prior (Cauchy, r = %1)")
-            .arg(locale.toString(picture.priorScale, 'g', 3));
-    const QString posteriorText = QCoreApplication::translate("lx::plots::Posterior", "posterior");
-    const double legendWidth =
-        std::max(metrics.horizontalAdvance(priorText), metrics.horizontalAdvance(posteriorText)) +
-        2.5 * line;
-    // Beside the figures above the plot, where no curve can run through it.
-    const double legendLeft = bounds.right() - 0.5 * line - legendWidth;
+    const QStringList figures = figureLines(picture, style.locale);
+    for (qsizetype row = 0; row < figures.size(); ++row) {
+        painter.drawText(QRectF(area.left(), bounds.top() + (0.3 + row) * line, area.width(), line),
+                         Qt::AlignLeft | Qt::AlignVCenter, figures[row]);
+    }
+    const QStringList legendTexts = legendLines(picture, style.locale);
+    const double legendWidth = (LegendSample + LegendGap) * line + widest(legendTexts, metrics);
+    const double legendLeft =
+        layout.legendBelowFigures ? area.left() : bounds.right() - 0.5 * line - legendWidth;
+    const double firstLegendRow = layout.legendBelowFigures ? 0.3 + 2 : 0.3;
     const auto legend = [&](double row, const QPen& pen, const QString& text) {
-        const double middle = bounds.top() + (0.3 + row + 0.5) * line;
+        const double middle = bounds.top() + (firstLegendRow + row + 0.5) * line;
         painter.setPen(pen);
-        painter.drawLine(QPointF(legendLeft, middle), QPointF(legendLeft + 2 * line, middle));
+        painter.drawLine(QPointF(legendLeft, middle),
+                         QPointF(legendLeft + LegendSample * line, middle));
         painter.setPen(style.ink);
-        painter.drawText(QRectF(legendLeft + 2.5 * line, middle - line / 2, legendWidth, line),
+        const double textLeft = legendLeft + (LegendSample + LegendGap) * line;
+        painter.drawText(QRectF(textLeft, middle - line / 2, bounds.right() - textLeft, line),
                          Qt::AlignLeft | Qt::AlignVCenter, text);
     };
-    legend(0, QPen(style.first, 2), posteriorText);
-    legend(1, QPen(style.second, 1.5, Qt::DashLine), priorText);
+    legend(0, QPen(style.first, 2), legendTexts[0]);
+    legend(1, QPen(style.second, 1.5, Qt::DashLine), legendTexts[1]);
     painter.drawText(QRectF(area.left(), area.bottom() + 1.5 * line, area.width(), line),
                      Qt::AlignCenter, QStringLiteral("\u03b4"));
     painter.restore();

@@ -37,6 +37,8 @@ struct PosteriorLayout {
     Axis delta;           // horizontal
     Axis density;         // vertical, from 0
     double intervalY = 0; // where the credible interval's bar lies
+    // The legend goes beside the figures above the plot, or under them where that is too narrow.
+    bool legendBelowFigures = false;
 };
 
 PosteriorLayout layoutPosterior(const PosteriorPicture& picture, const QRectF& bounds,

@@ -977,6 +977,49 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
     </message>
 </context>
 <context>
+    <name>PlotText</name>
+    <message>
+        <source>The difference plot needs two observations in each set and some spread.</source>
+        <translation>Das Differenzdiagramm braucht zwei Beobachtungen in jedem Satz und etwas Streuung.</translation>
+    </message>
+    <message>
+        <source>Difference plot. M1 = %1, %2% CI %3; M2 = %4, %2% CI %5; M1 − M2 = %6, %2% CI %7.</source>
+        <translation>Differenzdiagramm. M1 = %1, %2%-KI %3; M2 = %4, %2%-KI %5; M1 − M2 = %6, %2%-KI %7.</translation>
+    </message>
+    <message>
+        <source>The posterior of δ needs a t statistic: two observations in each set and some spread.</source>
+        <translation>Die A-posteriori-Verteilung von δ braucht eine t-Statistik: zwei Beobachtungen in jedem Satz und etwas Streuung.</translation>
+    </message>
+    <message>
+        <source>Prior and posterior of δ. Cauchy prior of scale %1; posterior median %2, %3% credible interval %4; BF₁₀ = %5.</source>
+        <translation>Prior und Posterior von δ. Cauchy-Prior mit Skala %1; Median a posteriori %2, %3%-Kredibilitätsintervall %4; BF₁₀ = %5.</translation>
+    </message>
+    <message>
+        <source>The Bayes factor&apos;s robustness needs a t statistic: two observations in each set and some spread.</source>
+        <translation>Die Robustheit des Bayes-Faktors braucht eine t-Statistik: zwei Beobachtungen in jedem Satz und etwas Streuung.</translation>
+    </message>
+    <message>
+        <source>Bayes factor robustness. BF₁₀ = %1 at r = %2, %3 at r = %4 (medium), %5 at r = %6 (wide), %7 at r = %8 (ultrawide)</source>
+        <translation>Robustheit des Bayes-Faktors. BF₁₀ = %1 bei r = %2, %3 bei r = %4 (mittel), %5 bei r = %6 (weit), %7 bei r = %8 (sehr weit)</translation>
+    </message>
+    <message>
+        <source>; largest %1 at r = %2</source>
+        <translation>; größter %1 bei r = %2</translation>
+    </message>
+    <message>
+        <source>Difference plot</source>
+        <translation>Differenzdiagramm</translation>
+    </message>
+    <message>
+        <source>Prior and posterior</source>
+        <translation>Prior und Posterior</translation>
+    </message>
+    <message>
+        <source>Bayes factor robustness</source>
+        <translation>Robustheit des Bayes-Faktors</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>%1 must be a whole number from -32768 to 32767. Nothing was applied.</source>
@@ -1064,6 +1107,42 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
     <message>
         <source>not computable</source>
         <translation>nicht berechenbar</translation>
+    </message>
+    <message>
+        <source>Median of δ</source>
+        <translation>Median von δ</translation>
+    </message>
+    <message>
+        <source>The posterior median of the standardized difference, under the Bayes factor&apos;s prior</source>
+        <translation>Der Median a posteriori der standardisierten Differenz, unter dem Prior des Bayes-Faktors</translation>
+    </message>
+    <message>
+        <source>%1% CrI of δ</source>
+        <translation>%1%-KrI von δ</translation>
+    </message>
+    <message>
+        <source>The central posterior (credible) interval of the standardized difference, under the Bayes factor&apos;s prior</source>
+        <translation>Das zentrale Kredibilitätsintervall a posteriori der standardisierten Differenz, unter dem Prior des Bayes-Faktors</translation>
+    </message>
+    <message>
+        <source>BF₁₀ with a narrower prior, of scale 0.5</source>
+        <translation>BF₁₀ mit einem schmaleren Prior, Skala 0,5</translation>
+    </message>
+    <message>
+        <source>BF₁₀ with the “wide” prior, of scale 1</source>
+        <translation>BF₁₀ mit dem weiten Prior, Skala 1</translation>
+    </message>
+    <message>
+        <source>max BF₁₀ (r = %1)</source>
+        <translation>max. BF₁₀ (r = %1)</translation>
+    </message>
+    <message>
+        <source>The largest BF₁₀ over prior scales up to %1, and the scale where it lies</source>
+        <translation>Der größte BF₁₀ über Prior-Skalen bis %1, und die Skala, bei der er liegt</translation>
+    </message>
+    <message>
+        <source>BF₁₀ with the “ultrawide” prior, of scale √2</source>
+        <translation>BF₁₀ mit dem sehr weiten Prior, Skala √2</translation>
     </message>
 </context>
 <context>
@@ -1253,6 +1332,14 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
         <source>Plan the next study: sample size, sensitivity and safeguard power (F7)</source>
         <translation>Die nächste Studie planen: Stichprobengröße, Sensitivität und Safeguard-Teststärke (F7)</translation>
     </message>
+    <message>
+        <source>Plot</source>
+        <translation>Grafik</translation>
+    </message>
+    <message>
+        <source>Show the result as a picture: the difference plot, the prior and posterior, the Bayes factor&apos;s robustness (F8)</source>
+        <translation>Das Ergebnis als Bild zeigen: Differenzdiagramm, Prior und Posterior, Robustheit des Bayes-Faktors (F8)</translation>
+    </message>
 </context>
 <context>
     <name>lx::ButtonPage</name>
@@ -1320,6 +1407,26 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
     <message>
         <source>degrees of freedom</source>
         <translation>Freiheitsgrade</translation>
+    </message>
+    <message>
+        <source>PNG image, screen resolution (*.png)</source>
+        <translation>PNG-Bild, Bildschirmauflösung (*.png)</translation>
+    </message>
+    <message>
+        <source>PNG image, 300 dpi (*.png)</source>
+        <translation>PNG-Bild, 300 dpi (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>SVG-Zeichnung (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF-Dokument (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Save picture</source>
+        <translation>Bild speichern</translation>
     </message>
 </context>
 <context>
@@ -1462,6 +1569,44 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
     <message>
         <source>Calculate to see what N1 and N2 can detect.</source>
         <translation>Berechnen, um zu sehen, was N1 und N2 entdecken können.</translation>
+    </message>
+</context>
+<context>
+    <name>lx::PlotCanvas</name>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
+    </message>
+</context>
+<context>
+    <name>lx::PlotView</name>
+    <message>
+        <source>Plot</source>
+        <translation>Grafik</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy the picture for pasting (Ctrl+Shift+P)</source>
+        <translation>Das Bild zum Einfügen kopieren (Strg+Umschalt+P)</translation>
+    </message>
+    <message>
+        <source>Save picture…</source>
+        <translation>Bild speichern …</translation>
+    </message>
+    <message>
+        <source>Save the picture as PNG, SVG or PDF</source>
+        <translation>Das Bild als PNG, SVG oder PDF speichern</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>Calculate (F5) to see the picture.</source>
+        <translation>Berechnen (F5) zeigt das Bild.</translation>
     </message>
 </context>
 <context>

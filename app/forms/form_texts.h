@@ -18,6 +18,9 @@ inline constexpr const char* frmTervan[] = {
     QT_TRANSLATE_NOOP("frmTervan", "Planning"),
     QT_TRANSLATE_NOOP("frmTervan",
                       "Plan the next study: sample size, sensitivity and safeguard power (F7)"),
+    QT_TRANSLATE_NOOP("frmTervan", "Plot"),
+    QT_TRANSLATE_NOOP("frmTervan", "Show the result as a picture: the difference plot, the prior "
+                                   "and posterior, the Bayes factor's robustness (F8)"),
     QT_TRANSLATE_NOOP("frmTervan", "On top"),
     QT_TRANSLATE_NOOP("frmTervan", "On Top"),
     QT_TRANSLATE_NOOP("frmTervan", "Calculate (F5)"),

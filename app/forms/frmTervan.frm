@@ -60,6 +60,26 @@ Begin Form frmTervan
          Switch = True
          ToolTipText = "Show the exact p, Welch's test, confidence intervals and effect sizes (F6)"
       End
+      Begin LxButton cmdPlot
+         Left = 675
+         Top = 45
+         Width = 945
+         Height = 330
+         TabIndex = 27
+         AutoRedraw = True
+         Font = Font("MS Sans Serif,8.25,-1,5,400,0,0,0,0,0,0,0,0,0,0,1")
+         ForeColor = 0x80000008
+         MouseIcon = Picture(":/images/pointer.png")
+         MousePointer = 99
+         Picture = Picture(":/images/plot.png")
+         Caption = "Plot"
+         SelectedPicture = Picture(":/images/plot_shown.png")
+         PressedPicture = Picture(":/images/plot_shown.png")
+         FontSelected = Font("MS Sans Serif,8.25,-1,5,400,0,0,0,0,0,0,0,0,0,0,1")
+         FontPressed = Font("MS Sans Serif,8.25,-1,5,400,0,0,0,0,0,0,0,0,0,0,1")
+         Switch = True
+         ToolTipText = "Show the result as a picture: the difference plot, the prior and posterior, the Bayes factor's robustness (F8)"
+      End
       Begin LxButton cmdPlanning
          Left = 1665
          Top = 45

@@ -18,16 +18,19 @@ private slots:
     void buttonsShowTheirLookFirst_data() {
         QTest::addColumn<bool>("detailsOn");
         QTest::addColumn<bool>("planningOn");
+        QTest::addColumn<bool>("plotOn");
         QTest::addColumn<int>("buttons");
 
-        QTest::newRow("details off") << false << false << 6;
-        QTest::newRow("details on") << true << false << 7;             // and its Copy button
-        QTest::newRow("details and planning on") << true << true << 8; // and the plan's Copy
+        QTest::newRow("details off") << false << false << false << 7;
+        QTest::newRow("details on") << true << false << false << 8; // and its Copy button
+        QTest::newRow("details and planning on") << true << true << false << 9; // the plan's Copy
+        QTest::newRow("plot on") << false << false << true << 9; // Save picture… and Copy
     }
 
     void buttonsShowTheirLookFirst() {
         QFETCH(bool, detailsOn);
         QFETCH(bool, planningOn);
+        QFETCH(bool, plotOn);
         QFETCH(int, buttons);
         QTemporaryDir folder;
         lx::SettingsStore settings(folder.filePath(QStringLiteral("settings.ini")));
@@ -37,6 +40,9 @@ private slots:
         settings.SaveSetting(QStringLiteral("LxTervan"), QStringLiteral("frmTervan"),
                              QStringLiteral("Planning"),
                              planningOn ? QStringLiteral("1") : QStringLiteral("0"));
+        settings.SaveSetting(QStringLiteral("LxTervan"), QStringLiteral("frmTervan"),
+                             QStringLiteral("Plot"),
+                             plotOn ? QStringLiteral("1") : QStringLiteral("0"));
         lx::test::RecordingMessageBox messages;
         lx::FrmTervan form(&settings);
         form.setMessageBox(messages);

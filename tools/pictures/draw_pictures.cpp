@@ -151,6 +151,30 @@ void planning(QPainter& p, bool shown) {
     }
 }
 
+// The Plot switch: two means with their intervals beside an axis; grey while hidden, in the
+// groups' colours when shown.
+void plot(QPainter& p, bool shown) {
+    p.setPen(black);
+    p.drawLine(1, 1, 1, 14);
+    p.drawLine(1, 14, 14, 14);
+    const QColor first = shown ? blue : grey;
+    const QColor second = shown ? darkRed : grey;
+    p.setPen(first);
+    p.drawLine(5, 3, 5, 10);
+    p.fillRect(4, 5, 3, 3, first);
+    p.setPen(second);
+    p.drawLine(11, 6, 11, 12);
+    p.fillRect(10, 8, 3, 3, second);
+}
+
+// A floppy disk, for saving a picture to a file.
+void disk(QPainter& p) {
+    p.fillRect(2, 2, 12, 12, blue);
+    p.fillRect(4, 2, 8, 5, white);
+    p.fillRect(9, 3, 2, 3, blue);
+    p.fillRect(5, 10, 6, 4, silver);
+}
+
 // Two sheets, one copied from the other.
 void copy(QPainter& p) {
     sheet(p, QRect(1, 1, 8, 10), grey);
@@ -200,5 +224,8 @@ int main(int argc, char* argv[]) {
     ok &= save(out, "copy.png", 16, copy);
     ok &= save(out, "planning.png", 16, [](QPainter& p) { planning(p, false); });
     ok &= save(out, "planning_shown.png", 16, [](QPainter& p) { planning(p, true); });
+    ok &= save(out, "plot.png", 16, [](QPainter& p) { plot(p, false); });
+    ok &= save(out, "plot_shown.png", 16, [](QPainter& p) { plot(p, true); });
+    ok &= save(out, "save.png", 16, disk);
     return ok ? 0 : 1;
 }

@@ -1,0 +1,72 @@
+// SPDX-FileCopyrightText: 2026 The LxTervan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "plot_pictures.h"
+#include "stats/summary_input.h"
+#include "stats/two_sample_report.h"
+
+#include <QWidget>
+
+#include <optional>
+
+class QComboBox;
+
+namespace lx {
+
+class LxButton;
+class LxPanel;
+class PlotCanvas;
+
+// The Plot pane beside the calculator: a caption strip "Plot" with Save picture… and Copy, a
+// choice of picture, and the picture of the last calculation.
+class PlotView : public QWidget {
+    Q_OBJECT
+public:
+    PlotView(const QFont& font, QWidget* parent);
+
+    // The calculation to draw; its report must hold the posterior and robustness figures.
+    void showCalculation(const Summary& summary, const TwoSampleReport& report);
+    void clear();
+    void setStale(bool stale);
+
+    plot_pictures::Kind kind() const { return m_kind; }
+    void setKind(plot_pictures::Kind kind);
+
+    // The size it is laid out at when the window leaves it the room.
+    QSize preferredSize() const;
+
+    bool hasPicture() const;
+    // The picture as it shows, at the screen's pixel ratio, for the clipboard.
+    QImage image() const;
+    // Writes the picture at its size on the screen; PNG at dpi (96: the screen's size).
+    bool save(const QString& path, int dpi, QString& error) const;
+
+    QWidget& firstControl() const;
+
+signals:
+    void kindChanged(lx::plot_pictures::Kind kind);
+    void saveClicked();
+    void copyClicked();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void draw();
+    void layOutCaption();
+
+    LxPanel* panPlot;
+    LxButton* cmdSavePicture;
+    LxButton* cmdCopyPicture;
+    QComboBox* cboPicture;
+    PlotCanvas* picPlot;
+    plot_pictures::Kind m_kind = plot_pictures::Kind::Difference;
+    struct Shown {
+        Summary summary;
+        TwoSampleReport report;
+    };
+    std::optional<Shown> m_shown;
+};
+
+} // namespace lx
