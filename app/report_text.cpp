@@ -274,7 +274,8 @@ std::vector<Row> robustnessRows(const TwoSampleReport& r, const QLocale& locale)
          part(&BayesRobustness::logBfUltrawide),
          {},
          ReportText::tr("BF\u2081\u2080 with the \u201Cultrawide\u201D prior, of scale "
-                        "\u221A" "2")},
+                        "\u221A"
+                        "2")},
         {ReportText::tr("max BF\u2081\u2080 (r = %1)").arg(where),
          Kind::LogBayes,
          largest,
