@@ -100,6 +100,7 @@ int main(int argc, char* argv[]) {
     menu->setFrameShape(QFrame::HLine);
     menu->setGeometry(0, 0, 332, 28);
     button(&window, QString(), images + "door_closed.png", QRect(9, 3, 22, 22));
+    button(&window, "Plot", images + "plot.png", QRect(45, 3, 63, 22))->setCheckable(true);
     button(&window, "Planning", images + "planning.png", QRect(111, 3, 71, 22))->setCheckable(true);
     button(&window, "Details", images + "details.png", QRect(185, 3, 70, 22))->setCheckable(true);
     button(&window, "On top", images + "check_empty.png", QRect(258, 3, 70, 22))
