@@ -314,8 +314,9 @@ void FrmTervan::Form_KeyDown(int& KeyCode, int Shift) {
             CopyResults();
         }
         KeyCode = 0;
-    } else if (m_planning && m_planning->isAncestorOf(focusWidget())) {
-        return; // the planning view's lists and boxes take their keys as Qt's own do
+    } else if ((m_planning && m_planning->isAncestorOf(focusWidget())) ||
+               (m_plot && m_plot->isAncestorOf(focusWidget()))) {
+        return; // the panes' lists and boxes take their keys as Qt's own do
     } else {
         if (KeyCode == 'Z' && Shift == key_codes::CtrlMask) {
             undoPaste();
@@ -424,6 +425,9 @@ PlanningView& FrmTervan::planning() {
 void FrmTervan::cmdPlot_Click() {
     const bool on = m_cmdPlot->Value();
     showPlot(on);
+    if (on) { // the arrow keys choose the picture
+        m_plot->firstControl().setFocus(Qt::OtherFocusReason);
+    }
     m_settings->SaveSetting(Application, Name(), PlotKey, on ? On : Off);
 }
 

@@ -1118,7 +1118,7 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
     </message>
     <message>
         <source>%1% CrI of δ</source>
-        <translation>%1%-KrI von δ</translation>
+        <translation>%1 %-KrI von δ</translation>
     </message>
     <message>
         <source>The central posterior (credible) interval of the standardized difference, under the Bayes factor&apos;s prior</source>

@@ -78,6 +78,10 @@ private slots:
         QCOMPARE(f().form->width(), designed.width() + pane()->width());
         QVERIFY(f().form->height() >= designed.height());
         QVERIFY(picture()->accessibleDescription().contains(QStringLiteral("F5")));
+        // The arrow keys choose the picture.
+        QCOMPARE(QApplication::focusWidget(), f().control<QWidget>("cboPicture"));
+        press(Qt::Key_Down);
+        QCOMPARE(pane()->kind(), lx::plot_pictures::Kind::Posterior);
         press(Qt::Key_F8);
         QVERIFY(!pane()->isVisible());
         QCOMPARE(f().form->size(), designed);
