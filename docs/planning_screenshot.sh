@@ -12,14 +12,7 @@ source docs/xvfb_session.sh 1400x1400 xdotool import
 shoot() {
     local out="$1" summary="$2" power="$3"
     shift 3
-    rm -rf "${config:?}"/*
-    env "$@" build/default/app/lxtervan &
-    local app=$!
-    local window
-    window=$(xdotool search --sync --onlyvisible --pid "$app" | head -n 1)
-    # No window manager runs here to give the new window the keyboard, as a desktop would.
-    xdotool windowfocus --sync "$window"
-    sleep 0.5
+    start_calculator "$@"
     xdotool type --delay 40 "$summary"
     xdotool key F5
     sleep 0.3
@@ -28,12 +21,7 @@ shoot() {
     xdotool key Tab
     xdotool type --delay 40 "$power"
     xdotool key F5 ctrl+shift+c
-    sleep 0.8
-    eval "$(xdotool getwindowgeometry --shell "$window")"
-    import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out"
-    kill "$app"
-    wait "$app" 2>/dev/null || true
-    echo "wrote $out"
+    shoot_calculator "$out"
 }
 
 shoot docs/planning.png $'10\t5.5\t1\t10\t5\t1' 0.90

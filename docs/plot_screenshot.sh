@@ -11,26 +11,14 @@ source docs/xvfb_session.sh 1600x1400 xdotool import
 shoot() {
     local out="$1" summary="$2" downs="$3"
     shift 3
-    rm -rf "${config:?}"/*
-    env "$@" build/default/app/lxtervan &
-    local app=$!
-    local window
-    window=$(xdotool search --sync --onlyvisible --pid "$app" | head -n 1)
-    # No window manager runs here to give the new window the keyboard, as a desktop would.
-    xdotool windowfocus --sync "$window"
-    sleep 0.5
+    start_calculator "$@"
     xdotool type --delay 40 "$summary"
     xdotool key F5
     sleep 0.3
     xdotool key F6 F8
     sleep 0.5
     for _ in $(seq "$downs"); do xdotool key Down; done
-    sleep 0.8
-    eval "$(xdotool getwindowgeometry --shell "$window")"
-    import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out"
-    kill "$app"
-    wait "$app" 2>/dev/null || true
-    echo "wrote $out"
+    shoot_calculator "$out"
 }
 
 shoot docs/plot.png $'12\t3.1\t1.2\t14\t5.6\t1.5' 0

@@ -18,3 +18,25 @@ config=$(mktemp -d)
 trap 'kill $xvfb 2>/dev/null; rm -rf "$config"' EXIT
 for _ in $(seq 50); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
 export DISPLAY="$display" QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$config" LANG=C.UTF-8 LANGUAGE=
+
+# Starts the calculator with a fresh settings folder and the given environment (NAME=value...),
+# and gives its window the keyboard: no window manager runs here to do that, as a desktop would.
+# Sets app (its pid) and window.
+start_calculator() {
+    rm -rf "${config:?}"/*
+    env "$@" build/default/app/lxtervan &
+    app=$!
+    window=$(xdotool search --sync --onlyvisible --pid "$app" | head -n 1)
+    xdotool windowfocus --sync "$window"
+    sleep 0.5
+}
+
+# Writes the calculator's window to the file given and ends the calculator.
+shoot_calculator() {
+    sleep 0.8
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$1"
+    kill "$app"
+    wait "$app" 2>/dev/null || true
+    echo "wrote $1"
+}

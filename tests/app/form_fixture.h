@@ -41,7 +41,23 @@ struct FormFixture {
         return form->findChild<T*>(name);
     }
     QLineEdit* box(const QString& name) const { return control<QLineEdit>(name); }
+
+    // Types N, mean and SD of both sets into their boxes and presses F5 in the first.
+    void calculate(const QStringList& six) {
+        const QStringList inputs = {"txtN1", "txtM1", "txtSD1", "txtN2", "txtM2", "txtSD2"};
+        for (qsizetype i = 0; i < inputs.size(); ++i) {
+            box(inputs[i])->setText(six.value(i));
+        }
+        box("txtN1")->setFocus();
+        QTRY_VERIFY(box("txtN1")->hasFocus());
+        QTest::keyClick(box("txtN1"), Qt::Key_F5);
+    }
 };
+
+// A key pressed where the keyboard is, as a user presses it.
+inline void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+}
 
 // The texts of a table, cells and row names, that do not fit where they are shown: what the
 // user would see cut off. A cell's text needs its width and the item's margins on both sides.

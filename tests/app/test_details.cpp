@@ -19,10 +19,10 @@
 
 using lx::test::FormFixture;
 using lx::test::LocaleScope;
+using lx::test::press;
 
 namespace {
 
-const QStringList inputNames = {"txtN1", "txtM1", "txtSD1", "txtN2", "txtM2", "txtSD2"};
 const QStringList reference = {"10", "5", "1", "10", "4", "1"};
 
 } // namespace
@@ -66,17 +66,7 @@ class TestDetails : public QObject {
         return stale == shown.size();
     }
 
-    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
-    }
-    void calculate(const QStringList& six) {
-        for (qsizetype i = 0; i < inputNames.size(); ++i) {
-            f().box(inputNames[i])->setText(six.value(i));
-        }
-        f().box("txtN1")->setFocus();
-        QTRY_VERIFY(f().box("txtN1")->hasFocus());
-        press(Qt::Key_F5);
-    }
+    void calculate(const QStringList& six) { f().calculate(six); }
 
 private slots:
     void init() {

@@ -12,12 +12,9 @@
 #include <QSettings>
 
 using lx::test::FormFixture;
+using lx::test::press;
 
-namespace {
-
-const QStringList inputNames = {"txtN1", "txtM1", "txtSD1", "txtN2", "txtM2", "txtSD2"};
-
-} // namespace
+namespace {} // namespace
 
 // The planning view through the real window, driven by keys.
 class TestPlanning : public QObject {
@@ -31,18 +28,8 @@ class TestPlanning : public QObject {
     QString line(const char* name) {
         return f().control<QLabel>(QString::fromLatin1(name))->text();
     }
-    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
-    }
     void type(const QString& text) { QTest::keyClicks(QApplication::focusWidget(), text); }
-    void calculate(const QStringList& six) {
-        for (qsizetype i = 0; i < inputNames.size(); ++i) {
-            f().box(inputNames[i])->setText(six.value(i));
-        }
-        f().box("txtN1")->setFocus();
-        QTRY_VERIFY(f().box("txtN1")->hasFocus());
-        press(Qt::Key_F5);
-    }
+    void calculate(const QStringList& six) { f().calculate(six); }
 
 private slots:
     void init() {

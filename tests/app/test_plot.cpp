@@ -17,10 +17,9 @@
 #include <QtTest>
 
 using lx::test::FormFixture;
+using lx::test::press;
 
 namespace {
-
-const QStringList inputNames = {"txtN1", "txtM1", "txtSD1", "txtN2", "txtM2", "txtSD2"};
 
 // Fills the file dialog that the next event loop opens, choosing a format and a name.
 void answerFileDialog(const QString& format, const QString& path) {
@@ -47,17 +46,7 @@ class TestPlot : public QObject {
     lx::PlotView* pane() { return f().control<lx::PlotView>("PlotView"); }
     QWidget* picture() { return f().control<QWidget>("picPlot"); }
 
-    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
-    }
-    void calculate(const QStringList& six) {
-        for (qsizetype i = 0; i < inputNames.size(); ++i) {
-            f().box(inputNames[i])->setText(six.value(i));
-        }
-        f().box("txtN1")->setFocus();
-        QTRY_VERIFY(f().box("txtN1")->hasFocus());
-        press(Qt::Key_F5);
-    }
+    void calculate(const QStringList& six) { f().calculate(six); }
 
 private slots:
     void init() {
