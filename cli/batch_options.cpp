@@ -65,6 +65,8 @@ const QString planAlphaOption = QStringLiteral("plan-alpha");
 const QString planRatioOption = QStringLiteral("plan-ratio");
 const QString planTailsOption = QStringLiteral("plan-tails");
 const QString planEffectOption = QStringLiteral("plan-effect");
+const QString forestOption = QStringLiteral("forest");
+const QString labelOption = QStringLiteral("label");
 
 // Planning is asked for by any --plan option, or by naming a planning column in --columns.
 bool planningAsked(const QCommandLineParser& parser, const std::optional<QStringList>& columns) {
@@ -235,6 +237,16 @@ void addBatchOptions(QCommandLineParser& parser) {
                        "(the end of its 60% interval nearer 0) or a d, such as the smallest "
                        "effect of interest."),
          QStringLiteral("effect"), QStringLiteral("observed")},
+        {forestOption,
+         BatchText::tr("Draw a forest plot of Hedges' g with its interval for each row, the "
+                       "marker's area in proportion to 1/g_var, to this file: .svg, .pdf or "
+                       ".png (by its suffix). Rows with errors are left out and counted in the "
+                       "summary. The table is written as without it."),
+         QStringLiteral("file")},
+        {labelOption,
+         BatchText::tr("The column whose cells label the forest plot's rows (by name, or by "
+                       "number from 1); without it, the row numbers."),
+         QStringLiteral("column")},
     });
 }
 
@@ -348,6 +360,17 @@ std::variant<BatchOptions, QString> batchOptions(const QCommandLineParser& parse
             return BatchText::tr("--items must be a whole number from 1 to 1000000");
         }
         options.checks.items = items;
+    }
+    options.forest = parser.value(forestOption);
+    if (parser.isSet(forestOption) && options.forest.isEmpty()) {
+        return BatchText::tr("--forest needs the name of the picture's file");
+    }
+    options.label = parser.value(labelOption);
+    if (parser.isSet(labelOption) && options.label.trimmed().isEmpty()) {
+        return BatchText::tr("--label needs the name or number of a column");
+    }
+    if (parser.isSet(labelOption) && options.forest.isEmpty()) {
+        return BatchText::tr("--label names the labels of the forest plot: give --forest too");
     }
     options.checks.oneTailed = parser.isSet(oneTailedOption);
     options.checks.alpha = parser.value(alphaOption).toDouble(&ok);
