@@ -251,7 +251,12 @@ void addBatchOptions(QCommandLineParser& parser) {
 }
 
 QString batchHelp(const QCommandLineParser& parser) {
-    return parser.helpText() + QLatin1Char('\n') + resultColumnsHelp();
+    return parser.helpText() + QLatin1Char('\n') + resultColumnsHelp() + QLatin1Char('\n') +
+           BatchText::tr("Examples:\n"
+                         "  lxtervan-batch --columns study,g,g_ci_lo,g_ci_hi --forest forest.svg "
+                         "--label study studies.csv\n"
+                         "      g and its interval for each row to standard output, and a "
+                         "forest plot of them labelled by the column study.\n");
 }
 
 std::variant<BatchOptions, QString> batchOptions(const QCommandLineParser& parser) {

@@ -19,10 +19,6 @@ namespace {
 // The raster engine's coordinates, and many image viewers, end near 2^15 pixels a side.
 constexpr double largestImageSide = 32767;
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("lx::plots::PictureFile", text);
-}
-
 // Paints in device-independent pixels whatever the device's resolution.
 void paintScaled(QPainter& painter, const QSizeF& size, double scale, const PaintRoutine& paint) {
     painter.scale(scale, scale);
@@ -35,8 +31,10 @@ bool writePng(QSaveFile& file, const QSizeF& size, const PaintRoutine& paint, in
     const double width = std::ceil(size.width() * scale);
     const double height = std::ceil(size.height() * scale);
     if (width > largestImageSide || height > largestImageSide) {
-        error = tr("%1: the picture is too large for a PNG (%2 by %3 pixels); write it as .svg "
-                   "or .pdf")
+        error = QCoreApplication::translate(
+                    "lx::plots::PictureFile",
+                    "%1: the picture is too large for a PNG (%2 by %3 pixels); write it as .svg "
+                    "or .pdf")
                     .arg(file.fileName())
                     .arg(width)
                     .arg(height);
@@ -45,7 +43,8 @@ bool writePng(QSaveFile& file, const QSizeF& size, const PaintRoutine& paint, in
     QImage image(QSize(static_cast<int>(width), static_cast<int>(height)),
                  QImage::Format_ARGB32_Premultiplied);
     if (image.isNull()) {
-        error = tr("%1: no memory for a picture of %2 by %3 pixels")
+        error = QCoreApplication::translate("lx::plots::PictureFile",
+                                            "%1: no memory for a picture of %2 by %3 pixels")
                     .arg(file.fileName())
                     .arg(width)
                     .arg(height);
@@ -94,14 +93,17 @@ bool writePictureFile(const QString& path, const QSizeF& size, const PaintRoutin
                       QString& error, int dpi) {
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix != u"png" && suffix != u"svg" && suffix != u"pdf") {
-        error = tr("%1: a picture is written as .png, .svg or .pdf.").arg(path);
+        error = QCoreApplication::translate("lx::plots::PictureFile",
+                                            "%1: a picture is written as .png, .svg or .pdf.")
+                    .arg(path);
         return false;
     }
     // Written to a temporary file that takes the name only when complete: a failed write
     // leaves any earlier picture of that name as it was.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        error = tr("%1 cannot be written: %2").arg(path, file.errorString());
+        error = QCoreApplication::translate("lx::plots::PictureFile", "%1 cannot be written: %2")
+                    .arg(path, file.errorString());
         return false;
     }
     error.clear();
@@ -110,7 +112,9 @@ bool writePictureFile(const QString& path, const QSizeF& size, const PaintRoutin
                                             : writePdf(file, size, paint, dpi);
     if (!painted || !file.commit()) {
         if (error.isEmpty()) {
-            error = tr("%1 cannot be written: %2").arg(path, file.errorString());
+            error =
+                QCoreApplication::translate("lx::plots::PictureFile", "%1 cannot be written: %2")
+                    .arg(path, file.errorString());
         }
         file.cancelWriting();
         return false;

@@ -19,10 +19,6 @@ namespace {
 // Enough points for a smooth line at any size the picture is drawn.
 constexpr std::int32_t curvePoints = 200;
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("lx::plots::PowerCurve", text);
-}
-
 std::optional<double> twoSidedPower(std::int32_t n, double d, double alpha) {
     const auto power = power::studentPower(n, n, d, power::TestDesign{alpha, power::Tails::Two});
     if (!power) {
@@ -147,9 +143,11 @@ void paintPowerCurve(QPainter& painter, const QRectF& bounds, const PowerCurvePi
 
     painter.setPen(style.ink);
     const QString design =
-        tr("Power of the two-sided t-test at d = %1, \u03b1 = %2")
+        QCoreApplication::translate("lx::plots::PowerCurve",
+                                    "Power of the two-sided t-test at d = %1, \u03b1 = %2")
             .arg(locale.toString(picture.d, 'g', 3), locale.toString(picture.alpha, 'g', 3));
-    const QString mark = tr("n = %1 per group: power %2 (target %3)")
+    const QString mark = QCoreApplication::translate("lx::plots::PowerCurve",
+                                                     "n = %1 per group: power %2 (target %3)")
                              .arg(locale.toString(static_cast<qlonglong>(picture.chosen.n)),
                                   locale.toString(picture.chosen.power, 'f', 3),
                                   locale.toString(picture.targetPower, 'f', 2));
@@ -160,7 +158,8 @@ void paintPowerCurve(QPainter& painter, const QRectF& bounds, const PowerCurvePi
                          metrics.elidedText(text, Qt::ElideRight, bounds.width() - line));
     }
     painter.drawText(QRectF(area.left(), area.bottom() + 1.5 * line, area.width(), line),
-                     Qt::AlignCenter, tr("n per group"));
+                     Qt::AlignCenter,
+                     QCoreApplication::translate("lx::plots::PowerCurve", "n per group"));
     painter.restore();
 }
 
