@@ -1,11 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The LxTervan developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "batch_options.h"
-#include "forest_file.h"
+#include "picture_loader.h"
 #include "platform/core/translations.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 
 #include <cerrno>
 #include <cstdio>
@@ -27,20 +26,6 @@ bool asksForPicture(int argc, char* argv[]) {
     return false;
 }
 
-// A QGuiApplication for a picture, else the QCoreApplication that tables alone need, so that
-// they start as fast as ever. A picture file needs no window: it is drawn off screen unless the
-// user names a platform, so that a display that is set but out of reach (an ssh session's dead
-// forwarding) cannot stop the tool.
-std::unique_ptr<QCoreApplication> makeApplication(int& argc, char* argv[]) {
-    if (!asksForPicture(argc, argv)) {
-        return std::make_unique<QCoreApplication>(argc, argv);
-    }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    return std::make_unique<QGuiApplication>(argc, argv);
-}
-
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -50,7 +35,15 @@ int main(int argc, char* argv[]) {
     if (outputClosed) {
         ::open("/dev/null", O_WRONLY);
     }
-    const std::unique_ptr<QCoreApplication> application = makeApplication(argc, argv);
+    // A QGuiApplication for a picture, from the module that draws it; else the QCoreApplication
+    // that tables alone need, so that they start as fast as ever.
+    lx::cli::PictureModule pictures;
+    if (asksForPicture(argc, argv)) {
+        pictures = lx::cli::loadPictureModule();
+    }
+    const std::unique_ptr<QCoreApplication> application(pictures.isLoaded()
+                                                            ? pictures.makeApplication(argc, argv)
+                                                            : new QCoreApplication(argc, argv));
     QCoreApplication::setApplicationName(QStringLiteral("lxtervan-batch"));
     QCoreApplication::setApplicationVersion(QStringLiteral(LXTERVAN_VERSION));
     lx::installTranslations(*application);
@@ -79,7 +72,16 @@ int main(int argc, char* argv[]) {
     }
     auto& batch = std::get<lx::cli::BatchOptions>(options);
     batch.terminal = isatty(STDERR_FILENO) == 1;
-    batch.forestWriter = lx::cli::writeForestFile;
+    if (pictures.isLoaded()) {
+        batch.forestWriter = pictures.writeForest;
+    } else {
+        // The table is still worked; the picture's absence is named after it.
+        batch.forestWriter = [problem = pictures.problem()](
+                                 const QString&, const lx::cli::ForestRows&, QString& error) {
+            error = problem;
+            return false;
+        };
+    }
     static char outputBuffer[1 << 16];
     std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
     return lx::cli::runBatch(batch, stdout, stderr);

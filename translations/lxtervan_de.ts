@@ -739,6 +739,14 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
         <source>--label: there is no column &quot;%1&quot;; the table has %2</source>
         <translation>--label: Es gibt keine Spalte „%1“; die Tabelle hat %2</translation>
     </message>
+    <message>
+        <source>the library that draws pictures cannot be loaded from %1: %2</source>
+        <translation>die Bibliothek, die Bilder zeichnet, kann nicht geladen werden aus %1: %2</translation>
+    </message>
+    <message>
+        <source>it is not there</source>
+        <translation>sie ist nicht vorhanden</translation>
+    </message>
 </context>
 <context>
     <name>CheckText</name>

@@ -6,6 +6,7 @@
 #include "plots/forest_plot.h"
 #include "plots/painting.h"
 
+#include <QFile>
 #include <QFontMetricsF>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -236,6 +237,24 @@ private slots:
         QVERIFY2(run.err.contains(message), run.err.constData());
         QCOMPARE(run.out.count('\n'), tableLines);
         QVERIFY(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+    }
+
+    // A tool whose picture library is missing, as a copy of the program alone: the table is
+    // worked and written, and the picture's absence named with the places looked in.
+    void missingPictureLibraryKeepsTheTable() {
+        QTemporaryDir dir;
+        const QString alone = dir.filePath(QStringLiteral("lxtervan-batch"));
+        QVERIFY(QFile::copy(QStringLiteral(LXTERVAN_BATCH), alone));
+        const auto run = lx::test::runProgram(
+            alone, {"--columns", "g", "--forest", dir.filePath(QStringLiteral("forest.svg"))},
+            "n1,m1,sd1,n2,m2,sd2\n10,5,1,10,4,1\n");
+        QVERIFY(!run.crashed);
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.err.contains("the library that draws pictures cannot be loaded from " +
+                                  QFile::encodeName(dir.path())),
+                 run.err.constData());
+        QCOMPARE(run.out.count('\n'), 2);
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("forest.svg"))));
     }
 };
 
