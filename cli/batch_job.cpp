@@ -57,18 +57,31 @@ struct RowErrors {
 struct ChunkOutput {
     std::string text;
     std::size_t rows = 0;
+    ForestRows forest; // row numbers from 1 within the chunk
     RowErrors failed;
     RowErrors checksFailed; // a check of reported results could not run
 };
 
+// The results to compute: those written, and g with its interval and variance for a forest
+// plot, which needs them whether or not they are written.
+std::array<bool, resultColumnCount> computed(const TableLayout& layout, bool forest) {
+    std::array<bool, resultColumnCount> columns = layout.wanted;
+    for (int k = 0; forest && k < resultColumnCount; ++k) {
+        columns[static_cast<std::size_t>(k)] =
+            columns[static_cast<std::size_t>(k)] || isForestColumn(static_cast<ResultColumn>(k));
+    }
+    return columns;
+}
+
 // Everything a chunk needs once the header is known; shared read-only by the workers.
 struct Job {
     Job(const BatchOptions& options, const TableFormat& format, TableLayout tableLayout,
-        std::size_t headerWidth)
+        std::size_t headerWidth, std::optional<ForestLabels> forestLabels)
         : style(format.locale, options.grouping)
         , layout(std::move(tableLayout))
-        , needs(needsFor(layout.wanted, options.level, options.priorScale, options.equivalence,
-                         options.plan))
+        , forest(forestLabels)
+        , needs(needsFor(computed(layout, forest.has_value()), options.level, options.priorScale,
+                         options.equivalence, options.plan))
         , checks(options.checks)
         , calculator(style, layout.summary, needs, headerWidth, layout.checks, checks)
         , writer(format.output, format.outputDelimiter, style, layout.output, headerWidth,
@@ -86,12 +99,16 @@ struct Job {
                                     results[static_cast<std::size_t>(ResultColumn::CheckError)]);
             writer.appendRow(batch, record, results, output.text);
             ++output.rows;
+            if (forest) {
+                output.forest.add(results, forest->label(batch, record), output.rows);
+            }
         }
         return output;
     }
 
     NumberStyle style;
     TableLayout layout;
+    std::optional<ForestLabels> forest; // when a forest plot is drawn
     ResultNeeds needs;
     CheckSettings checks;
     RowCalculator calculator;
@@ -171,8 +188,21 @@ public:
                                            m_format.output == OutputFormat::Jsonl)) {
             return problem;
         }
+        std::optional<ForestLabels> forest;
+        if (!m_options.forest.isEmpty()) {
+            auto labels = forestLabels(header, m_options.label);
+            if (const QString* problem = std::get_if<QString>(&labels)) {
+                m_forestProblem = *problem;
+            } else if (!std::get<TableLayout>(layout).summary.present) {
+                m_forestProblem = BatchText::tr("--forest: the table has no columns n1, m1, sd1, "
+                                                "n2, m2 and sd2 to work g from");
+            } else {
+                forest = std::get<ForestLabels>(labels);
+            }
+        }
         m_job = std::make_shared<const Job>(
-            m_options, m_format, std::get<TableLayout>(std::move(layout)), header.size());
+            m_options, m_format, std::get<TableLayout>(std::move(layout)), header.size(), forest);
+        m_forest.locale = m_format.locale;
         std::string text(m_format.byteOrderMark ? utf8Mark : std::string_view());
         m_job->writer.appendHeader(text);
         writeText(text);
@@ -206,14 +236,18 @@ public:
     const RowErrors& checksFailed() const { return m_checksFailed; }
     // The errno of the first write that failed, 0 while none has.
     int writeError() const { return m_writeError; }
+    const ForestRows& forest() const { return m_forest; }
+    // Why the forest plot cannot be drawn from this table, if it cannot.
+    const std::optional<QString>& forestProblem() const { return m_forestProblem; }
 
 private:
     void writeOldest() {
         write(m_pending.front().get());
         m_pending.pop_front();
     }
-    void write(const ChunkOutput& output) {
+    void write(ChunkOutput output) {
         writeText(output.text);
+        m_forest.append(std::move(output.forest), m_rows);
         m_rows += output.rows;
         m_failed.add(output.failed);
         m_checksFailed.add(output.checksFailed);
@@ -240,6 +274,8 @@ private:
     RowErrors m_failed;
     RowErrors m_checksFailed;
     int m_writeError = 0;
+    ForestRows m_forest;
+    std::optional<QString> m_forestProblem;
 };
 
 // Numbers as the user reads them in counts, in the user's language.
@@ -251,7 +287,9 @@ QString countText(std::size_t count) {
     return locale.toString(static_cast<qulonglong>(count));
 }
 
-QString summaryText(std::size_t rows, const RowErrors& failed, const RowErrors& checksFailed) {
+// forestLeftOut: the rows a forest plot leaves out, when one is drawn.
+QString summaryText(std::size_t rows, const RowErrors& failed, const RowErrors& checksFailed,
+                    std::size_t forestLeftOut) {
     const QString rowsText =
         rows == 1 ? BatchText::tr("1 row") : BatchText::tr("%1 rows").arg(countText(rows));
     QString text = failed.first ? BatchText::tr("%1, %2 with errors (first: line %3: %4)")
@@ -264,7 +302,30 @@ QString summaryText(std::size_t rows, const RowErrors& failed, const RowErrors& 
                     .arg(countText(checksFailed.count), QString::number(first->line),
                          QString::fromStdString(first->message));
     }
+    if (forestLeftOut > 0) {
+        text += forestLeftOut == 1 ? BatchText::tr("; 1 row left out of the forest plot")
+                                   : BatchText::tr("; %1 rows left out of the forest plot")
+                                         .arg(countText(forestLeftOut));
+    }
     return text;
+}
+
+// Draws the forest plot of a table that was read to its end; false when it cannot be drawn,
+// with the message on err.
+bool drawForest(const BatchOptions& options, const ForestRows& rows,
+                const std::optional<QString>& problem, std::FILE* err) {
+    QString message;
+    if (problem) {
+        message = *problem;
+    } else if (!options.forestWriter) {
+        message = BatchText::tr("--forest: this program cannot draw pictures");
+    } else if (!options.forestWriter(options.forest, rows, message)) {
+        message = QStringLiteral("--forest: ") + message;
+    } else {
+        return true;
+    }
+    std::fprintf(err, "lxtervan-batch: %s\n", narrow(message).c_str());
+    return false;
 }
 
 QString errnoText(int error) {
@@ -410,11 +471,17 @@ ExitStatus runBatch(const BatchOptions& options, std::FILE* out, std::FILE* err)
                                  .arg(options.headerLine));
     }
     const bool anyFailed = pipeline.failed().count > 0 || pipeline.checksFailed().count > 0;
-    if (options.terminal || anyFailed) {
-        std::fprintf(
-            err, "lxtervan-batch: %s: %s\n", input.name().c_str(),
-            narrow(summaryText(pipeline.rows(), pipeline.failed(), pipeline.checksFailed()))
-                .c_str());
+    const std::size_t leftOut = pipeline.forest().leftOut;
+    if (options.terminal || anyFailed || leftOut > 0) {
+        std::fprintf(err, "lxtervan-batch: %s: %s\n", input.name().c_str(),
+                     narrow(summaryText(pipeline.rows(), pipeline.failed(), pipeline.checksFailed(),
+                                        leftOut))
+                         .c_str());
+    }
+    // The table is out whatever becomes of the picture.
+    if (!options.forest.isEmpty() &&
+        !drawForest(options, pipeline.forest(), pipeline.forestProblem(), err)) {
+        return UsageError;
     }
     return options.strict && anyFailed ? RowsFailed : Done;
 }

@@ -5,6 +5,7 @@
 #include "column_map.h"
 
 #include "check_inputs.h"
+#include "forest_rows.h"
 #include "plan_settings.h"
 #include "table_writer.h"
 
@@ -45,6 +46,10 @@ struct BatchOptions {
     // a summary.
     bool terminal = false;
     CheckSettings checks; // how reported results are checked
+    // A forest plot of g for each row, drawn by forestWriter after the table is written.
+    QString forest; // its file; empty for none
+    QString label;  // the column of its labels (by name or number from 1); empty: row numbers
+    ForestWriter forestWriter;
 };
 
 // Reads the table, writes the results to out in input order and messages to err. Sets the

@@ -65,6 +65,8 @@ const QString planAlphaOption = QStringLiteral("plan-alpha");
 const QString planRatioOption = QStringLiteral("plan-ratio");
 const QString planTailsOption = QStringLiteral("plan-tails");
 const QString planEffectOption = QStringLiteral("plan-effect");
+const QString forestOption = QStringLiteral("forest");
+const QString labelOption = QStringLiteral("label");
 
 // Planning is asked for by any --plan option, or by naming a planning column in --columns.
 bool planningAsked(const QCommandLineParser& parser, const std::optional<QStringList>& columns) {
@@ -235,11 +237,26 @@ void addBatchOptions(QCommandLineParser& parser) {
                        "(the end of its 60% interval nearer 0) or a d, such as the smallest "
                        "effect of interest."),
          QStringLiteral("effect"), QStringLiteral("observed")},
+        {forestOption,
+         BatchText::tr("Draw a forest plot of Hedges' g with its interval for each row, the "
+                       "marker's area in proportion to 1/g_var, to this file: .svg, .pdf or "
+                       ".png (by its suffix). Rows with errors are left out and counted in the "
+                       "summary. The table is written as without it."),
+         QStringLiteral("file")},
+        {labelOption,
+         BatchText::tr("The column whose cells label the forest plot's rows (by name, or by "
+                       "number from 1); without it, the row numbers."),
+         QStringLiteral("column")},
     });
 }
 
 QString batchHelp(const QCommandLineParser& parser) {
-    return parser.helpText() + QLatin1Char('\n') + resultColumnsHelp();
+    return parser.helpText() + QLatin1Char('\n') + resultColumnsHelp() + QLatin1Char('\n') +
+           BatchText::tr("Examples:\n"
+                         "  lxtervan-batch --columns study,g,g_ci_lo,g_ci_hi --forest forest.svg "
+                         "--label study studies.csv\n"
+                         "      g and its interval for each row to standard output, and a "
+                         "forest plot of them labelled by the column study.\n");
 }
 
 std::variant<BatchOptions, QString> batchOptions(const QCommandLineParser& parser) {
@@ -348,6 +365,17 @@ std::variant<BatchOptions, QString> batchOptions(const QCommandLineParser& parse
             return BatchText::tr("--items must be a whole number from 1 to 1000000");
         }
         options.checks.items = items;
+    }
+    options.forest = parser.value(forestOption);
+    if (parser.isSet(forestOption) && options.forest.isEmpty()) {
+        return BatchText::tr("--forest needs the name of the picture's file");
+    }
+    options.label = parser.value(labelOption);
+    if (parser.isSet(labelOption) && options.label.trimmed().isEmpty()) {
+        return BatchText::tr("--label needs the name or number of a column");
+    }
+    if (parser.isSet(labelOption) && options.forest.isEmpty()) {
+        return BatchText::tr("--label names the labels of the forest plot: give --forest too");
     }
     options.checks.oneTailed = parser.isSet(oneTailedOption);
     options.checks.alpha = parser.value(alphaOption).toDouble(&ok);

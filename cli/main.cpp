@@ -1,14 +1,32 @@
 // SPDX-FileCopyrightText: 2026 The LxTervan developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "batch_options.h"
+#include "picture_loader.h"
 #include "platform/core/translations.h"
 
 #include <QCoreApplication>
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
+#include <memory>
 #include <unistd.h>
+
+namespace {
+
+// Whether the command line asks for a picture, before it is parsed: the application must be
+// made first, and only a picture needs the fonts of a QGuiApplication. Options end at "--".
+bool asksForPicture(int argc, char* argv[]) {
+    for (int k = 1; k < argc && std::strcmp(argv[k], "--") != 0; ++k) {
+        if (std::strcmp(argv[k], "--forest") == 0 || std::strncmp(argv[k], "--forest=", 9) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     // A closed standard output would be taken by the next file opened, and the results written
@@ -17,10 +35,18 @@ int main(int argc, char* argv[]) {
     if (outputClosed) {
         ::open("/dev/null", O_WRONLY);
     }
-    QCoreApplication application(argc, argv);
+    // A QGuiApplication for a picture, from the module that draws it; else the QCoreApplication
+    // that tables alone need, so that they start as fast as ever.
+    lx::cli::PictureModule pictures;
+    if (asksForPicture(argc, argv)) {
+        pictures = lx::cli::loadPictureModule();
+    }
+    const std::unique_ptr<QCoreApplication> application(pictures.isLoaded()
+                                                            ? pictures.makeApplication(argc, argv)
+                                                            : new QCoreApplication(argc, argv));
     QCoreApplication::setApplicationName(QStringLiteral("lxtervan-batch"));
     QCoreApplication::setApplicationVersion(QStringLiteral(LXTERVAN_VERSION));
-    lx::installTranslations(application);
+    lx::installTranslations(*application);
 
     if (outputClosed) {
         lx::cli::reportWriteError(EBADF, stderr);
@@ -46,6 +72,16 @@ int main(int argc, char* argv[]) {
     }
     auto& batch = std::get<lx::cli::BatchOptions>(options);
     batch.terminal = isatty(STDERR_FILENO) == 1;
+    if (pictures.isLoaded()) {
+        batch.forestWriter = pictures.writeForest;
+    } else {
+        // The table is still worked; the picture's absence is named after it.
+        batch.forestWriter = [problem = pictures.problem()](
+                                 const QString&, const lx::cli::ForestRows&, QString& error) {
+            error = problem;
+            return false;
+        };
+    }
     static char outputBuffer[1 << 16];
     std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
     return lx::cli::runBatch(batch, stdout, stderr);

@@ -66,6 +66,20 @@ QString shownText(std::string_view bytes) {
     return shown;
 }
 
+QString cellText(std::string_view bytes) {
+    const QByteArrayView view(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    // A mark at the start of a cell is part of its text: it is kept, as every other byte.
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    QString text = utf8.decode(view);
+    if (!utf8.hasError()) {
+        return text;
+    }
+    QStringDecoder windows("windows-1252", QStringDecoder::Flag::Stateless);
+    return windows.isValid() ? QString(windows.decode(view))
+                             : QString::fromLatin1(bytes.data(), view.size());
+}
+
 QString shownName(std::string_view name) {
     constexpr std::string_view blanks = " \t\r\n\v\f";
     const std::size_t first = name.find_first_not_of(blanks);

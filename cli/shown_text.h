@@ -13,6 +13,11 @@ namespace lx::cli {
 // characters, so a binary file's first line stays readable.
 QString shownText(std::string_view bytes);
 
+// A cell as text. A cell that is not UTF-8 comes, in practice, from a spreadsheet saved in the
+// Windows code page ("M\xfcller" from a German Excel export): read that way, not as U+FFFD, so
+// that the name survives.
+QString cellText(std::string_view bytes);
+
 // A header name as messages show it: shownText without the blanks around it.
 QString shownName(std::string_view name);
 

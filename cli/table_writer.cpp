@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "table_writer.h"
 
+#include "shown_text.h"
+
 #include <QString>
-#include <QStringDecoder>
 
 #include <algorithm>
 #include <charconv>
@@ -64,24 +65,9 @@ void appendTsvField(std::string_view text, std::string& out) {
     }
 }
 
-// JSON holds UTF-8 only. A cell that is not UTF-8 comes, in practice, from a spreadsheet saved
-// in the Windows code page ("M\xfcller" from a German Excel export): read that way, not as
-// U+FFFD, so that the name survives.
-QByteArray asUtf8(std::string_view bytes) {
-    const QByteArrayView view(bytes.data(), static_cast<qsizetype>(bytes.size()));
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = utf8.decode(view);
-    if (!utf8.hasError()) {
-        return view.toByteArray();
-    }
-    QStringDecoder windows("windows-1252", QStringDecoder::Flag::Stateless);
-    return (windows.isValid() ? QString(windows.decode(view))
-                              : QString::fromLatin1(bytes.data(), view.size()))
-        .toUtf8();
-}
-
 void appendJsonString(std::string_view bytes, std::string& out) {
-    const QByteArray text = asUtf8(bytes);
+    // JSON holds UTF-8 only.
+    const QByteArray text = cellText(bytes).toUtf8();
     out.push_back('"');
     for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);

@@ -22,13 +22,17 @@ bool drawable(const ForestRow& row) {
 // Labels beyond this many line heights are cut with an ellipsis: a long title must not push
 // the plot off the page.
 constexpr double longestLabel = 18;
+// What the axis above the rows takes, in line heights: its labels, its ticks and a gap.
+constexpr double topAxisLines = 1.0;
 
 } // namespace
 
 double forestHeight(const ForestPicture& picture, const PlotStyle& style, QPaintDevice* device) {
     const QFontMetricsF metrics(logicalFont(style.font), device);
     const auto rows = std::count_if(picture.rows.begin(), picture.rows.end(), drawable);
-    return (static_cast<double>(std::max<std::ptrdiff_t>(rows, 1)) * 1.3 + 4.5) * metrics.height();
+    const double topAxis = static_cast<std::size_t>(rows) > forestRowsForTopAxis ? topAxisLines : 0;
+    return (static_cast<double>(std::max<std::ptrdiff_t>(rows, 1)) * 1.3 + 4.5 + topAxis) *
+           metrics.height();
 }
 
 ForestLayout layoutForest(const ForestPicture& picture, const QRectF& bounds,
@@ -52,7 +56,12 @@ ForestLayout layoutForest(const ForestPicture& picture, const QRectF& bounds,
     layout.labelWidth = std::min(layout.labelWidth, longestLabel * line);
     const double pad = (high - low) * 0.05;
     layout.rowHeight = 1.3 * line;
-    layout.firstRowY = bounds.top() + 1.5 * line + layout.rowHeight / 2;
+    double rowsTop = bounds.top() + 1.5 * line;
+    if (layout.shown.size() > forestRowsForTopAxis) {
+        layout.topAxisY = rowsTop + (topAxisLines - 0.6) * line;
+        rowsTop += topAxisLines * line;
+    }
+    layout.firstRowY = rowsTop + layout.rowHeight / 2;
     layout.axisY = layout.firstRowY +
                    (static_cast<double>(layout.shown.size()) - 0.5) * layout.rowHeight + 0.3 * line;
     layout.largestSide = 0.8 * layout.rowHeight;
@@ -77,9 +86,12 @@ void paintForest(QPainter& painter, const QRectF& bounds, const ForestPicture& p
 
     // No effect, across every row.
     painter.setPen(QPen(style.guide, 1, Qt::DashLine));
-    painter.drawLine(QPointF(x.pixel(0), bounds.top() + 1.5 * line),
+    painter.drawLine(QPointF(x.pixel(0), layout.topAxisY.value_or(bounds.top() + 1.5 * line)),
                      QPointF(x.pixel(0), layout.axisY));
     drawHorizontalAxis(painter, x, layout.axisY, 0.4 * line, style);
+    if (layout.topAxisY) {
+        drawHorizontalAxis(painter, x, *layout.topAxisY, -0.4 * line, style);
+    }
     painter.setPen(style.ink);
     painter.drawText(QRectF(x.pixel(x.low()), layout.axisY + 1.6 * line,
                             x.pixel(x.high()) - x.pixel(x.low()), line),

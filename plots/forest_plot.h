@@ -9,6 +9,7 @@
 #include <QRectF>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 class QPainter;
@@ -37,12 +38,17 @@ struct ForestLayout {
     double rowHeight = 0;
     double firstRowY = 0; // the middle of the first row
     double axisY = 0;
-    double largestSide = 0; // of the marker with the smallest variance
+    std::optional<double> topAxisY; // the axis again above the rows, when they are many
+    double largestSide = 0;         // of the marker with the smallest variance
     double largestWeight = 0;
     Axis effect; // horizontal
     std::vector<const ForestRow*> shown;
     std::size_t skipped = 0;
 };
+
+// Beyond this many rows the effect axis is drawn above them too, so that a tall picture can be
+// read from its top as from its bottom.
+constexpr std::size_t forestRowsForTopAxis = 30;
 
 // The height that gives every row its line, whatever the width.
 double forestHeight(const ForestPicture& picture, const PlotStyle& style, QPaintDevice* device);

@@ -48,8 +48,9 @@ void drawHorizontalAxis(QPainter& painter, const Axis& axis, double y, double ti
         painter.drawLine(QPointF(x, y), QPointF(x, y + tickLength));
         const QString text = axis.label(tick, style.locale);
         const double width = metrics.horizontalAdvance(text);
-        painter.drawText(QRectF(x - width / 2, y + tickLength, width + 1, metrics.height()),
-                         Qt::AlignCenter, text);
+        const double top = tickLength < 0 ? y + tickLength - metrics.height() : y + tickLength;
+        painter.drawText(QRectF(x - width / 2, top, width + 1, metrics.height()), Qt::AlignCenter,
+                         text);
     }
 }
 

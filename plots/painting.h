@@ -23,7 +23,8 @@ QFont logicalFont(const QFont& font);
 void drawVerticalAxis(QPainter& painter, const Axis& axis, double x, double tickLength,
                       const PlotStyle& style);
 
-// A horizontal axis line over the axis' range at y, ticks and labels below it.
+// A horizontal axis line over the axis' range at y, ticks and labels below it; above it for a
+// negative tick length.
 void drawHorizontalAxis(QPainter& painter, const Axis& axis, double y, double tickLength,
                         const PlotStyle& style);
 

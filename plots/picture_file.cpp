@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include <cmath>
@@ -15,10 +16,75 @@ namespace lx::plots {
 
 namespace {
 
+// The raster engine's coordinates, and many image viewers, end near 2^15 pixels a side.
+constexpr double largestImageSide = 32767;
+
 // Paints in device-independent pixels whatever the device's resolution.
 void paintScaled(QPainter& painter, const QSizeF& size, double scale, const PaintRoutine& paint) {
     painter.scale(scale, scale);
     paint(painter, QRectF(QPointF(0, 0), size));
+}
+
+bool writePng(QSaveFile& file, const QSizeF& size, const PaintRoutine& paint, int dpi,
+              QString& error) {
+    const double scale = dpi / 96.0;
+    const double width = std::ceil(size.width() * scale);
+    const double height = std::ceil(size.height() * scale);
+    if (width > largestImageSide || height > largestImageSide) {
+        error = QCoreApplication::translate(
+                    "lx::plots::PictureFile",
+                    "%1: the picture is too large for a PNG (%2 by %3 pixels); write it as .svg "
+                    "or .pdf")
+                    .arg(file.fileName())
+                    .arg(width)
+                    .arg(height);
+        return false;
+    }
+    QImage image(QSize(static_cast<int>(width), static_cast<int>(height)),
+                 QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull()) {
+        error = QCoreApplication::translate("lx::plots::PictureFile",
+                                            "%1: no memory for a picture of %2 by %3 pixels")
+                    .arg(file.fileName())
+                    .arg(width)
+                    .arg(height);
+        return false;
+    }
+    image.setDotsPerMeterX(static_cast<int>(std::lround(dpi / 0.0254)));
+    image.setDotsPerMeterY(static_cast<int>(std::lround(dpi / 0.0254)));
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        paintScaled(painter, size, scale, paint);
+    }
+    return image.save(&file, "PNG");
+}
+
+bool writeSvg(QSaveFile& file, const QSizeF& size, const PaintRoutine& paint) {
+    QSvgGenerator generator;
+    generator.setOutputDevice(&file);
+    generator.setSize(size.toSize());
+    generator.setViewBox(QRectF(QPointF(0, 0), size));
+    generator.setResolution(96);
+    QPainter painter;
+    if (!painter.begin(&generator)) {
+        return false;
+    }
+    paint(painter, QRectF(QPointF(0, 0), size));
+    return painter.end();
+}
+
+bool writePdf(QSaveFile& file, const QSizeF& size, const PaintRoutine& paint, int dpi) {
+    QPdfWriter writer(&file);
+    writer.setResolution(dpi < 300 ? 300 : dpi);
+    writer.setPageSize(QPageSize(size * 72.0 / 96.0, QPageSize::Point));
+    writer.setPageMargins(QMarginsF());
+    QPainter painter;
+    if (!painter.begin(&writer)) {
+        return false;
+    }
+    paintScaled(painter, size, writer.resolution() / 96.0, paint);
+    return painter.end();
 }
 
 } // namespace
@@ -26,61 +92,34 @@ void paintScaled(QPainter& painter, const QSizeF& size, double scale, const Pain
 bool writePictureFile(const QString& path, const QSizeF& size, const PaintRoutine& paint,
                       QString& error, int dpi) {
     const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == u"png") {
-        const double scale = dpi / 96.0;
-        QImage image(QSize(static_cast<int>(std::ceil(size.width() * scale)),
-                           static_cast<int>(std::ceil(size.height() * scale))),
-                     QImage::Format_ARGB32_Premultiplied);
-        image.setDotsPerMeterX(static_cast<int>(std::lround(dpi / 0.0254)));
-        image.setDotsPerMeterY(static_cast<int>(std::lround(dpi / 0.0254)));
-        image.fill(Qt::white);
-        {
-            QPainter painter(&image);
-            paintScaled(painter, size, scale, paint);
-        }
-        if (!image.save(path, "PNG")) {
-            error =
-                QCoreApplication::translate("lx::plots::PictureFile", "%1 could not be written.")
+    if (suffix != u"png" && suffix != u"svg" && suffix != u"pdf") {
+        error = QCoreApplication::translate("lx::plots::PictureFile",
+                                            "%1: a picture is written as .png, .svg or .pdf.")
                     .arg(path);
-            return false;
-        }
-        return true;
+        return false;
     }
-    if (suffix == u"svg") {
-        QSvgGenerator generator;
-        generator.setFileName(path);
-        generator.setSize(size.toSize());
-        generator.setViewBox(QRectF(QPointF(0, 0), size));
-        generator.setResolution(96);
-        QPainter painter;
-        if (!painter.begin(&generator)) {
+    // Written to a temporary file that takes the name only when complete: a failed write
+    // leaves any earlier picture of that name as it was.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        error = QCoreApplication::translate("lx::plots::PictureFile", "%1 cannot be written: %2")
+                    .arg(path, file.errorString());
+        return false;
+    }
+    error.clear();
+    const bool painted = suffix == u"png"   ? writePng(file, size, paint, dpi, error)
+                         : suffix == u"svg" ? writeSvg(file, size, paint)
+                                            : writePdf(file, size, paint, dpi);
+    if (!painted || !file.commit()) {
+        if (error.isEmpty()) {
             error =
-                QCoreApplication::translate("lx::plots::PictureFile", "%1 could not be written.")
-                    .arg(path);
-            return false;
+                QCoreApplication::translate("lx::plots::PictureFile", "%1 cannot be written: %2")
+                    .arg(path, file.errorString());
         }
-        paint(painter, QRectF(QPointF(0, 0), size));
-        return painter.end();
+        file.cancelWriting();
+        return false;
     }
-    if (suffix == u"pdf") {
-        QPdfWriter writer(path);
-        writer.setResolution(dpi < 300 ? 300 : dpi);
-        writer.setPageSize(QPageSize(size * 72.0 / 96.0, QPageSize::Point));
-        writer.setPageMargins(QMarginsF());
-        QPainter painter;
-        if (!painter.begin(&writer)) {
-            error =
-                QCoreApplication::translate("lx::plots::PictureFile", "%1 could not be written.")
-                    .arg(path);
-            return false;
-        }
-        paintScaled(painter, size, writer.resolution() / 96.0, paint);
-        return painter.end();
-    }
-    error = QCoreApplication::translate("lx::plots::PictureFile",
-                                        "%1: a picture is written as .png, .svg or .pdf.")
-                .arg(path);
-    return false;
+    return true;
 }
 
 } // namespace lx::plots

@@ -689,6 +689,64 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
         <source>BF10 against the prior scale cannot be computed: an integral does not settle.</source>
         <translation>BF10 über die Prior-Skala ist nicht berechenbar: ein Integral konvergiert nicht.</translation>
     </message>
+    <message>
+        <source>--forest: the table has no columns n1, m1, sd1, n2, m2 and sd2 to work g from</source>
+        <translation>--forest: Die Tabelle hat keine Spalten n1, m1, sd1, n2, m2 und sd2, aus denen sich g berechnen ließe</translation>
+    </message>
+    <message>
+        <source>; 1 row left out of the forest plot</source>
+        <translation>; 1 Zeile im Forest-Plot ausgelassen</translation>
+    </message>
+    <message>
+        <source>; %1 rows left out of the forest plot</source>
+        <translation>; %1 Zeilen im Forest-Plot ausgelassen</translation>
+    </message>
+    <message>
+        <source>--forest: this program cannot draw pictures</source>
+        <translation>--forest: Dieses Programm kann keine Bilder zeichnen</translation>
+    </message>
+    <message>
+        <source>Draw a forest plot of Hedges&apos; g with its interval for each row, the marker&apos;s area in proportion to 1/g_var, to this file: .svg, .pdf or .png (by its suffix). Rows with errors are left out and counted in the summary. The table is written as without it.</source>
+        <translation>Einen Forest-Plot von Hedges’ g mit seinem Intervall für jede Zeile in diese Datei zeichnen, die Fläche der Marke proportional zu 1/g_var: .svg, .pdf oder .png (nach der Endung). Zeilen mit Fehlern werden ausgelassen und in der Zusammenfassung gezählt. Die Tabelle wird geschrieben wie ohne diese Option.</translation>
+    </message>
+    <message>
+        <source>The column whose cells label the forest plot&apos;s rows (by name, or by number from 1); without it, the row numbers.</source>
+        <translation>Die Spalte, deren Zellen die Zeilen des Forest-Plots beschriften (mit Namen oder mit Nummer ab 1); ohne sie die Zeilennummern.</translation>
+    </message>
+    <message>
+        <source>Examples:
+  lxtervan-batch --columns study,g,g_ci_lo,g_ci_hi --forest forest.svg --label study studies.csv
+      g and its interval for each row to standard output, and a forest plot of them labelled by the column study.
+</source>
+        <translation>Beispiele:
+  lxtervan-batch --columns study,g,g_ci_lo,g_ci_hi --forest forest.svg --label study studies.csv
+      g und sein Intervall für jede Zeile auf die Standardausgabe und ein Forest-Plot davon, beschriftet mit der Spalte study.
+</translation>
+    </message>
+    <message>
+        <source>--forest needs the name of the picture&apos;s file</source>
+        <translation>--forest braucht den Namen der Bilddatei</translation>
+    </message>
+    <message>
+        <source>--label needs the name or number of a column</source>
+        <translation>--label braucht den Namen oder die Nummer einer Spalte</translation>
+    </message>
+    <message>
+        <source>--label names the labels of the forest plot: give --forest too</source>
+        <translation>--label benennt die Beschriftung des Forest-Plots: Geben Sie auch --forest an</translation>
+    </message>
+    <message>
+        <source>--label: there is no column &quot;%1&quot;; the table has %2</source>
+        <translation>--label: Es gibt keine Spalte „%1“; die Tabelle hat %2</translation>
+    </message>
+    <message>
+        <source>the library that draws pictures cannot be loaded from %1: %2</source>
+        <translation>die Bibliothek, die Bilder zeichnet, kann nicht geladen werden aus %1: %2</translation>
+    </message>
+    <message>
+        <source>it is not there</source>
+        <translation>sie ist nicht vorhanden</translation>
+    </message>
 </context>
 <context>
     <name>CheckText</name>
@@ -1654,12 +1712,20 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
 <context>
     <name>lx::plots::PictureFile</name>
     <message>
-        <source>%1 could not be written.</source>
-        <translation>%1 konnte nicht geschrieben werden.</translation>
-    </message>
-    <message>
         <source>%1: a picture is written as .png, .svg or .pdf.</source>
         <translation>%1: Ein Bild wird als .png, .svg oder .pdf geschrieben.</translation>
+    </message>
+    <message>
+        <source>%1: the picture is too large for a PNG (%2 by %3 pixels); write it as .svg or .pdf</source>
+        <translation>%1: Das Bild ist zu groß für ein PNG (%2 mal %3 Pixel); schreiben Sie es als .svg oder .pdf</translation>
+    </message>
+    <message>
+        <source>%1: no memory for a picture of %2 by %3 pixels</source>
+        <translation>%1: Kein Speicher für ein Bild von %2 mal %3 Pixeln</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
@@ -1679,6 +1745,21 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
     <message>
         <source>posterior</source>
         <translation>Posterior</translation>
+    </message>
+</context>
+<context>
+    <name>lx::plots::PowerCurve</name>
+    <message>
+        <source>Power of the two-sided t-test at d = %1, α = %2</source>
+        <translation>Teststärke des zweiseitigen t-Tests bei d = %1, α = %2</translation>
+    </message>
+    <message>
+        <source>n = %1 per group: power %2 (target %3)</source>
+        <translation>n = %1 je Gruppe: Teststärke %2 (Ziel %3)</translation>
+    </message>
+    <message>
+        <source>n per group</source>
+        <translation>n je Gruppe</translation>
     </message>
 </context>
 <context>

@@ -4,8 +4,10 @@
 
 #include "cli/result_columns.h"
 
+#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QStringEncoder>
 #include <QTest>
 
@@ -318,6 +320,30 @@ private slots:
                 });
             QVERIFY2(described, name.constData());
         }
+    }
+
+    // The README names every option --help (and so the manual page) lists, so that an option is
+    // never only in one of them.
+    void readmeNamesEveryOption() {
+        const BatchRun run = runBatchTool({"--help"}, {});
+        QCOMPARE(run.exitCode, 0);
+        QFile file(QStringLiteral(README));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray readme = file.readAll();
+        static const QRegularExpression option(QStringLiteral("^  (?:-\\w, )?(--[a-z-]+)"),
+                                               QRegularExpression::MultilineOption);
+        int options = 0;
+        for (const auto& match : option.globalMatch(QString::fromUtf8(run.out))) {
+            const QByteArray name = match.captured(1).toUtf8();
+            if (name == "--help" || name == "--help-all" || name == "--version") {
+                continue;
+            }
+            ++options;
+            QVERIFY2(readme.contains('`' + name) || readme.contains(name + ' ') ||
+                         readme.contains(name + '`'),
+                     name.constData());
+        }
+        QVERIFY(options > 20);
     }
 };
 

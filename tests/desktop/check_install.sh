@@ -31,7 +31,10 @@ missing=0
 DESTDIR="$work/root" cmake --install "$build" --prefix /usr >/dev/null
 # The controls library, its CMake package and the Designer plugin sit below a library folder
 # that depends on how the build was configured: found, then expected in the package too.
-for name in liblxcontrols.so.1 LxControlsConfig.cmake liblxcontrols_designer.so; do
+names=(liblxcontrols.so.1 LxControlsConfig.cmake liblxcontrols_designer.so)
+# The batch tool's pictures, a module it loads from its own place.
+[ -e "$build/cli/lxtervan-batch" ] && names+=(lxtervan-batch-pictures.so)
+for name in "${names[@]}"; do
     found="$(cd "$work/root" && find usr -name "$name" | head -n 1)"
     if [ -z "$found" ]; then
         echo "not installed: $name"
@@ -61,6 +64,17 @@ grep -q '^\.TH LXTERVAN' "$work/root/usr/share/man/man1/lxtervan.1" || {
     echo "the manual page of lxtervan is not a manual page"
     missing=1
 }
+# The installed batch tool finds its picture module and draws with no display.
+if [ -e "$build/cli/lxtervan-batch" ]; then
+    printf 'n1,m1,sd1,n2,m2,sd2\n10,5,1,10,4,1\n' |
+        env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ASAN_OPTIONS=detect_leaks=0 \
+            "$work/root/usr/bin/lxtervan-batch" --columns g --forest "$work/forest.svg" \
+            >/dev/null 2>"$work/forest.txt" && [ -s "$work/forest.svg" ] || {
+        echo "the installed lxtervan-batch cannot draw a forest plot:"
+        cat "$work/forest.txt"
+        missing=1
+    }
+fi
 
 (cd "$build" && cpack -G DEB -B "$work/package" >/dev/null)
 deb="$(ls "$work"/package/*.deb)"

@@ -118,6 +118,8 @@ SvgContent readSvg(const QString& path) {
     QXmlStreamReader xml(&file);
     QStack<QTransform> transforms;
     transforms.push(QTransform());
+    QStack<QString> fills; // inherited from the enclosing groups
+    fills.push(QString());
     while (!xml.atEnd()) {
         xml.readNext();
         if (xml.isStartElement()) {
@@ -127,20 +129,37 @@ SvgContent readSvg(const QString& path) {
                 here = transformOf(attributes.value(QLatin1String("transform")).toString()) * here;
             }
             transforms.push(here);
+            fills.push(attributes.hasAttribute(QLatin1String("fill"))
+                           ? attributes.value(QLatin1String("fill")).toString()
+                           : fills.top());
             const auto name = xml.name();
             const auto number = [&](const char* key) {
                 return attributes.value(QLatin1String(key)).toDouble();
             };
-            if (name == u"ellipse" || name == u"circle") {
+            if (name == u"svg") {
+                const QStringList box = attributes.value(QLatin1String("viewBox"))
+                                            .toString()
+                                            .split(QLatin1Char(' '), Qt::SkipEmptyParts);
+                if (box.size() == 4) {
+                    content.viewBox = QRectF(box[0].toDouble(), box[1].toDouble(),
+                                             box[2].toDouble(), box[3].toDouble());
+                }
+            } else if (name == u"rect") {
+                content.rects.append({here.mapRect(QRectF(number("x"), number("y"), number("width"),
+                                                          number("height"))),
+                                      fills.top()});
+            } else if (name == u"ellipse" || name == u"circle") {
                 content.circleCentres.append(here.map(QPointF(number("cx"), number("cy"))));
             } else if (name == u"text") {
                 const QPointF at = here.map(QPointF(number("x"), number("y")));
                 content.texts.append(
                     {xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed(), at});
                 transforms.pop(); // readElementText consumed the end element
+                fills.pop();
             }
         } else if (xml.isEndElement()) {
             transforms.pop();
+            fills.pop();
         }
     }
     content.wellFormed = !xml.hasError();

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QList>
 #include <QPointF>
+#include <QRectF>
 #include <QString>
 
 #include <optional>
@@ -42,9 +43,15 @@ struct SvgText {
     QString text;
     QPointF at; // in the file's own coordinates, its transforms applied
 };
+struct SvgRect {
+    QRectF rect;  // its transforms applied
+    QString fill; // its own fill or the one of the group it is in, as written ("#1f77b4")
+};
 struct SvgContent {
     QList<SvgText> texts;
     QList<QPointF> circleCentres;
+    QList<SvgRect> rects;
+    QRectF viewBox;
     bool wellFormed = false;
 };
 

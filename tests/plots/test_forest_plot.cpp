@@ -16,6 +16,8 @@ class TestForestPlot : public QObject {
     Q_OBJECT
 private slots:
     void geometry();
+    void axisAboveManyRows_data();
+    void axisAboveManyRows();
 };
 
 // Each shown row's interval where the axis puts it, markers whose sides go as the square root of
@@ -70,6 +72,61 @@ void TestForestPlot::geometry() {
     // Area in proportion to 1 / variance.
     QVERIFY(std::fabs(sides[1] - sides[0] * std::sqrt(0.0266 / 0.2107)) <= 1.5);
     QVERIFY(std::fabs(sides[2] - sides[0] * std::sqrt(0.0266 / 0.0937)) <= 1.5);
+}
+
+void TestForestPlot::axisAboveManyRows_data() {
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<bool>("above");
+    const int most = static_cast<int>(lx::plots::forestRowsForTopAxis);
+    QTest::newRow("few") << 5 << false;
+    QTest::newRow("as many as fit below") << most << false;
+    QTest::newRow("one more") << most + 1 << true;
+    QTest::newRow("many") << 400 << true;
+}
+
+// A tall picture has its axis above the rows too, with the ticks where the lower one has them,
+// its labels inside the picture and clear of the first row.
+void TestForestPlot::axisAboveManyRows() {
+    QFETCH(int, rows);
+    QFETCH(bool, above);
+    ForestPicture picture;
+    for (int k = 0; k < rows; ++k) {
+        const double effect = (k % 7 - 3) * 0.2;
+        picture.rows.push_back(
+            {QStringLiteral("Study %1").arg(k + 1), effect, {effect - 0.3, effect + 0.3}, 0.02});
+    }
+    const PlotStyle style = lx::test::probeStyle(QStringLiteral("de_DE"));
+    QImage image(500, 10, QImage::Format_RGB32);
+    const double height = lx::plots::forestHeight(picture, style, &image);
+    image = QImage(500, static_cast<int>(std::ceil(height)), QImage::Format_RGB32);
+    image.fill(Qt::cyan);
+    const QRectF bounds(0, 0, image.width(), image.height());
+    lx::plots::ForestLayout layout;
+    {
+        QPainter painter(&image);
+        layout = lx::plots::layoutForest(picture, bounds, style, painter.device());
+        lx::plots::paintForest(painter, bounds, picture, style);
+    }
+    QVERIFY2(lx::test::bordersAre(image, style.background), "something reaches the edge");
+    QCOMPARE(layout.topAxisY.has_value(), above);
+    if (!above) {
+        return;
+    }
+    const int axisRow = static_cast<int>(std::floor(*layout.topAxisY));
+    const auto line = lx::test::columnsInRow(image, axisRow, style.ink);
+    QVERIFY(line);
+    QVERIFY(std::fabs(line->first - layout.effect.pixel(layout.effect.low())) <= 1);
+    for (const double tick : layout.effect.ticks()) {
+        // The tick goes up from the line, as the lower axis' goes down from its own.
+        const int x = static_cast<int>(std::floor(layout.effect.pixel(tick)));
+        QCOMPARE(image.pixelColor(x, axisRow - 3).rgb(), style.ink.rgb());
+        QCOMPARE(image.pixelColor(x, static_cast<int>(layout.axisY) + 3).rgb(), style.ink.rgb());
+    }
+    // Nothing of the first row above the axis: its interval starts below it.
+    const auto first = lx::test::rowsInColumn(
+        image, static_cast<int>(std::floor(layout.effect.pixel(picture.rows[0].effect))),
+        style.first);
+    QVERIFY(first && first->first > *layout.topAxisY + 2);
 }
 
 QTEST_MAIN(TestForestPlot)

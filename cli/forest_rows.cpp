@@ -1,0 +1,90 @@
+// SPDX-FileCopyrightText: 2026 The LxTervan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "forest_rows.h"
+
+#include "batch_text.h"
+#include "shown_text.h"
+
+#include <QStringList>
+
+#include <algorithm>
+#include <cmath>
+
+namespace lx::cli {
+
+namespace {
+
+std::optional<double> numberIn(const RowResults& results, ResultColumn column) {
+    const Cell& cell = results[static_cast<std::size_t>(column)];
+    if (cell.kind != Cell::Kind::Number || !std::isfinite(cell.number)) {
+        return std::nullopt;
+    }
+    return cell.number;
+}
+
+} // namespace
+
+void ForestRows::add(const RowResults& results, std::string label, std::size_t row) {
+    if (std::all_of(results.begin(), results.end(),
+                    [](const Cell& cell) { return cell.kind == Cell::Kind::Empty; })) {
+        return;
+    }
+    const auto g = numberIn(results, ResultColumn::G);
+    const auto lower = numberIn(results, ResultColumn::GCiLo);
+    const auto upper = numberIn(results, ResultColumn::GCiHi);
+    const auto variance = numberIn(results, ResultColumn::GVar);
+    const bool failed =
+        results[static_cast<std::size_t>(ResultColumn::Error)].kind != Cell::Kind::Empty;
+    if (failed || !g || !lower || !upper || !variance || !(*variance > 0)) {
+        ++leftOut;
+        return;
+    }
+    entries.push_back({std::move(label), row, *g, *lower, *upper, *variance});
+}
+
+void ForestRows::append(ForestRows&& more, std::size_t rowOffset) {
+    entries.reserve(entries.size() + more.entries.size());
+    for (ForestEntry& entry : more.entries) {
+        entry.row += rowOffset;
+        entries.push_back(std::move(entry));
+    }
+    leftOut += more.leftOut;
+}
+
+std::string ForestLabels::label(const RecordBatch& batch, std::size_t record) const {
+    if (!column || *column >= batch.fieldCount(record)) {
+        return {};
+    }
+    return std::string(batch.field(record, *column));
+}
+
+std::variant<ForestLabels, QString> forestLabels(const std::vector<std::string>& header,
+                                                 const QString& label) {
+    if (label.isEmpty()) {
+        return ForestLabels{};
+    }
+    // As --columns: a number picks a column by its place, else the name is matched without case
+    // and the blanks around it.
+    const QString wanted = label.trimmed().toLower();
+    bool isNumber = false;
+    const qulonglong number = wanted.toULongLong(&isNumber);
+    if (isNumber && number >= 1 && number <= header.size()) {
+        return ForestLabels{static_cast<std::size_t>(number - 1)};
+    }
+    QStringList names;
+    for (std::size_t k = 0; k < header.size(); ++k) {
+        if (cellText(header[k]).trimmed().toLower() == wanted) {
+            return ForestLabels{k};
+        }
+        names.append(shownName(header[k]));
+    }
+    return BatchText::tr("--label: there is no column \"%1\"; the table has %2")
+        .arg(label.trimmed(), names.join(QLatin1String(", ")));
+}
+
+bool isForestColumn(ResultColumn column) {
+    return column == ResultColumn::G || column == ResultColumn::GCiLo ||
+           column == ResultColumn::GCiHi || column == ResultColumn::GVar;
+}
+
+} // namespace lx::cli

@@ -1,0 +1,62 @@
+// SPDX-FileCopyrightText: 2026 The LxTervan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "csv_records.h"
+#include "result_cells.h"
+
+#include <QLocale>
+#include <QString>
+
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace lx::cli {
+
+// One row of the table as the forest plot draws it: Hedges' g, its interval and its variance.
+struct ForestEntry {
+    std::string label;   // the --label cell as the table has it; empty for the row's number
+    std::size_t row = 0; // from 1, counting the table's rows below the header
+    double g = 0;
+    double lower = 0;
+    double upper = 0;
+    double variance = 0;
+};
+
+// The rows of a run that go into its forest plot, and how many were left out.
+struct ForestRows {
+    std::vector<ForestEntry> entries;
+    std::size_t leftOut = 0; // rows with an error, or whose g cannot be computed
+    QLocale locale;          // of the table's numbers, which the tick labels follow
+
+    // Takes one row's results; a row without any, as a spreadsheet's blank row under its table,
+    // is no row of the plot.
+    void add(const RowResults& results, std::string label, std::size_t row);
+    void append(ForestRows&& more, std::size_t rowOffset);
+};
+
+// Where the forest plot's labels come from: a column of the table, or the rows' numbers.
+struct ForestLabels {
+    std::optional<std::size_t> column;
+
+    // The label cell of a record; empty for the row's number, or where the row is too short.
+    std::string label(const RecordBatch& batch, std::size_t record) const;
+};
+
+// The column that --label names in header, by name (as --columns matches names) or by number
+// from 1, or the message that says what the table has.
+std::variant<ForestLabels, QString> forestLabels(const std::vector<std::string>& header,
+                                                 const QString& label);
+
+// The result columns the forest plot reads, computed whether or not they are written.
+bool isForestColumn(ResultColumn column);
+
+// Draws the forest plot to its file: false with the reason in error.
+using ForestWriter =
+    std::function<bool(const QString& path, const ForestRows& rows, QString& error)>;
+
+} // namespace lx::cli

@@ -1,0 +1,27 @@
+// SPDX-FileCopyrightText: 2026 The LxTervan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "picture_module.h"
+
+#include "forest_file.h"
+
+#include <QGuiApplication>
+
+// A picture file needs no window: it is drawn off screen unless the user names a platform, so
+// that a display that is set but out of reach (an ssh session's dead forwarding) cannot stop
+// the tool.
+extern "C" Q_DECL_EXPORT QCoreApplication* lxtervanMakePictureApplication(int& argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    return new QGuiApplication(argc, argv);
+}
+
+extern "C" Q_DECL_EXPORT bool
+lxtervanWriteForestFile(const QString& path, const lx::cli::ForestRows& rows, QString& error) {
+    return lx::cli::writeForestFile(path, rows, error);
+}
+
+// The loader takes the functions by these types.
+static_assert(
+    std::is_same_v<decltype(&lxtervanMakePictureApplication), lx::cli::MakePictureApplication>);
+static_assert(std::is_same_v<decltype(&lxtervanWriteForestFile), lx::cli::WriteForestFile>);
