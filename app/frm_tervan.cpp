@@ -417,6 +417,12 @@ PlanningView& FrmTervan::planning() {
         connect(m_planning, &PlanningView::copyClicked, this,
                 [this] { guarded([this] { copyPlan(); }); });
         m_planning->placeInTabOrderAfter(face(*m_cmdPlanning));
+        // The power curve follows the plan.
+        connect(m_planning, &PlanningView::planChanged, this, [this] {
+            if (m_plot) {
+                m_plot->setPlan(m_planning->shownPlan());
+            }
+        });
         m_planning->setStale(m_stale);
     }
     return *m_planning;
@@ -465,6 +471,9 @@ PlotView& FrmTervan::plot() {
                 [this] { guarded([this] { savePicture(); }); });
         QWidget::setTabOrder(&face(*m_cmdPlot), &m_plot->firstControl());
         m_plot->setStale(m_stale);
+        if (m_planning) {
+            m_plot->setPlan(m_planning->shownPlan());
+        }
     }
     return *m_plot;
 }
@@ -478,13 +487,15 @@ void FrmTervan::drawPicture() {
 
 // Ctrl+Shift+P: the picture as it shows, or as it would, for pasting into a document.
 void FrmTervan::copyPicture() {
-    if (!m_calculated || m_stale) {
+    if (m_stale) {
         return;
     }
     PlotView& area = plot();
     if (!area.isVisibleTo(this)) {
         area.resize(area.preferredSize());
-        area.showCalculation(m_calculated->summary, report());
+        if (m_calculated) {
+            area.showCalculation(m_calculated->summary, report());
+        }
     }
     if (area.hasPicture()) {
         QGuiApplication::clipboard()->setImage(area.image());

@@ -287,7 +287,7 @@ void PlanningView::plan() {
     } else {
         const auto size = power::studentSampleSize(*d, targetPower, *ratio, test);
         if (size) {
-            m_plan = Plan{*d, targetPower, test, *size};
+            m_plan = Plan{*d, targetPower, test, *size, *ratio};
             lblSample->setText(plan_text::sampleLine(*size, *d, locale));
         } else {
             lblSample->setText(power::problemText(size.why()));
@@ -295,6 +295,14 @@ void PlanningView::plan() {
     }
     showSensitivity(targetPower, test);
     updateCopy();
+    emit planChanged();
+}
+
+std::optional<PowerPlan> PlanningView::shownPlan() const {
+    if (!m_plan) {
+        return std::nullopt;
+    }
+    return PowerPlan{m_plan->d, m_plan->power, m_plan->test, m_plan->ratio, m_plan->size.n1};
 }
 
 void PlanningView::showSensitivity(double targetPower, const power::TestDesign& test) {

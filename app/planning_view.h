@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "power_plan.h"
 #include "stats/figure.h"
 #include "stats/power.h"
 #include "stats/summary_input.h"
@@ -40,11 +41,16 @@ public:
     QString sentence() const;
 
     QWidget& firstControl() const;
+
+    // The sample it plans, if any, for the power curve.
+    std::optional<PowerPlan> shownPlan() const;
     // Its controls in the order Tab takes them, after `before`.
     void placeInTabOrderAfter(QWidget& before);
 
 signals:
     void copyClicked();
+    // After every new plan, or its absence.
+    void planChanged();
 
 private:
     struct Plan {
@@ -52,6 +58,7 @@ private:
         double power = 0;
         power::TestDesign test;
         power::SampleSize size;
+        double ratio = 1;
     };
     void plan();
     std::optional<double> typedNumber(const QString& text) const;

@@ -5,6 +5,7 @@
 #include "platform/core/number_text.h"
 #include "plots/difference_plot.h"
 #include "plots/posterior_plot.h"
+#include "plots/power_curve_plot.h"
 #include "plots/robustness_plot.h"
 #include "report_text.h"
 #include "stats/two_sample_report.h"
@@ -119,6 +120,8 @@ QString name(Kind kind) {
         return PlotText::tr("Prior and posterior");
     case Kind::Robustness:
         return PlotText::tr("Bayes factor robustness");
+    case Kind::PowerCurve:
+        return PlotText::tr("Power curve");
     }
     return {};
 }
@@ -131,6 +134,8 @@ QString key(Kind kind) {
         return QStringLiteral("posterior");
     case Kind::Robustness:
         return QStringLiteral("robustness");
+    case Kind::PowerCurve:
+        return QStringLiteral("power");
     }
     return {};
 }
@@ -153,8 +158,41 @@ std::optional<Picture> make(Kind kind, const Summary& summary, const TwoSampleRe
         return posterior(report, style, why);
     case Kind::Robustness:
         return robustness(report, style, why);
+    case Kind::PowerCurve:
+        break; // drawn from the plan, not the calculation
     }
     return std::nullopt;
+}
+
+std::optional<Picture> powerCurve(const std::optional<PowerPlan>& plan,
+                                  const plots::PlotStyle& style, QString& why) {
+    if (!plan) {
+        why = PlotText::tr("Plan a sample in Planning (F7): the power curve shows the plan.");
+        return std::nullopt;
+    }
+    if (plan->ratio != 1) {
+        why = PlotText::tr("The power curve is drawn for groups of equal size: choose n2/n1 = 1 "
+                           "in Planning.");
+        return std::nullopt;
+    }
+    const auto picture = plots::powerCurvePicture(plan->d, plan->test, plan->targetPower, plan->n1);
+    if (!picture) {
+        why = PlotText::tr("The power curve cannot be drawn for this plan.");
+        return std::nullopt;
+    }
+    const QLocale& l = style.locale;
+    const QString text =
+        PlotText::tr("Power curve. Power of the %1 t-test at d = %2, \u03B1 = %3: n = %4 per "
+                     "group gives %5 (target %6).")
+            .arg(plan->test.tails == power::Tails::Two ? PlotText::tr("two-tailed")
+                                                       : PlotText::tr("one-tailed"),
+                 number(picture->d, l), number(picture->alpha, l),
+                 l.toString(static_cast<qlonglong>(picture->chosen.n)),
+                 number(picture->chosen.power, l), number(picture->targetPower, l));
+    return Picture{[picture = *picture, style](QPainter& painter, const QRectF& bounds) {
+                       plots::paintPowerCurve(painter, bounds, picture, style);
+                   },
+                   text};
 }
 
 } // namespace lx::plot_pictures

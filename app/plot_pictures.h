@@ -4,6 +4,7 @@
 
 #include "plots/picture_file.h"
 #include "plots/plot_style.h"
+#include "power_plan.h"
 
 #include <QString>
 
@@ -19,8 +20,9 @@ struct TwoSampleReport;
 // painted, and the same numbers in words for a screen reader.
 namespace lx::plot_pictures {
 
-enum class Kind { Difference, Posterior, Robustness };
-inline constexpr std::array<Kind, 3> all = {Kind::Difference, Kind::Posterior, Kind::Robustness};
+enum class Kind { Difference, Posterior, Robustness, PowerCurve };
+inline constexpr std::array<Kind, 4> all = {Kind::Difference, Kind::Posterior, Kind::Robustness,
+                                            Kind::PowerCurve};
 
 QString name(Kind kind);
 // How the choice is remembered; a key from another version reads as nothing.
@@ -36,5 +38,9 @@ struct Picture {
 // the reason in why where the calculation has none (no spread, too few observations).
 std::optional<Picture> make(Kind kind, const Summary& summary, const TwoSampleReport& report,
                             const plots::PlotStyle& style, QString& why);
+
+// The power curve of the planning view's plan, or nothing with the reason in why.
+std::optional<Picture> powerCurve(const std::optional<PowerPlan>& plan,
+                                  const plots::PlotStyle& style, QString& why);
 
 } // namespace lx::plot_pictures

@@ -97,14 +97,26 @@ void PlotView::setStale(bool stale) {
     picPlot->setStale(stale);
 }
 
+void PlotView::setPlan(const std::optional<PowerPlan>& plan) {
+    m_plan = plan;
+    if (m_kind == plot_pictures::Kind::PowerCurve) {
+        draw();
+    }
+}
+
 void PlotView::draw() {
+    plots::PlotStyle style;
+    style.font = font();
+    QString why;
+    if (m_kind == plot_pictures::Kind::PowerCurve) {
+        auto picture = plot_pictures::powerCurve(m_plan, style, why);
+        picPlot->setPicture(std::move(picture), why);
+        return;
+    }
     if (!m_shown) {
         picPlot->setPicture(std::nullopt, tr("Calculate (F5) to see the picture."));
         return;
     }
-    plots::PlotStyle style;
-    style.font = font();
-    QString why;
     auto picture = plot_pictures::make(m_kind, m_shown->summary, m_shown->report, style, why);
     picPlot->setPicture(std::move(picture), why);
 }

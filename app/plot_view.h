@@ -29,6 +29,8 @@ public:
     void showCalculation(const Summary& summary, const TwoSampleReport& report);
     void clear();
     void setStale(bool stale);
+    // The plan the power curve draws; nothing while the planning view has none.
+    void setPlan(const std::optional<PowerPlan>& plan);
 
     plot_pictures::Kind kind() const { return m_kind; }
     void setKind(plot_pictures::Kind kind);
@@ -67,6 +69,7 @@ private:
         TwoSampleReport report;
     };
     std::optional<Shown> m_shown;
+    std::optional<PowerPlan> m_plan;
 };
 
 } // namespace lx

@@ -19,8 +19,8 @@ namespace {
 // Enough points for a smooth line at any size the picture is drawn.
 constexpr std::int32_t curvePoints = 200;
 
-std::optional<double> twoSidedPower(std::int32_t n, double d, double alpha) {
-    const auto power = power::studentPower(n, n, d, power::TestDesign{alpha, power::Tails::Two});
+std::optional<double> powerAt(std::int32_t n, double d, const power::TestDesign& test) {
+    const auto power = power::studentPower(n, n, d, test);
     if (!power) {
         return std::nullopt;
     }
@@ -30,6 +30,11 @@ std::optional<double> twoSidedPower(std::int32_t n, double d, double alpha) {
 } // namespace
 
 std::optional<std::vector<PowerAtN>> powerCurve(double d, double alpha, std::int32_t largestN) {
+    return powerCurve(d, power::TestDesign{alpha, power::Tails::Two}, largestN);
+}
+
+std::optional<std::vector<PowerAtN>> powerCurve(double d, const power::TestDesign& test,
+                                                std::int32_t largestN) {
     std::vector<PowerAtN> curve;
     const std::int64_t span = std::int64_t(largestN) - 2;
     const std::int64_t steps = std::min<std::int64_t>(span, curvePoints - 1);
@@ -39,7 +44,7 @@ std::optional<std::vector<PowerAtN>> powerCurve(double d, double alpha, std::int
         if (!curve.empty() && curve.back().n == n) {
             continue;
         }
-        const auto power = twoSidedPower(n, d, alpha);
+        const auto power = powerAt(n, d, test);
         if (!power) {
             return std::nullopt;
         }
@@ -53,14 +58,20 @@ std::optional<std::vector<PowerAtN>> powerCurve(double d, double alpha, std::int
 
 std::optional<PowerCurvePicture> powerCurvePicture(double d, double alpha, double targetPower,
                                                    std::int32_t chosenN) {
+    return powerCurvePicture(d, power::TestDesign{alpha, power::Tails::Two}, targetPower, chosenN);
+}
+
+std::optional<PowerCurvePicture> powerCurvePicture(double d, const power::TestDesign& test,
+                                                   double targetPower, std::int32_t chosenN) {
+    const double alpha = test.alpha;
     if (!std::isfinite(d) || d == 0 || !(alpha > 0 && alpha < 1) ||
         !(targetPower > 0 && targetPower < 1) || chosenN < 2) {
         return std::nullopt;
     }
-    const auto chosenPower = twoSidedPower(chosenN, d, alpha);
+    const auto chosenPower = powerAt(chosenN, d, test);
     const auto largest = static_cast<std::int32_t>(
         std::min<std::int64_t>(std::max<std::int64_t>(10, 2 * std::int64_t(chosenN)), INT32_MAX));
-    auto curve = powerCurve(d, alpha, largest);
+    auto curve = powerCurve(d, test, largest);
     if (!chosenPower || !curve) {
         return std::nullopt;
     }
@@ -71,7 +82,8 @@ std::optional<PowerCurvePicture> powerCurvePicture(double d, double alpha, doubl
     if (at == curve->end() || at->n != chosenN) {
         curve->insert(at, {chosenN, *chosenPower});
     }
-    return PowerCurvePicture{d, alpha, targetPower, {chosenN, *chosenPower}, std::move(*curve)};
+    return PowerCurvePicture{
+        d, alpha, targetPower, {chosenN, *chosenPower}, std::move(*curve), test.tails};
 }
 
 PowerCurveLayout layoutPowerCurve(const PowerCurvePicture& picture, const QRectF& bounds,
@@ -143,8 +155,11 @@ void paintPowerCurve(QPainter& painter, const QRectF& bounds, const PowerCurvePi
 
     painter.setPen(style.ink);
     const QString design =
-        QCoreApplication::translate("lx::plots::PowerCurve",
-                                    "Power of the two-sided t-test at d = %1, \u03b1 = %2")
+        (picture.tails == power::Tails::Two
+             ? QCoreApplication::translate("lx::plots::PowerCurve",
+                                           "Power of the two-sided t-test at d = %1, \u03b1 = %2")
+             : QCoreApplication::translate("lx::plots::PowerCurve",
+                                           "Power of the one-sided t-test at d = %1, \u03b1 = %2"))
             .arg(locale.toString(picture.d, 'g', 3), locale.toString(picture.alpha, 'g', 3));
     const QString mark = QCoreApplication::translate("lx::plots::PowerCurve",
                                                      "n = %1 per group: power %2 (target %3)")

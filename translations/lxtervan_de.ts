@@ -1076,6 +1076,34 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
         <source>Bayes factor robustness</source>
         <translation>Robustheit des Bayes-Faktors</translation>
     </message>
+    <message>
+        <source>Power curve</source>
+        <translation>Teststärkekurve</translation>
+    </message>
+    <message>
+        <source>Plan a sample in Planning (F7): the power curve shows the plan.</source>
+        <translation>Planen Sie eine Stichprobe in der Planung (F7): die Teststärkekurve zeigt den Plan.</translation>
+    </message>
+    <message>
+        <source>The power curve is drawn for groups of equal size: choose n2/n1 = 1 in Planning.</source>
+        <translation>Die Teststärkekurve wird für gleich große Gruppen gezeichnet: wählen Sie n2/n1 = 1 in der Planung.</translation>
+    </message>
+    <message>
+        <source>The power curve cannot be drawn for this plan.</source>
+        <translation>Für diesen Plan kann die Teststärkekurve nicht gezeichnet werden.</translation>
+    </message>
+    <message>
+        <source>Power curve. Power of the %1 t-test at d = %2, α = %3: n = %4 per group gives %5 (target %6).</source>
+        <translation>Teststärkekurve. Teststärke des %1 t-Tests bei d = %2, α = %3: n = %4 je Gruppe ergibt %5 (Ziel %6).</translation>
+    </message>
+    <message>
+        <source>two-tailed</source>
+        <translation>zweiseitigen</translation>
+    </message>
+    <message>
+        <source>one-tailed</source>
+        <translation>einseitigen</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1760,6 +1788,10 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
     <message>
         <source>n per group</source>
         <translation>n je Gruppe</translation>
+    </message>
+    <message>
+        <source>Power of the one-sided t-test at d = %1, α = %2</source>
+        <translation>Teststärke des einseitigen t-Tests bei d = %1, α = %2</translation>
     </message>
 </context>
 <context>

@@ -108,6 +108,24 @@ private slots:
         }
     }
 
+    // The power curve draws the planning view's plan and follows it. R: pwr.t.test(d = 1,
+    // power = .8) needs n = 16.7, so 17 per group, with power 0.8070367; at .9, 23 and 0.9124984.
+    void powerCurveFollowsThePlan() {
+        press(Qt::Key_F8);
+        f().control<QComboBox>("cboPicture")->setCurrentIndex(3);
+        QVERIFY(picture()->accessibleDescription().contains(QStringLiteral("Planning (F7)")));
+        calculate({"10", "5", "1", "10", "4", "1"}); // d = 1
+        press(Qt::Key_F7);
+        QVERIFY(picture()->accessibleDescription().contains(
+            QStringLiteral("n = 17 per group gives 0.8070 (target 0.8000)")));
+        f().control<QComboBox>("cboPower")->setCurrentText(QStringLiteral("0.90"));
+        QVERIFY2(picture()->accessibleDescription().contains(
+                     QStringLiteral("n = 23 per group gives 0.9125 (target 0.9000)")),
+                 qPrintable(picture()->accessibleDescription()));
+        f().control<QComboBox>("cboRatio")->setCurrentText(QStringLiteral("2"));
+        QVERIFY(picture()->accessibleDescription().contains(QStringLiteral("n2/n1 = 1")));
+    }
+
     void choiceIsRemembered() {
         press(Qt::Key_F8);
         f().control<QComboBox>("cboPicture")->setCurrentIndex(2);

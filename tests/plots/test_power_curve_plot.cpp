@@ -30,22 +30,28 @@ private slots:
     void curveAgreesWithR_data() {
         QTest::addColumn<double>("d");
         QTest::addColumn<double>("alpha");
+        QTest::addColumn<int>("tails");
         QTest::addColumn<int>("n");
         QTest::addColumn<double>("power");
         const auto rows = lx::test::readReference(QStringLiteral(POWER_CURVE_REFERENCE));
-        QVERIFY(rows.size() > 100);
+        QVERIFY(rows.size() > 200);
         for (const auto& row : rows) {
             const int n = static_cast<int>(row.at("n"));
-            QTest::addRow("d %g, alpha %g, n %d", row.at("d"), row.at("alpha"), n)
-                << row.at("d") << row.at("alpha") << n << row.at("power");
+            const int tails = static_cast<int>(row.at("tails"));
+            QTest::addRow("d %g, alpha %g, %d-tailed, n %d", row.at("d"), row.at("alpha"), tails, n)
+                << row.at("d") << row.at("alpha") << tails << n << row.at("power");
         }
     }
     void curveAgreesWithR() {
         QFETCH(double, d);
         QFETCH(double, alpha);
+        QFETCH(int, tails);
         QFETCH(int, n);
         QFETCH(double, power);
-        const auto curve = lx::plots::powerCurve(d, alpha, n);
+        const lx::power::TestDesign test{alpha, tails == 1 ? lx::power::Tails::One
+                                                           : lx::power::Tails::Two};
+        const auto curve =
+            tails == 2 ? lx::plots::powerCurve(d, alpha, n) : lx::plots::powerCurve(d, test, n);
         QVERIFY(curve);
         QCOMPARE(curve->front().n, 2);
         QCOMPARE(curve->back().n, n);
