@@ -37,6 +37,10 @@ const ColumnInfo outputColumns[] = {
     {"n2", "the second group's size, when given"},
     {"n", "the total sample, when given (taken as two equal groups)"},
     {"d_check", "consistent or inconsistent: the d or g against t and the group sizes"},
+    {"m1", "the first group's mean, when the text gives both groups' means and SDs"},
+    {"sd1", "the first group's SD, with m1"},
+    {"m2", "the second group's mean, with m1"},
+    {"sd2", "the second group's SD, with m1"},
 };
 const std::size_t outputColumnCount = std::size(outputColumns);
 
@@ -106,6 +110,10 @@ std::vector<Cell> cellsOf(const QString& file, const CheckedResult& result) {
         judgement.effect == EffectVerdict::NotChecked
             ? Cell{}
             : text(QString::fromLatin1(effectWord(judgement.effect))),
+        found.group1 ? typed(found.group1->mean) : Cell{},
+        found.group1 ? typed(found.group1->sd) : Cell{},
+        found.group2 ? typed(found.group2->mean) : Cell{},
+        found.group2 ? typed(found.group2->sd) : Cell{},
     };
     return cells;
 }

@@ -2,9 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "decode.h"
 
-#include "docx_text.h"
-#include "pdf_text.h"
-
 #include <QHash>
 #include <QStringDecoder>
 
@@ -127,22 +124,13 @@ QString textOfHtml(const QString& html) {
     return out;
 }
 
-DecodedSource decodeSource(const QByteArray& bytes, SourceKind kind) {
-    switch (kind) {
-    case SourceKind::Pdf:
-        return textOfPdf(bytes);
-    case SourceKind::Docx:
-        return textOfDocx(bytes);
-    case SourceKind::PlainText:
-    case SourceKind::Html:
-        break;
-    }
+DecodedSource decodeTextSource(const QByteArray& bytes, bool html) {
     // Text has no NUL bytes, except as UTF-16, which starts with its mark.
     if (bytes.contains('\0') && !bytes.startsWith("\xFF\xFE") && !bytes.startsWith("\xFE\xFF")) {
         return {{}, DecodeProblem::NotText};
     }
     const QString text = decodeTextBytes(bytes);
-    return {kind == SourceKind::Html ? textOfHtml(text) : text, DecodeProblem::None};
+    return {html ? textOfHtml(text) : text, DecodeProblem::None};
 }
 
 } // namespace lx::text_check

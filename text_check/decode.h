@@ -39,7 +39,8 @@ QString decodeTextBytes(const QByteArray& bytes);
 // found is on the line of the source it came from.
 QString textOfHtml(const QString& html);
 
-// The readable text of a file's bytes.
-DecodedSource decodeSource(const QByteArray& bytes, SourceKind kind);
+// The readable text of a plain text or HTML file's bytes. PDF and DOCX files need the document
+// readers (document_decode.h), which only the command-line checker links.
+DecodedSource decodeTextSource(const QByteArray& bytes, bool html);
 
 } // namespace lx::text_check

@@ -187,6 +187,54 @@ void findGroupSizes(QStringView window, FoundResult& result) {
     }
 }
 
+// "M = 5.20, SD = 1.10" or "M = 5,20; SD = 1,10", then perhaps "n = 15", for each group.
+std::vector<GroupDescriptives> descriptivesIn(QStringView window) {
+    static const QRegularExpression pair(
+        noLetterBefore + QStringLiteral(R"(M\s*=\s*(?<mean>)") + number +
+        QStringLiteral(R"()\s*[,;]\s*SD\s*=\s*(?<sd>\d+(?:[.,]\d+)?|[.,]\d+))") +
+        QStringLiteral(R"((?:\s*[,;]\s*n\s*=\s*(?<n>\d+)(?![\d.,]\d))?)"));
+    std::vector<GroupDescriptives> groups;
+    for (auto it = pair.globalMatch(window); it.hasNext();) {
+        const auto match = it.next();
+        const auto mean = typedNumber(match.capturedView(u"mean"));
+        const auto sd = typedNumber(match.capturedView(u"sd"));
+        if (!mean || !sd) {
+            continue;
+        }
+        GroupDescriptives group{*mean, *sd, std::nullopt};
+        bool ok = false;
+        const int n = match.hasCaptured(u"n") ? match.capturedView(u"n").toInt(&ok) : 0;
+        if (ok && n >= 1) {
+            group.n = n;
+        }
+        groups.push_back(group);
+    }
+    return groups;
+}
+
+// The two groups a result compares are described before it ("A (M = 5.2, SD = 1.1) scored
+// higher than B (M = 4.3, SD = 1.2), t(28) = ..."), the last two there; else after it, the
+// first two. One group alone says nothing about which set it is.
+void findDescriptives(QStringView before, QStringView after, FoundResult& result) {
+    std::vector<GroupDescriptives> groups = descriptivesIn(before);
+    if (groups.size() >= 2) {
+        groups.erase(groups.begin(), groups.end() - 2);
+    } else {
+        groups = descriptivesIn(after);
+        groups.resize(std::min<std::size_t>(groups.size(), 2));
+    }
+    if (groups.size() < 2) {
+        return;
+    }
+    result.group1 = groups[0];
+    result.group2 = groups[1];
+    // Sizes given with the means are the groups' sizes, where none are stated otherwise.
+    if (!result.n1 && !result.n2 && !result.total && groups[0].n && groups[1].n) {
+        result.n1 = groups[0].n;
+        result.n2 = groups[1].n;
+    }
+}
+
 bool saysOneSided(QStringView window) {
     static const QRegularExpression words(
         QStringLiteral(R"(\b(?:one|1)\s*-?\s*(?:tailed|sided)\b|(?<![\p{L}-])directional\b|)"
@@ -301,6 +349,8 @@ std::vector<FoundResult> findResults(const QString& text) {
             result.n2.reset();
             findGroupSizes(QStringView(plain).mid(result.end, to - result.end), result);
         }
+        findDescriptives(QStringView(plain).mid(from, result.start - from),
+                         QStringView(plain).mid(result.end, to - result.end), result);
         result.oneSided = saysOneSided(window);
     }
     return found;

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "quoted_csv.h"
 
-#include "text_check/decode.h"
+#include "text_check/document_decode.h"
 #include "text_check/finder.h"
 #include "text_check/judge.h"
 #include "text_check/verdict_words.h"
@@ -29,6 +29,9 @@ private slots:
     void context();
     // The line a result is on, in a text of several lines.
     void lines();
+    // The two groups' means and SDs beside a result: which pair is whose, decimals kept.
+    void descriptives_data();
+    void descriptives();
     // Every encoding the batch tool reads, and HTML, give the text a reader sees.
     void decoding_data();
     void decoding();
@@ -184,6 +187,61 @@ void TestTextCheck::context_data() {
                                  << 0;
     QTest::newRow("two-tailed") << "A two-tailed test: t(28) = 2.20, p = .036" << 0 << false << 0.0
                                 << 0 << 0;
+}
+
+void TestTextCheck::descriptives_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("which");
+    QTest::addColumn<QString>("groups"); // "m1 sd1 m2 sd2 n1 n2" as the text prints them; "" none
+    QTest::newRow("before, with sizes")
+        << "A (M = 5.20, SD = 1.10, n = 15) scored higher than B (M = 4.30, SD = 1.20, n = 16), "
+           "t(29) = 2.14, p = .041"
+        << 0 << "5.20 1.10 4.30 1.20 15 16";
+    QTest::newRow("german commas and semicolons")
+        << "A (M = 5,2; SD = 1,10) und B (M = 4,30; SD = 1,2): t(28) = 2,14, p = ,041" << 0
+        << "5.2 1.10 4.30 1.2 0 0";
+    QTest::newRow("after, when none before")
+        << "t(28) = 2.14, p = .041 (M = 5.2, SD = 1.1 against M = -0.5, SD = 1.2)" << 0
+        << "5.2 1.1 -0.5 1.2 0 0";
+    QTest::newRow("the last two before") << "Pretest M = 1.0, SD = 0.5; A: M = 5.2, SD = 1.1; "
+                                            "B: M = 4.3, SD = 1.2; t(28) = 2.14, p = .041"
+                                         << 0 << "5.2 1.1 4.3 1.2 0 0";
+    QTest::newRow("one group alone is no pair")
+        << "A had M = 5.2, SD = 1.1; t(28) = 2.14, p = .041" << 0 << "";
+    QTest::newRow("stated sizes win over those beside the means")
+        << "n1 = 12, n2 = 18; A (M = 5.2, SD = 1.1, n = 15), B (M = 4.3, SD = 1.2, n = 15), "
+           "t(28) = 2.14, p = .041"
+        << 0 << "5.2 1.1 4.3 1.2 12 18";
+    QTest::newRow("the earlier result's pair is not the next one's")
+        << "A (M = 5.2, SD = 1.1), B (M = 4.3, SD = 1.2), t(28) = 2.14, p = .041; then "
+           "t(28) = 1.20, p = .24"
+        << 1 << "";
+    QTest::newRow("SEM is no SD") << "A (M = 5.2, SEM = 1.1), B (M = 4.3, SEM = 1.2), "
+                                     "t(28) = 2.14, p = .041"
+                                  << 0 << "";
+}
+
+void TestTextCheck::descriptives() {
+    QFETCH(QString, text);
+    QFETCH(int, which);
+    QFETCH(QString, groups);
+    const std::vector<FoundResult> found = findResults(text);
+    QVERIFY(int(found.size()) > which);
+    const FoundResult& result = found[std::size_t(which)];
+    QCOMPARE(result.group1.has_value(), result.group2.has_value());
+    QString read;
+    if (result.group1 && result.group2) {
+        const auto printed = [](const lx::reported::Typed& value) {
+            return QString::number(value.value, 'f', value.decimals);
+        };
+        read =
+            QStringList{
+                printed(result.group1->mean),           printed(result.group1->sd),
+                printed(result.group2->mean),           printed(result.group2->sd),
+                QString::number(result.n1.value_or(0)), QString::number(result.n2.value_or(0))}
+                .join(QLatin1Char(' '));
+    }
+    QCOMPARE(read, groups);
 }
 
 void TestTextCheck::context() {
