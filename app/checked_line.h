@@ -25,7 +25,8 @@ struct CheckedLine {
     QString raw;
     QString verdict; // the output's own word: "consistent", "decision_error", ...
     bool holds = false;
-    QString dCheck; // "consistent", "inconsistent" or empty when not checked
+    QString dCheck;   // "consistent", "inconsistent" or empty when not checked
+    QString rounding; // the reading of the digits the verdict rests on: "none", "t_rounding", ...
     std::optional<int> n1, n2;
     std::optional<reported::Typed> m1, sd1, m2, sd2;
 };

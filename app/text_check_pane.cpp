@@ -243,7 +243,8 @@ void TextCheckPane::showOutcome(const Outcome& outcome, const QString& source) {
         const QString where = line.page > 0 ? tr("p. %1, line %2").arg(line.page).arg(line.line)
                                             : tr("line %1").arg(line.line);
         const QString words = verdict_look::words(line.verdict, line.holds);
-        const QString explanation = verdict_look::explanation(line.verdict, line.holds);
+        const QString explanation =
+            verdict_look::explanation(line.verdict, line.holds, line.rounding);
         const QList<QPair<Box, QString>> sets = setsOf(line, QLocale());
         auto* item =
             new QTreeWidgetItem(lstResults, {where, line.raw, words, boxList(sets, false)});

@@ -60,7 +60,9 @@ QString words(const QString& verdict, bool holds) {
     return verdict;
 }
 
-QString explanation(const QString& verdict, bool holds) {
+namespace {
+
+QString explanationOf(const QString& verdict, bool holds) {
     if (verdict == QLatin1String("consistent")) {
         return VerdictWords::tr("The p fits the t and df as reported.");
     }
@@ -88,6 +90,17 @@ QString explanation(const QString& verdict, bool holds) {
         return VerdictWords::tr("No p can be worked out for this t and df.");
     }
     return {};
+}
+
+} // namespace
+
+QString explanation(const QString& verdict, bool holds, const QString& rounding) {
+    if (rounding == QLatin1String("truncation")) {
+        return explanationOf(verdict, holds) + QLatin1Char(' ') +
+               VerdictWords::tr("It would fit if the p was cut off after its last digit instead "
+                                "of rounded.");
+    }
+    return explanationOf(verdict, holds);
 }
 
 QColor colour(const QString& verdict, bool holds, const QPalette& palette) {

@@ -13,8 +13,9 @@ namespace lx::verdict_look {
 // know.
 QString words(const QString& verdict, bool holds);
 
-// What the verdict means, a sentence for the tool tip and for screen readers.
-QString explanation(const QString& verdict, bool holds);
+// What the verdict means, a sentence for the tool tip and for screen readers, and what reading
+// of the digits it rests on where that matters (the output's word, "truncation").
+QString explanation(const QString& verdict, bool holds, const QString& rounding = {});
 
 // The colour its words are written in, readable on the palette's base: green for a result that
 // holds, amber for one that holds only one-tailed, red for one that does not, the palette's own

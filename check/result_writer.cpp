@@ -41,6 +41,10 @@ const ColumnInfo outputColumns[] = {
     {"sd1", "the first group's SD, with m1"},
     {"m2", "the second group's mean, with m1"},
     {"sd2", "the second group's SD, with m1"},
+    {"rounding", "the reading of the printed digits the verdict rests on: none (the t as printed, "
+                 "or no reading changes it), t_rounding (only a t within the printed t's "
+                 "rounding, a half either way), truncation (the p fits only if it was cut off "
+                 "after its last digit, not rounded: .03 for .0362)"},
 };
 const std::size_t outputColumnCount = std::size(outputColumns);
 
@@ -114,6 +118,9 @@ std::vector<Cell> cellsOf(const QString& file, const CheckedResult& result) {
         found.group1 ? typed(found.group1->sd) : Cell{},
         found.group2 ? typed(found.group2->mean) : Cell{},
         found.group2 ? typed(found.group2->sd) : Cell{},
+        judgement.verdict == Verdict::NotComputable
+            ? Cell{}
+            : text(QString::fromLatin1(roundingWord(judgement.rounding))),
     };
     return cells;
 }

@@ -51,6 +51,17 @@ Verdict failureOf(PVerdict verdict) {
     }
 }
 
+// A p cut off after its last digit stands for [p, p + one unit): ".03" for .0362, as some
+// programs print it. Only an equal p can be read so; range is the p over the t's rounding, of
+// the tail the p was judged on.
+bool fitsTruncated(const reported::ReportedP& p, Interval range) {
+    if (p.relation != reported::ReportedP::Relation::Equal) {
+        return false;
+    }
+    const double unit = 2 * halfUnit(p.decimals);
+    return range.upper >= p.value && range.lower < p.value + unit;
+}
+
 // Hedges' exact small-sample factor Gamma(df/2) / (sqrt(df/2) Gamma((df-1)/2)).
 double hedgesFactor(double df) {
     return boost::math::tgamma_ratio(df / 2, (df - 1) / 2, BoostPolicy()) / std::sqrt(df / 2);
@@ -128,24 +139,37 @@ Judgement judge(const FoundResult& result, double alpha) {
     settle(Tails::Two);
     if (fits(twoTailed->verdict)) {
         const auto exact = exactly(Tails::Two);
-        judgement.verdict =
-            exact && fits(exact->verdict) ? Verdict::Consistent : Verdict::ConsistentByRounding;
+        const bool asPrinted = exact && fits(exact->verdict);
+        judgement.verdict = asPrinted ? Verdict::Consistent : Verdict::ConsistentByRounding;
+        judgement.rounding = asPrinted ? RoundingRule::None : RoundingRule::TRounding;
         judgement.holds = true;
         return judgement;
     }
     const auto oneTailed = overRounding(Tails::One);
     if (oneTailed && fits(oneTailed->verdict)) {
         settle(Tails::One);
+        const auto exact = exactly(Tails::One);
         judgement.verdict = Verdict::OneTailedConsistent;
+        judgement.rounding =
+            exact && fits(exact->verdict) ? RoundingRule::None : RoundingRule::TRounding;
         judgement.holds = result.oneSided;
         return judgement;
     }
+    Interval judgedRange = *judgement.range;
     if (result.oneSided && oneTailed) {
         settle(Tails::One);
         judgement.verdict = failureOf(oneTailed->verdict);
-        return judgement;
+        judgedRange = *judgement.range;
+        // A one-tailed p above .5 was judged as the other direction's, whose p is 1 minus this.
+        if (p.relation == reported::ReportedP::Relation::Equal && p.value > 0.5) {
+            judgedRange = {1 - judgedRange.upper, 1 - judgedRange.lower};
+        }
+    } else {
+        judgement.verdict = failureOf(twoTailed->verdict);
     }
-    judgement.verdict = failureOf(twoTailed->verdict);
+    if (fitsTruncated(p, judgedRange)) {
+        judgement.rounding = RoundingRule::Truncation;
+    }
     return judgement;
 }
 

@@ -1221,6 +1221,10 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
         <source>No p can be worked out for this t and df.</source>
         <translation>Für dieses t und diese FG lässt sich kein p berechnen.</translation>
     </message>
+    <message>
+        <source>It would fit if the p was cut off after its last digit instead of rounded.</source>
+        <translation>Es würde passen, wenn das p nach seiner letzten Stelle abgeschnitten statt gerundet wäre.</translation>
+    </message>
 </context>
 <context>
     <name>frmTervan</name>

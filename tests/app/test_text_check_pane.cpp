@@ -203,6 +203,43 @@ private slots:
         QCOMPARE(label("lblFound").contains(QLatin1String("is missing")), !found);
     }
 
+    // lxtervan-check's JSON lines as the window reads them: a figure keeps the decimals it was
+    // written with, which a parsed JSON number drops; what is not a result is refused.
+    void jsonLines_data() {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<QString>("sets"); // "refused" when no line is read
+        const QByteArray head =
+            R"({"file":"a.pdf","page":2,"line":7,"raw":"t(28) = 2.14, p = .041",)"
+            R"("verdict":"consistent","holds":true,)";
+        QTest::newRow("trailing zeros kept")
+            << head +
+                   R"("n1":15,"n2":16,"m1":5.20,"sd1":1.10,"m2":4.30,"sd2":1.20,"rounding":"none"})"
+            << "N1 15, M1 5.20, SD1 1.10, N2 16, M2 4.30, SD2 1.20";
+        QTest::newRow("sizes only") << head + R"("n1":12,"n2":14,"m1":null,"sd1":null})"
+                                    << "N1 12, N2 14";
+        QTest::newRow("a size that is no count")
+            << head + R"("n1":1.5,"n2":"14","m1":-0.50,"sd1":0.25})"
+            << "M1 -0.50, SD1 0.25";
+        QTest::newRow("nothing beside") << head + R"("n1":null})"
+                                        << "";
+        QTest::newRow("no verdict")
+            << QByteArray(R"({"raw":"t(28) = 2.14, p = .041"})") << "refused";
+        QTest::newRow("not json") << QByteArray("a.pdf: an encrypted PDF file") << "refused";
+    }
+    void jsonLines() {
+        QFETCH(QByteArray, json);
+        const auto line = lx::checkedLineOfJson(json);
+        QStringList sets;
+        if (line) {
+            QCOMPARE(line->page, 2);
+            QCOMPARE(line->line, 7);
+            for (const auto& [box, text] : lx::setsOf(*line, QLocale(QLocale::English))) {
+                sets.append(QStringLiteral("%1 %2").arg(inputNames[int(box)].mid(3), text));
+            }
+        }
+        QTEST(line ? sets.join(QStringLiteral(", ")) : QStringLiteral("refused"), "sets");
+    }
+
     // Last: the German translation stays installed.
     void germanUser() {
         m_fixture.reset();

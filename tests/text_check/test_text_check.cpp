@@ -44,13 +44,15 @@ void TestTextCheck::referenceVerdicts_data() {
     QTest::addColumn<double>("df");
     QTest::addColumn<QString>("verdict");
     QTest::addColumn<QString>("effect");
+    QTest::addColumn<QString>("rounding");
     const auto rows = lx::test::readQuotedCsv(QStringLiteral(STATEMENTS_REFERENCE));
     QVERIFY(rows.size() >= 200);
     for (const auto& row : rows) {
         QTest::newRow(qPrintable(row[QStringLiteral("name")]))
             << row[QStringLiteral("text")] << row[QStringLiteral("statistic")]
             << row[QStringLiteral("value")].toDouble() << row[QStringLiteral("df")].toDouble()
-            << row[QStringLiteral("verdict")] << row[QStringLiteral("d_check")];
+            << row[QStringLiteral("verdict")] << row[QStringLiteral("d_check")]
+            << row[QStringLiteral("rounding")];
     }
 }
 
@@ -68,6 +70,7 @@ void TestTextCheck::referenceVerdicts() {
     QCOMPARE(found[0].df, df);
     const Judgement judgement = judge(found[0], 0.05);
     QCOMPARE(QString::fromLatin1(verdictWord(judgement.verdict)), verdict);
+    QTEST(QString::fromLatin1(roundingWord(judgement.rounding)), "rounding");
     QCOMPARE(QString::fromLatin1(effectWord(judgement.effect)), effect);
 }
 

@@ -92,6 +92,30 @@ def verdict(stat, value, dec, df, rel, pval, pdec, one_sided):
     return "decision_error" if rs and cs and rs != cs else "inconsistent"
 
 
+def rounding_rule(stat, value, dec, df, rel, pval, pdec, one_sided, verdict_word):
+    """The reading of the printed digits the verdict rests on.
+
+    none: the t as printed gives the verdict, or no reading of the digits changes it;
+    t_rounding: only a t within the printed t's rounding gives the p; truncation: a failing
+    equal p fits only if it was cut off after its last digit, standing for [p, p + one unit),
+    over the t's rounding and the tail it was judged on.
+    """
+    lo, hi = t_range(stat, value, dec)
+    t = math.sqrt(value) if stat == "F" else abs(value)
+    if verdict_word == "consistent_by_rounding":
+        return "t_rounding"
+    if verdict_word == "one_tailed_consistent":
+        tail = "other" if other_tail(rel, pval) else "one"
+        a, b = p_range(t, t, df, tail)
+        return "none" if fits(rel, pval, pdec, a, b) else "t_rounding"
+    if verdict_word in ("inconsistent", "decision_error") and rel == "=":
+        tail = ("other" if other_tail(rel, pval) else "one") if one_sided else "two"
+        a, b = p_range(lo, hi, df, tail)
+        if b >= pval and a < pval + 2 * half(pdec):
+            return "truncation"
+    return "none"
+
+
 def effect_check(stat, value, dec, kind, d_text, n1, n2, total):
     if not d_text or not ((n1 and n2) or total):
         return ""
@@ -130,10 +154,13 @@ def add(name, text, stat, value_text, df, rel, p_text, one_sided=False, kind="",
         pdec = decimals_of(mant) - int(exp)
     else:
         pval, pdec = float(p_text.replace(",", ".")), decimals_of(p_text)
+    verdict_word = verdict(stat, value, dec, df, rel, pval, pdec, one_sided)
     rows.append({
         "name": name, "text": text, "statistic": stat, "value": value, "df": df,
-        "verdict": verdict(stat, value, dec, df, rel, pval, pdec, one_sided),
-        "d_check": effect_check(stat, value, dec, kind, d_text, n1, n2, total)})
+        "verdict": verdict_word,
+        "d_check": effect_check(stat, value, dec, kind, d_text, n1, n2, total),
+        "rounding": rounding_rule(stat, value, dec, df, rel, pval, pdec, one_sided,
+                                  verdict_word)})
 
 
 def p_text_of(p, comma=False):
@@ -290,6 +317,16 @@ for k in range(16):
         add(f"effect_{k}", text, "t", f"{t:.2f}", df, rel, p_shown, kind=kind, d_text=d_text,
             total=total)
 
+# The reading of the digits a verdict rests on: a p cut off instead of rounded, a one-tailed
+# fit only over the t's rounding, and failures no reading of the digits rescues.
+for k, (lead, t_text, df, rel, p_shown, one_sided) in enumerate([
+        ("", "2.20", 28, "=", ".03", False), ("", "2.50", 40, "=", ".01", False),
+        ("", "1.99", 28, "=", ".05", False), ("A one-tailed test: ", "2.20", 28, "=", ".01", True),
+        ("A one-tailed test: ", "1.8", 28, "=", ".040", True),
+        ("", "1.20", 28, "<", ".05", False), ("", "2.20", 28, "=", ".020", False)]):
+    add(f"reading_{k}", f"{lead}t({df}) = {t_text}, p {rel} {p_shown}", "t", t_text, df, rel,
+        p_shown, one_sided=one_sided)
+
 with open("tests/text_check/statements_reference.csv", "w", newline="", encoding="utf-8") as out:
     writer = csv.DictWriter(out, fieldnames=list(rows[0].keys()), lineterminator="\n")
     writer.writeheader()
@@ -398,7 +435,7 @@ expected.sort(key=lambda item: ["english.txt", "german.txt", "page.html", "paper
 
 with open("tests/check/corpus_expected.csv", "w", newline="", encoding="utf-8") as out:
     writer = csv.writer(out, lineterminator="\n")
-    writer.writerow(["file", "line", "name", "verdict", "d_check"])
+    writer.writerow(["file", "line", "name", "verdict", "d_check", "rounding"])
     for file, line, row in expected:
-        writer.writerow([file, line, row["name"], row["verdict"], row["d_check"]])
+        writer.writerow([file, line, row["name"], row["verdict"], row["d_check"], row["rounding"]])
 print(len(english), len(german), len(page), len(docx))
