@@ -41,6 +41,8 @@ const ColumnInfo outputColumns[] = {
     {"sd1", "the first group's SD, with m1"},
     {"m2", "the second group's mean, with m1"},
     {"sd2", "the second group's SD, with m1"},
+    {"direction", "as_predicted or against_prediction: the difference of a one-sided test against "
+                  "the direction the text predicted; empty when it does not say"},
     {"rounding", "the reading of the printed digits the verdict rests on: none (the t as printed, "
                  "or no reading changes it), t_rounding (only a t within the printed t's "
                  "rounding, a half either way), truncation (the p fits only if it was cut off "
@@ -118,6 +120,11 @@ std::vector<Cell> cellsOf(const QString& file, const CheckedResult& result) {
         found.group1 ? typed(found.group1->sd) : Cell{},
         found.group2 ? typed(found.group2->mean) : Cell{},
         found.group2 ? typed(found.group2->sd) : Cell{},
+        found.direction == StatedDirection::Unstated
+            ? Cell{}
+            : text(found.direction == StatedDirection::AsPredicted
+                       ? QStringLiteral("as_predicted")
+                       : QStringLiteral("against_prediction")),
         judgement.verdict == Verdict::NotComputable
             ? Cell{}
             : text(QString::fromLatin1(roundingWord(judgement.rounding))),

@@ -3,6 +3,7 @@
 #include "decode.h"
 
 #include <QHash>
+#include <QRegularExpression>
 #include <QStringDecoder>
 
 namespace lx::text_check {
@@ -20,6 +21,16 @@ qsizetype skipTo(const QString& html, qsizetype from, QStringView close, QString
         }
     }
     return end;
+}
+
+// Whether a tag opens or closes a block of its own: a paragraph, a heading, a list item, a
+// table row, a division.
+bool startsBlock(QStringView tag) {
+    static const QRegularExpression block(
+        QStringLiteral(R"(^</?(?:p|div|li|h[1-6]|blockquote|section|article|tr|table|ul|ol|dd|dt|)"
+                       R"(figcaption|header|footer|main|aside)(?=[\s>/]))"),
+        QRegularExpression::CaseInsensitiveOption);
+    return block.match(tag.left(16).toString()).hasMatch();
 }
 
 QString entity(QStringView name) {
@@ -102,9 +113,15 @@ QString textOfHtml(const QString& html) {
             } else if (rest.startsWith(QLatin1String("<style"), Qt::CaseInsensitive)) {
                 k = skipTo(html, k, u"</style>", out);
             } else {
+                const bool block = startsBlock(rest);
                 k = skipTo(html, k, u">", out);
+                if (block) {
+                    // A paragraph's words are not about the next paragraph's results.
+                    out += QChar(0x2029);
+                    continue;
+                }
             }
-            out += QLatin1Char(' '); // a tag separates words, as a block or a cell does
+            out += QLatin1Char(' '); // a tag separates words, as a cell does
             continue;
         }
         if (c == QLatin1Char('&')) {

@@ -35,7 +35,8 @@ struct DecodedSource {
 QString decodeTextBytes(const QByteArray& bytes);
 
 // The text a browser would show of an HTML page: tags, comments, scripts and styles become
-// blanks, entities their characters. The page's line breaks stay where they were, so a result
+// blanks, a block's tags (a paragraph's, a heading's, a list item's, ...) a paragraph separator
+// (U+2029), entities their characters. The page's line breaks stay where they were, so a result
 // found is on the line of the source it came from.
 QString textOfHtml(const QString& html);
 

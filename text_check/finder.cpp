@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "finder.h"
 
+#include "direction.h"
 #include "number_text.h"
 
 #include <QRegularExpression>
@@ -352,6 +353,13 @@ std::vector<FoundResult> findResults(const QString& text) {
         findDescriptives(QStringView(plain).mid(from, result.start - from),
                          QStringView(plain).mid(result.end, to - result.end), result);
         result.oneSided = saysOneSided(window);
+        if (result.oneSided) { // only a one-tailed p depends on the direction
+            // What follows the result's own sentence leads in to the next result's.
+            static const QRegularExpression sentenceEnd(QStringLiteral(R"([.!?](?:\s|$))"));
+            const auto end = sentenceEnd.match(plain, result.end);
+            const qsizetype until = end.hasMatch() ? std::min(to, end.capturedEnd()) : to;
+            result.direction = statedDirection(QStringView(plain).mid(from, until - from));
+        }
     }
     return found;
 }

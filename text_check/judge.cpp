@@ -62,6 +62,26 @@ bool fitsTruncated(const reported::ReportedP& p, Interval range) {
     return range.upper >= p.value && range.lower < p.value + unit;
 }
 
+// Whether a reported p fits a range of p: an equal p with its rounding (either way of
+// rounding a half), a bound on the right side.
+bool fitsOn(const reported::ReportedP& p, Interval range) {
+    switch (p.relation) {
+    case reported::ReportedP::Relation::Less:
+        return range.lower < p.value;
+    case reported::ReportedP::Relation::Greater:
+        return range.upper > p.value;
+    case reported::ReportedP::Relation::Equal:
+        break;
+    }
+    const double half = halfUnit(p.decimals);
+    return range.upper >= p.value - half && range.lower <= p.value + half;
+}
+
+// The reported p says the test is significant at alpha.
+bool belowAlpha(const reported::ReportedP& p, double alpha) {
+    return p.relation == reported::ReportedP::Relation::Less ? p.value <= alpha : p.value < alpha;
+}
+
 // Hedges' exact small-sample factor Gamma(df/2) / (sqrt(df/2) Gamma((df-1)/2)).
 double hedgesFactor(double df) {
     return boost::math::tgamma_ratio(df / 2, (df - 1) / 2, BoostPolicy()) / std::sqrt(df / 2);
@@ -146,6 +166,33 @@ Judgement judge(const FoundResult& result, double alpha) {
         return judgement;
     }
     const auto oneTailed = overRounding(Tails::One);
+    // A one-sided test whose difference came out against the predicted direction has a p above
+    // .5 on the predicted side, P(T > -|t|): a p up to .5 is judged there, not on the observed
+    // side, where it would be the p halved the wrong way. (One above .5 is judged there anyway.)
+    if (result.oneSided && result.direction == StatedDirection::AgainstPrediction && oneTailed &&
+        p.value <= 0.5) {
+        judgement.oneTailedJudged = true;
+        judgement.recomputed = 1 - pOf(std::fabs(judgement.t), result.df, Tails::One);
+        const Interval range{1 - pOf(absoluteT.lower, result.df, Tails::One),
+                             1 - pOf(absoluteT.upper, result.df, Tails::One)};
+        judgement.range = range;
+        if (fitsOn(p, range)) {
+            const double asPrinted = *judgement.recomputed;
+            judgement.verdict = Verdict::OneTailedConsistent;
+            judgement.rounding = fitsOn(p, Interval{asPrinted, asPrinted})
+                                     ? RoundingRule::None
+                                     : RoundingRule::TRounding;
+            judgement.holds = true;
+        } else {
+            judgement.verdict = belowAlpha(p, alpha) && range.lower >= alpha
+                                    ? Verdict::DecisionError
+                                    : Verdict::Inconsistent;
+            if (fitsTruncated(p, range)) {
+                judgement.rounding = RoundingRule::Truncation;
+            }
+        }
+        return judgement;
+    }
     if (oneTailed && fits(oneTailed->verdict)) {
         settle(Tails::One);
         const auto exact = exactly(Tails::One);

@@ -46,7 +46,9 @@ struct Judgement {
 // A found result judged by the checks of reported results at significance level alpha:
 // two-tailed first; where that fails, one-tailed on the side of the observed difference (a p
 // above .5 only as the other direction's, never halved or doubled). Where the text says
-// one-sided, a one-tailed fit holds, and a failure is judged as one-tailed.
+// one-sided, a one-tailed fit holds, and a failure is judged as one-tailed; where it also says
+// the difference went against the predicted direction, the one-tailed p is that of the
+// predicted side, above .5, and a smaller one was halved on the wrong side.
 Judgement judge(const FoundResult& result, double alpha);
 
 } // namespace lx::text_check

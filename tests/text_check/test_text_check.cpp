@@ -29,6 +29,9 @@ private slots:
     void context();
     // The line a result is on, in a text of several lines.
     void lines();
+    // The direction a one-sided test's difference took against the predicted one.
+    void direction_data();
+    void direction();
     // The two groups' means and SDs beside a result: which pair is whose, decimals kept.
     void descriptives_data();
     void descriptives();
@@ -175,6 +178,10 @@ void TestTextCheck::context_data() {
     QTest::newRow("sizes before the next result are its own")
         << "N = 30: t(28) = 2.20, p = .036. With n1 = 12 and n2 = 18, t(28) = 1.10, p = .281" << 0
         << false << 0.0 << 0 << 30;
+    QTest::newRow("words of the html paragraph before")
+        << textOfHtml("<p>t(28) = 2.20, p = .018, one-tailed.</p>\n<p>Then t(28) = 2.20, "
+                      "p = .036</p>")
+        << 1 << false << 0.0 << 0 << 0;
     QTest::newRow("total") << "N = 30; t(28) = 2.20, p = .036" << 0 << false << 0.0 << 0 << 30;
     QTest::newRow("one-tailed") << "A one-tailed test: t(28) = 2.20, p = .018" << 0 << true << 0.0
                                 << 0 << 0;
@@ -190,6 +197,53 @@ void TestTextCheck::context_data() {
                                  << 0;
     QTest::newRow("two-tailed") << "A two-tailed test: t(28) = 2.20, p = .036" << 0 << false << 0.0
                                 << 0 << 0;
+}
+
+void TestTextCheck::direction_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("direction");
+    const int unstated = int(StatedDirection::Unstated);
+    const int as = int(StatedDirection::AsPredicted);
+    const int against = int(StatedDirection::AgainstPrediction);
+    const QString predicted = QStringLiteral("We predicted that group A would score higher than "
+                                             "group B. ");
+    QTest::newRow("finding against") << predicted + "Group A scored lower than group B, "
+                                                    "t(28) = 1.80, p = .041, one-tailed."
+                                     << against;
+    QTest::newRow("other group named first")
+        << predicted + "Group B scored higher than group A, t(28) = 1.80, p = .041, one-tailed."
+        << against;
+    QTest::newRow("finding as predicted")
+        << predicted + "Group A scored higher than group B, t(28) = 1.80, p = .041, one-tailed."
+        << as;
+    QTest::newRow("words between") << "We expected that the training group would show higher "
+                                      "scores than the control group; the control group had "
+                                      "better scores than the training group, t(28) = 1.80, "
+                                      "p = .041, one-sided."
+                                   << against;
+    QTest::newRow("german") << "Wir erwarteten, dass Gruppe A höhere Werte als Gruppe B "
+                               "erzielt. Gruppe A lag niedriger als Gruppe B, t(28) = 1,80, "
+                               "p = ,041, einseitig."
+                            << against;
+    QTest::newRow("other groups")
+        << predicted + "Group C scored lower than group D, t(28) = 1.80, p = .041, one-tailed."
+        << unstated;
+    QTest::newRow("prediction alone is no finding")
+        << predicted + "t(28) = 1.80, p = .041, one-tailed." << unstated;
+    QTest::newRow("as predicted") << "As predicted, t(28) = 1.80, p = .041, one-tailed." << as;
+    QTest::newRow("contrary") << "Contrary to our hypothesis, t(28) = 1.80, p = .041, one-tailed."
+                              << against;
+    QTest::newRow("entgegen") << "Entgegen der Erwartung, t(28) = 1,80, p = ,041, einseitig."
+                              << against;
+    QTest::newRow("two-tailed tests are not read")
+        << predicted + "Group A scored lower than group B, t(28) = 1.80, p = .041." << unstated;
+}
+
+void TestTextCheck::direction() {
+    QFETCH(QString, text);
+    const std::vector<FoundResult> found = findResults(text);
+    QCOMPARE(found.size(), std::size_t(1));
+    QTEST(int(found[0].direction), "direction");
 }
 
 void TestTextCheck::descriptives_data() {
