@@ -13,27 +13,33 @@ namespace {
 
 // A group as a sentence names it: "group A", "the control group", "Gruppe B", "die
 // Kontrollgruppe"; its one word of its own is what compares.
-const QString name =
-    QStringLiteral(R"((?:(?:the|die|der|das|den)\s+)?(?:(?:group|Gruppe|condition|Bedingung)\s+)?)"
-                   R"((?<%1>[\p{L}\d]+)(?:\s+(?:group|condition))?)");
-const QString upward =
-    QStringLiteral(R"(higher|greater|more|better|faster|larger|höher\w*|größer\w*|mehr|)"
-                   R"(besser\w*|schneller\w*)");
-const QString downward =
-    QStringLiteral(R"(lower|less|fewer|worse|slower|smaller|niedriger\w*|geringer\w*|weniger|)"
-                   R"(schlechter\w*|langsamer\w*|kleiner\w*)");
-const QString predictionVerb =
-    QStringLiteral(R"((?:predicted|expected|hypothesi[sz]ed|anticipated|erwartet\w*|)"
-                   R"(vorhergesagt|angenommen|vermutet\w*)\s*,?\s*(?:that\s+|dass\s+)?)");
+QString name() {
+    return QStringLiteral(
+        R"((?:(?:the|die|der|das|den)\s+)?(?:(?:group|Gruppe|condition|Bedingung)\s+)?)"
+        R"((?<%1>[\p{L}\d]+)(?:\s+(?:group|condition))?)");
+}
+QString upward() {
+    return QStringLiteral(R"(higher|greater|more|better|faster|larger|höher\w*|größer\w*|mehr|)"
+                          R"(besser\w*|schneller\w*)");
+}
+QString downward() {
+    return QStringLiteral(
+        R"(lower|less|fewer|worse|slower|smaller|niedriger\w*|geringer\w*|weniger|)"
+        R"(schlechter\w*|langsamer\w*|kleiner\w*)");
+}
+QString predictionVerb() {
+    return QStringLiteral(R"((?:predicted|expected|hypothesi[sz]ed|anticipated|erwartet\w*|)"
+                          R"(vorhergesagt|angenommen|vermutet\w*)\s*,?\s*(?:that\s+|dass\s+)?)");
+}
 
 // "A ... higher than B": at most two words between the group and its comparative, and one
 // between the comparative and "than" ("higher scores than").
 QRegularExpression comparison(const QString& lead) {
     return QRegularExpression(
-        lead + name.arg(QStringLiteral("a")) + QStringLiteral(R"(\s+(?:[\p{L}]+\s+){0,2}?)") +
+        lead + name().arg(QStringLiteral("a")) + QStringLiteral(R"(\s+(?:[\p{L}]+\s+){0,2}?)") +
             QStringLiteral(R"((?<cmp>%1|%2)\s+(?:[\p{L}]+\s+)?(?:than|als)\s+)")
-                .arg(upward, downward) +
-            name.arg(QStringLiteral("b")),
+                .arg(upward(), downward()) +
+            name().arg(QStringLiteral("b")),
         QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
 }
 
@@ -45,7 +51,7 @@ struct Ordering {
 };
 
 Ordering orderingOf(const QRegularExpressionMatch& match) {
-    static const QRegularExpression up(QStringLiteral("^(?:%1)$").arg(upward),
+    static const QRegularExpression up(QStringLiteral("^(?:%1)$").arg(upward()),
                                        QRegularExpression::CaseInsensitiveOption);
     const QString a = match.captured(u"a").toLower();
     const QString b = match.captured(u"b").toLower();
@@ -66,7 +72,7 @@ StatedDirection statedDirection(QStringView window) {
         QStringLiteral(R"(\b(?:as predicted|as expected|as hypothesi[sz]ed|wie erwartet|)"
                        R"(wie vorhergesagt)\b)"),
         QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression prediction = comparison(predictionVerb);
+    static const QRegularExpression prediction = comparison(predictionVerb());
     static const QRegularExpression finding = comparison(QStringLiteral(R"((?<![\p{L}]))"));
 
     if (against.match(window).hasMatch()) {

@@ -16,14 +16,23 @@ namespace {
 using Relation = reported::ReportedP::Relation;
 
 // The parts every form shares.
-const QString number = QStringLiteral(R"([-+]?(?:\d+(?:[.,]\d+)?|[.,]\d+))");
-const QString df = QStringLiteral(R"(\d+(?:[.,]\d+)?)");
-const QString noLetterBefore = QStringLiteral(R"((?<![\p{L}\d]))");
+// Functions, not globals: the window that links this starts without building them.
+QString number() {
+    return QStringLiteral(R"([-+]?(?:\d+(?:[.,]\d+)?|[.,]\d+))");
+}
+QString df() {
+    return QStringLiteral(R"(\d+(?:[.,]\d+)?)");
+}
+QString noLetterBefore() {
+    return QStringLiteral(R"((?<![\p{L}\d]))");
+}
 // ", p = .03", "; p<.05", ", ns", ", p = ns", ", p = 2.3 x 10^-5".
-const QString pPart = QStringLiteral(
-    R"(\s*[,;]\s*(?:p\s*(?<rel><=|>=|≤|≥|=|<|>)\s*(?:(?<p>[-+]?(?:\d+(?:[.,]\d+)?|[.,]\d+)))"
-    R"((?:\s*[eE]\s*(?<exp1>[-+]?\d+)|\s*[x×·*]\s*10\s*\^?\s*(?<exp2>[-+]?\d+))?(?!\d|[.,]\d)|)"
-    R"((?<pns>n\.?\s?s\b\.?))|(?<ns>n\.?\s?s\b\.?)))");
+QString pPart() {
+    return QStringLiteral(
+        R"(\s*[,;]\s*(?:p\s*(?<rel><=|>=|≤|≥|=|<|>)\s*(?:(?<p>[-+]?(?:\d+(?:[.,]\d+)?|[.,]\d+)))"
+        R"((?:\s*[eE]\s*(?<exp1>[-+]?\d+)|\s*[x×·*]\s*10\s*\^?\s*(?<exp2>[-+]?\d+))?(?!\d|[.,]\d)|)"
+        R"((?<pns>n\.?\s?s\b\.?))|(?<ns>n\.?\s?s\b\.?)))");
+}
 
 struct Form {
     Statistic statistic;
@@ -32,16 +41,17 @@ struct Form {
 
 const std::vector<Form>& forms() {
     static const std::vector<Form> all = {
-        {Statistic::T, QRegularExpression(noLetterBefore + QStringLiteral(R"(t\s*\(\s*(?<df>)") +
-                                          df + QStringLiteral(R"()\s*\)\s*=\s*(?<value>)") +
-                                          number + QStringLiteral(")") + pPart)},
-        {Statistic::T, QRegularExpression(noLetterBefore + QStringLiteral(R"(t\s*=\s*(?<value>)") +
-                                          number + QStringLiteral(R"()\s*[,;]\s*df\s*=\s*(?<df>)") +
-                                          df + QStringLiteral(")") + pPart)},
+        {Statistic::T, QRegularExpression(noLetterBefore() + QStringLiteral(R"(t\s*\(\s*(?<df>)") +
+                                          df() + QStringLiteral(R"()\s*\)\s*=\s*(?<value>)") +
+                                          number() + QStringLiteral(")") + pPart())},
+        {Statistic::T,
+         QRegularExpression(noLetterBefore() + QStringLiteral(R"(t\s*=\s*(?<value>)") + number() +
+                            QStringLiteral(R"()\s*[,;]\s*df\s*=\s*(?<df>)") + df() +
+                            QStringLiteral(")") + pPart())},
         {Statistic::F,
-         QRegularExpression(noLetterBefore + QStringLiteral(R"(F\s*\(\s*1\s*[,;]\s*(?<df>)") + df +
-                            QStringLiteral(R"()\s*\)\s*=\s*(?<value>)") + number +
-                            QStringLiteral(")") + pPart)},
+         QRegularExpression(noLetterBefore() + QStringLiteral(R"(F\s*\(\s*1\s*[,;]\s*(?<df>)") +
+                            df() + QStringLiteral(R"()\s*\)\s*=\s*(?<value>)") + number() +
+                            QStringLiteral(")") + pPart())},
     };
     return all;
 }
@@ -140,9 +150,9 @@ void placeOf(const std::vector<qsizetype>& lines, const std::vector<qsizetype>& 
 // follows and no earlier result lies within reach, whose it would be.
 void findEffect(QStringView text, qsizetype from, qsizetype to, bool earlierResult,
                 FoundResult& result) {
-    static const QRegularExpression effect(noLetterBefore +
+    static const QRegularExpression effect(noLetterBefore() +
                                            QStringLiteral(R"((?<kind>[dg])\s*=\s*(?<value>)") +
-                                           number + QStringLiteral(")"));
+                                           number() + QStringLiteral(")"));
     std::vector<std::pair<qsizetype, qsizetype>> stretches{{result.end, to}};
     if (!earlierResult) {
         stretches.emplace_back(from, result.start);
@@ -163,9 +173,9 @@ void findEffect(QStringView text, qsizetype from, qsizetype to, bool earlierResu
 
 void findGroupSizes(QStringView window, FoundResult& result) {
     static const QRegularExpression groups(
-        noLetterBefore +
+        noLetterBefore() +
         QStringLiteral(R"(n\s*_?\s*(?<group>[12₁₂])\s*=\s*(?<n>\d+)(?![\d.,]\d))"));
-    static const QRegularExpression total(noLetterBefore +
+    static const QRegularExpression total(noLetterBefore() +
                                           QStringLiteral(R"(N\s*=\s*(?<n>\d+)(?![\d.,]\d))"));
     for (auto it = groups.globalMatch(window); it.hasNext();) {
         const auto match = it.next();
@@ -191,7 +201,7 @@ void findGroupSizes(QStringView window, FoundResult& result) {
 // "M = 5.20, SD = 1.10" or "M = 5,20; SD = 1,10", then perhaps "n = 15", for each group.
 std::vector<GroupDescriptives> descriptivesIn(QStringView window) {
     static const QRegularExpression pair(
-        noLetterBefore + QStringLiteral(R"(M\s*=\s*(?<mean>)") + number +
+        noLetterBefore() + QStringLiteral(R"(M\s*=\s*(?<mean>)") + number() +
         QStringLiteral(R"()\s*[,;]\s*SD\s*=\s*(?<sd>\d+(?:[.,]\d+)?|[.,]\d+))") +
         QStringLiteral(R"((?:\s*[,;]\s*n\s*=\s*(?<n>\d+)(?![\d.,]\d))?)"));
     std::vector<GroupDescriptives> groups;

@@ -2,11 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "judge.h"
 
-#include "stats/boost_policy.h"
+#include "stats/hedges_factor.h"
 #include "stats/t_distribution.h"
 #include "stats/typed_rounding.h"
-
-#include <boost/math/special_functions/gamma.hpp>
 
 #include <cmath>
 
@@ -80,11 +78,6 @@ bool fitsOn(const reported::ReportedP& p, Interval range) {
 // The reported p says the test is significant at alpha.
 bool belowAlpha(const reported::ReportedP& p, double alpha) {
     return p.relation == reported::ReportedP::Relation::Less ? p.value <= alpha : p.value < alpha;
-}
-
-// Hedges' exact small-sample factor Gamma(df/2) / (sqrt(df/2) Gamma((df-1)/2)).
-double hedgesFactor(double df) {
-    return boost::math::tgamma_ratio(df / 2, (df - 1) / 2, BoostPolicy()) / std::sqrt(df / 2);
 }
 
 // d = t sqrt(1/n1 + 1/n2), or 2 t / sqrt(N) for N in two equal groups; g is d times Hedges'
