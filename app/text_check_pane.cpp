@@ -9,11 +9,15 @@
 #include "verdict_look.h"
 
 #include <QAction>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QFutureWatcher>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMimeData>
 #include <QPromise>
 #include <QThreadPool>
 #include <QTimer>
@@ -78,6 +82,7 @@ TextCheckPane::TextCheckPane(QWidget* parent)
     , m_process(new CheckProcess(this)) {
     setObjectName(QStringLiteral("TextCheckPane"));
     setWindowTitle(tr("Check text"));
+    setAcceptDrops(true);
     txtText->setObjectName(QStringLiteral("txtText"));
     lblFound->setObjectName(QStringLiteral("lblFound"));
     lstResults->setObjectName(QStringLiteral("lstResults"));
@@ -122,7 +127,7 @@ TextCheckPane::TextCheckPane(QWidget* parent)
     connect(txtText, &QPlainTextEdit::textChanged, this, [this] { scheduleTextCheck(); });
     connect(m_typing, &QTimer::timeout, this, [this] { guarded([this] { checkTypedText(); }); });
     connect(txtText, &TextDropEdit::filesGiven, this,
-            [this](const QStringList& paths) { guarded([&] { checkFile(paths.value(0)); }); });
+            [this](const QStringList& paths) { guarded([&] { checkFiles(paths); }); });
     connect(lstResults, &QTreeWidget::itemActivated, this,
             [this](QTreeWidgetItem* item) { guarded([&] { choose(item); }); });
     connect(m_process, &CheckProcess::finished, this,
@@ -143,6 +148,25 @@ TextCheckPane::TextCheckPane(QWidget* parent)
 
 TextCheckPane::~TextCheckPane() = default;
 
+// A file dropped anywhere in the window is taken, not only on its text box.
+void TextCheckPane::dragEnterEvent(QDragEnterEvent* event) {
+    guarded([&] {
+        if (!localFiles(*event->mimeData()).isEmpty()) {
+            event->acceptProposedAction();
+        }
+    });
+}
+
+void TextCheckPane::dropEvent(QDropEvent* event) {
+    guarded([&] {
+        const QStringList files = localFiles(*event->mimeData());
+        if (!files.isEmpty()) {
+            event->acceptProposedAction();
+            checkFiles(files);
+        }
+    });
+}
+
 QString TextCheckPane::checkProgram() const {
     return m_process->program();
 }
@@ -162,11 +186,36 @@ void TextCheckPane::startRun() {
 }
 
 void TextCheckPane::checkTypedText() {
+    m_note.clear();
     const QString text = txtText->toPlainText();
     runAside([text] { return Outcome{checkedLines(text, Alpha), {}}; }, QString());
 }
 
+void TextCheckPane::checkFiles(const QStringList& paths) {
+    if (paths.isEmpty()) {
+        return;
+    }
+    m_note = paths.size() > 1 ? tr("Only the first of the %1 files given is read: %2.")
+                                    .arg(paths.size())
+                                    .arg(QFileInfo(paths.front()).fileName())
+                              : QString();
+    readFile(paths.front());
+}
+
 void TextCheckPane::checkFile(const QString& path) {
+    checkFiles({path});
+}
+
+void TextCheckPane::readFile(const QString& path) {
+    startRun(); // what was still being read is out of date, even if this file cannot be
+    if (QFileInfo(path).isDir()) {
+        showOutcome(Outcome{{},
+                            tr("%1 is a folder; give the files in it one by one, or check "
+                               "the folder with lxtervan-check.")
+                                .arg(QDir::toNativeSeparators(path))},
+                    {});
+        return;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         showOutcome(Outcome{{}, tr("%1 cannot be read: %2").arg(path, file.errorString())}, {});
@@ -275,6 +324,9 @@ void TextCheckPane::showOutcome(const Outcome& outcome, const QString& source) {
             tr("Results found: %1; they hold: %2.").arg(m_lines.size()).arg(holding);
         lblFound->setText(source.isEmpty() ? count : tr("%1: %2").arg(source, count));
         lstResults->setCurrentItem(lstResults->topLevelItem(0));
+    }
+    if (!m_note.isEmpty()) {
+        lblFound->setText(lblFound->text() + QLatin1Char(' ') + m_note);
     }
     emit checked();
 }

@@ -34,8 +34,9 @@ public:
     QString checkProgram() const;
     void setCheckProgram(const QString& program);
 
-    // Checks a file as if it had been dropped.
+    // Checks a file as if it had been dropped; of several, the first, and says so.
     void checkFile(const QString& path);
+    void checkFiles(const QStringList& paths);
 
     // The results listed, in the order of the text.
     const std::vector<CheckedLine>& lines() const { return m_lines; }
@@ -46,6 +47,10 @@ signals:
     // A chosen line's figures for the calculator's sets, box by box.
     void setsChosen(const QList<QPair<lx::Box, QString>>& boxes);
 
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
 private:
     struct Outcome {
         std::vector<CheckedLine> lines;
@@ -53,6 +58,7 @@ private:
     };
     void scheduleTextCheck();
     void checkTypedText();
+    void readFile(const QString& path);
     void runAside(std::function<Outcome()> work, const QString& source);
     void showOutcome(const Outcome& outcome, const QString& source);
     void choose(QTreeWidgetItem* item);
@@ -66,6 +72,7 @@ private:
     CheckProcess* m_process;
     std::vector<CheckedLine> m_lines;
     QString m_fileRead; // the name of the file lxtervan-check reads
+    QString m_note;     // said with the results: files given but not read
     int m_run = 0;      // the latest check; results of an earlier one are dropped
 };
 

@@ -9,8 +9,6 @@
 
 namespace lx {
 
-namespace {
-
 QStringList localFiles(const QMimeData& data) {
     QStringList paths;
     if (data.hasUrls()) {
@@ -22,8 +20,6 @@ QStringList localFiles(const QMimeData& data) {
     }
     return paths;
 }
-
-} // namespace
 
 bool TextDropEdit::canInsertFromMimeData(const QMimeData* source) const {
     return !localFiles(*source).isEmpty() || QPlainTextEdit::canInsertFromMimeData(source);

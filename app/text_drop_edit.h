@@ -5,7 +5,12 @@
 #include <QPlainTextEdit>
 #include <QStringList>
 
+class QMimeData;
+
 namespace lx {
+
+// The local files a drop or a paste carries (a file manager's), none for text.
+QStringList localFiles(const QMimeData& data);
 
 // A text box that takes pasted or dropped text as usual, but hands on the files of a drop or
 // of a paste from a file manager instead of inserting their addresses.

@@ -1714,6 +1714,14 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
         <source>Put into the sets from %1: %2.</source>
         <translation>Aus %1 in die Sätze gesetzt: %2.</translation>
     </message>
+    <message>
+        <source>Only the first of the %1 files given is read: %2.</source>
+        <translation>Nur die erste der %1 angegebenen Dateien wird gelesen: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder; give the files in it one by one, or check the folder with lxtervan-check.</source>
+        <translation>%1 ist ein Ordner; geben Sie die Dateien darin einzeln an, oder prüfen Sie den Ordner mit lxtervan-check.</translation>
+    </message>
 </context>
 <context>
     <name>lx::plots::PictureFile</name>

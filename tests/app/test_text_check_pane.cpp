@@ -55,6 +55,16 @@ class TestTextCheckPane : public QObject {
     Q_OBJECT
 
     std::unique_ptr<FormFixture> m_fixture;
+    QTemporaryDir m_files;
+    // A text file of one result, as a user would drop it.
+    QString referenceFile() {
+        const QString path = m_files.filePath(QStringLiteral("one_result.txt"));
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly)) {
+            file.write("The groups differed, t(28) = 2.20, p = .036.\n");
+        }
+        return path;
+    }
     FormFixture& f() { return *m_fixture; }
     TextCheckPane* pane() { return f().control<TextCheckPane>(QStringLiteral("TextCheckPane")); }
     QTreeWidget* list() { return pane()->findChild<QTreeWidget*>(QStringLiteral("lstResults")); }
@@ -201,6 +211,35 @@ private slots:
         }
         QCOMPARE(verdicts, found ? expected : QStringList());
         QCOMPARE(label("lblFound").contains(QLatin1String("is missing")), !found);
+    }
+
+    // Files the window cannot read are named with the reason, and the window goes on; of
+    // several files, the first is read, and the window says so.
+    void filesGiven_data() {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<QString>("said");
+        const QString corpus = QStringLiteral(CORPUS);
+        QTest::newRow("folder") << QStringList{corpus} << 0 << "is a folder";
+        QTest::newRow("missing") << QStringList{corpus + "/none.txt"} << 0 << "cannot be read";
+        QTest::newRow("binary") << QStringList{QCoreApplication::applicationFilePath()} << 0
+                                << "is not a text file";
+        QTest::newRow("several") << QStringList{referenceFile(), corpus + "/german.txt"} << 1
+                                 << "Only the first of the 2 files given is read: one_result.txt.";
+    }
+    void filesGiven() {
+        QFETCH(QStringList, files);
+        QFETCH(QString, said);
+        openPane();
+        auto* data = new QMimeData;
+        QList<QUrl> urls;
+        for (const QString& file : files) {
+            urls.append(QUrl::fromLocalFile(file));
+        }
+        data->setUrls(urls);
+        QVERIFY(paste(data));
+        QTEST(int(pane()->lines().size()), "lines");
+        QVERIFY2(label("lblFound").contains(said), qPrintable(label("lblFound")));
     }
 
     // lxtervan-check's JSON lines as the window reads them: a figure keeps the decimals it was
