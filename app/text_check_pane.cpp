@@ -285,12 +285,17 @@ void TextCheckPane::runAside(std::function<Outcome()> work, const QString& sourc
     });
 }
 
+// Where a result is, as the start of a sentence.
+QString TextCheckPane::placeOf(const CheckedLine& line) {
+    return line.page > 0 ? tr("Page %1, line %2").arg(line.page).arg(line.line)
+                         : tr("Line %1").arg(line.line);
+}
+
 void TextCheckPane::showOutcome(const Outcome& outcome, const QString& source) {
     m_lines = outcome.lines;
     lstResults->clear();
     for (const CheckedLine& line : m_lines) {
-        const QString where = line.page > 0 ? tr("p. %1, line %2").arg(line.page).arg(line.line)
-                                            : tr("line %1").arg(line.line);
+        const QString where = placeOf(line);
         const QString words = verdict_look::words(line.verdict, line.holds);
         const QString explanation =
             verdict_look::explanation(line.verdict, line.holds, line.rounding);
@@ -337,7 +342,7 @@ void TextCheckPane::choose(QTreeWidgetItem* item) {
         return;
     }
     const CheckedLine& line = m_lines[static_cast<std::size_t>(index)];
-    const QString where = item->text(WhereColumn);
+    const QString where = placeOf(line);
     const QList<QPair<Box, QString>> sets = setsOf(line, QLocale());
     if (sets.isEmpty()) {
         lblChosen->setText(
@@ -345,7 +350,7 @@ void TextCheckPane::choose(QTreeWidgetItem* item) {
         return;
     }
     emit setsChosen(sets);
-    lblChosen->setText(tr("Put into the sets from %1: %2.").arg(where, boxList(sets, true)));
+    lblChosen->setText(tr("%1 put into the sets: %2.").arg(where, boxList(sets, true)));
 }
 
 } // namespace lx

@@ -62,6 +62,7 @@ private:
     void runAside(std::function<Outcome()> work, const QString& source);
     void showOutcome(const Outcome& outcome, const QString& source);
     void choose(QTreeWidgetItem* item);
+    static QString placeOf(const CheckedLine& line);
     void startRun();
 
     TextDropEdit* txtText;

@@ -10,7 +10,7 @@ source docs/xvfb_session.sh 1600x1000 xdotool xclip import
 paragraph=$'Group A (M = 5.20, SD = 1.10, n = 15) scored higher than group B (M = 4.30, SD = 1.20, n = 15),
 t(28) = 2.14, p = .041. The second measure did not differ, t(28) = 1.20, p = .020, and the third,
 t(40) = 2.02, p = .05, stood at the threshold. A one-tailed test gave t(30) = 1.80, p = .041,
-while the last, t(58) = 2.10, p = .02, fits only a one-tailed test. With n1 = 12 and n2 = 14
+while the last, t(58) = 2.10, p = .02, was taken as significant. With n1 = 12 and n2 = 14
 the effect was clear, t(24) = 3.10, p = .005, d = 1.22.'
 build/default/app/lxtervan &
 app=$!

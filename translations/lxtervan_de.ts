@@ -1671,14 +1671,6 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
         <translation>Der Text kann nicht geprüft werden.</translation>
     </message>
     <message>
-        <source>p. %1, line %2</source>
-        <translation>S. %1, Zeile %2</translation>
-    </message>
-    <message>
-        <source>line %1</source>
-        <translation>Zeile %1</translation>
-    </message>
-    <message>
         <source>%1: %2, %3. %4</source>
         <translation>%1: %2, %3. %4</translation>
     </message>
@@ -1711,16 +1703,24 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
         <translation>%1 nennt keine Gruppengrößen oder Mittelwerte: die Sätze bleiben, wie sie sind.</translation>
     </message>
     <message>
-        <source>Put into the sets from %1: %2.</source>
-        <translation>Aus %1 in die Sätze gesetzt: %2.</translation>
-    </message>
-    <message>
         <source>Only the first of the %1 files given is read: %2.</source>
         <translation>Nur die erste der %1 angegebenen Dateien wird gelesen: %2.</translation>
     </message>
     <message>
         <source>%1 is a folder; give the files in it one by one, or check the folder with lxtervan-check.</source>
         <translation>%1 ist ein Ordner; geben Sie die Dateien darin einzeln an, oder prüfen Sie den Ordner mit lxtervan-check.</translation>
+    </message>
+    <message>
+        <source>Page %1, line %2</source>
+        <translation>Seite %1, Zeile %2</translation>
+    </message>
+    <message>
+        <source>Line %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>%1 put into the sets: %2.</source>
+        <translation>%1 in die Sätze gesetzt: %2.</translation>
     </message>
 </context>
 <context>

@@ -147,19 +147,19 @@ private slots:
         const QString kept = QStringLiteral("9");
         QTest::newRow("both sets")
             << "english" << 0 << QStringList{"15", "5.20", "1.10", "15", "4.30", "1.20"}
-            << "Put into the sets from line 1: N1 15, M1 5.20, SD1 1.10, "
+            << "Line 1 put into the sets: N1 15, M1 5.20, SD1 1.10, "
                "N2 15, M2 4.30, SD2 1.20.";
         QTest::newRow("german text, english user")
             << "german" << 0 << QStringList{kept, "5.20", "1.10", kept, "4.30", "1.20"}
-            << "Put into the sets from line 1: M1 5.20, SD1 1.10, M2 4.30, SD2 1.20.";
+            << "Line 1 put into the sets: M1 5.20, SD1 1.10, M2 4.30, SD2 1.20.";
         QTest::newRow("sizes only")
             << "sizes_only" << 0 << QStringList{"12", kept, kept, "14", kept, kept}
-            << "Put into the sets from line 1: N1 12, N2 14.";
+            << "Line 1 put into the sets: N1 12, N2 14.";
         QTest::newRow("the next result has none") << "english" << 1 << QStringList(6, kept)
-                                                  << "line 2 gives no group sizes or means: the "
+                                                  << "Line 2 gives no group sizes or means: the "
                                                      "sets are left as they are.";
         QTest::newRow("nothing beside") << "nothing_beside" << 0 << QStringList(6, kept)
-                                        << "line 1 gives no group sizes or means: the sets are "
+                                        << "Line 1 gives no group sizes or means: the sets are "
                                            "left as they are.";
     }
     void chooseLine() {
