@@ -352,7 +352,6 @@ std::vector<FoundResult> findResults(const QString& text) {
         placeOf(starts, pages, result.start, result);
         result.raw = plain.mid(result.start, result.end - result.start).simplified();
         findEffect(plain, from, to, k > 0 && from == previousEnd, result);
-        const QStringView window = QStringView(plain).mid(from, to - from);
         // Sizes stated before a result are its own; those after it may be the next one's.
         findGroupSizes(QStringView(plain).mid(from, result.start - from), result);
         if (!(result.n1 && result.n2) && !result.total) {
@@ -362,13 +361,15 @@ std::vector<FoundResult> findResults(const QString& text) {
         }
         findDescriptives(QStringView(plain).mid(from, result.start - from),
                          QStringView(plain).mid(result.end, to - result.end), result);
-        result.oneSided = saysOneSided(window);
+        // Words after a result are its own only up to the end of its sentence: what follows
+        // leads in to the next result ("..., p = .030. One-tailed: t(30) = ...").
+        static const QRegularExpression sentenceEnd(QStringLiteral(R"([.!?](?:\s|$))"));
+        const auto end = sentenceEnd.match(plain, result.end);
+        const qsizetype until = end.hasMatch() ? std::min(to, end.capturedEnd()) : to;
+        const QStringView ownWords = QStringView(plain).mid(from, until - from);
+        result.oneSided = saysOneSided(ownWords);
         if (result.oneSided) { // only a one-tailed p depends on the direction
-            // What follows the result's own sentence leads in to the next result's.
-            static const QRegularExpression sentenceEnd(QStringLiteral(R"([.!?](?:\s|$))"));
-            const auto end = sentenceEnd.match(plain, result.end);
-            const qsizetype until = end.hasMatch() ? std::min(to, end.capturedEnd()) : to;
-            result.direction = statedDirection(QStringView(plain).mid(from, until - from));
+            result.direction = statedDirection(ownWords);
         }
     }
     return found;

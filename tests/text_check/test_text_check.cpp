@@ -178,6 +178,12 @@ void TestTextCheck::context_data() {
     QTest::newRow("sizes before the next result are its own")
         << "N = 30: t(28) = 2.20, p = .036. With n1 = 12 and n2 = 18, t(28) = 1.10, p = .281" << 0
         << false << 0.0 << 0 << 30;
+    QTest::newRow("words of the next sentence")
+        << "t(28) = 2.20, p = .018. One-tailed: t(30) = 1.80, p = .041" << 0 << false << 0.0 << 0
+        << 0;
+    QTest::newRow("words of the own sentence after ns")
+        << "t(28) = 1.20, n.s. (one-tailed). Then t(30) = 1.80, p = .041" << 0 << true << 0.0 << 0
+        << 0;
     QTest::newRow("words of the html paragraph before")
         << textOfHtml("<p>t(28) = 2.20, p = .018, one-tailed.</p>\n<p>Then t(28) = 2.20, "
                       "p = .036</p>")
