@@ -1783,8 +1783,8 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
 <context>
     <name>main</name>
     <message>
-        <source>A calculator for the two-sample t-test from summary statistics: type N, mean and SD of two sets; F5 calculates, F6 shows the full report, F7 plans the next study, Esc clears.</source>
-        <translation>Ein Rechner für den t-Test zweier Stichproben aus zusammenfassenden Kennzahlen: N, Mittelwert und SD zweier Sätze eingeben; F5 berechnet, F6 zeigt den vollständigen Bericht, F7 plant die nächste Studie, Esc leert.</translation>
+        <source>A calculator for the two-sample t-test from summary statistics: type N, mean and SD of two sets; F5 calculates, F6 shows the full report, F7 plans the next study, Ctrl+Shift+K checks the t tests a paper&apos;s text reports, Esc clears.</source>
+        <translation>Ein Rechner für den t-Test zweier Stichproben aus zusammenfassenden Kennzahlen: N, Mittelwert und SD zweier Sätze eingeben; F5 berechnet, F6 zeigt den vollständigen Bericht, F7 plant die nächste Studie, Strg+Umschalt+K prüft die t-Tests, die der Text eines Artikels berichtet, Esc leert.</translation>
     </message>
 </context>
 </TS>
