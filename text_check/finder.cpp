@@ -352,21 +352,22 @@ std::vector<FoundResult> findResults(const QString& text) {
         placeOf(starts, pages, result.start, result);
         result.raw = plain.mid(result.start, result.end - result.start).simplified();
         findEffect(plain, from, to, k > 0 && from == previousEnd, result);
-        // Sizes stated before a result are its own; those after it may be the next one's.
-        findGroupSizes(QStringView(plain).mid(from, result.start - from), result);
-        if (!(result.n1 && result.n2) && !result.total) {
-            result.n1.reset();
-            result.n2.reset();
-            findGroupSizes(QStringView(plain).mid(result.end, to - result.end), result);
-        }
-        findDescriptives(QStringView(plain).mid(from, result.start - from),
-                         QStringView(plain).mid(result.end, to - result.end), result);
         // Words after a result are its own only up to the end of its sentence: what follows
-        // leads in to the next result ("..., p = .030. One-tailed: t(30) = ...").
+        // leads in to the next result ("..., p = .030. One-tailed, with n1 = 12: t(30) = ...").
         static const QRegularExpression sentenceEnd(QStringLiteral(R"([.!?](?:\s|$))"));
         const auto end = sentenceEnd.match(plain, result.end);
         const qsizetype until = end.hasMatch() ? std::min(to, end.capturedEnd()) : to;
+        const QStringView before = QStringView(plain).mid(from, result.start - from);
+        const QStringView after = QStringView(plain).mid(result.end, until - result.end);
         const QStringView ownWords = QStringView(plain).mid(from, until - from);
+        // Sizes stated before a result are its own; those after it only in its sentence.
+        findGroupSizes(before, result);
+        if (!(result.n1 && result.n2) && !result.total) {
+            result.n1.reset();
+            result.n2.reset();
+            findGroupSizes(after, result);
+        }
+        findDescriptives(before, after, result);
         result.oneSided = saysOneSided(ownWords);
         if (result.oneSided) { // only a one-tailed p depends on the direction
             result.direction = statedDirection(ownWords);

@@ -181,6 +181,12 @@ void TestTextCheck::context_data() {
     QTest::newRow("words of the next sentence")
         << "t(28) = 2.20, p = .018. One-tailed: t(30) = 1.80, p = .041" << 0 << false << 0.0 << 0
         << 0;
+    QTest::newRow("sizes of the next sentence")
+        << "t(28) = 2.20, p = .036. With n1 = 12 and n2 = 14, t(24) = 3.10, p = .005" << 0 << false
+        << 0.0 << 0 << 0;
+    QTest::newRow("sizes after, in the own sentence")
+        << "t(28) = 2.20, p = .036 (n1 = 12, n2 = 18). Then t(24) = 3.10, p = .005" << 0 << false
+        << 0.0 << 12 << 0;
     QTest::newRow("words of the own sentence after ns")
         << "t(28) = 1.20, n.s. (one-tailed). Then t(30) = 1.80, p = .041" << 0 << true << 0.0 << 0
         << 0;
