@@ -18,7 +18,9 @@
 #include "report_text.h"
 #include "result_box.h"
 #include "stale_look.h"
+#include "text_check_pane.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QEvent>
 #include <QFile>
@@ -167,6 +169,14 @@ FrmTervan::FrmTervan(SettingsStore* settings, QWidget* parent)
         });
     }
     connect(this, &Form::KeyDown, this, &FrmTervan::Form_KeyDown);
+
+    auto* checkText = new QAction(tr("Check text…"), this);
+    checkText->setObjectName(QStringLiteral("actCheckText"));
+    checkText->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K));
+    checkText->setShortcutContext(Qt::WindowShortcut);
+    connect(checkText, &QAction::triggered, this, [this] { guarded([this] { openTextCheck(); }); });
+    addAction(checkText);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
     box(Box::N1).setFocus();
 }
 
@@ -534,6 +544,38 @@ void FrmTervan::savePicture() {
         return;
     }
     m_settings->SaveSetting(Application, Name(), PictureFolderKey, QFileInfo(path).absolutePath());
+}
+
+// Made when first opened, so that the calculator starts as fast without it; it opens beside
+// the calculator where the screen has room.
+void FrmTervan::openTextCheck() {
+    if (!m_textCheck) {
+        m_textCheck = new TextCheckPane(this);
+        connect(
+            m_textCheck, &TextCheckPane::setsChosen, this,
+            [this](const QList<QPair<Box, QString>>& boxes) { guarded([&] { fillSets(boxes); }); });
+        const QRect available = screen()->availableGeometry();
+        m_textCheck->resize(m_textCheck->size().boundedTo(available.size() * 9 / 10));
+        const QRect outer = frameGeometry();
+        QRect placed(QPoint(outer.right() + 1, outer.top()), m_textCheck->size());
+        if (placed.right() > available.right()) {
+            placed.moveLeft(outer.left() - placed.width());
+        }
+        placed.moveRight(std::min(placed.right(), available.right()));
+        placed.moveBottom(std::min(placed.bottom(), available.bottom()));
+        placed.moveLeft(std::max(placed.left(), available.left()));
+        placed.moveTop(std::max(placed.top(), available.top()));
+        m_textCheck->move(placed.topLeft());
+    }
+    m_textCheck->show();
+    m_textCheck->raise();
+    m_textCheck->activateWindow();
+}
+
+void FrmTervan::fillSets(const QList<QPair<Box, QString>>& boxes) {
+    for (const auto& [which, text] : boxes) {
+        setBoxText(which, text);
+    }
 }
 
 void FrmTervan::copyPlan() {

@@ -21,6 +21,7 @@ class ResultBox;
 class PlanningView;
 class PlotView;
 class SettingsStore;
+class TextCheckPane;
 
 // The calculator window. Its layout and its controls' settings come from the
 // form file; this class only handles the events: the four buttons, F5 and
@@ -28,6 +29,8 @@ class SettingsStore;
 // switch (F6) grows the window by the full report of the last calculation,
 // which Ctrl+Shift+C copies; the Planning switch (F7) by the plan of the next
 // study, which Ctrl+Shift+C copies as a sentence while it has the focus.
+// "Check text…" (Ctrl+Shift+K, also in the window's context menu) opens a window
+// that reads a paper's text for its t tests and can fill the two sets from one.
 // Results that no longer belong to the input boxes look out of date until the
 // next calculation.
 class FrmTervan : public Form, public CalculatorView {
@@ -66,6 +69,8 @@ private:
     void copyPicture();
     void savePicture();
     void copyPlan();
+    void openTextCheck();
+    void fillSets(const QList<QPair<Box, QString>>& boxes);
     void fitWindow();
     QSize placePlot(const QSize& rest, const QSize& room);
     void CopyResults();
@@ -86,9 +91,10 @@ private:
     LxButton* m_cmdPlanning = nullptr;
     PlanningView* m_planning = nullptr; // made when first shown
     LxButton* m_cmdPlot = nullptr;
-    PlotView* m_plot = nullptr; // made when first shown
-    int m_reportsShown = 0;     // successful calculations, to tell one happened
-    QSize m_designSize;         // pixels of the client area without the details
+    PlotView* m_plot = nullptr;           // made when first shown
+    TextCheckPane* m_textCheck = nullptr; // made when first opened
+    int m_reportsShown = 0;               // successful calculations, to tell one happened
+    QSize m_designSize;                   // pixels of the client area without the details
     // The input of the last calculation until Clear All; its report is worked out only when
     // the details show it or the user copies it.
     struct Calculated {

@@ -34,7 +34,8 @@ int answerOnTerminal(int argc, char* argv[]) {
     parser.setApplicationDescription(QCoreApplication::translate(
         "main", "A calculator for the two-sample t-test from summary statistics: type N, mean "
                 "and SD of two sets; F5 calculates, F6 shows the full report, F7 plans the next "
-                "study, F8 shows the result as a picture, Esc clears."));
+                "study, F8 shows the result as a picture, Ctrl+Shift+K checks the t tests a "
+                "paper's text reports, Esc clears."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.process(app);

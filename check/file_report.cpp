@@ -4,7 +4,7 @@
 
 #include "check_text.h"
 
-#include "text_check/decode.h"
+#include "text_check/document_decode.h"
 #include "text_check/finder.h"
 
 #include <QFile>

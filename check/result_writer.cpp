@@ -37,6 +37,16 @@ const ColumnInfo outputColumns[] = {
     {"n2", "the second group's size, when given"},
     {"n", "the total sample, when given (taken as two equal groups)"},
     {"d_check", "consistent or inconsistent: the d or g against t and the group sizes"},
+    {"m1", "the first group's mean, when the text gives both groups' means and SDs"},
+    {"sd1", "the first group's SD, with m1"},
+    {"m2", "the second group's mean, with m1"},
+    {"sd2", "the second group's SD, with m1"},
+    {"direction", "as_predicted or against_prediction: the difference of a one-sided test against "
+                  "the direction the text predicted; empty when it does not say"},
+    {"rounding", "the reading of the printed digits the verdict rests on: none (the t as printed, "
+                 "or no reading changes it), t_rounding (only a t within the printed t's "
+                 "rounding, a half either way), truncation (the p fits only if it was cut off "
+                 "after its last digit, not rounded: .03 for .0362)"},
 };
 const std::size_t outputColumnCount = std::size(outputColumns);
 
@@ -106,6 +116,18 @@ std::vector<Cell> cellsOf(const QString& file, const CheckedResult& result) {
         judgement.effect == EffectVerdict::NotChecked
             ? Cell{}
             : text(QString::fromLatin1(effectWord(judgement.effect))),
+        found.group1 ? typed(found.group1->mean) : Cell{},
+        found.group1 ? typed(found.group1->sd) : Cell{},
+        found.group2 ? typed(found.group2->mean) : Cell{},
+        found.group2 ? typed(found.group2->sd) : Cell{},
+        found.direction == StatedDirection::Unstated
+            ? Cell{}
+            : text(found.direction == StatedDirection::AsPredicted
+                       ? QStringLiteral("as_predicted")
+                       : QStringLiteral("against_prediction")),
+        judgement.verdict == Verdict::NotComputable
+            ? Cell{}
+            : text(QString::fromLatin1(roundingWord(judgement.rounding))),
     };
     return cells;
 }

@@ -2,15 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "two_sample_report.h"
 
-#include "boost_policy.h"
 #include "granularity.h"
+#include "hedges_factor.h"
 #include "p_range.h"
 #include "platform/core/runtime_error.h"
 #include "spread.h"
 #include "student_test.h"
 #include "t_distribution.h"
-
-#include <boost/math/special_functions/gamma.hpp>
 
 #include <algorithm>
 #include <array>
@@ -114,12 +112,6 @@ TTest welchTest(double difference, const Summary& s, const Spreads& spread,
     TTest test = tTest(difference, standardError, df, request, td::upperQuantile);
     test.df = df;
     return test;
-}
-
-// Hedges' exact small-sample factor Gamma(df/2) / (sqrt(df/2) Gamma((df-1)/2)), as a ratio of
-// gammas so that large df do not overflow.
-double hedgesFactor(double df) {
-    return boost::math::tgamma_ratio(df / 2, (df - 1) / 2, BoostPolicy()) / std::sqrt(df / 2);
 }
 
 void addEffectSizes(TwoSampleReport& report, const Summary& s, const Spreads& spread,

@@ -2,10 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "decode.h"
 
-#include "docx_text.h"
-#include "pdf_text.h"
-
 #include <QHash>
+#include <QRegularExpression>
 #include <QStringDecoder>
 
 namespace lx::text_check {
@@ -23,6 +21,16 @@ qsizetype skipTo(const QString& html, qsizetype from, QStringView close, QString
         }
     }
     return end;
+}
+
+// Whether a tag opens or closes a block of its own: a paragraph, a heading, a list item, a
+// table row, a division.
+bool startsBlock(QStringView tag) {
+    static const QRegularExpression block(
+        QStringLiteral(R"(^</?(?:p|div|li|h[1-6]|blockquote|section|article|tr|table|ul|ol|dd|dt|)"
+                       R"(figcaption|header|footer|main|aside)(?=[\s>/]))"),
+        QRegularExpression::CaseInsensitiveOption);
+    return block.match(tag.left(16).toString()).hasMatch();
 }
 
 QString entity(QStringView name) {
@@ -105,9 +113,15 @@ QString textOfHtml(const QString& html) {
             } else if (rest.startsWith(QLatin1String("<style"), Qt::CaseInsensitive)) {
                 k = skipTo(html, k, u"</style>", out);
             } else {
+                const bool block = startsBlock(rest);
                 k = skipTo(html, k, u">", out);
+                if (block) {
+                    // A paragraph's words are not about the next paragraph's results.
+                    out += QChar(0x2029);
+                    continue;
+                }
             }
-            out += QLatin1Char(' '); // a tag separates words, as a block or a cell does
+            out += QLatin1Char(' '); // a tag separates words, as a cell does
             continue;
         }
         if (c == QLatin1Char('&')) {
@@ -127,22 +141,13 @@ QString textOfHtml(const QString& html) {
     return out;
 }
 
-DecodedSource decodeSource(const QByteArray& bytes, SourceKind kind) {
-    switch (kind) {
-    case SourceKind::Pdf:
-        return textOfPdf(bytes);
-    case SourceKind::Docx:
-        return textOfDocx(bytes);
-    case SourceKind::PlainText:
-    case SourceKind::Html:
-        break;
-    }
+DecodedSource decodeTextSource(const QByteArray& bytes, bool html) {
     // Text has no NUL bytes, except as UTF-16, which starts with its mark.
     if (bytes.contains('\0') && !bytes.startsWith("\xFF\xFE") && !bytes.startsWith("\xFE\xFF")) {
         return {{}, DecodeProblem::NotText};
     }
     const QString text = decodeTextBytes(bytes);
-    return {kind == SourceKind::Html ? textOfHtml(text) : text, DecodeProblem::None};
+    return {html ? textOfHtml(text) : text, DecodeProblem::None};
 }
 
 } // namespace lx::text_check

@@ -35,11 +35,13 @@ struct DecodedSource {
 QString decodeTextBytes(const QByteArray& bytes);
 
 // The text a browser would show of an HTML page: tags, comments, scripts and styles become
-// blanks, entities their characters. The page's line breaks stay where they were, so a result
+// blanks, a block's tags (a paragraph's, a heading's, a list item's, ...) a paragraph separator
+// (U+2029), entities their characters. The page's line breaks stay where they were, so a result
 // found is on the line of the source it came from.
 QString textOfHtml(const QString& html);
 
-// The readable text of a file's bytes.
-DecodedSource decodeSource(const QByteArray& bytes, SourceKind kind);
+// The readable text of a plain text or HTML file's bytes. PDF and DOCX files need the document
+// readers (document_decode.h), which only the command-line checker links.
+DecodedSource decodeTextSource(const QByteArray& bytes, bool html);
 
 } // namespace lx::text_check

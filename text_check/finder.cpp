@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "finder.h"
 
+#include "direction.h"
 #include "number_text.h"
 
 #include <QRegularExpression>
@@ -15,14 +16,23 @@ namespace {
 using Relation = reported::ReportedP::Relation;
 
 // The parts every form shares.
-const QString number = QStringLiteral(R"([-+]?(?:\d+(?:[.,]\d+)?|[.,]\d+))");
-const QString df = QStringLiteral(R"(\d+(?:[.,]\d+)?)");
-const QString noLetterBefore = QStringLiteral(R"((?<![\p{L}\d]))");
+// Functions, not globals: the window that links this starts without building them.
+QString number() {
+    return QStringLiteral(R"([-+]?(?:\d+(?:[.,]\d+)?|[.,]\d+))");
+}
+QString df() {
+    return QStringLiteral(R"(\d+(?:[.,]\d+)?)");
+}
+QString noLetterBefore() {
+    return QStringLiteral(R"((?<![\p{L}\d]))");
+}
 // ", p = .03", "; p<.05", ", ns", ", p = ns", ", p = 2.3 x 10^-5".
-const QString pPart = QStringLiteral(
-    R"(\s*[,;]\s*(?:p\s*(?<rel><=|>=|≤|≥|=|<|>)\s*(?:(?<p>[-+]?(?:\d+(?:[.,]\d+)?|[.,]\d+)))"
-    R"((?:\s*[eE]\s*(?<exp1>[-+]?\d+)|\s*[x×·*]\s*10\s*\^?\s*(?<exp2>[-+]?\d+))?(?!\d|[.,]\d)|)"
-    R"((?<pns>n\.?\s?s\b\.?))|(?<ns>n\.?\s?s\b\.?)))");
+QString pPart() {
+    return QStringLiteral(
+        R"(\s*[,;]\s*(?:p\s*(?<rel><=|>=|≤|≥|=|<|>)\s*(?:(?<p>[-+]?(?:\d+(?:[.,]\d+)?|[.,]\d+)))"
+        R"((?:\s*[eE]\s*(?<exp1>[-+]?\d+)|\s*[x×·*]\s*10\s*\^?\s*(?<exp2>[-+]?\d+))?(?!\d|[.,]\d)|)"
+        R"((?<pns>n\.?\s?s\b\.?))|(?<ns>n\.?\s?s\b\.?)))");
+}
 
 struct Form {
     Statistic statistic;
@@ -31,16 +41,17 @@ struct Form {
 
 const std::vector<Form>& forms() {
     static const std::vector<Form> all = {
-        {Statistic::T, QRegularExpression(noLetterBefore + QStringLiteral(R"(t\s*\(\s*(?<df>)") +
-                                          df + QStringLiteral(R"()\s*\)\s*=\s*(?<value>)") +
-                                          number + QStringLiteral(")") + pPart)},
-        {Statistic::T, QRegularExpression(noLetterBefore + QStringLiteral(R"(t\s*=\s*(?<value>)") +
-                                          number + QStringLiteral(R"()\s*[,;]\s*df\s*=\s*(?<df>)") +
-                                          df + QStringLiteral(")") + pPart)},
+        {Statistic::T, QRegularExpression(noLetterBefore() + QStringLiteral(R"(t\s*\(\s*(?<df>)") +
+                                          df() + QStringLiteral(R"()\s*\)\s*=\s*(?<value>)") +
+                                          number() + QStringLiteral(")") + pPart())},
+        {Statistic::T,
+         QRegularExpression(noLetterBefore() + QStringLiteral(R"(t\s*=\s*(?<value>)") + number() +
+                            QStringLiteral(R"()\s*[,;]\s*df\s*=\s*(?<df>)") + df() +
+                            QStringLiteral(")") + pPart())},
         {Statistic::F,
-         QRegularExpression(noLetterBefore + QStringLiteral(R"(F\s*\(\s*1\s*[,;]\s*(?<df>)") + df +
-                            QStringLiteral(R"()\s*\)\s*=\s*(?<value>)") + number +
-                            QStringLiteral(")") + pPart)},
+         QRegularExpression(noLetterBefore() + QStringLiteral(R"(F\s*\(\s*1\s*[,;]\s*(?<df>)") +
+                            df() + QStringLiteral(R"()\s*\)\s*=\s*(?<value>)") + number() +
+                            QStringLiteral(")") + pPart())},
     };
     return all;
 }
@@ -139,9 +150,9 @@ void placeOf(const std::vector<qsizetype>& lines, const std::vector<qsizetype>& 
 // follows and no earlier result lies within reach, whose it would be.
 void findEffect(QStringView text, qsizetype from, qsizetype to, bool earlierResult,
                 FoundResult& result) {
-    static const QRegularExpression effect(noLetterBefore +
+    static const QRegularExpression effect(noLetterBefore() +
                                            QStringLiteral(R"((?<kind>[dg])\s*=\s*(?<value>)") +
-                                           number + QStringLiteral(")"));
+                                           number() + QStringLiteral(")"));
     std::vector<std::pair<qsizetype, qsizetype>> stretches{{result.end, to}};
     if (!earlierResult) {
         stretches.emplace_back(from, result.start);
@@ -162,9 +173,9 @@ void findEffect(QStringView text, qsizetype from, qsizetype to, bool earlierResu
 
 void findGroupSizes(QStringView window, FoundResult& result) {
     static const QRegularExpression groups(
-        noLetterBefore +
+        noLetterBefore() +
         QStringLiteral(R"(n\s*_?\s*(?<group>[12₁₂])\s*=\s*(?<n>\d+)(?![\d.,]\d))"));
-    static const QRegularExpression total(noLetterBefore +
+    static const QRegularExpression total(noLetterBefore() +
                                           QStringLiteral(R"(N\s*=\s*(?<n>\d+)(?![\d.,]\d))"));
     for (auto it = groups.globalMatch(window); it.hasNext();) {
         const auto match = it.next();
@@ -184,6 +195,54 @@ void findGroupSizes(QStringView window, FoundResult& result) {
     const int n = match.hasMatch() ? match.capturedView(u"n").toInt(&ok) : 0;
     if (ok && n >= 2) {
         result.total = n;
+    }
+}
+
+// "M = 5.20, SD = 1.10" or "M = 5,20; SD = 1,10", then perhaps "n = 15", for each group.
+std::vector<GroupDescriptives> descriptivesIn(QStringView window) {
+    static const QRegularExpression pair(
+        noLetterBefore() + QStringLiteral(R"(M\s*=\s*(?<mean>)") + number() +
+        QStringLiteral(R"()\s*[,;]\s*SD\s*=\s*(?<sd>\d+(?:[.,]\d+)?|[.,]\d+))") +
+        QStringLiteral(R"((?:\s*[,;]\s*n\s*=\s*(?<n>\d+)(?![\d.,]\d))?)"));
+    std::vector<GroupDescriptives> groups;
+    for (auto it = pair.globalMatch(window); it.hasNext();) {
+        const auto match = it.next();
+        const auto mean = typedNumber(match.capturedView(u"mean"));
+        const auto sd = typedNumber(match.capturedView(u"sd"));
+        if (!mean || !sd) {
+            continue;
+        }
+        GroupDescriptives group{*mean, *sd, std::nullopt};
+        bool ok = false;
+        const int n = match.hasCaptured(u"n") ? match.capturedView(u"n").toInt(&ok) : 0;
+        if (ok && n >= 1) {
+            group.n = n;
+        }
+        groups.push_back(group);
+    }
+    return groups;
+}
+
+// The two groups a result compares are described before it ("A (M = 5.2, SD = 1.1) scored
+// higher than B (M = 4.3, SD = 1.2), t(28) = ..."), the last two there; else after it, the
+// first two. One group alone says nothing about which set it is.
+void findDescriptives(QStringView before, QStringView after, FoundResult& result) {
+    std::vector<GroupDescriptives> groups = descriptivesIn(before);
+    if (groups.size() >= 2) {
+        groups.erase(groups.begin(), groups.end() - 2);
+    } else {
+        groups = descriptivesIn(after);
+        groups.resize(std::min<std::size_t>(groups.size(), 2));
+    }
+    if (groups.size() < 2) {
+        return;
+    }
+    result.group1 = groups[0];
+    result.group2 = groups[1];
+    // Sizes given with the means are the groups' sizes, where none are stated otherwise.
+    if (!result.n1 && !result.n2 && !result.total && groups[0].n && groups[1].n) {
+        result.n1 = groups[0].n;
+        result.n2 = groups[1].n;
     }
 }
 
@@ -293,15 +352,26 @@ std::vector<FoundResult> findResults(const QString& text) {
         placeOf(starts, pages, result.start, result);
         result.raw = plain.mid(result.start, result.end - result.start).simplified();
         findEffect(plain, from, to, k > 0 && from == previousEnd, result);
-        const QStringView window = QStringView(plain).mid(from, to - from);
-        // Sizes stated before a result are its own; those after it may be the next one's.
-        findGroupSizes(QStringView(plain).mid(from, result.start - from), result);
+        // Words after a result are its own only up to the end of its sentence: what follows
+        // leads in to the next result ("..., p = .030. One-tailed, with n1 = 12: t(30) = ...").
+        static const QRegularExpression sentenceEnd(QStringLiteral(R"([.!?](?:\s|$))"));
+        const auto end = sentenceEnd.match(plain, result.end);
+        const qsizetype until = end.hasMatch() ? std::min(to, end.capturedEnd()) : to;
+        const QStringView before = QStringView(plain).mid(from, result.start - from);
+        const QStringView after = QStringView(plain).mid(result.end, until - result.end);
+        const QStringView ownWords = QStringView(plain).mid(from, until - from);
+        // Sizes stated before a result are its own; those after it only in its sentence.
+        findGroupSizes(before, result);
         if (!(result.n1 && result.n2) && !result.total) {
             result.n1.reset();
             result.n2.reset();
-            findGroupSizes(QStringView(plain).mid(result.end, to - result.end), result);
+            findGroupSizes(after, result);
         }
-        result.oneSided = saysOneSided(window);
+        findDescriptives(before, after, result);
+        result.oneSided = saysOneSided(ownWords);
+        if (result.oneSided) { // only a one-tailed p depends on the direction
+            result.direction = statedDirection(ownWords);
+        }
     }
     return found;
 }

@@ -20,6 +20,17 @@ struct ReportedEffect {
     reported::Typed value;
 };
 
+// A group's mean and SD as the text states them next to a result ("M = 5.20, SD = 1.10"),
+// and its size when given with them ("n = 15").
+struct GroupDescriptives {
+    reported::Typed mean;
+    reported::Typed sd;
+    std::optional<int> n;
+};
+
+// How the difference found relates to the one the text predicted, where it says.
+enum class StatedDirection { Unstated, AsPredicted, AgainstPrediction };
+
 // One reported result as the text states it.
 struct FoundResult {
     int page = 0;        // 1-based, in a text of pages (a PDF's); else 0
@@ -35,8 +46,11 @@ struct FoundResult {
     QString pText;          // the comparison and p as written ("< .05", "ns")
     bool pAboveOne = false; // a p no test can have: only its being impossible is judged
     bool oneSided = false;  // the words around it make the test one-sided
+    StatedDirection direction = StatedDirection::Unstated;
     std::optional<ReportedEffect> effect;
     std::optional<int> n1, n2, total;
+    // The two groups' means and SDs, in the order the text gives them; both or neither.
+    std::optional<GroupDescriptives> group1, group2;
 };
 
 } // namespace lx::text_check

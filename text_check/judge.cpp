@@ -2,11 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "judge.h"
 
-#include "stats/boost_policy.h"
+#include "stats/hedges_factor.h"
 #include "stats/t_distribution.h"
 #include "stats/typed_rounding.h"
-
-#include <boost/math/special_functions/gamma.hpp>
 
 #include <cmath>
 
@@ -51,9 +49,35 @@ Verdict failureOf(PVerdict verdict) {
     }
 }
 
-// Hedges' exact small-sample factor Gamma(df/2) / (sqrt(df/2) Gamma((df-1)/2)).
-double hedgesFactor(double df) {
-    return boost::math::tgamma_ratio(df / 2, (df - 1) / 2, BoostPolicy()) / std::sqrt(df / 2);
+// A p cut off after its last digit stands for [p, p + one unit): ".03" for .0362, as some
+// programs print it. Only an equal p can be read so; range is the p over the t's rounding, of
+// the tail the p was judged on.
+bool fitsTruncated(const reported::ReportedP& p, Interval range) {
+    if (p.relation != reported::ReportedP::Relation::Equal) {
+        return false;
+    }
+    const double unit = 2 * halfUnit(p.decimals);
+    return range.upper >= p.value && range.lower < p.value + unit;
+}
+
+// Whether a reported p fits a range of p: an equal p with its rounding (either way of
+// rounding a half), a bound on the right side.
+bool fitsOn(const reported::ReportedP& p, Interval range) {
+    switch (p.relation) {
+    case reported::ReportedP::Relation::Less:
+        return range.lower < p.value;
+    case reported::ReportedP::Relation::Greater:
+        return range.upper > p.value;
+    case reported::ReportedP::Relation::Equal:
+        break;
+    }
+    const double half = halfUnit(p.decimals);
+    return range.upper >= p.value - half && range.lower <= p.value + half;
+}
+
+// The reported p says the test is significant at alpha.
+bool belowAlpha(const reported::ReportedP& p, double alpha) {
+    return p.relation == reported::ReportedP::Relation::Less ? p.value <= alpha : p.value < alpha;
 }
 
 // d = t sqrt(1/n1 + 1/n2), or 2 t / sqrt(N) for N in two equal groups; g is d times Hedges'
@@ -128,24 +152,64 @@ Judgement judge(const FoundResult& result, double alpha) {
     settle(Tails::Two);
     if (fits(twoTailed->verdict)) {
         const auto exact = exactly(Tails::Two);
-        judgement.verdict =
-            exact && fits(exact->verdict) ? Verdict::Consistent : Verdict::ConsistentByRounding;
+        const bool asPrinted = exact && fits(exact->verdict);
+        judgement.verdict = asPrinted ? Verdict::Consistent : Verdict::ConsistentByRounding;
+        judgement.rounding = asPrinted ? RoundingRule::None : RoundingRule::TRounding;
         judgement.holds = true;
         return judgement;
     }
     const auto oneTailed = overRounding(Tails::One);
+    // A one-sided test whose difference came out against the predicted direction has a p above
+    // .5 on the predicted side, P(T > -|t|): a p up to .5 is judged there, not on the observed
+    // side, where it would be the p halved the wrong way. (One above .5 is judged there anyway.)
+    if (result.oneSided && result.direction == StatedDirection::AgainstPrediction && oneTailed &&
+        p.value <= 0.5) {
+        judgement.oneTailedJudged = true;
+        judgement.recomputed = 1 - pOf(std::fabs(judgement.t), result.df, Tails::One);
+        const Interval range{1 - pOf(absoluteT.lower, result.df, Tails::One),
+                             1 - pOf(absoluteT.upper, result.df, Tails::One)};
+        judgement.range = range;
+        if (fitsOn(p, range)) {
+            const double asPrinted = *judgement.recomputed;
+            judgement.verdict = Verdict::OneTailedConsistent;
+            judgement.rounding = fitsOn(p, Interval{asPrinted, asPrinted})
+                                     ? RoundingRule::None
+                                     : RoundingRule::TRounding;
+            judgement.holds = true;
+        } else {
+            judgement.verdict = belowAlpha(p, alpha) && range.lower >= alpha
+                                    ? Verdict::DecisionError
+                                    : Verdict::Inconsistent;
+            if (fitsTruncated(p, range)) {
+                judgement.rounding = RoundingRule::Truncation;
+            }
+        }
+        return judgement;
+    }
     if (oneTailed && fits(oneTailed->verdict)) {
         settle(Tails::One);
+        const auto exact = exactly(Tails::One);
         judgement.verdict = Verdict::OneTailedConsistent;
+        judgement.rounding =
+            exact && fits(exact->verdict) ? RoundingRule::None : RoundingRule::TRounding;
         judgement.holds = result.oneSided;
         return judgement;
     }
+    Interval judgedRange = *judgement.range;
     if (result.oneSided && oneTailed) {
         settle(Tails::One);
         judgement.verdict = failureOf(oneTailed->verdict);
-        return judgement;
+        judgedRange = *judgement.range;
+        // A one-tailed p above .5 was judged as the other direction's, whose p is 1 minus this.
+        if (p.relation == reported::ReportedP::Relation::Equal && p.value > 0.5) {
+            judgedRange = {1 - judgedRange.upper, 1 - judgedRange.lower};
+        }
+    } else {
+        judgement.verdict = failureOf(twoTailed->verdict);
     }
-    judgement.verdict = failureOf(twoTailed->verdict);
+    if (fitsTruncated(p, judgedRange)) {
+        judgement.rounding = RoundingRule::Truncation;
+    }
     return judgement;
 }
 

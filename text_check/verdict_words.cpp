@@ -36,6 +36,18 @@ const char* effectWord(EffectVerdict verdict) {
     return "";
 }
 
+const char* roundingWord(RoundingRule rule) {
+    switch (rule) {
+    case RoundingRule::None:
+        return "none";
+    case RoundingRule::TRounding:
+        return "t_rounding";
+    case RoundingRule::Truncation:
+        return "truncation";
+    }
+    return "";
+}
+
 const char* statisticWord(Statistic statistic) {
     return statistic == Statistic::F ? "F" : "t";
 }

@@ -10,6 +10,7 @@ namespace lx::text_check {
 // The words a verdict is written as in the program's output, the same in every language.
 const char* verdictWord(Verdict verdict);
 const char* effectWord(EffectVerdict verdict);
+const char* roundingWord(RoundingRule rule);
 const char* statisticWord(Statistic statistic);
 // The comparison of a reported p as the output writes it: "=", "<", ">".
 const char* relationWord(reported::ReportedP::Relation relation);

@@ -1321,6 +1321,77 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
     </message>
 </context>
 <context>
+    <name>VerdictWords</name>
+    <message>
+        <source>consistent</source>
+        <translation>konsistent</translation>
+    </message>
+    <message>
+        <source>consistent only by rounding</source>
+        <translation>nur durch Rundung konsistent</translation>
+    </message>
+    <message>
+        <source>consistent, one-tailed as stated</source>
+        <translation>konsistent, einseitig wie angegeben</translation>
+    </message>
+    <message>
+        <source>consistent only one-tailed</source>
+        <translation>nur einseitig konsistent</translation>
+    </message>
+    <message>
+        <source>inconsistent</source>
+        <translation>inkonsistent</translation>
+    </message>
+    <message>
+        <source>decision error</source>
+        <translation>Entscheidungsfehler</translation>
+    </message>
+    <message>
+        <source>impossible p</source>
+        <translation>unmögliches p</translation>
+    </message>
+    <message>
+        <source>cannot be computed</source>
+        <translation>nicht berechenbar</translation>
+    </message>
+    <message>
+        <source>The p fits the t and df as reported.</source>
+        <translation>Das p passt zu t und FG, wie angegeben.</translation>
+    </message>
+    <message>
+        <source>The p fits only a t within the rounding of the reported one.</source>
+        <translation>Das p passt nur zu einem t innerhalb der Rundung des angegebenen.</translation>
+    </message>
+    <message>
+        <source>The p fits a one-tailed test, which the text says it is.</source>
+        <translation>Das p passt zu einem einseitigen Test, und der Text nennt ihn so.</translation>
+    </message>
+    <message>
+        <source>The p fits only a one-tailed test, and the text does not say the test was one-sided.</source>
+        <translation>Das p passt nur zu einem einseitigen Test, und der Text nennt den Test nicht einseitig.</translation>
+    </message>
+    <message>
+        <source>The p does not fit the t and df.</source>
+        <translation>Das p passt nicht zu t und FG.</translation>
+    </message>
+    <message>
+        <source>The p does not fit the t and df, and the recomputed p lies on the other side of alpha: the significance verdict flips.</source>
+        <translation>Das p passt nicht zu t und FG, und das nachgerechnete p liegt auf der anderen Seite von Alpha: das Urteil über die Signifikanz kehrt sich um.</translation>
+    </message>
+    <message>
+        <source>No t test has this p: it is 0 or above 1.</source>
+        <translation>Kein t-Test hat dieses p: es ist 0 oder größer als 1.</translation>
+    </message>
+    <message>
+        <source>No p can be worked out for this t and df.</source>
+        <translation>Für dieses t und diese FG lässt sich kein p berechnen.</translation>
+    </message>
+    <message>
+        <source>It would fit if the p was cut off after its last digit instead of rounded.</source>
+        <translation>Es würde passen, wenn das p nach seiner letzten Stelle abgeschnitten statt gerundet wäre.</translation>
+    </message>
+</context>
+<context>
     <name>frmTervan</name>
     <message>
         <source>Student&apos;s t-test</source>
@@ -1459,6 +1530,29 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
     </message>
 </context>
 <context>
+    <name>lx::CheckProcess</name>
+    <message>
+        <source>The program that reads PDF and DOCX files, %1, is missing: it belongs beside the calculator.</source>
+        <translation>Das Programm, das PDF- und DOCX-Dateien liest, %1, fehlt: es gehört neben den Rechner.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be started: %2</source>
+        <translation>%1 kann nicht gestartet werden: %2</translation>
+    </message>
+    <message>
+        <source>Reading %1 failed: %2 stopped unexpectedly.</source>
+        <translation>Lesen von %1 fehlgeschlagen: %2 hat unerwartet aufgehört.</translation>
+    </message>
+    <message>
+        <source>Reading %1 failed: %2 wrote what is not a result.</source>
+        <translation>Lesen von %1 fehlgeschlagen: %2 hat etwas geschrieben, das kein Ergebnis ist.</translation>
+    </message>
+    <message>
+        <source>Reading %1 failed (exit status %2).</source>
+        <translation>Lesen von %1 fehlgeschlagen (Exit-Status %2).</translation>
+    </message>
+</context>
+<context>
     <name>lx::DesignSurface</name>
     <message>
         <source>Property pages at design time</source>
@@ -1513,6 +1607,10 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
     <message>
         <source>Save picture</source>
         <translation>Bild speichern</translation>
+    </message>
+    <message>
+        <source>Check text…</source>
+        <translation>Text prüfen…</translation>
     </message>
 </context>
 <context>
@@ -1738,6 +1836,125 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
     </message>
 </context>
 <context>
+    <name>lx::TextCheckPane</name>
+    <message>
+        <source>Check text</source>
+        <translation>Text prüfen</translation>
+    </message>
+    <message>
+        <source>&amp;Paste, type or drop a paragraph, or a file (text, HTML, PDF, DOCX):</source>
+        <translation>&amp;Einen Absatz einfügen, tippen oder ablegen, oder eine Datei (Text, HTML, PDF, DOCX):</translation>
+    </message>
+    <message>
+        <source>The groups differed, t(28) = 2.20, p = .036.</source>
+        <translation>Die Gruppen unterschieden sich, t(28) = 2,20, p = ,036.</translation>
+    </message>
+    <message>
+        <source>Text to check</source>
+        <translation>Zu prüfender Text</translation>
+    </message>
+    <message>
+        <source>Enter or a double click on a line puts its group sizes, means and SDs into the calculator&apos;s sets.</source>
+        <translation>Eingabe oder ein Doppelklick auf eine Zeile setzt ihre Gruppengrößen, Mittelwerte und SDs in die Sätze des Rechners.</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>Wo</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Urteil</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>Sätze</translation>
+    </message>
+    <message>
+        <source>Results found</source>
+        <translation>Gefundene Ergebnisse</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Reading %1…</source>
+        <translation>%1 wird gelesen…</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be a paper&apos;s text.</source>
+        <translation>%1 ist zu groß für den Text eines Artikels.</translation>
+    </message>
+    <message>
+        <source>%1 is not a text file.</source>
+        <translation>%1 ist keine Textdatei.</translation>
+    </message>
+    <message>
+        <source>The text cannot be checked: %1</source>
+        <translation>Der Text kann nicht geprüft werden: %1</translation>
+    </message>
+    <message>
+        <source>The text cannot be checked.</source>
+        <translation>Der Text kann nicht geprüft werden.</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3. %4</source>
+        <translation>%1: %2, %3. %4</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3. %4 Gives %5.</source>
+        <translation>%1: %2, %3. %4 Gibt %5.</translation>
+    </message>
+    <message>
+        <source>Verdict: %1</source>
+        <translation>Urteil: %1</translation>
+    </message>
+    <message>
+        <source>No t test found.</source>
+        <translation>Kein t-Test gefunden.</translation>
+    </message>
+    <message>
+        <source>No t test found in %1.</source>
+        <translation>Kein t-Test in %1 gefunden.</translation>
+    </message>
+    <message>
+        <source>Results found: %1; they hold: %2.</source>
+        <translation>Gefundene Ergebnisse: %1; davon stimmig: %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 gives no group sizes or means: the sets are left as they are.</source>
+        <translation>%1 nennt keine Gruppengrößen oder Mittelwerte: die Sätze bleiben, wie sie sind.</translation>
+    </message>
+    <message>
+        <source>Only the first of the %1 files given is read: %2.</source>
+        <translation>Nur die erste der %1 angegebenen Dateien wird gelesen: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder; give the files in it one by one, or check the folder with lxtervan-check.</source>
+        <translation>%1 ist ein Ordner; geben Sie die Dateien darin einzeln an, oder prüfen Sie den Ordner mit lxtervan-check.</translation>
+    </message>
+    <message>
+        <source>Page %1, line %2</source>
+        <translation>Seite %1, Zeile %2</translation>
+    </message>
+    <message>
+        <source>Line %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>%1 put into the sets: %2.</source>
+        <translation>%1 in die Sätze gesetzt: %2.</translation>
+    </message>
+</context>
+<context>
     <name>lx::plots::PictureFile</name>
     <message>
         <source>%1: a picture is written as .png, .svg or .pdf.</source>
@@ -1824,8 +2041,8 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
 <context>
     <name>main</name>
     <message>
-        <source>A calculator for the two-sample t-test from summary statistics: type N, mean and SD of two sets; F5 calculates, F6 shows the full report, F7 plans the next study, F8 shows the result as a picture, Esc clears.</source>
-        <translation>Ein Rechner für den t-Test zweier Stichproben aus zusammenfassenden Kennzahlen: N, Mittelwert und SD zweier Sätze eingeben; F5 berechnet, F6 zeigt den vollständigen Bericht, F7 plant die nächste Studie, F8 zeigt das Ergebnis als Bild, Esc leert.</translation>
+        <source>A calculator for the two-sample t-test from summary statistics: type N, mean and SD of two sets; F5 calculates, F6 shows the full report, F7 plans the next study, F8 shows the result as a picture, Ctrl+Shift+K checks the t tests a paper&apos;s text reports, Esc clears.</source>
+        <translation>Ein Rechner für den t-Test zweier Stichproben aus zusammenfassenden Kennzahlen: N, Mittelwert und SD zweier Sätze eingeben; F5 berechnet, F6 zeigt den vollständigen Bericht, F7 plant die nächste Studie, F8 zeigt das Ergebnis als Bild, Strg+Umschalt+K prüft die t-Tests, die der Text eines Artikels berichtet, Esc leert.</translation>
     </message>
 </context>
 </TS>

@@ -24,7 +24,7 @@ if ((${#missing[@]})); then
     DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq \
         --no-install-recommends "${missing[@]}"
 fi
-tool=build/default/check/lxtervan-check
+tool=build/default/app/lxtervan-check
 [ -x "$tool" ] || cmake --build --preset default --target lxtervan-check >/dev/null
 
 corpus="$out/corpus_$files"

@@ -24,7 +24,7 @@ done
 if [ -e "$build/cli/lxtervan-batch" ]; then
     expected+=(usr/bin/lxtervan-batch usr/share/man/man1/lxtervan-batch.1)
 fi
-if [ -e "$build/check/lxtervan-check" ]; then
+if [ -e "$build/app/lxtervan-check" ]; then
     expected+=(usr/bin/lxtervan-check usr/share/man/man1/lxtervan-check.1)
 fi
 missing=0

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "quoted_csv.h"
 
-#include "text_check/decode.h"
+#include "text_check/document_decode.h"
 #include "text_check/finder.h"
 #include "text_check/judge.h"
 #include "text_check/verdict_words.h"
@@ -29,6 +29,12 @@ private slots:
     void context();
     // The line a result is on, in a text of several lines.
     void lines();
+    // The direction a one-sided test's difference took against the predicted one.
+    void direction_data();
+    void direction();
+    // The two groups' means and SDs beside a result: which pair is whose, decimals kept.
+    void descriptives_data();
+    void descriptives();
     // Every encoding the batch tool reads, and HTML, give the text a reader sees.
     void decoding_data();
     void decoding();
@@ -41,13 +47,15 @@ void TestTextCheck::referenceVerdicts_data() {
     QTest::addColumn<double>("df");
     QTest::addColumn<QString>("verdict");
     QTest::addColumn<QString>("effect");
+    QTest::addColumn<QString>("rounding");
     const auto rows = lx::test::readQuotedCsv(QStringLiteral(STATEMENTS_REFERENCE));
     QVERIFY(rows.size() >= 200);
     for (const auto& row : rows) {
         QTest::newRow(qPrintable(row[QStringLiteral("name")]))
             << row[QStringLiteral("text")] << row[QStringLiteral("statistic")]
             << row[QStringLiteral("value")].toDouble() << row[QStringLiteral("df")].toDouble()
-            << row[QStringLiteral("verdict")] << row[QStringLiteral("d_check")];
+            << row[QStringLiteral("verdict")] << row[QStringLiteral("d_check")]
+            << row[QStringLiteral("rounding")];
     }
 }
 
@@ -65,6 +73,7 @@ void TestTextCheck::referenceVerdicts() {
     QCOMPARE(found[0].df, df);
     const Judgement judgement = judge(found[0], 0.05);
     QCOMPARE(QString::fromLatin1(verdictWord(judgement.verdict)), verdict);
+    QTEST(QString::fromLatin1(roundingWord(judgement.rounding)), "rounding");
     QCOMPARE(QString::fromLatin1(effectWord(judgement.effect)), effect);
 }
 
@@ -169,6 +178,22 @@ void TestTextCheck::context_data() {
     QTest::newRow("sizes before the next result are its own")
         << "N = 30: t(28) = 2.20, p = .036. With n1 = 12 and n2 = 18, t(28) = 1.10, p = .281" << 0
         << false << 0.0 << 0 << 30;
+    QTest::newRow("words of the next sentence")
+        << "t(28) = 2.20, p = .018. One-tailed: t(30) = 1.80, p = .041" << 0 << false << 0.0 << 0
+        << 0;
+    QTest::newRow("sizes of the next sentence")
+        << "t(28) = 2.20, p = .036. With n1 = 12 and n2 = 14, t(24) = 3.10, p = .005" << 0 << false
+        << 0.0 << 0 << 0;
+    QTest::newRow("sizes after, in the own sentence")
+        << "t(28) = 2.20, p = .036 (n1 = 12, n2 = 18). Then t(24) = 3.10, p = .005" << 0 << false
+        << 0.0 << 12 << 0;
+    QTest::newRow("words of the own sentence after ns")
+        << "t(28) = 1.20, n.s. (one-tailed). Then t(30) = 1.80, p = .041" << 0 << true << 0.0 << 0
+        << 0;
+    QTest::newRow("words of the html paragraph before")
+        << textOfHtml("<p>t(28) = 2.20, p = .018, one-tailed.</p>\n<p>Then t(28) = 2.20, "
+                      "p = .036</p>")
+        << 1 << false << 0.0 << 0 << 0;
     QTest::newRow("total") << "N = 30; t(28) = 2.20, p = .036" << 0 << false << 0.0 << 0 << 30;
     QTest::newRow("one-tailed") << "A one-tailed test: t(28) = 2.20, p = .018" << 0 << true << 0.0
                                 << 0 << 0;
@@ -184,6 +209,108 @@ void TestTextCheck::context_data() {
                                  << 0;
     QTest::newRow("two-tailed") << "A two-tailed test: t(28) = 2.20, p = .036" << 0 << false << 0.0
                                 << 0 << 0;
+}
+
+void TestTextCheck::direction_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("direction");
+    const int unstated = int(StatedDirection::Unstated);
+    const int as = int(StatedDirection::AsPredicted);
+    const int against = int(StatedDirection::AgainstPrediction);
+    const QString predicted = QStringLiteral("We predicted that group A would score higher than "
+                                             "group B. ");
+    QTest::newRow("finding against") << predicted + "Group A scored lower than group B, "
+                                                    "t(28) = 1.80, p = .041, one-tailed."
+                                     << against;
+    QTest::newRow("other group named first")
+        << predicted + "Group B scored higher than group A, t(28) = 1.80, p = .041, one-tailed."
+        << against;
+    QTest::newRow("finding as predicted")
+        << predicted + "Group A scored higher than group B, t(28) = 1.80, p = .041, one-tailed."
+        << as;
+    QTest::newRow("words between") << "We expected that the training group would show higher "
+                                      "scores than the control group; the control group had "
+                                      "better scores than the training group, t(28) = 1.80, "
+                                      "p = .041, one-sided."
+                                   << against;
+    QTest::newRow("german") << "Wir erwarteten, dass Gruppe A höhere Werte als Gruppe B "
+                               "erzielt. Gruppe A lag niedriger als Gruppe B, t(28) = 1,80, "
+                               "p = ,041, einseitig."
+                            << against;
+    QTest::newRow("other groups")
+        << predicted + "Group C scored lower than group D, t(28) = 1.80, p = .041, one-tailed."
+        << unstated;
+    QTest::newRow("prediction alone is no finding")
+        << predicted + "t(28) = 1.80, p = .041, one-tailed." << unstated;
+    QTest::newRow("as predicted") << "As predicted, t(28) = 1.80, p = .041, one-tailed." << as;
+    QTest::newRow("contrary") << "Contrary to our hypothesis, t(28) = 1.80, p = .041, one-tailed."
+                              << against;
+    QTest::newRow("entgegen") << "Entgegen der Erwartung, t(28) = 1,80, p = ,041, einseitig."
+                              << against;
+    QTest::newRow("two-tailed tests are not read")
+        << predicted + "Group A scored lower than group B, t(28) = 1.80, p = .041." << unstated;
+}
+
+void TestTextCheck::direction() {
+    QFETCH(QString, text);
+    const std::vector<FoundResult> found = findResults(text);
+    QCOMPARE(found.size(), std::size_t(1));
+    QTEST(int(found[0].direction), "direction");
+}
+
+void TestTextCheck::descriptives_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("which");
+    QTest::addColumn<QString>("groups"); // "m1 sd1 m2 sd2 n1 n2" as the text prints them; "" none
+    QTest::newRow("before, with sizes")
+        << "A (M = 5.20, SD = 1.10, n = 15) scored higher than B (M = 4.30, SD = 1.20, n = 16), "
+           "t(29) = 2.14, p = .041"
+        << 0 << "5.20 1.10 4.30 1.20 15 16";
+    QTest::newRow("german commas and semicolons")
+        << "A (M = 5,2; SD = 1,10) und B (M = 4,30; SD = 1,2): t(28) = 2,14, p = ,041" << 0
+        << "5.2 1.10 4.30 1.2 0 0";
+    QTest::newRow("after, when none before")
+        << "t(28) = 2.14, p = .041 (M = 5.2, SD = 1.1 against M = -0.5, SD = 1.2)" << 0
+        << "5.2 1.1 -0.5 1.2 0 0";
+    QTest::newRow("the last two before") << "Pretest M = 1.0, SD = 0.5; A: M = 5.2, SD = 1.1; "
+                                            "B: M = 4.3, SD = 1.2; t(28) = 2.14, p = .041"
+                                         << 0 << "5.2 1.1 4.3 1.2 0 0";
+    QTest::newRow("one group alone is no pair")
+        << "A had M = 5.2, SD = 1.1; t(28) = 2.14, p = .041" << 0 << "";
+    QTest::newRow("stated sizes win over those beside the means")
+        << "n1 = 12, n2 = 18; A (M = 5.2, SD = 1.1, n = 15), B (M = 4.3, SD = 1.2, n = 15), "
+           "t(28) = 2.14, p = .041"
+        << 0 << "5.2 1.1 4.3 1.2 12 18";
+    QTest::newRow("the earlier result's pair is not the next one's")
+        << "A (M = 5.2, SD = 1.1), B (M = 4.3, SD = 1.2), t(28) = 2.14, p = .041; then "
+           "t(28) = 1.20, p = .24"
+        << 1 << "";
+    QTest::newRow("SEM is no SD") << "A (M = 5.2, SEM = 1.1), B (M = 4.3, SEM = 1.2), "
+                                     "t(28) = 2.14, p = .041"
+                                  << 0 << "";
+}
+
+void TestTextCheck::descriptives() {
+    QFETCH(QString, text);
+    QFETCH(int, which);
+    QFETCH(QString, groups);
+    const std::vector<FoundResult> found = findResults(text);
+    QVERIFY(int(found.size()) > which);
+    const FoundResult& result = found[std::size_t(which)];
+    QCOMPARE(result.group1.has_value(), result.group2.has_value());
+    QString read;
+    if (result.group1 && result.group2) {
+        const auto printed = [](const lx::reported::Typed& value) {
+            return QString::number(value.value, 'f', value.decimals);
+        };
+        read =
+            QStringList{
+                printed(result.group1->mean),           printed(result.group1->sd),
+                printed(result.group2->mean),           printed(result.group2->sd),
+                QString::number(result.n1.value_or(0)), QString::number(result.n2.value_or(0))}
+                .join(QLatin1Char(' '));
+    }
+    QCOMPARE(read, groups);
 }
 
 void TestTextCheck::context() {

@@ -73,7 +73,7 @@ def other_tail(rel, value):
     return (rel == "=" and value > 0.5) or (rel == ">" and value >= 0.5)
 
 
-def verdict(stat, value, dec, df, rel, pval, pdec, one_sided):
+def verdict(stat, value, dec, df, rel, pval, pdec, one_sided, against=False):
     if pval > 1 or (rel != ">" and pval == 0):
         return "impossible"
     lo, hi = t_range(stat, value, dec)
@@ -82,7 +82,9 @@ def verdict(stat, value, dec, df, rel, pval, pdec, one_sided):
     if fits(rel, pval, pdec, a, b):
         e = 2 * stats.t.sf(t, df)
         return "consistent" if fits(rel, pval, pdec, e, e) else "consistent_by_rounding"
-    tail = "other" if other_tail(rel, pval) else "one"
+    # A one-sided test whose difference went against the predicted direction: its one-tailed p
+    # is that of the predicted side, P(T > -|t|), whatever the p says.
+    tail = "other" if other_tail(rel, pval) or (one_sided and against) else "one"
     a1, b1 = p_range(lo, hi, df, tail)
     if fits(rel, pval, pdec, a1, b1):
         return "one_tailed_consistent"
@@ -90,6 +92,30 @@ def verdict(stat, value, dec, df, rel, pval, pdec, one_sided):
         a, b = a1, b1
     rs, cs = side_reported(rel, pval), side_recomputed(a, b)
     return "decision_error" if rs and cs and rs != cs else "inconsistent"
+
+
+def rounding_rule(stat, value, dec, df, rel, pval, pdec, one_sided, verdict_word, against=False):
+    """The reading of the printed digits the verdict rests on.
+
+    none: the t as printed gives the verdict, or no reading of the digits changes it;
+    t_rounding: only a t within the printed t's rounding gives the p; truncation: a failing
+    equal p fits only if it was cut off after its last digit, standing for [p, p + one unit),
+    over the t's rounding and the tail it was judged on.
+    """
+    lo, hi = t_range(stat, value, dec)
+    t = math.sqrt(value) if stat == "F" else abs(value)
+    if verdict_word == "consistent_by_rounding":
+        return "t_rounding"
+    if verdict_word == "one_tailed_consistent":
+        tail = "other" if other_tail(rel, pval) or (one_sided and against) else "one"
+        a, b = p_range(t, t, df, tail)
+        return "none" if fits(rel, pval, pdec, a, b) else "t_rounding"
+    if verdict_word in ("inconsistent", "decision_error") and rel == "=":
+        tail = ("other" if other_tail(rel, pval) or against else "one") if one_sided else "two"
+        a, b = p_range(lo, hi, df, tail)
+        if b >= pval and a < pval + 2 * half(pdec):
+            return "truncation"
+    return "none"
 
 
 def effect_check(stat, value, dec, kind, d_text, n1, n2, total):
@@ -119,7 +145,7 @@ rows = []
 
 
 def add(name, text, stat, value_text, df, rel, p_text, one_sided=False, kind="", d_text="",
-        n1=None, n2=None, total=None):
+        n1=None, n2=None, total=None, against=False):
     value = float(value_text.replace(",", ".").replace("\u2212", "-"))
     dec = decimals_of(value_text)
     if p_text == "ns":
@@ -130,10 +156,13 @@ def add(name, text, stat, value_text, df, rel, p_text, one_sided=False, kind="",
         pdec = decimals_of(mant) - int(exp)
     else:
         pval, pdec = float(p_text.replace(",", ".")), decimals_of(p_text)
+    verdict_word = verdict(stat, value, dec, df, rel, pval, pdec, one_sided, against)
     rows.append({
         "name": name, "text": text, "statistic": stat, "value": value, "df": df,
-        "verdict": verdict(stat, value, dec, df, rel, pval, pdec, one_sided),
-        "d_check": effect_check(stat, value, dec, kind, d_text, n1, n2, total)})
+        "verdict": verdict_word,
+        "d_check": effect_check(stat, value, dec, kind, d_text, n1, n2, total),
+        "rounding": rounding_rule(stat, value, dec, df, rel, pval, pdec, one_sided,
+                                  verdict_word, against)})
 
 
 def p_text_of(p, comma=False):
@@ -290,6 +319,51 @@ for k in range(16):
         add(f"effect_{k}", text, "t", f"{t:.2f}", df, rel, p_shown, kind=kind, d_text=d_text,
             total=total)
 
+# The reading of the digits a verdict rests on: a p cut off instead of rounded, a one-tailed
+# fit only over the t's rounding, and failures no reading of the digits rescues.
+for k, (lead, t_text, df, rel, p_shown, one_sided) in enumerate([
+        ("", "2.20", 28, "=", ".03", False), ("", "2.50", 40, "=", ".01", False),
+        ("", "1.99", 28, "=", ".05", False), ("A one-tailed test: ", "2.20", 28, "=", ".01", True),
+        ("A one-tailed test: ", "1.8", 28, "=", ".040", True),
+        ("", "1.20", 28, "<", ".05", False), ("", "2.20", 28, "=", ".020", False)]):
+    add(f"reading_{k}", f"{lead}t({df}) = {t_text}, p {rel} {p_shown}", "t", t_text, df, rel,
+        p_shown, one_sided=one_sided)
+
+# A stated direction beside a one-sided test: a prediction and a finding of the same groups
+# (English, German), or the words alone. Against the prediction, the one-tailed p is the
+# predicted side's, above .5: ".041" for t(28) = 1.80 was halved on the wrong side.
+predicted = "We predicted that group A would score higher than group B. "
+erwartet = "Wir erwarteten, dass Gruppe A h\u00f6here Werte als Gruppe B erzielt. "
+for k, (text, t_text, df, rel, p_shown, against) in enumerate([
+        (predicted + "Group A scored lower than group B, t(28) = 1.80, p = .041, one-tailed.",
+         "1.80", 28, "=", ".041", True),
+        (predicted + "Group A scored lower than group B, t(28) = 1.80, p = .959, one-tailed.",
+         "1.80", 28, "=", ".959", True),
+        (predicted + "As predicted, group A scored higher than group B, t(28) = 1.80, "
+         "p = .041, one-tailed.", "1.80", 28, "=", ".041", False),
+        (predicted + "Group B scored higher than group A, t(40) = 1.80, p < .05 (one-sided).",
+         "1.80", 40, "<", ".05", True),
+        (predicted + "Group B scored higher than group A, t(40) = 2.10, p > .05 (one-sided).",
+         "2.10", 40, ">", ".05", True),
+        ("The control group scored lower than the training group; we had predicted that the "
+         "control group would score lower than the training group, t(30) = 2.30, p = .014, "
+         "one-tailed.", "2.30", 30, "=", ".014", False),
+        (erwartet + "Gruppe A lag niedriger als Gruppe B, t(28) = 1,80, p = ,041, einseitig.",
+         "1,80", 28, "=", ",041", True),
+        (erwartet + "Wie erwartet lag Gruppe A h\u00f6her als Gruppe B, t(28) = 1,80, "
+         "p = ,041, einseitig.", "1,80", 28, "=", ",041", False),
+        ("Contrary to the prediction, the control group scored higher, t(28) = 0.50, p = .31 "
+         "(one-tailed).", "0.50", 28, "=", ".31", True),
+        ("In the unexpected direction, t(24) = 2.80, p = .005, one-tailed.", "2.80", 24, "=",
+         ".005", True),
+        ("Entgegen der Hypothese, t(24) = 2,80, p = ,995, einseitig.", "2,80", 24, "=", ",995",
+         True),
+        (predicted + "Group A scored lower than group B, t(28) = 1.80, p = .041.", "1.80", 28,
+         "=", ".041", False)]):
+    one_sided = "one" in text or "einseitig" in text
+    add(f"direction_{k}", text, "t", t_text, df, rel, p_shown, one_sided=one_sided,
+        against=against and one_sided)
+
 with open("tests/text_check/statements_reference.csv", "w", newline="", encoding="utf-8") as out:
     writer = csv.DictWriter(out, fieldnames=list(rows[0].keys()), lineterminator="\n")
     writer.writeheader()
@@ -398,7 +472,7 @@ expected.sort(key=lambda item: ["english.txt", "german.txt", "page.html", "paper
 
 with open("tests/check/corpus_expected.csv", "w", newline="", encoding="utf-8") as out:
     writer = csv.writer(out, lineterminator="\n")
-    writer.writerow(["file", "line", "name", "verdict", "d_check"])
+    writer.writerow(["file", "line", "name", "verdict", "d_check", "rounding"])
     for file, line, row in expected:
-        writer.writerow([file, line, row["name"], row["verdict"], row["d_check"]])
+        writer.writerow([file, line, row["name"], row["verdict"], row["d_check"], row["rounding"]])
 print(len(english), len(german), len(page), len(docx))
