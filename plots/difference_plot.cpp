@@ -87,10 +87,7 @@ void paintDifference(QPainter& painter, const QRectF& bounds, const DifferencePi
     const QFontMetricsF metrics(logicalFont(style.font), painter.device());
     const double line = metrics.height();
     const double tickLength = 0.4 * line;
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, style.antialiased);
-    painter.setFont(logicalFont(style.font));
-    painter.fillRect(bounds, style.background);
+    beginPicture(painter, bounds, style);
 
     const Axis& means = layout.means;
     const Axis& differences = layout.differences;

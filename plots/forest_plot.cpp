@@ -79,10 +79,7 @@ void paintForest(QPainter& painter, const QRectF& bounds, const ForestPicture& p
     const QFontMetricsF metrics(font, painter.device());
     const double line = metrics.height();
     const Axis& x = layout.effect;
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, style.antialiased);
-    painter.setFont(font);
-    painter.fillRect(bounds, style.background);
+    beginPicture(painter, bounds, style);
 
     // No effect, across every row.
     painter.setPen(QPen(style.guide, 1, Qt::DashLine));

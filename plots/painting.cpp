@@ -20,6 +20,13 @@ QFont logicalFont(const QFont& font) {
     return sized;
 }
 
+void beginPicture(QPainter& painter, const QRectF& bounds, const PlotStyle& style) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, style.antialiased);
+    painter.setFont(logicalFont(style.font));
+    painter.fillRect(bounds, style.background);
+}
+
 void drawVerticalAxis(QPainter& painter, const Axis& axis, double x, double tickLength,
                       const PlotStyle& style) {
     const QFontMetricsF metrics(logicalFont(style.font), painter.device());

@@ -6,6 +6,7 @@
 #include "plot_style.h"
 
 #include <QFont>
+#include <QRectF>
 
 class QPainter;
 
@@ -17,6 +18,10 @@ struct Estimate;
 // device of any resolution: a point size would grow with the device's dots per inch on top of
 // the painter's scaling.
 QFont logicalFont(const QFont& font);
+
+// Starts a picture in bounds: the painter's state saved (restore it at the end), the style's
+// antialiasing and font, and the background filled.
+void beginPicture(QPainter& painter, const QRectF& bounds, const PlotStyle& style);
 
 // A vertical axis line over the axis' range at x, with its ticks and their labels. A negative
 // tick length puts ticks and labels to the left.

@@ -130,10 +130,7 @@ void paintPosterior(QPainter& painter, const QRectF& bounds, const PosteriorPict
     const QRectF& area = layout.plotArea;
     const Axis& x = layout.delta;
     const Axis& y = layout.density;
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, style.antialiased);
-    painter.setFont(font);
-    painter.fillRect(bounds, style.background);
+    beginPicture(painter, bounds, style);
 
     drawHorizontalAxis(painter, x, area.bottom(), 0.4 * line, style);
     drawVerticalAxis(painter, y, area.left(), -0.4 * line, style);

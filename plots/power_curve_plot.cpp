@@ -122,10 +122,7 @@ void paintPowerCurve(QPainter& painter, const QRectF& bounds, const PowerCurvePi
     const Axis& x = layout.n;
     const Axis& y = layout.power;
     const QLocale& locale = style.locale;
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, style.antialiased);
-    painter.setFont(font);
-    painter.fillRect(bounds, style.background);
+    beginPicture(painter, bounds, style);
 
     drawHorizontalAxis(painter, x, area.bottom(), 0.4 * line, style);
     drawVerticalAxis(painter, y, area.left(), -0.4 * line, style);

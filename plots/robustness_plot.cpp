@@ -85,10 +85,7 @@ void paintRobustness(QPainter& painter, const QRectF& bounds, const RobustnessPi
     const Axis& x = layout.scale;
     const Axis& y = layout.factor;
     const BayesRobustness& robustness = picture.robustness;
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, style.antialiased);
-    painter.setFont(font);
-    painter.fillRect(bounds, style.background);
+    beginPicture(painter, bounds, style);
 
     drawHorizontalAxis(painter, x, area.bottom(), 0.4 * line, style);
     // The vertical axis by hand: its ticks are powers of ten.
