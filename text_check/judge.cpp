@@ -138,6 +138,13 @@ Judgement judge(const FoundResult& result, double alpha) {
         judgement.range = Interval{pOf(absoluteT.upper, result.df, tails),
                                    pOf(absoluteT.lower, result.df, tails)};
     };
+    // A one-tailed p above .5 is the other direction's: what it is set against, and so what the
+    // output shows beside it, is that tail's p, 1 minus the observed side's.
+    const auto settleOnOtherSide = [&] {
+        settle(Tails::One);
+        judgement.recomputed = 1 - *judgement.recomputed;
+        judgement.range = Interval{1 - judgement.range->upper, 1 - judgement.range->lower};
+    };
     const bool zero = p.relation != reported::ReportedP::Relation::Greater && p.value == 0;
     if (result.pAboveOne || zero) {
         settle(result.oneSided ? Tails::One : firstTails);
@@ -187,7 +194,11 @@ Judgement judge(const FoundResult& result, double alpha) {
         return judgement;
     }
     if (oneTailed && fits(oneTailed->verdict)) {
-        settle(Tails::One);
+        if (oneTailed->verdict == PVerdict::ConsistentOtherTail) {
+            settleOnOtherSide();
+        } else {
+            settle(Tails::One);
+        }
         const auto exact = exactly(Tails::One);
         judgement.verdict = Verdict::OneTailedConsistent;
         judgement.rounding =
@@ -197,13 +208,13 @@ Judgement judge(const FoundResult& result, double alpha) {
     }
     Interval judgedRange = *judgement.range;
     if (result.oneSided && oneTailed) {
-        settle(Tails::One);
+        if (p.relation == reported::ReportedP::Relation::Equal && p.value > 0.5) {
+            settleOnOtherSide();
+        } else {
+            settle(Tails::One);
+        }
         judgement.verdict = failureOf(oneTailed->verdict);
         judgedRange = *judgement.range;
-        // A one-tailed p above .5 was judged as the other direction's, whose p is 1 minus this.
-        if (p.relation == reported::ReportedP::Relation::Equal && p.value > 0.5) {
-            judgedRange = {1 - judgedRange.upper, 1 - judgedRange.lower};
-        }
     } else {
         judgement.verdict = failureOf(twoTailed->verdict);
     }

@@ -10,6 +10,8 @@
 #include <QStringEncoder>
 #include <QTest>
 
+#include <cmath>
+
 using namespace lx::text_check;
 using Relation = lx::reported::ReportedP::Relation;
 
@@ -32,6 +34,8 @@ private slots:
     // The direction a one-sided test's difference took against the predicted one.
     void direction_data();
     void direction();
+    void recomputedIsTheTailJudged_data();
+    void recomputedIsTheTailJudged();
     // The two groups' means and SDs beside a result: which pair is whose, decimals kept.
     void descriptives_data();
     void descriptives();
@@ -75,6 +79,45 @@ void TestTextCheck::referenceVerdicts() {
     QCOMPARE(QString::fromLatin1(verdictWord(judgement.verdict)), verdict);
     QTEST(QString::fromLatin1(roundingWord(judgement.rounding)), "rounding");
     QCOMPARE(QString::fromLatin1(effectWord(judgement.effect)), effect);
+}
+
+// The p written beside a one-tailed result is the tail's it was judged on: for a p above .5,
+// the other direction's. SciPy: stats.t.cdf(t, 28) and stats.t.sf(t, 28) at t = 1.8 and at the
+// ends of its rounding, 1.795 and 1.805.
+void TestTextCheck::recomputedIsTheTailJudged_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("recomputed");
+    QTest::addColumn<double>("low");
+    QTest::addColumn<double>("high");
+    const double below = 0.04132248055953676;
+    const double above = 0.9586775194404633;
+    QTest::newRow("observed side") << "t(28) = 1.80, p = .041, one-tailed." << below
+                                   << 0.04092006886462146 << 0.04172826834988479;
+    QTest::newRow("other side, consistent") << "As predicted (one-tailed), t(28) = 1.80, p = .959."
+                                            << above << 0.9582717316501151 << 0.9590799311353786;
+    QTest::newRow("other side, inconsistent")
+        << "As predicted (one-tailed), t(28) = 1.80, p = .900." << above << 0.9582717316501151
+        << 0.9590799311353786;
+    QTest::newRow("against the prediction")
+        << "We predicted that group A would score higher than group B. Group A scored lower "
+           "than group B, t(28) = 1.80, p = .041, one-tailed."
+        << above << 0.9582717316501151 << 0.9590799311353786;
+}
+
+void TestTextCheck::recomputedIsTheTailJudged() {
+    QFETCH(QString, text);
+    QFETCH(double, recomputed);
+    QFETCH(double, low);
+    QFETCH(double, high);
+    const std::vector<FoundResult> found = findResults(text);
+    QCOMPARE(found.size(), std::size_t(1));
+    const Judgement judgement = judge(found[0], 0.05);
+    QVERIFY(judgement.oneTailedJudged);
+    QVERIFY(judgement.recomputed && judgement.range);
+    QVERIFY2(std::fabs(*judgement.recomputed - recomputed) < 1e-9,
+             qPrintable(QString::number(*judgement.recomputed, 'g', 17)));
+    QVERIFY(std::fabs(judgement.range->lower - low) < 1e-9);
+    QVERIFY(std::fabs(judgement.range->upper - high) < 1e-9);
 }
 
 void TestTextCheck::forms_data() {
