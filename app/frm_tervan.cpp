@@ -206,10 +206,10 @@ void FrmTervan::focusBox(Box which) {
 
 void FrmTervan::showReport(const Summary& summary, const ReportRequest& request) {
     ++m_reportsShown;
-    m_calculated = Calculated{summary, request};
-    m_report.reset();
+    m_calculated.set(summary, request);
     if (m_details && m_details->isVisibleTo(this)) {
-        m_details->showReport(report(), QLocale());
+        m_details->showReport(m_calculated.report(LastCalculation::Parts::WithBayesDetails),
+                              QLocale());
         fitWindow();
     }
     showPlan();
@@ -219,25 +219,15 @@ void FrmTervan::showReport(const Summary& summary, const ReportRequest& request)
 
 // The plan follows every calculation once the planning view has been made.
 void FrmTervan::showPlan() {
-    if (m_planning && m_calculated) {
-        m_planning->showCalculation(m_calculated->summary, report().cohensD);
+    if (m_planning && m_calculated.has()) {
+        m_planning->showCalculation(m_calculated.summary(),
+                                    m_calculated.report(LastCalculation::Parts::Tests).cohensD);
     }
-}
-
-const TwoSampleReport& FrmTervan::report() {
-    if (!m_report) {
-        // The details and the pictures show the posterior and the robustness of BF10.
-        ReportRequest request = m_calculated->request;
-        request.posterior = true;
-        request.robustness = true;
-        m_report = twoSampleReport(m_calculated->summary, request);
-    }
-    return *m_report;
 }
 
 bool FrmTervan::hasResults() const {
-    return m_calculated || !boxText(Box::Freedom).isEmpty() || !boxText(Box::Student).isEmpty() ||
-           !boxText(Box::P).isEmpty();
+    return m_calculated.has() || !boxText(Box::Freedom).isEmpty() ||
+           !boxText(Box::Student).isEmpty() || !boxText(Box::P).isEmpty();
 }
 
 void FrmTervan::setStale(bool stale) {
@@ -257,7 +247,7 @@ void FrmTervan::setStale(bool stale) {
         }
     }
     if (m_details) {
-        m_details->setCopyEnabled(m_calculated && !stale);
+        m_details->setCopyEnabled(m_calculated.has() && !stale);
     }
 }
 
@@ -349,8 +339,7 @@ void FrmTervan::ClearAll() {
             textBox->setText(QString());
         }
     }
-    m_calculated.reset();
-    m_report.reset();
+    m_calculated.clear();
     if (m_details) {
         m_details->clear();
         fitWindow();
@@ -373,8 +362,9 @@ void FrmTervan::cmdDetails_Click() {
 void FrmTervan::showDetails(bool on) {
     if (on) {
         DetailsView& area = details();
-        if (m_calculated) {
-            area.showReport(report(), QLocale());
+        if (m_calculated.has()) {
+            area.showReport(m_calculated.report(LastCalculation::Parts::WithBayesDetails),
+                            QLocale());
         }
         area.setVisible(true);
     } else if (m_details) {
@@ -394,7 +384,7 @@ DetailsView& FrmTervan::details() {
         QWidget::setTabOrder(&face(*m_cmdDetails), &m_details->table());
         QWidget::setTabOrder(&m_details->table(), &face(m_details->copyButton()));
         m_details->setStale(m_stale);
-        m_details->setCopyEnabled(m_calculated && !m_stale);
+        m_details->setCopyEnabled(m_calculated.has() && !m_stale);
     }
     return *m_details;
 }
@@ -464,7 +454,7 @@ void FrmTervan::showPlot(bool on) {
 // Made when first shown, with the picture the user chose last.
 PlotView& FrmTervan::plot() {
     if (!m_plot) {
-        m_plot = new PlotView(font(), this);
+        m_plot = new PlotView(font(), m_calculated, this);
         const QString remembered = m_settings->GetSetting(Application, Name(), PictureKey,
                                                           plot_pictures::key(m_plot->kind()));
         if (const auto kind = plot_pictures::fromKey(remembered)) {
@@ -490,8 +480,8 @@ PlotView& FrmTervan::plot() {
 
 // The picture follows every calculation while it shows; a hidden one is drawn when shown.
 void FrmTervan::drawPicture() {
-    if (m_plot && m_plot->isVisibleTo(this) && m_calculated) {
-        m_plot->showCalculation(m_calculated->summary, report());
+    if (m_plot && m_plot->isVisibleTo(this) && m_calculated.has()) {
+        m_plot->showCalculation();
     }
 }
 
@@ -503,8 +493,8 @@ void FrmTervan::copyPicture() {
     PlotView& area = plot();
     if (!area.isVisibleTo(this)) {
         area.resize(area.preferredSize());
-        if (m_calculated) {
-            area.showCalculation(m_calculated->summary, report());
+        if (m_calculated.has()) {
+            area.showCalculation();
         }
     }
     if (area.hasPicture()) {
@@ -642,8 +632,9 @@ QSize FrmTervan::placePlot(const QSize& rest, const QSize& room) {
 }
 
 void FrmTervan::CopyResults() {
-    if (m_calculated && !m_stale) {
-        QGuiApplication::clipboard()->setText(report_text::clipboardText(report(), QLocale()));
+    if (m_calculated.has() && !m_stale) {
+        QGuiApplication::clipboard()->setText(report_text::clipboardText(
+            m_calculated.report(LastCalculation::Parts::WithBayesDetails), QLocale()));
     }
 }
 

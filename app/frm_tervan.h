@@ -3,6 +3,7 @@
 #pragma once
 
 #include "calculator_view.h"
+#include "last_calculation.h"
 #include "platform/form.h"
 
 #include <array>
@@ -75,7 +76,6 @@ private:
     QSize placePlot(const QSize& rest, const QSize& room);
     void CopyResults();
     void undoPaste();
-    const TwoSampleReport& report();
     bool hasResults() const;
     void setStale(bool stale);
 
@@ -95,14 +95,7 @@ private:
     TextCheckPane* m_textCheck = nullptr; // made when first opened
     int m_reportsShown = 0;               // successful calculations, to tell one happened
     QSize m_designSize;                   // pixels of the client area without the details
-    // The input of the last calculation until Clear All; its report is worked out only when
-    // the details show it or the user copies it.
-    struct Calculated {
-        Summary summary;
-        ReportRequest request;
-    };
-    std::optional<Calculated> m_calculated;
-    std::optional<TwoSampleReport> m_report;
+    LastCalculation m_calculated;
     bool m_stale = false; // the results no longer belong to the input boxes
     PasteIntoSet* m_paste = nullptr;
     std::unique_ptr<MessageBox> m_ownMessageBox;

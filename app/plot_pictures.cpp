@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "plot_pictures.h"
 
+#include "platform/core/figure_text.h"
 #include "platform/core/number_text.h"
 #include "plots/difference_plot.h"
 #include "plots/posterior_plot.h"
@@ -23,7 +24,7 @@ struct PlotText {
 };
 
 QString number(double value, const QLocale& locale) {
-    return report_text::significant(value, 4, locale);
+    return figure_text::significant(value, 4, locale);
 }
 
 QString interval(const Interval& ci, const QLocale& locale) {
@@ -31,7 +32,7 @@ QString interval(const Interval& ci, const QLocale& locale) {
 }
 
 QString factor(double logFactor, const QLocale& locale) {
-    return report_text::bayesFactorText(logFactor, 3, locale);
+    return figure_text::bayesFactor(logFactor, 3, locale);
 }
 
 QString level(double value) {

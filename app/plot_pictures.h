@@ -25,6 +25,11 @@ inline constexpr std::array<Kind, 4> all = {Kind::Difference, Kind::Posterior, K
                                             Kind::PowerCurve};
 
 QString name(Kind kind);
+// Whether the picture draws the posterior of delta or the Bayes factor's robustness, which a
+// report has only when asked for.
+constexpr bool needsBayesDetails(Kind kind) {
+    return kind == Kind::Posterior || kind == Kind::Robustness;
+}
 // How the choice is remembered; a key from another version reads as nothing.
 QString key(Kind kind);
 std::optional<Kind> fromKey(const QString& key);
@@ -34,8 +39,9 @@ struct Picture {
     QString description; // its numbers, as a sentence
 };
 
-// The picture of a report computed with the posterior and robustness figures, or nothing with
-// the reason in why where the calculation has none (no spread, too few observations).
+// The picture of a report (holding the posterior and robustness figures where the kind
+// needsBayesDetails), or nothing with the reason in why where the calculation has none (no
+// spread, too few observations).
 std::optional<Picture> make(Kind kind, const Summary& summary, const TwoSampleReport& report,
                             const plots::PlotStyle& style, QString& why);
 

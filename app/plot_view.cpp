@@ -23,8 +23,9 @@ constexpr float ButtonGap = 45;
 
 } // namespace
 
-PlotView::PlotView(const QFont& font, QWidget* parent)
-    : QWidget(parent) {
+PlotView::PlotView(const QFont& font, LastCalculation& calculation, QWidget* parent)
+    : QWidget(parent)
+    , m_calculation(calculation) {
     setObjectName(QStringLiteral("PlotView"));
     setFont(font);
     const int captionLine = twips::toPixels(pane_caption::Height);
@@ -83,13 +84,13 @@ void PlotView::setKind(plot_pictures::Kind kind) {
     }
 }
 
-void PlotView::showCalculation(const Summary& summary, const TwoSampleReport& report) {
-    m_shown = Shown{summary, report};
+void PlotView::showCalculation() {
+    m_showing = m_calculation.has();
     draw();
 }
 
 void PlotView::clear() {
-    m_shown.reset();
+    m_showing = false;
     draw();
 }
 
@@ -113,11 +114,14 @@ void PlotView::draw() {
         picPlot->setPicture(std::move(picture), why);
         return;
     }
-    if (!m_shown) {
+    if (!m_showing || !m_calculation.has()) {
         picPlot->setPicture(std::nullopt, tr("Calculate (F5) to see the picture."));
         return;
     }
-    auto picture = plot_pictures::make(m_kind, m_shown->summary, m_shown->report, style, why);
+    const TwoSampleReport& report = m_calculation.report(
+        plot_pictures::needsBayesDetails(m_kind) ? LastCalculation::Parts::WithBayesDetails
+                                                 : LastCalculation::Parts::Tests);
+    auto picture = plot_pictures::make(m_kind, m_calculation.summary(), report, style, why);
     picPlot->setPicture(std::move(picture), why);
 }
 

@@ -2,9 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "last_calculation.h"
 #include "plot_pictures.h"
-#include "stats/summary_input.h"
-#include "stats/two_sample_report.h"
 
 #include <QWidget>
 
@@ -23,10 +22,13 @@ class PlotCanvas;
 class PlotView : public QWidget {
     Q_OBJECT
 public:
-    PlotView(const QFont& font, QWidget* parent);
+    // Draws the calculation it is given once shown; the window keeps it.
+    PlotView(const QFont& font, LastCalculation& calculation, QWidget* parent);
 
-    // The calculation to draw; its report must hold the posterior and robustness figures.
-    void showCalculation(const Summary& summary, const TwoSampleReport& report);
+    // Draws the window's calculation, and redraws it when another picture is chosen, until
+    // clear(). Only the pictures of the posterior and the Bayes factor's robustness make the
+    // calculation work those out.
+    void showCalculation();
     void clear();
     void setStale(bool stale);
     // The plan the power curve draws; nothing while the planning view has none.
@@ -64,11 +66,8 @@ private:
     QComboBox* cboPicture;
     PlotCanvas* picPlot;
     plot_pictures::Kind m_kind = plot_pictures::Kind::Difference;
-    struct Shown {
-        Summary summary;
-        TwoSampleReport report;
-    };
-    std::optional<Shown> m_shown;
+    LastCalculation& m_calculation;
+    bool m_showing = false; // of the calculation, from showCalculation() to clear()
     std::optional<PowerPlan> m_plan;
 };
 

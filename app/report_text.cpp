@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report_text.h"
 
+#include "platform/core/figure_text.h"
 #include "platform/core/number_text.h"
 
 #include <QCoreApplication>
@@ -26,8 +27,8 @@ constexpr int tableDigits = 4;
 constexpr int pDigits = 3;
 constexpr int bayesDigits = 3;
 constexpr int exactDigits = 15;
-// From a million (this power of ten) up a figure is written with its exponent: its digits would
-// say little more and could fill a screen.
+// From a million (this power of ten) up a figure is written with its exponent, as
+// figure_text::significant does: its digits would say little more and could fill a screen.
 constexpr int exponentFrom = 6;
 
 QLocale plain(const QLocale& locale) {
@@ -40,37 +41,18 @@ QString ciName(double level) {
     return ReportText::tr("%1% CI").arg(QString::number(level * 100, 'g', 6));
 }
 
-// The decimal exponent of a value once rounded to `digits` significant digits.
-int roundedExponent(double value, int digits) {
-    int exponent = static_cast<int>(std::floor(std::log10(std::fabs(value))));
-    const double scaled = std::round(std::fabs(value) / std::pow(10.0, exponent - digits + 1));
-    if (scaled >= std::pow(10.0, digits)) {
-        ++exponent;
-    }
-    return exponent;
-}
-
-QString pText(double p, const QLocale& locale) {
-    if (p == 0) {
-        // Only an underflow gives 0; the true p is smaller than any double.
-        return QStringLiteral("< ") +
-               significant(std::numeric_limits<double>::min(), pDigits, locale);
-    }
-    return significant(p, pDigits, locale);
-}
-
 QString numberText(double value, Kind kind, const QLocale& locale) {
     switch (kind) {
     case Kind::P:
-        return pText(value, locale);
+        return figure_text::pValue(value, pDigits, locale);
     case Kind::Whole:
         return plain(locale).toString(value, 'f', 0);
     case Kind::LogBayes:
-        return bayesFactorText(value, bayesDigits, locale);
+        return figure_text::bayesFactor(value, bayesDigits, locale);
     case Kind::Plain:
         break;
     }
-    return significant(value, tableDigits, locale);
+    return figure_text::significant(value, tableDigits, locale);
 }
 
 // Reporting style: a fixed number of decimals, or as many in the mantissa of a figure that
@@ -159,8 +141,9 @@ QString exactValue(const Cell& cell, Kind kind, const QLocale& locale) {
     }
     if (value && *value && kind == Kind::LogBayes) {
         const double factor = std::exp(**value);
-        return std::isfinite(factor) && factor > 0 ? number_text::fromDouble(factor, locale)
-                                                   : bayesFactorText(**value, exactDigits, locale);
+        return std::isfinite(factor) && factor > 0
+                   ? number_text::fromDouble(factor, locale)
+                   : figure_text::bayesFactor(**value, exactDigits, locale);
     }
     return value ? exactText(*value, locale) : QString();
 }
@@ -255,7 +238,8 @@ std::vector<Row> robustnessRows(const TwoSampleReport& r, const QLocale& locale)
         largest = r.robustness->largest.why();
     } else {
         largest = r.robustness->largest->logBf10;
-        where = scale(r.robustness->largest->r);
+        // Three digits that still show a peak at a small scale (r = 0.00165).
+        where = figure_text::significant(r.robustness->largest->r, 3, locale);
     }
     const double upper = r.robustness ? r.robustness->upper : 1.5;
     return {
@@ -339,47 +323,6 @@ QString undefinedText() {
 
 QString notComputableText() {
     return ReportText::tr("not computable");
-}
-
-QString significant(double value, int digits, const QLocale& locale) {
-    const QLocale numbers = plain(locale);
-    if (value == 0 || !std::isfinite(value)) {
-        return numbers.toString(value, 'f', digits - 1);
-    }
-    const int exponent = roundedExponent(value, digits);
-    if (exponent < -4 || exponent >= exponentFrom) {
-        return numbers.toString(value, 'e', digits - 1);
-    }
-    return numbers.toString(value, 'f', std::max(0, digits - 1 - exponent));
-}
-
-QString bayesFactorText(double logBf, int digits, const QLocale& locale) {
-    const QLocale numbers = plain(locale);
-    const double log10 = logBf / std::log(10.0);
-    if (std::isnan(log10)) {
-        return undefinedText();
-    }
-    const double factor = std::exp(logBf);
-    if (log10 >= -4 && log10 < 4) {
-        const QString text = significant(factor, digits, locale);
-        // 9999.5 and up round to five digits: written as 1.00E+04 instead.
-        if (factor < 1e4 && roundedExponent(factor, digits) < 4) {
-            return text;
-        }
-    }
-    if (std::isfinite(factor) && factor > 0) {
-        return numbers.toString(factor, 'e', digits - 1);
-    }
-    // Beyond the range of a double: the mantissa and exponent from the log.
-    double exponent = std::floor(log10);
-    double mantissa = std::pow(10.0, log10 - exponent);
-    if (std::round(mantissa * std::pow(10.0, digits - 1)) >= std::pow(10.0, digits)) {
-        mantissa /= 10;
-        exponent += 1;
-    }
-    const QString sign = exponent < 0 ? numbers.negativeSign() : numbers.positiveSign();
-    return numbers.toString(mantissa, 'f', digits - 1) + numbers.exponential() + sign +
-           QString::number(std::fabs(exponent), 'f', 0).rightJustified(2, u'0');
 }
 
 QString wholeNumberMeansName() {

@@ -50,14 +50,6 @@ QString undefinedText();
 // exists, and the user should know it was not found rather than that there is none.
 QString notComputableText();
 
-// A value to `digits` significant digits, trailing zeros kept, exponent form
-// below 0.0001 and from a million up; no group separators.
-QString significant(double value, int digits, const QLocale& locale);
-
-// A Bayes factor given by its natural log, to `digits` significant digits:
-// plain from 1e-4 to 1e4, exponent form outside.
-QString bayesFactorText(double logBf, int digits, const QLocale& locale);
-
 // The row of the details table that says whether each typed mean can be the mean of N whole
 // numbers, and its text ("no / yes"): empty when neither mean can be judged.
 QString wholeNumberMeansName();

@@ -23,24 +23,6 @@ QString superscript(int exponent) {
 
 } // namespace
 
-QString bayesFactorText(double logFactor, const QLocale& locale) {
-    if (!std::isfinite(logFactor)) {
-        return QStringLiteral("\u2013");
-    }
-    const double log10 = logFactor / std::numbers::ln10;
-    if (log10 > -3 && log10 < 4) {
-        return locale.toString(std::pow(10.0, log10), 'g', 3);
-    }
-    double exponent = std::floor(log10);
-    double mantissa = std::pow(10.0, log10 - exponent);
-    if (mantissa >= 9.995) { // rounds up to 10.0
-        mantissa = 1;
-        exponent += 1;
-    }
-    return locale.toString(mantissa, 'f', 1) + QStringLiteral(" \u00d7 10") +
-           superscript(static_cast<int>(exponent));
-}
-
 QString powerOfTenText(int exponent, const QLocale& locale) {
     if (exponent >= -3 && exponent <= 3) {
         return locale.toString(std::pow(10.0, exponent), 'f', std::max(0, -exponent));

@@ -9,10 +9,6 @@
 
 namespace lx::plots {
 
-// A Bayes factor given as its natural log, to three significant digits: plainly between 0.001
-// and 10,000, as a power of ten beyond ("3.2 × 10^15"), however far beyond a double it is.
-QString bayesFactorText(double logFactor, const QLocale& locale);
-
 // A power of ten as a tick label: plain from 0.001 to 1000, "10^k" with a superscript beyond.
 QString powerOfTenText(int exponent, const QLocale& locale);
 

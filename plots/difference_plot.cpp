@@ -76,6 +76,9 @@ DifferenceLayout layoutDifference(const DifferencePicture& picture, const QRectF
     layout.x1 = left + 0.18 * width;
     layout.x2 = left + 0.45 * width;
     layout.differenceAxisX = left + 0.7 * width;
+    // As drawVerticalAxis puts them: after the tick and a gap of 0.3 lines.
+    layout.differenceLabelsRight =
+        layout.differenceAxisX + tickLength + 0.3 * line + widest(layout.differences);
     layout.xDifference = left + 0.86 * width;
     layout.markerRadius = std::max(2.0, 0.3 * line);
     return layout;
@@ -103,13 +106,18 @@ void paintDifference(QPainter& painter, const QRectF& bounds, const DifferencePi
                          style.band);
     }
 
-    // Guides level with each mean, out to the difference axis.
+    // Guides level with each mean, out to the difference, broken where the difference axis
+    // and its tick labels stand, so that no label is struck through.
     QPen guide(style.guide, 1, Qt::DashLine);
     painter.setPen(guide);
+    const double resume = layout.differenceLabelsRight + 0.3 * line;
     for (const auto& [x, mean] :
          {std::pair{layout.x1, picture.mean1.value}, std::pair{layout.x2, picture.mean2.value}}) {
         const double y = means.pixel(mean);
-        painter.drawLine(QPointF(x, y), QPointF(layout.xDifference, y));
+        painter.drawLine(QPointF(x, y), QPointF(layout.differenceAxisX - 0.3 * line, y));
+        if (resume < layout.xDifference) {
+            painter.drawLine(QPointF(resume, y), QPointF(layout.xDifference, y));
+        }
     }
 
     drawVerticalAxis(painter, means, area.left(), -tickLength, style);

@@ -50,6 +50,7 @@ struct DifferenceLayout {
     double x1 = 0;
     double x2 = 0;
     double differenceAxisX = 0;
+    double differenceLabelsRight = 0; // where its tick labels end: the guides leave them clear
     double xDifference = 0;
     double markerRadius = 0;
 };

@@ -4,6 +4,7 @@
 
 #include "bayes_text.h"
 #include "painting.h"
+#include "platform/core/figure_text.h"
 #include "stats/two_sample_report.h"
 
 #include <QCoreApplication>
@@ -41,7 +42,7 @@ QString twoDecimals(double value, const QLocale& locale) {
 QStringList figureLines(const PosteriorPicture& picture, const QLocale& locale) {
     const Interval& credible = picture.posterior.credible;
     return {QCoreApplication::translate("lx::plots::Posterior", "BF\u2081\u2080 = %1")
-                .arg(bayesFactorText(picture.logBf10, locale)),
+                .arg(figure_text::bayesFactor(picture.logBf10, 3, locale)),
             QCoreApplication::translate("lx::plots::Posterior", "median %1, %2% CrI [%3; %4]")
                 .arg(twoDecimals(picture.posterior.median, locale))
                 .arg(locale.toString(picture.level * 100, 'g', 3))

@@ -4,6 +4,7 @@
 
 #include "bayes_text.h"
 #include "painting.h"
+#include "platform/core/figure_text.h"
 #include "stats/two_sample_report.h"
 
 #include <QCoreApplication>
@@ -149,14 +150,14 @@ void paintRobustness(QPainter& painter, const QRectF& bounds, const RobustnessPi
         }
     }
     const QLocale& locale = style.locale;
-    const QString largestText =
-        QCoreApplication::translate("lx::plots::Robustness",
-                                    "largest BF\u2081\u2080 = %1 at r = %2")
-            .arg(bayesFactorText(largest.logBf10, locale), locale.toString(largest.r, 'f', 3));
+    const QString largestText = QCoreApplication::translate("lx::plots::Robustness",
+                                                            "largest BF\u2081\u2080 = %1 at r = %2")
+                                    .arg(figure_text::bayesFactor(largest.logBf10, 3, locale),
+                                         figure_text::significant(largest.r, 3, locale));
     const QString chosenText =
         QCoreApplication::translate("lx::plots::Robustness", "chosen r = %1: BF\u2081\u2080 = %2")
             .arg(locale.toString(picture.chosenScale, 'g', 3),
-                 bayesFactorText(picture.logBfChosen, locale));
+                 figure_text::bayesFactor(picture.logBfChosen, 3, locale));
     for (const auto& [row, text] : {std::pair{0, largestText}, std::pair{1, chosenText}}) {
         painter.drawText(QRectF(area.left(), bounds.top() + (0.3 + row) * line, area.width(), line),
                          Qt::AlignLeft | Qt::AlignVCenter, text);

@@ -5,6 +5,8 @@
 #include "spread.h"
 #include "statistics.h"
 
+#include <cmath>
+
 namespace lx {
 
 StudentInputs studentInputs(const Summary& s) {
@@ -23,6 +25,10 @@ double studentT(const Summary& s) {
     double t = 0;
     Statistics().TStudent(s.m1, inputs.se1, s.m2, inputs.se2, t);
     return t;
+}
+
+double signedStudentT(const Summary& s) {
+    return std::copysign(studentT(s), s.m1 - s.m2);
 }
 
 } // namespace lx

@@ -23,4 +23,9 @@ StudentInputs studentInputs(const Summary& summary);
 // Student's t of a summary, never negative, as Statistics::TStudent gives it (and raises).
 double studentT(const Summary& summary);
 
+// The same t with the sign of M1 - M2: what the details, the copied text, the batch tool's
+// t_pooled and the Bayes factors read, so that no view's t differs from the window's even in its
+// last digit.
+double signedStudentT(const Summary& summary);
+
 } // namespace lx

@@ -57,16 +57,10 @@ double pooledCriticalT(double tail, double df) {
     return entry.t;
 }
 
-// t, its p values and the interval of the difference, for a standard error and df.
-TTest tTest(double difference, double standardError, double df, const ReportRequest& request,
-            CriticalT criticalT) {
+// The p values and the interval of the difference of a t with its standard error and df.
+TTest tTest(double t, double difference, double standardError, double df,
+            const ReportRequest& request, CriticalT criticalT) {
     TTest test;
-    if (!(standardError > 0) || !std::isfinite(difference / standardError)) {
-        test.t = test.pTwoTailed = test.pM1Greater = test.pM1Less = Undefined::NoSpread;
-        test.differenceCi = Undefined::NoSpread;
-        return test;
-    }
-    const double t = difference / standardError;
     test.t = t;
     // One tail gives all three p values; the small one keeps its full precision.
     const double tail = td::upperTail(std::fabs(t), df);
@@ -78,6 +72,13 @@ TTest tTest(double difference, double standardError, double df, const ReportRequ
         const double halfWidth = criticalT(alpha / 2, df) * standardError;
         test.differenceCi = Interval{difference - halfWidth, difference + halfWidth};
     }
+    return test;
+}
+
+TTest noSpreadTest() {
+    TTest test;
+    test.t = test.pTwoTailed = test.pM1Greater = test.pM1Less = Undefined::NoSpread;
+    test.differenceCi = Undefined::NoSpread;
     return test;
 }
 
@@ -93,8 +94,16 @@ TTest pooledTest(double difference, const Summary& s, const Spreads& spread,
     if (spread.df == 0) {
         return undefinedTest(Undefined::NoDegreesOfFreedom);
     }
-    const double scale = std::sqrt(1.0 / s.n1 + 1.0 / s.n2);
-    TTest test = tTest(difference, spread.pooledSd * scale, spread.df, request, pooledCriticalT);
+    // The window's own t: the standard errors of the pooled SD, as Statistics::TStudent takes
+    // them. A checked summary keeps their squares and t finite.
+    const StudentInputs inputs = studentInputs(s);
+    const double standardError = std::sqrt(inputs.se2 * inputs.se2 + inputs.se1 * inputs.se1);
+    TTest test = noSpreadTest();
+    if (standardError > 0 && std::isfinite(standardError) &&
+        std::isfinite(difference / standardError)) {
+        test = tTest(signedStudentT(s), difference, standardError, spread.df, request,
+                     pooledCriticalT);
+    }
     test.df = static_cast<double>(spread.df);
     return test;
 }
@@ -109,7 +118,10 @@ TTest welchTest(double difference, const Summary& s, const Spreads& spread,
         return undefinedTest(Undefined::NoSpread);
     }
     const double df = spread::welchDf(spread.se1, s.n1, spread.se2, s.n2);
-    TTest test = tTest(difference, standardError, df, request, td::upperQuantile);
+    TTest test = std::isfinite(difference / standardError)
+                     ? tTest(difference / standardError, difference, standardError, df, request,
+                             td::upperQuantile)
+                     : noSpreadTest();
     test.df = df;
     return test;
 }
@@ -156,7 +168,8 @@ void addEffectSizes(TwoSampleReport& report, const Summary& s, const Spreads& sp
     // the lower alpha/2 point, scaled back to d.
     const double scale = std::sqrt(1.0 / s.n1 + 1.0 / s.n2);
     const double alpha = 1 - request.level;
-    const double t = d / scale;
+    // The pooled test's t where it has one, so that the interval inverts the t every view shows.
+    const double t = report.pooled.t ? *report.pooled.t : d / scale;
     const double lower = t_distribution::noncentralityFor(t, spread.df, 1 - alpha / 2) * scale;
     const double upper = t_distribution::noncentralityFor(t, spread.df, alpha / 2) * scale;
     if (!std::isfinite(lower) || !std::isfinite(upper)) {

@@ -23,74 +23,6 @@ TwoSampleReport reportOf(const QString& six) {
 class TestReportText : public QObject {
     Q_OBJECT
 private slots:
-    void significantDigits_data() {
-        QTest::addColumn<double>("value");
-        QTest::addColumn<int>("digits");
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("t") << 2.2360679774997898 << 4 << "en_US"
-                           << "2.236";
-        QTest::newRow("trailing zeros stay") << 1.0 << 4 << "en_US"
-                                             << "1.000";
-        QTest::newRow("p") << 0.0382496 << 3 << "en_US"
-                           << "0.0382";
-        QTest::newRow("small p in plain form") << 0.00012345 << 3 << "en_US"
-                                               << "0.000123";
-        QTest::newRow("tiny p in exponent form") << 0.000012345 << 3 << "en_US"
-                                                 << "1.23E-05";
-        QTest::newRow("rounding up adds a digit") << 9.9996 << 4 << "en_US"
-                                                  << "10.00";
-        QTest::newRow("no group separator") << 12345.6 << 4 << "en_US"
-                                            << "12346";
-        QTest::newRow("negative") << -0.0532149 << 4 << "en_US"
-                                  << "-0.05321";
-        QTest::newRow("decimal comma") << 2.2360679774997898 << 4 << "de_DE"
-                                       << "2,236";
-        QTest::newRow("below a million in plain form") << 123456.7 << 4 << "en_US"
-                                                       << "123457";
-        QTest::newRow("a million in exponent form") << 1234567.0 << 4 << "en_US"
-                                                    << "1.235E+06";
-        QTest::newRow("rounding up to a million") << -999999.7 << 4 << "en_US"
-                                                  << "-1.000E+06";
-        QTest::newRow("huge") << 3.16227766016838e300 << 4 << "de_DE"
-                              << "3,162E+300";
-    }
-    void significantDigits() {
-        QFETCH(double, value);
-        QFETCH(int, digits);
-        QFETCH(QString, locale);
-        QTEST(report_text::significant(value, digits, QLocale(locale)), "text");
-    }
-
-    // Bayes factors come as logs: plain from 1e-4 to 1e4, exponent form
-    // outside, also beyond the range of a double.
-    void bayesFactors_data() {
-        QTest::addColumn<double>("logBf");
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("window's example") << std::log(2.0305608) << "en_US"
-                                          << "2.03";
-        QTest::newRow("decimal comma") << std::log(2.0305608) << "de_DE"
-                                       << "2,03";
-        QTest::newRow("small, plain") << std::log(0.00012) << "en_US"
-                                      << "0.000120";
-        QTest::newRow("below 1e-4") << std::log(3e-5) << "en_US"
-                                    << "3.00E-05";
-        QTest::newRow("rounds to 1e4") << std::log(9999.6) << "en_US"
-                                       << "1.00E+04";
-        QTest::newRow("large") << std::log(12345.0) << "en_US"
-                               << "1.23E+04";
-        QTest::newRow("beyond a double") << 1242.7696706720119 << "en_US"
-                                         << "5.35E+539";
-        QTest::newRow("below a double") << -1242.7696706720119 << "de_DE"
-                                        << "1,87E-540";
-    }
-    void bayesFactors() {
-        QFETCH(double, logBf);
-        QFETCH(QString, locale);
-        QTEST(report_text::bayesFactorText(logBf, 3, QLocale(locale)), "text");
-    }
-
     // The reporting lines of summaries at the edges: tiny p, a test without
     // enough observations.
     void reportingLines_data() {
@@ -121,6 +53,26 @@ private slots:
             report_text::clipboardText(reportOf(summary), QLocale(QLocale::English));
         const QString shown = text.split(u'\n').value(line);
         QVERIFY2(shown.contains(expected), qPrintable(shown));
+    }
+
+    // No p reads as 1 short of 1: t(18) = 4.47 gives p(M1 < M2) = 0.999853 (SciPy's
+    // t.cdf), which three significant digits would round to "1.00".
+    void pNearOneTellsItselfFromOne_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("English") << QLocale(QLocale::English) << "0.9999";
+        QTest::newRow("German") << QLocale(QLocale::German) << "0,9999";
+    }
+    void pNearOneTellsItselfFromOne() {
+        QFETCH(QLocale, locale);
+        const std::vector<report_text::Row> rows =
+            report_text::rows(reportOf("10|5|1|10|3|1"), locale);
+        const auto row = std::find_if(rows.begin(), rows.end(), [](const report_text::Row& r) {
+            return r.name == QStringLiteral("p (M1 < M2)");
+        });
+        QVERIFY(row != rows.end());
+        QTEST(report_text::cellText(row->student, row->kind, locale), "text");
+        QTEST(report_text::cellText(row->welch, row->welchKind(), locale), "text");
     }
 
     // The one-sided Bayes factor is the one in the direction of the difference.

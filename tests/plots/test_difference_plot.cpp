@@ -5,6 +5,7 @@
 #include "plots/picture_file.h"
 #include "stats/two_sample_report.h"
 
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QProcess>
@@ -142,6 +143,27 @@ void TestDifferencePlot::geometry() {
         zeroTick = zeroTick || image.pixelColor(tickX, y).rgb() == style.ink.rgb();
     }
     QVERIFY2(zeroTick, "no tick at the difference axis' zero");
+
+    // The guides level with M1 and M2 stop short of the difference axis' labels ("0.0" level
+    // with M2 was struck through), whose widest ends where the layout says.
+    const QFontMetricsF metrics(style.font, &image);
+    double widestLabel = 0;
+    for (const double tick : layout.differences.ticks()) {
+        widestLabel = std::max(
+            widestLabel, metrics.horizontalAdvance(layout.differences.label(tick, style.locale)));
+    }
+    QVERIFY(layout.differenceLabelsRight >= layout.differenceAxisX + widestLabel);
+    for (const double mean : {summary.m1, summary.m2}) {
+        const int row = static_cast<int>(std::floor(layout.means.pixel(mean) * scale));
+        const auto guide = lx::test::columnsInRow(
+            image.copy(
+                static_cast<int>(layout.differenceAxisX * scale), row,
+                static_cast<int>((layout.differenceLabelsRight - layout.differenceAxisX) * scale) +
+                    1,
+                1),
+            0, style.guide);
+        QVERIFY2(!guide, "a guide crosses the difference axis' labels");
+    }
 
     // +-Delta shaded on the difference axis, at its right-hand end.
     if (bound > 0) {

@@ -1,0 +1,30 @@
+// SPDX-FileCopyrightText: 2026 The LxTervan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "last_calculation.h"
+
+namespace lx {
+
+void LastCalculation::set(const Summary& summary, const ReportRequest& request) {
+    m_summary = summary;
+    m_request = request;
+    m_report.reset();
+}
+
+void LastCalculation::clear() {
+    m_summary.reset();
+    m_report.reset();
+}
+
+const TwoSampleReport& LastCalculation::report(Parts parts) {
+    const bool bayesDetails = parts == Parts::WithBayesDetails;
+    if (!m_report || (bayesDetails && !m_reportHasBayesDetails)) {
+        ReportRequest request = m_request;
+        request.posterior = bayesDetails;
+        request.robustness = bayesDetails;
+        m_report = twoSampleReport(*m_summary, request);
+        m_reportHasBayesDetails = bayesDetails;
+    }
+    return *m_report;
+}
+
+} // namespace lx
