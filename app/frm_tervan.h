@@ -45,6 +45,9 @@ public:
     // Where messages go; a modal QMessageBox over this window unless replaced.
     void setMessageBox(MessageBox& messageBox) { m_messageBox = &messageBox; }
 
+    // The calculation every view reads, until Clear All.
+    const LastCalculation& lastCalculation() const { return m_calculated; }
+
     QString boxText(Box box) const override;
     void setBoxText(Box box, const QString& text) override;
     void showMessage(const QString& text, const QString& title, MessageBox::Icon icon) override;

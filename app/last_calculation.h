@@ -28,6 +28,8 @@ public:
     const Summary& summary() const { return *m_summary; }
     // The report, computed as far as parts needs; only while has().
     const TwoSampleReport& report(Parts parts);
+    // Whether some view has asked for the costly parts of this calculation.
+    bool hasBayesDetails() const { return m_report && m_reportHasBayesDetails; }
 
 private:
     std::optional<Summary> m_summary;

@@ -108,6 +108,39 @@ private slots:
         }
     }
 
+    // The posterior of delta and the Bayes factor's robustness cost more than the rest of a
+    // calculation together: only the views that show them have them worked out.
+    void onlyTheirViewsPayForTheCostlyParts_data() {
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<int>("picture"); // -1: the plot pane stays hidden
+        QTest::addColumn<bool>("worked");
+        QTest::newRow("no view") << QList<int>{} << -1 << false;
+        QTest::newRow("planning") << QList<int>{Qt::Key_F7} << -1 << false;
+        QTest::newRow("difference plot") << QList<int>{} << 0 << false;
+        QTest::newRow("power curve") << QList<int>{} << 3 << false;
+        QTest::newRow("posterior picture") << QList<int>{} << 1 << true;
+        QTest::newRow("robustness picture") << QList<int>{} << 2 << true;
+        QTest::newRow("details") << QList<int>{Qt::Key_F6} << -1 << true;
+    }
+    void onlyTheirViewsPayForTheCostlyParts() {
+        QFETCH(QList<int>, keys);
+        QFETCH(int, picture);
+        for (const int key : keys) {
+            press(static_cast<Qt::Key>(key));
+        }
+        if (picture >= 0) {
+            press(Qt::Key_F8);
+            f().control<QComboBox>("cboPicture")->setCurrentIndex(picture);
+        }
+        calculate({"10", "5", "1", "10", "4", "1"});
+        QTEST(f().form->lastCalculation().hasBayesDetails(), "worked");
+        // A copy of the results holds them all.
+        f().box("txtN1")->setFocus();
+        press(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(f().form->lastCalculation().hasBayesDetails());
+        QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("Median of")));
+    }
+
     // The power curve draws the planning view's plan and follows it. R: pwr.t.test(d = 1,
     // power = .8) needs n = 16.7, so 17 per group, with power 0.8070367; at .9, 23 and 0.9124984.
     void powerCurveFollowsThePlan() {
