@@ -8,9 +8,10 @@
 #include "platform/ole_color.h"
 #include "platform/twips.h"
 #include "report_text.h"
-#include "stale_look.h"
 
+#include <QClipboard>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QStyle>
 #include <QTableWidget>
@@ -20,8 +21,6 @@
 namespace lx {
 
 namespace {
-
-constexpr OleColor GreyText = ole_color::SystemFlag + 17;
 
 QTableWidget* newTable(const std::vector<report_text::Row>& rows, const QFont& font,
                        QWidget* parent) {
@@ -69,8 +68,11 @@ QTableWidget* newTable(const std::vector<report_text::Row>& rows, const QFont& f
 
 } // namespace
 
-DetailsView::DetailsView(float clientWidth, const QFont& font, QWidget* parent)
-    : QWidget(parent) {
+DetailsView::DetailsView(float clientWidth, int top, const QFont& font,
+                         LastCalculation& calculation, QWidget* parent)
+    : Pane(parent)
+    , m_calculation(calculation)
+    , m_top(top) {
     setObjectName(QStringLiteral("DetailsView"));
     panDetails = pane_caption::newPanel(QStringLiteral("panDetails"), tr("Details"), font, this);
     cmdCopy = pane_caption::newCopyButton(QStringLiteral("cmdCopy"), tr("Copy"),
@@ -91,9 +93,53 @@ DetailsView::DetailsView(float clientWidth, const QFont& font, QWidget* parent)
     grdDetails->setSpan(wholeRow, 0, 1, 2);
     grdDetails->setRowHidden(wholeRow, true);
     grdDetails->ensurePolished(); // the style decides the frame
+    setFigureWidgets({grdDetails});
     clear();
+    move(0, m_top);
     fitTo(QSize(twips::toPixels(QRectF(0, 0, clientWidth, pane_caption::Height)).width(),
                 neededSize().height()));
+}
+
+window_layout::PaneSpace DetailsView::space() const {
+    window_layout::PaneSpace space;
+    space.stretches = true;
+    space.sizeFor = [this](const QSize& room) { return neededSize(room.height()); };
+    return space;
+}
+
+void DetailsView::placeAt(const QRect& place) {
+    move(place.topLeft());
+    fitTo(place.size());
+}
+
+void DetailsView::showCalculation(LastCalculation& calculation) {
+    showReport(calculation.report(LastCalculation::Parts::WithBayesDetails), QLocale());
+    updateCopy();
+}
+
+void DetailsView::copy() {
+    if (m_calculation.has() && !isStale()) {
+        copyResults(m_calculation);
+    }
+}
+
+void DetailsView::placeInTabOrderAfter(QWidget& before) {
+    // The details come last in the tab order, after the switch that shows them.
+    QWidget::setTabOrder(&before, grdDetails);
+    QWidget::setTabOrder(grdDetails, cmdCopy->findChild<QWidget*>(QStringLiteral("picButton")));
+}
+
+void DetailsView::staleChanged(bool /*stale*/) {
+    updateCopy();
+}
+
+void DetailsView::updateCopy() {
+    pane_caption::setButtonEnabled(*cmdCopy, m_calculation.has() && !isStale());
+}
+
+void copyResults(LastCalculation& calculation) {
+    QGuiApplication::clipboard()->setText(report_text::clipboardText(
+        calculation.report(LastCalculation::Parts::WithBayesDetails), QLocale()));
 }
 
 void DetailsView::showWholeNumberMeans(const TwoSampleReport& report) {
@@ -122,10 +168,7 @@ void DetailsView::clear() {
         setCell(row, 1, QString());
     }
     showWholeNumberMeans(TwoSampleReport{});
-}
-
-void DetailsView::setStale(bool stale) {
-    stale_look::apply(*grdDetails, stale);
+    updateCopy();
 }
 
 QSize DetailsView::neededSize(int maxHeight) const {
@@ -167,12 +210,6 @@ void DetailsView::fitTo(const QSize& size) {
     for (int column = 0; column < 2; ++column) {
         grdDetails->horizontalHeader()->resizeSection(column, columns[column]);
     }
-}
-
-void DetailsView::setCopyEnabled(bool enabled) {
-    cmdCopy->setEnabled(enabled);
-    cmdCopy->setForeColor(enabled ? ole_color::WindowText : GreyText);
-    cmdCopy->Refresh();
 }
 
 QWidget& DetailsView::table() const {

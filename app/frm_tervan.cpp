@@ -15,22 +15,17 @@
 #include "platform/key_codes.h"
 #include "platform/settings_store.h"
 #include "plot_view.h"
-#include "report_text.h"
 #include "result_box.h"
+#include "select_all_on_focus.h"
 #include "stale_look.h"
 #include "text_check_pane.h"
 
 #include <QAction>
-#include <QClipboard>
-#include <QEvent>
 #include <QFile>
-#include <QFileDialog>
-#include <QFileInfo>
-#include <QGuiApplication>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPointer>
 #include <QScreen>
-#include <QStandardPaths>
 #include <algorithm>
 
 // The pictures and the form file live in this static library's resources,
@@ -52,38 +47,7 @@ void SelectAllText(QLineEdit& box) {
     box.setSelection(0, static_cast<int>(box.text().size()));
 }
 
-// Raises an input box's GotFocus: selects all its text once the box has the
-// focus (its own focus-in would otherwise set the caret over the selection).
-class SelectAllOnFocus : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::FocusIn) {
-            return false;
-        }
-        watched->event(event);
-        SelectAllText(*static_cast<QLineEdit*>(watched));
-        return true;
-    }
-};
-
 enum Action { CalculateAction = 0, ClearAllAction = 1, OnTopAction = 2, ExitAction = 3 };
-
-// The Details switch is kept next to the window memory, in the form's section.
-const QString Application = QStringLiteral("LxTervan");
-const QString DetailsKey = QStringLiteral("Details");
-const QString PlanningKey = QStringLiteral("Planning");
-const QString PlotKey = QStringLiteral("Plot");
-const QString PictureKey = QStringLiteral("Picture");
-const QString PictureFolderKey = QStringLiteral("PictureFolder");
-const QString On = QStringLiteral("1");
-const QString Off = QStringLiteral("0");
-
-QWidget& face(LxButton& button) {
-    return *button.findChild<QWidget*>(QStringLiteral("picButton"));
-}
 
 FormNode readFormFile() {
     initAppResources();
@@ -117,6 +81,7 @@ FrmTervan::FrmTervan(SettingsStore* settings, QWidget* parent)
     }
     // The window memory first reads its store at Load, after this.
     namedChild<LxFormPos>(*this, QStringLiteral("LxFormPos1")).setSettingsStore(*m_settings);
+    m_windowSettings = std::make_unique<WindowSettings>(*m_settings, Name());
 
     for (std::size_t i = 0; i < boxNames.size(); ++i) {
         m_boxes[i] = &namedChild<QLineEdit>(*this, QString::fromLatin1(boxNames[i]));
@@ -128,37 +93,21 @@ FrmTervan::FrmTervan(SettingsStore* settings, QWidget* parent)
                 [this, index] { guarded([&] { cmdAction_Click(index); }); });
     }
     m_lxpOnTop = &namedChild<LxOnTop>(*this, QStringLiteral("lxpOnTop"));
-
-    m_designSize = size();
-    m_cmdDetails = &namedChild<LxButton>(*this, QStringLiteral("cmdDetails"));
-    connect(m_cmdDetails, &LxButton::Click, this,
-            [this] { guarded([this] { cmdDetails_Click(); }); });
-    const bool detailsOn = m_settings->GetSetting(Application, Name(), DetailsKey, Off) == On;
-    m_cmdDetails->setValue(detailsOn);
-    showDetails(detailsOn);
     m_results = {new ResultBox(box(Box::Freedom), tr("degrees of freedom")),
                  new ResultBox(box(Box::Student)), new ResultBox(box(Box::P))};
-    m_cmdPlanning = &namedChild<LxButton>(*this, QStringLiteral("cmdPlanning"));
-    connect(m_cmdPlanning, &LxButton::Click, this,
-            [this] { guarded([this] { cmdPlanning_Click(); }); });
-    if (m_settings->GetSetting(Application, Name(), PlanningKey, Off) == On) {
-        m_cmdPlanning->setValue(true);
-        showPlanning(true);
-    }
 
-    m_cmdPlot = &namedChild<LxButton>(*this, QStringLiteral("cmdPlot"));
-    connect(m_cmdPlot, &LxButton::Click, this, [this] { guarded([this] { cmdPlot_Click(); }); });
-    if (m_settings->GetSetting(Application, Name(), PlotKey, Off) == On) {
-        m_cmdPlot->setValue(true);
-        showPlot(true);
-    }
+    m_designSize = size();
+    m_panes = new PaneHost(*this, *m_windowSettings, m_calculated, box(Box::N1), paneRows());
+    connect(m_panes, &PaneHost::layoutChanged, this, [this] { fitWindow(); });
+    connect(m_panes, &PaneHost::paneMade, this, [this](Pane&) { linkPlanToPicture(); });
+    m_panes->restore();
 
     auto* gotFocus = new SelectAllOnFocus(this);
-    for (int i = 0; i < inputBoxCount; ++i) {
-        m_boxes[i]->installEventFilter(gotFocus);
-    }
     std::array<QLineEdit*, inputBoxCount> inputs{};
     std::copy_n(m_boxes.begin(), inputBoxCount, inputs.begin());
+    for (QLineEdit* input : inputs) {
+        gotFocus->watch(*input);
+    }
     m_paste = new PasteIntoSet(*this, inputs, this);
     for (QLineEdit* input : inputs) {
         // Typing, a paste, an undo: whatever changes an input outdates the results.
@@ -169,15 +118,76 @@ FrmTervan::FrmTervan(SettingsStore* settings, QWidget* parent)
         });
     }
     connect(this, &Form::KeyDown, this, &FrmTervan::Form_KeyDown);
-
-    auto* checkText = new QAction(tr("Check text…"), this);
-    checkText->setObjectName(QStringLiteral("actCheckText"));
-    checkText->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K));
-    checkText->setShortcutContext(Qt::WindowShortcut);
-    connect(checkText, &QAction::triggered, this, [this] { guarded([this] { openTextCheck(); }); });
-    addAction(checkText);
-    setContextMenuPolicy(Qt::ActionsContextMenu);
+    addCommands();
     box(Box::N1).setFocus();
+}
+
+// The views that the menu strip's switches show, in the order they are laid out.
+std::vector<PaneRow> FrmTervan::paneRows() {
+    const QFont form = font();
+    const float width = ScaleWidth();
+    const int top = m_designSize.height();
+    return {
+        {QStringLiteral("cmdDetails"), QKeySequence(Qt::Key_F6), QStringLiteral("Details"),
+         [this, form, width, top](QWidget& window) -> Pane* {
+             return new DetailsView(width, top, form, m_calculated, &window);
+         }},
+        {QStringLiteral("cmdPlanning"), QKeySequence(Qt::Key_F7), QStringLiteral("Planning"),
+         [form, width](QWidget& window) -> Pane* {
+             return new PlanningView(width, form, &window);
+         }},
+        {QStringLiteral("cmdPlot"), QKeySequence(Qt::Key_F8), QStringLiteral("Plot"),
+         [this, form](QWidget& window) -> Pane* {
+             auto* plot = new PlotView(form, m_calculated, *m_windowSettings, &window);
+             connect(plot, &PlotView::failed, this,
+                     [this](const QString& message, const QString& title) {
+                         showMessage(message, title, MessageBox::Icon::Exclamation);
+                     });
+             return plot;
+         }},
+    };
+}
+
+// The commands of the window beyond its buttons and its panes' switches.
+void FrmTervan::addCommands() {
+    const auto add = [this](const char* name, const QString& text, const QKeySequence& key,
+                            void (FrmTervan::*command)()) {
+        auto* action = new QAction(text, this);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(key);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this,
+                [this, command] { guarded([this, command] { (this->*command)(); }); });
+        addAction(action);
+        return action;
+    };
+    QAction* checkText =
+        add("actCheckText", tr("Check text…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K),
+            &FrmTervan::openTextCheck);
+    add("actCopy", tr("Copy"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+        &FrmTervan::copyFromFocus);
+    add("actCopyPicture", tr("Copy picture"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P),
+        &FrmTervan::copyPicture);
+    // The context menu offers "Check text…"; the other commands are keys and buttons.
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(this, &QWidget::customContextMenuRequested, this, [this, checkText](QPoint at) {
+        QMenu menu(this);
+        menu.addAction(checkText);
+        menu.exec(mapToGlobal(at));
+    });
+}
+
+// The planning view's plan is what the power curve draws, once both are made.
+void FrmTervan::linkPlanToPicture() {
+    auto* planning = static_cast<PlanningView*>(m_panes->made(QStringLiteral("Planning")));
+    auto* plot = static_cast<PlotView*>(m_panes->made(QStringLiteral("Plot")));
+    if (!planning || !plot || m_planLinked) {
+        return;
+    }
+    m_planLinked = true;
+    connect(planning, &PlanningView::planChanged, plot,
+            [planning, plot] { plot->setPlan(planning->shownPlan()); });
+    plot->setPlan(planning->shownPlan());
 }
 
 FrmTervan::~FrmTervan() = default;
@@ -207,22 +217,8 @@ void FrmTervan::focusBox(Box which) {
 void FrmTervan::showReport(const Summary& summary, const ReportRequest& request) {
     ++m_reportsShown;
     m_calculated.set(summary, request);
-    if (m_details && m_details->isVisibleTo(this)) {
-        m_details->showReport(m_calculated.report(LastCalculation::Parts::WithBayesDetails),
-                              QLocale());
-        fitWindow();
-    }
-    showPlan();
-    drawPicture();
+    m_panes->showCalculation();
     setStale(false);
-}
-
-// The plan follows every calculation once the planning view has been made.
-void FrmTervan::showPlan() {
-    if (m_planning && m_calculated.has()) {
-        m_planning->showCalculation(m_calculated.summary(),
-                                    m_calculated.report(LastCalculation::Parts::Tests).cohensD);
-    }
 }
 
 bool FrmTervan::hasResults() const {
@@ -236,18 +232,7 @@ void FrmTervan::setStale(bool stale) {
         for (const Box result : {Box::Freedom, Box::Student, Box::P}) {
             stale_look::apply(box(result), stale);
         }
-        if (m_details) {
-            m_details->setStale(stale);
-        }
-        if (m_planning) {
-            m_planning->setStale(stale);
-        }
-        if (m_plot) {
-            m_plot->setStale(stale);
-        }
-    }
-    if (m_details) {
-        m_details->setCopyEnabled(m_calculated.has() && !stale);
+        m_panes->setStale(stale);
     }
 }
 
@@ -283,39 +268,19 @@ void FrmTervan::Form_KeyDown(int& KeyCode, int Shift) {
     if (KeyCode >= '0' && KeyCode <= '9') {
         return;
     }
+    Pane* pane = m_panes->paneWithFocus();
     if (KeyCode == key_codes::F5) {
         // F5 in the planning view replans there: the focus stays where the user was typing.
-        const QPointer<QWidget> planningFocus =
-            m_planning && m_planning->isAncestorOf(focusWidget()) ? focusWidget() : nullptr;
+        const QPointer<QWidget> paneFocus =
+            pane && pane->keepsFocusOnCalculate() ? focusWidget() : nullptr;
         const int reports = m_reportsShown;
         cmdAction(CalculateAction).AutoClick();
-        if (planningFocus && m_reportsShown != reports) {
-            planningFocus->setFocus(Qt::OtherFocusReason);
+        if (paneFocus && m_reportsShown != reports) {
+            paneFocus->setFocus(Qt::OtherFocusReason);
         }
     } else if (KeyCode == key_codes::Escape) {
         cmdAction(ClearAllAction).AutoClick();
-    } else if (KeyCode == key_codes::F6) {
-        // A click without the mouse does not switch, so switch first.
-        m_cmdDetails->setValue(!m_cmdDetails->Value());
-        m_cmdDetails->AutoClick();
-    } else if (KeyCode == key_codes::F7) {
-        m_cmdPlanning->setValue(!m_cmdPlanning->Value());
-        m_cmdPlanning->AutoClick();
-    } else if (KeyCode == key_codes::F8) {
-        m_cmdPlot->setValue(!m_cmdPlot->Value());
-        m_cmdPlot->AutoClick();
-    } else if (KeyCode == 'P' && Shift == (key_codes::CtrlMask | key_codes::ShiftMask)) {
-        copyPicture();
-        KeyCode = 0;
-    } else if (KeyCode == 'C' && Shift == (key_codes::CtrlMask | key_codes::ShiftMask)) {
-        if (m_planning && m_planning->isAncestorOf(focusWidget())) {
-            copyPlan();
-        } else {
-            CopyResults();
-        }
-        KeyCode = 0;
-    } else if ((m_planning && m_planning->isAncestorOf(focusWidget())) ||
-               (m_plot && m_plot->isAncestorOf(focusWidget()))) {
+    } else if (pane && pane->takesItsOwnKeys()) {
         return; // the panes' lists and boxes take their keys as Qt's own do
     } else {
         if (KeyCode == 'Z' && Shift == key_codes::CtrlMask) {
@@ -340,200 +305,13 @@ void FrmTervan::ClearAll() {
         }
     }
     m_calculated.clear();
-    if (m_details) {
-        m_details->clear();
-        fitWindow();
-    }
-    if (m_planning) {
-        m_planning->clear();
-    }
-    if (m_plot) {
-        m_plot->clear();
-    }
+    m_panes->clear();
     setStale(false);
-}
-
-void FrmTervan::cmdDetails_Click() {
-    const bool on = m_cmdDetails->Value();
-    showDetails(on);
-    m_settings->SaveSetting(Application, Name(), DetailsKey, on ? On : Off);
-}
-
-void FrmTervan::showDetails(bool on) {
-    if (on) {
-        DetailsView& area = details();
-        if (m_calculated.has()) {
-            area.showReport(m_calculated.report(LastCalculation::Parts::WithBayesDetails),
-                            QLocale());
-        }
-        area.setVisible(true);
-    } else if (m_details) {
-        m_details->setVisible(false);
-    }
-    fitWindow();
-}
-
-// Made when first shown: a user who never opens the details never pays for them.
-DetailsView& FrmTervan::details() {
-    if (!m_details) {
-        m_details = new DetailsView(ScaleWidth(), font(), this);
-        m_details->move(0, m_designSize.height());
-        connect(m_details, &DetailsView::copyClicked, this,
-                [this] { guarded([this] { CopyResults(); }); });
-        // The details come last in the tab order, after the switch that shows them.
-        QWidget::setTabOrder(&face(*m_cmdDetails), &m_details->table());
-        QWidget::setTabOrder(&m_details->table(), &face(m_details->copyButton()));
-        m_details->setStale(m_stale);
-        m_details->setCopyEnabled(m_calculated.has() && !m_stale);
-    }
-    return *m_details;
-}
-
-void FrmTervan::cmdPlanning_Click() {
-    const bool on = m_cmdPlanning->Value();
-    showPlanning(on);
-    m_settings->SaveSetting(Application, Name(), PlanningKey, on ? On : Off);
-}
-
-void FrmTervan::showPlanning(bool on) {
-    if (on) {
-        PlanningView& area = planning();
-        showPlan();
-        area.setVisible(true);
-        area.firstControl().setFocus(Qt::OtherFocusReason);
-    } else if (m_planning) {
-        if (m_planning->isAncestorOf(focusWidget())) {
-            box(Box::N1).setFocus(Qt::OtherFocusReason);
-        }
-        m_planning->setVisible(false);
-    }
-    fitWindow();
-}
-
-// Made when first shown: the window starts as fast without it.
-PlanningView& FrmTervan::planning() {
-    if (!m_planning) {
-        m_planning = new PlanningView(ScaleWidth(), font(), this);
-        connect(m_planning, &PlanningView::copyClicked, this,
-                [this] { guarded([this] { copyPlan(); }); });
-        m_planning->placeInTabOrderAfter(face(*m_cmdPlanning));
-        // The power curve follows the plan.
-        connect(m_planning, &PlanningView::planChanged, this, [this] {
-            if (m_plot) {
-                m_plot->setPlan(m_planning->shownPlan());
-            }
-        });
-        m_planning->setStale(m_stale);
-    }
-    return *m_planning;
-}
-
-void FrmTervan::cmdPlot_Click() {
-    const bool on = m_cmdPlot->Value();
-    showPlot(on);
-    if (on) { // the arrow keys choose the picture
-        m_plot->firstControl().setFocus(Qt::OtherFocusReason);
-    }
-    m_settings->SaveSetting(Application, Name(), PlotKey, on ? On : Off);
-}
-
-void FrmTervan::showPlot(bool on) {
-    if (on) {
-        PlotView& area = plot();
-        area.setVisible(true);
-        drawPicture();
-    } else if (m_plot) {
-        if (m_plot->isAncestorOf(focusWidget())) {
-            box(Box::N1).setFocus(Qt::OtherFocusReason);
-        }
-        m_plot->setVisible(false);
-    }
-    fitWindow();
-}
-
-// Made when first shown, with the picture the user chose last.
-PlotView& FrmTervan::plot() {
-    if (!m_plot) {
-        m_plot = new PlotView(font(), m_calculated, this);
-        const QString remembered = m_settings->GetSetting(Application, Name(), PictureKey,
-                                                          plot_pictures::key(m_plot->kind()));
-        if (const auto kind = plot_pictures::fromKey(remembered)) {
-            m_plot->setKind(*kind);
-        }
-        connect(m_plot, &PlotView::kindChanged, this, [this](plot_pictures::Kind kind) {
-            guarded([&] {
-                m_settings->SaveSetting(Application, Name(), PictureKey, plot_pictures::key(kind));
-            });
-        });
-        connect(m_plot, &PlotView::copyClicked, this,
-                [this] { guarded([this] { copyPicture(); }); });
-        connect(m_plot, &PlotView::saveClicked, this,
-                [this] { guarded([this] { savePicture(); }); });
-        QWidget::setTabOrder(&face(*m_cmdPlot), &m_plot->firstControl());
-        m_plot->setStale(m_stale);
-        if (m_planning) {
-            m_plot->setPlan(m_planning->shownPlan());
-        }
-    }
-    return *m_plot;
-}
-
-// The picture follows every calculation while it shows; a hidden one is drawn when shown.
-void FrmTervan::drawPicture() {
-    if (m_plot && m_plot->isVisibleTo(this) && m_calculated.has()) {
-        m_plot->showCalculation();
-    }
 }
 
 // Ctrl+Shift+P: the picture as it shows, or as it would, for pasting into a document.
 void FrmTervan::copyPicture() {
-    if (m_stale) {
-        return;
-    }
-    PlotView& area = plot();
-    if (!area.isVisibleTo(this)) {
-        area.resize(area.preferredSize());
-        if (m_calculated.has()) {
-            area.showCalculation();
-        }
-    }
-    if (area.hasPicture()) {
-        QGuiApplication::clipboard()->setImage(area.image());
-    }
-}
-
-void FrmTervan::savePicture() {
-    if (!m_plot || !m_plot->hasPicture()) {
-        return;
-    }
-    const QString screenPng = tr("PNG image, screen resolution (*.png)");
-    const QString printPng = tr("PNG image, 300 dpi (*.png)");
-    const QString svg = tr("SVG drawing (*.svg)");
-    const QString pdf = tr("PDF document (*.pdf)");
-    const QString folder =
-        m_settings->GetSetting(Application, Name(), PictureFolderKey,
-                               QStandardPaths::writableLocation(QStandardPaths::PicturesLocation));
-    QString chosen = screenPng;
-    QString path = QFileDialog::getSaveFileName(
-        this, tr("Save picture"),
-        QDir(folder).filePath(plot_pictures::key(m_plot->kind()) + QStringLiteral(".png")),
-        QStringList{screenPng, printPng, svg, pdf}.join(QStringLiteral(";;")), &chosen);
-    if (path.isEmpty()) {
-        return;
-    }
-    // The format is the one chosen; a name typed without its suffix gets it.
-    const QString suffix = chosen == svg   ? QStringLiteral("svg")
-                           : chosen == pdf ? QStringLiteral("pdf")
-                                           : QStringLiteral("png");
-    if (QFileInfo(path).suffix().compare(suffix, Qt::CaseInsensitive) != 0) {
-        path += u'.' + suffix;
-    }
-    QString error;
-    if (!m_plot->save(path, chosen == printPng ? 300 : 96, error)) {
-        showMessage(error, tr("Save picture"), MessageBox::Icon::Exclamation);
-        return;
-    }
-    m_settings->SaveSetting(Application, Name(), PictureFolderKey, QFileInfo(path).absolutePath());
+    m_panes->pane(QStringLiteral("Plot"))->copy();
 }
 
 // Made when first opened, so that the calculator starts as fast without it; it opens beside
@@ -551,11 +329,7 @@ void FrmTervan::openTextCheck() {
         if (placed.right() > available.right()) {
             placed.moveLeft(outer.left() - placed.width());
         }
-        placed.moveRight(std::min(placed.right(), available.right()));
-        placed.moveBottom(std::min(placed.bottom(), available.bottom()));
-        placed.moveLeft(std::max(placed.left(), available.left()));
-        placed.moveTop(std::max(placed.top(), available.top()));
-        m_textCheck->move(placed.topLeft());
+        m_textCheck->move(window_layout::keptOnScreen(placed, available).topLeft());
     }
     m_textCheck->show();
     m_textCheck->raise();
@@ -568,73 +342,38 @@ void FrmTervan::fillSets(const QList<QPair<Box, QString>>& boxes) {
     }
 }
 
-void FrmTervan::copyPlan() {
-    if (m_planning) {
-        const QString sentence = m_planning->sentence();
-        if (!sentence.isEmpty()) {
-            QGuiApplication::clipboard()->setText(sentence);
-        }
-    }
-}
-
-// The window stays fixed-size; the details add to its height below the rest, and to its width
-// where their figures need it. It never grows past the screen's free area: it moves up or left
-// instead, and the table scrolls when even that is not enough.
+// The window stays fixed-size; the panes add to it where the layout puts them. It never grows
+// past the screen's free area: it moves up or left instead, and a pane that can scrolls.
 void FrmTervan::fitWindow() {
-    const bool on = m_details && m_details->isVisibleTo(this);
-    // The plan goes under everything else, at its own height.
-    const int planning = m_planning && m_planning->isVisibleTo(this) ? m_planning->height() : 0;
-    QSize client = m_designSize;
-    const QRect available = screen()->availableGeometry();
-    const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize();
-    if (on) {
-        const QSize room = available.size() - frame - QSize(0, planning);
-        const QSize needed = m_details->neededSize(room.height() - m_designSize.height());
-        client = QSize(std::max(client.width(), needed.width()), client.height() + needed.height())
-                     .boundedTo(room)
-                     .expandedTo(m_designSize);
-        m_details->fitTo(QSize(client.width(), client.height() - m_designSize.height()));
+    window_layout::Input input;
+    input.design = m_designSize;
+    const std::vector<Pane*> panes = m_panes->shown();
+    for (const Pane* pane : panes) {
+        input.panes.push_back(pane->space());
     }
-    if (planning > 0) {
-        m_planning->move(0, client.height());
-        client.rheight() += planning;
+    input.available = screen()->availableGeometry();
+    if (isVisible()) {
+        input.frame = frameGeometry().size() - size();
+        input.frameTopLeft = frameGeometry().topLeft();
     }
-    if (m_plot && m_plot->isVisibleTo(this)) {
-        client = placePlot(client, available.size() - frame);
+    const window_layout::Result laid = window_layout::layOut(input);
+    for (std::size_t k = 0; k < panes.size(); ++k) {
+        panes[k]->placeAt(laid.panes[k]);
     }
-    setFixedSize(client);
-    if (!isVisible()) {
-        return; // the window system places it when it first shows
-    }
-    QRect outer(frameGeometry().topLeft(), client + frame);
-    outer.moveRight(std::min(outer.right(), available.right()));
-    outer.moveBottom(std::min(outer.bottom(), available.bottom()));
-    outer.moveLeft(std::max(outer.left(), available.left()));
-    outer.moveTop(std::max(outer.top(), available.top()));
-    if (outer.topLeft() != frameGeometry().topLeft()) {
-        move(outer.topLeft());
+    setFixedSize(laid.client);
+    if (laid.moveTo) {
+        move(*laid.moveTo);
     }
 }
 
-// The picture goes beside everything else, as high as the rest or its own preferred height;
-// where the screen is too narrow for that, under everything else.
-QSize FrmTervan::placePlot(const QSize& rest, const QSize& room) {
-    const QSize preferred = m_plot->preferredSize();
-    if (rest.width() + preferred.width() <= room.width()) {
-        const int height = std::min(std::max(rest.height(), preferred.height()), room.height());
-        m_plot->setGeometry(rest.width(), 0, preferred.width(), height);
-        return {rest.width() + preferred.width(), std::max(rest.height(), height)};
+// Ctrl+Shift+C: what the pane with the keyboard copies, or else the results.
+void FrmTervan::copyFromFocus() {
+    Pane* pane = m_panes->paneWithFocus();
+    if (pane && pane->copyOnKey()) {
+        return;
     }
-    const int height = std::max(m_plot->minimumSizeHint().height(),
-                                std::min(preferred.height(), room.height() - rest.height()));
-    m_plot->setGeometry(0, rest.height(), rest.width(), height);
-    return {rest.width(), rest.height() + height};
-}
-
-void FrmTervan::CopyResults() {
     if (m_calculated.has() && !m_stale) {
-        QGuiApplication::clipboard()->setText(report_text::clipboardText(
-            m_calculated.report(LastCalculation::Parts::WithBayesDetails), QLocale()));
+        copyResults(m_calculated);
     }
 }
 

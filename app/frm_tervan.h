@@ -4,11 +4,14 @@
 
 #include "calculator_view.h"
 #include "last_calculation.h"
+#include "pane_host.h"
 #include "platform/form.h"
+#include "window_settings.h"
 
 #include <array>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QLineEdit;
 
@@ -56,28 +59,17 @@ public:
     bool boxTextIsExact(Box box) const override;
 
 private:
+    std::vector<PaneRow> paneRows();
+    void addCommands();
+    void linkPlanToPicture();
     void cmdAction_Click(int Index);
     void Form_KeyDown(int& KeyCode, int Shift);
     void ClearAll();
-    void cmdDetails_Click();
-    void showDetails(bool on);
-    DetailsView& details();
-    void cmdPlanning_Click();
-    void showPlanning(bool on);
-    PlanningView& planning();
-    void showPlan();
-    void cmdPlot_Click();
-    void showPlot(bool on);
-    PlotView& plot();
-    void drawPicture();
     void copyPicture();
-    void savePicture();
-    void copyPlan();
     void openTextCheck();
     void fillSets(const QList<QPair<Box, QString>>& boxes);
     void fitWindow();
-    QSize placePlot(const QSize& rest, const QSize& room);
-    void CopyResults();
+    void copyFromFocus();
     void undoPaste();
     bool hasResults() const;
     void setStale(bool stale);
@@ -89,12 +81,8 @@ private:
     std::array<ResultBox*, 3> m_results{}; // degrees of freedom, t, P
     std::array<LxButton*, 4> m_cmdAction{};
     LxOnTop* m_lxpOnTop = nullptr;
-    LxButton* m_cmdDetails = nullptr;
-    DetailsView* m_details = nullptr; // made when first shown
-    LxButton* m_cmdPlanning = nullptr;
-    PlanningView* m_planning = nullptr; // made when first shown
-    LxButton* m_cmdPlot = nullptr;
-    PlotView* m_plot = nullptr;           // made when first shown
+    PaneHost* m_panes = nullptr;
+    bool m_planLinked = false;            // the power curve follows the planning view's plan
     TextCheckPane* m_textCheck = nullptr; // made when first opened
     int m_reportsShown = 0;               // successful calculations, to tell one happened
     QSize m_designSize;                   // pixels of the client area without the details
@@ -105,6 +93,7 @@ private:
     MessageBox* m_messageBox = nullptr;
     std::unique_ptr<SettingsStore> m_ownSettings;
     SettingsStore* m_settings = nullptr;
+    std::unique_ptr<WindowSettings> m_windowSettings;
 };
 
 } // namespace lx

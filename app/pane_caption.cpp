@@ -20,6 +20,7 @@ constexpr float CopyWidth = 900;
 constexpr float CopyHeight = 300;
 constexpr int CopyPictureAndMargins = 36; // pixels
 constexpr short CaptionMiddleLeft = 3;
+constexpr OleColor GreyText = ole_color::SystemFlag + 17;
 
 } // namespace
 
@@ -59,6 +60,12 @@ LxButton* newCopyButton(const QString& objectName, const QString& caption, const
                         const QFont& font, QWidget* parent) {
     return newCaptionButton(objectName, caption, toolTip, QStringLiteral(":/images/copy.png"), font,
                             parent);
+}
+
+void setButtonEnabled(LxButton& button, bool enabled) {
+    button.setEnabled(enabled);
+    button.setForeColor(enabled ? ole_color::WindowText : GreyText);
+    button.Refresh();
 }
 
 } // namespace lx::pane_caption

@@ -30,6 +30,8 @@ LxButton* newCaptionButton(const QString& objectName, const QString& caption,
                            QWidget* parent);
 LxButton* newCopyButton(const QString& objectName, const QString& caption, const QString& toolTip,
                         const QFont& font, QWidget* parent);
+// A caption button that can be pressed only when there is something for it: greyed otherwise.
+void setButtonEnabled(LxButton& button, bool enabled);
 
 } // namespace pane_caption
 

@@ -8,13 +8,15 @@
 #include "plan_text.h"
 #include "platform/ole_color.h"
 #include "platform/twips.h"
-#include "stale_look.h"
+#include "select_all_on_focus.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -26,32 +28,11 @@ namespace lx {
 
 namespace {
 
-constexpr OleColor GreyText = ole_color::SystemFlag + 17;
-
 constexpr double alphas[] = {0.05, 0.01, 0.005};
 constexpr double powers[] = {0.80, 0.90, 0.95};
 enum EffectChoice { ObservedEffect = 0, SafeguardEffect = 1, TypedEffect = 2 };
 enum TailsChoice { TwoTails = 0, OneTail = 1 };
 enum RatioChoice { EqualGroups = 0, TypedRatio = 1 };
-
-// A typed value is replaced, not added to, when Tab brings the focus to its box: the box
-// selects its text once it has the focus, as the calculator's input boxes do.
-class SelectAllOnFocus : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::FocusIn) {
-            auto* combo = qobject_cast<QComboBox*>(watched);
-            QLineEdit* box = combo ? combo->lineEdit() : qobject_cast<QLineEdit*>(watched);
-            if (box) {
-                QTimer::singleShot(0, box, &QLineEdit::selectAll);
-            }
-        }
-        return false;
-    }
-};
 
 QComboBox* newCombo(const char* name, const QString& accessibleName, bool editable,
                     const QStringList& items, QWidget* parent) {
@@ -79,27 +60,10 @@ QLabel* newResultLine(const char* name, const QString& accessibleName, QWidget* 
     return label;
 }
 
-// A result line out of date: its text in the disabled colour, as the result boxes show it.
-void showStale(QLabel& label, bool stale) {
-    if (!stale) {
-        label.setPalette(QPalette());
-        label.setAccessibleDescription(QString());
-        return;
-    }
-    QPalette grey;
-    const QColor disabled =
-        QApplication::palette(&label).color(QPalette::Disabled, QPalette::WindowText);
-    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-        grey.setColor(group, QPalette::WindowText, disabled);
-    }
-    label.setPalette(grey);
-    label.setAccessibleDescription(stale_look::description());
-}
-
 } // namespace
 
 PlanningView::PlanningView(float clientWidth, const QFont& font, QWidget* parent)
-    : QWidget(parent) {
+    : Pane(parent) {
     setObjectName(QStringLiteral("PlanningView"));
     setFont(font);
     const QLocale locale;
@@ -162,11 +126,14 @@ PlanningView::PlanningView(float clientWidth, const QFont& font, QWidget* parent
     grid->activate();
     setFixedSize(width, grid->sizeHint().height());
 
+    // A typed value is replaced, not added to, when Tab brings the focus to its box, as in the
+    // calculator's input boxes.
     auto* selectAll = new SelectAllOnFocus(this);
     for (QLineEdit* box :
          {cboAlpha->lineEdit(), cboPower->lineEdit(), cboRatio->lineEdit(), txtEffect}) {
-        box->installEventFilter(selectAll);
+        selectAll->watch(*box);
     }
+    setFigureWidgets({lblSample, lblSensitivity});
     for (QComboBox* combo : {cboAlpha, cboPower, cboTails, cboRatio, cboEffect}) {
         connect(combo, &QComboBox::currentTextChanged, this, &PlanningView::plan);
     }
@@ -192,13 +159,34 @@ void PlanningView::placeInTabOrderAfter(QWidget& before) {
     }
 }
 
+window_layout::PaneSpace PlanningView::space() const {
+    window_layout::PaneSpace space;
+    space.sizeFor = [this](const QSize&) { return size(); };
+    return space;
+}
+
+void PlanningView::showCalculation(LastCalculation& calculation) {
+    showCalculation(calculation.summary(),
+                    calculation.report(LastCalculation::Parts::Tests).cohensD);
+}
+
 void PlanningView::showCalculation(const Summary& summary, const Figure<double>& observedD) {
     m_summary = summary;
     m_observedD = observedD;
-    m_stale = false;
-    showStale(*lblSample, false);
-    showStale(*lblSensitivity, false);
+    setStale(false);
     plan();
+}
+
+void PlanningView::copy() {
+    const QString text = sentence();
+    if (!text.isEmpty()) {
+        QGuiApplication::clipboard()->setText(text);
+    }
+}
+
+bool PlanningView::copyOnKey() {
+    copy();
+    return true;
 }
 
 void PlanningView::clear() {
@@ -208,15 +196,12 @@ void PlanningView::clear() {
     plan();
 }
 
-void PlanningView::setStale(bool stale) {
-    m_stale = stale;
-    showStale(*lblSample, stale);
-    showStale(*lblSensitivity, stale);
+void PlanningView::staleChanged(bool /*stale*/) {
     updateCopy();
 }
 
 QString PlanningView::sentence() const {
-    if (!m_plan || m_stale) {
+    if (!m_plan || isStale()) {
         return {};
     }
     return plan_text::sentence(m_plan->size, m_plan->d, m_plan->power, m_plan->test, QLocale());
@@ -322,10 +307,7 @@ void PlanningView::showSensitivity(double targetPower, const power::TestDesign& 
 }
 
 void PlanningView::updateCopy() {
-    const bool enabled = m_plan && !m_stale;
-    cmdCopyPlan->setEnabled(enabled);
-    cmdCopyPlan->setForeColor(enabled ? ole_color::WindowText : GreyText);
-    cmdCopyPlan->Refresh();
+    pane_caption::setButtonEnabled(*cmdCopyPlan, m_plan && !isStale());
 }
 
 } // namespace lx

@@ -2,12 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "last_calculation.h"
+#include "pane.h"
+
 #include "power_plan.h"
 #include "stats/figure.h"
 #include "stats/power.h"
 #include "stats/summary_input.h"
-
-#include <QWidget>
 
 #include <optional>
 
@@ -24,17 +25,24 @@ class LxPanel;
 // power, tails, n2/n1) and the effect to plan for (the observed d, its safeguard d or a typed
 // one), then the sample that reaches the power and what the calculated Ns can detect. It plans
 // as soon as any of its inputs changes, and again with each calculation.
-class PlanningView : public QWidget {
+class PlanningView : public Pane {
     Q_OBJECT
 public:
     // Lays itself out for the form's client width and font.
     PlanningView(float clientWidth, const QFont& font, QWidget* parent);
 
-    // The calculation the plan follows: its Ns and its observed d (undefined without a spread).
+    window_layout::PaneSpace space() const override;
+    // The calculation the plan follows: its Ns and its observed d (undefined without a spread);
+    // it asks for nothing costly.
+    void showCalculation(LastCalculation& calculation) override;
     void showCalculation(const Summary& summary, const Figure<double>& observedD);
-    void clear();
-    // Plans that no longer belong to the input look out of date.
-    void setStale(bool stale);
+    void clear() override;
+    bool followsWhileHidden() const override { return true; }
+    // Its sentence, by its Copy button or Ctrl+Shift+C while the keyboard is in it.
+    void copy() override;
+    bool copyOnKey() override;
+    QWidget* focusOnShow() const override { return &firstControl(); }
+    bool keepsFocusOnCalculate() const override { return true; }
 
     // The sentence the copy command puts on the clipboard; empty while there is no plan or it
     // is out of date.
@@ -45,12 +53,14 @@ public:
     // The sample it plans, if any, for the power curve.
     std::optional<PowerPlan> shownPlan() const;
     // Its controls in the order Tab takes them, after `before`.
-    void placeInTabOrderAfter(QWidget& before);
+    void placeInTabOrderAfter(QWidget& before) override;
 
 signals:
-    void copyClicked();
     // After every new plan, or its absence.
     void planChanged();
+
+protected:
+    void staleChanged(bool stale) override;
 
 private:
     struct Plan {
@@ -81,7 +91,6 @@ private:
     std::optional<Summary> m_summary;
     Figure<double> m_observedD = Undefined::NotRequested;
     std::optional<Plan> m_plan;
-    bool m_stale = false;
 };
 
 } // namespace lx

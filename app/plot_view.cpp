@@ -5,12 +5,20 @@
 #include "controls/button/lx_button.h"
 #include "controls/panel/lx_panel.h"
 #include "pane_caption.h"
+#include "platform/error_guard.h"
 #include "platform/twips.h"
 #include "plot_canvas.h"
+#include "window_settings.h"
 
+#include <QClipboard>
 #include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QStandardPaths>
 
 namespace lx {
 
@@ -21,11 +29,16 @@ constexpr float PreferredWidth = 5700;
 constexpr float PreferredHeight = 4800;
 constexpr float ButtonGap = 45;
 
+const QString PictureKey = QStringLiteral("Picture");
+const QString PictureFolderKey = QStringLiteral("PictureFolder");
+
 } // namespace
 
-PlotView::PlotView(const QFont& font, LastCalculation& calculation, QWidget* parent)
-    : QWidget(parent)
-    , m_calculation(calculation) {
+PlotView::PlotView(const QFont& font, LastCalculation& calculation, WindowSettings& settings,
+                   QWidget* parent)
+    : Pane(parent)
+    , m_calculation(calculation)
+    , m_settings(settings) {
     setObjectName(QStringLiteral("PlotView"));
     setFont(font);
     const int captionLine = twips::toPixels(pane_caption::Height);
@@ -40,7 +53,7 @@ PlotView::PlotView(const QFont& font, LastCalculation& calculation, QWidget* par
                                        tr("Save the picture as PNG, SVG or PDF"),
                                        QStringLiteral(":/images/save.png"), font, panPlot);
     connect(cmdCopyPicture, &LxButton::Click, this, &PlotView::copyClicked);
-    connect(cmdSavePicture, &LxButton::Click, this, &PlotView::saveClicked);
+    connect(cmdSavePicture, &LxButton::Click, this, [this] { guarded([this] { savePicture(); }); });
 
     cboPicture = new QComboBox(this);
     cboPicture->setObjectName(QStringLiteral("cboPicture"));
@@ -69,6 +82,26 @@ PlotView::PlotView(const QFont& font, LastCalculation& calculation, QWidget* par
     setLayout(grid);
     setTabOrder(cboPicture, picPlot);
     clear();
+    // The picture the user chose last; a key from another version reads as nothing.
+    if (const auto kind =
+            plot_pictures::fromKey(m_settings.value(PictureKey, plot_pictures::key(m_kind)))) {
+        setKind(*kind);
+    }
+    connect(this, &PlotView::kindChanged, this, [this](plot_pictures::Kind kind) {
+        m_settings.setValue(PictureKey, plot_pictures::key(kind));
+    });
+}
+
+window_layout::PaneSpace PlotView::space() const {
+    window_layout::PaneSpace space;
+    space.placement = window_layout::Placement::Beside;
+    space.sizeFor = [this](const QSize&) { return preferredSize(); };
+    space.minimumHeight = minimumSizeHint().height();
+    return space;
+}
+
+void PlotView::placeInTabOrderAfter(QWidget& before) {
+    setTabOrder(&before, &firstControl());
 }
 
 void PlotView::setKind(plot_pictures::Kind kind) {
@@ -84,8 +117,8 @@ void PlotView::setKind(plot_pictures::Kind kind) {
     }
 }
 
-void PlotView::showCalculation() {
-    m_showing = m_calculation.has();
+void PlotView::showCalculation(LastCalculation& calculation) {
+    m_showing = calculation.has();
     draw();
 }
 
@@ -94,8 +127,56 @@ void PlotView::clear() {
     draw();
 }
 
-void PlotView::setStale(bool stale) {
+void PlotView::staleChanged(bool stale) {
+    // The picture greys itself: its colours gone, half its contrast.
     picPlot->setStale(stale);
+    pane_caption::setButtonEnabled(*cmdCopyPicture, !stale);
+}
+
+void PlotView::copy() {
+    if (isStale()) {
+        return;
+    }
+    if (!isVisibleTo(parentWidget())) {
+        resize(preferredSize());
+        showCalculation(m_calculation);
+    }
+    if (hasPicture()) {
+        QGuiApplication::clipboard()->setImage(image());
+    }
+}
+
+void PlotView::savePicture() {
+    if (!hasPicture()) {
+        return;
+    }
+    const QString screenPng = tr("PNG image, screen resolution (*.png)");
+    const QString printPng = tr("PNG image, 300 dpi (*.png)");
+    const QString svg = tr("SVG drawing (*.svg)");
+    const QString pdf = tr("PDF document (*.pdf)");
+    const QString folder = m_settings.value(
+        PictureFolderKey, QStandardPaths::writableLocation(QStandardPaths::PicturesLocation));
+    QString chosen = screenPng;
+    QString path = QFileDialog::getSaveFileName(
+        this, tr("Save picture"),
+        QDir(folder).filePath(plot_pictures::key(m_kind) + QStringLiteral(".png")),
+        QStringList{screenPng, printPng, svg, pdf}.join(QStringLiteral(";;")), &chosen);
+    if (path.isEmpty()) {
+        return;
+    }
+    // The format is the one chosen; a name typed without its suffix gets it.
+    const QString suffix = chosen == svg   ? QStringLiteral("svg")
+                           : chosen == pdf ? QStringLiteral("pdf")
+                                           : QStringLiteral("png");
+    if (QFileInfo(path).suffix().compare(suffix, Qt::CaseInsensitive) != 0) {
+        path += u'.' + suffix;
+    }
+    QString error;
+    if (!save(path, chosen == printPng ? 300 : 96, error)) {
+        emit failed(error, tr("Save picture"));
+        return;
+    }
+    m_settings.setValue(PictureFolderKey, QFileInfo(path).absolutePath());
 }
 
 void PlotView::setPlan(const std::optional<PowerPlan>& plan) {

@@ -3,9 +3,8 @@
 #pragma once
 
 #include "last_calculation.h"
+#include "pane.h"
 #include "plot_pictures.h"
-
-#include <QWidget>
 
 #include <optional>
 
@@ -16,21 +15,32 @@ namespace lx {
 class LxButton;
 class LxPanel;
 class PlotCanvas;
+class WindowSettings;
 
 // The Plot pane beside the calculator: a caption strip "Plot" with Save picture… and Copy, a
-// choice of picture, and the picture of the last calculation.
-class PlotView : public QWidget {
+// choice of picture (remembered), and the picture of the last calculation.
+class PlotView : public Pane {
     Q_OBJECT
 public:
-    // Draws the calculation it is given once shown; the window keeps it.
-    PlotView(const QFont& font, LastCalculation& calculation, QWidget* parent);
+    PlotView(const QFont& font, LastCalculation& calculation, WindowSettings& settings,
+             QWidget* parent);
 
-    // Draws the window's calculation, and redraws it when another picture is chosen, until
-    // clear(). Only the pictures of the posterior and the Bayes factor's robustness make the
-    // calculation work those out.
-    void showCalculation();
-    void clear();
-    void setStale(bool stale);
+    window_layout::PaneSpace space() const override;
+    // Draws the calculation, and redraws it when another picture is chosen, until clear(). Only
+    // the pictures of the posterior and the Bayes factor's robustness make the calculation work
+    // those out.
+    void showCalculation(LastCalculation& calculation) override;
+    void clear() override;
+    // The picture on the clipboard as it shows, or as it would at its preferred size while the
+    // pane is hidden; nothing while it is out of date.
+    void copy() override;
+    QWidget* focusOnShow() const override { return &firstControl(); }
+    void placeInTabOrderAfter(QWidget& before) override;
+
+    // Asks where to save the picture and saves it; a file that cannot be written is reported
+    // through failed().
+    void savePicture();
+
     // The plan the power curve draws; nothing while the planning view has none.
     void setPlan(const std::optional<PowerPlan>& plan);
 
@@ -50,11 +60,11 @@ public:
 
 signals:
     void kindChanged(lx::plot_pictures::Kind kind);
-    void saveClicked();
-    void copyClicked();
+    void failed(const QString& message, const QString& title);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void staleChanged(bool stale) override;
 
 private:
     void draw();
@@ -67,6 +77,7 @@ private:
     PlotCanvas* picPlot;
     plot_pictures::Kind m_kind = plot_pictures::Kind::Difference;
     LastCalculation& m_calculation;
+    WindowSettings& m_settings;
     bool m_showing = false; // of the calculation, from showCalculation() to clear()
     std::optional<PowerPlan> m_plan;
 };

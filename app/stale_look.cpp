@@ -3,6 +3,7 @@
 #include "stale_look.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QPalette>
 #include <QWidget>
 
@@ -23,11 +24,14 @@ void apply(QWidget& widget, bool stale) {
         widget.setAccessibleDescription(QString());
         return;
     }
+    // A label writes in the window's text colour, a box or a table in the text colour.
+    const QPalette::ColorRole role =
+        qobject_cast<QLabel*>(&widget) ? QPalette::WindowText : QPalette::Text;
     const QPalette natural = QApplication::palette(&widget);
     QPalette grey;
-    const QColor disabled = natural.color(QPalette::Disabled, QPalette::Text);
+    const QColor disabled = natural.color(QPalette::Disabled, role);
     for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-        grey.setColor(group, QPalette::Text, disabled);
+        grey.setColor(group, role, disabled);
     }
     widget.setPalette(grey);
     widget.setAccessibleDescription(description());

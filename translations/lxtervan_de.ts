@@ -1589,28 +1589,16 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
         <translation>Freiheitsgrade</translation>
     </message>
     <message>
-        <source>PNG image, screen resolution (*.png)</source>
-        <translation>PNG-Bild, Bildschirmauflösung (*.png)</translation>
-    </message>
-    <message>
-        <source>PNG image, 300 dpi (*.png)</source>
-        <translation>PNG-Bild, 300 dpi (*.png)</translation>
-    </message>
-    <message>
-        <source>SVG drawing (*.svg)</source>
-        <translation>SVG-Zeichnung (*.svg)</translation>
-    </message>
-    <message>
-        <source>PDF document (*.pdf)</source>
-        <translation>PDF-Dokument (*.pdf)</translation>
-    </message>
-    <message>
-        <source>Save picture</source>
-        <translation>Bild speichern</translation>
-    </message>
-    <message>
         <source>Check text…</source>
         <translation>Text prüfen…</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy picture</source>
+        <translation>Bild kopieren</translation>
     </message>
 </context>
 <context>
@@ -1791,6 +1779,26 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
     <message>
         <source>Calculate (F5) to see the picture.</source>
         <translation>Berechnen (F5) zeigt das Bild.</translation>
+    </message>
+    <message>
+        <source>PNG image, screen resolution (*.png)</source>
+        <translation>PNG-Bild, Bildschirmauflösung (*.png)</translation>
+    </message>
+    <message>
+        <source>PNG image, 300 dpi (*.png)</source>
+        <translation>PNG-Bild, 300 dpi (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>SVG-Zeichnung (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF-Dokument (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Save picture</source>
+        <translation>Bild speichern</translation>
     </message>
 </context>
 <context>
