@@ -18,7 +18,7 @@
 #include "result_box.h"
 #include "select_all_on_focus.h"
 #include "stale_look.h"
-#include "text_check_pane.h"
+#include "text_check_window.h"
 
 #include <QAction>
 #include <QFile>
@@ -99,7 +99,12 @@ FrmTervan::FrmTervan(SettingsStore* settings, QWidget* parent)
     m_designSize = size();
     m_panes = new PaneHost(*this, *m_windowSettings, m_calculated, box(Box::N1), paneRows());
     connect(m_panes, &PaneHost::layoutChanged, this, [this] { fitWindow(); });
-    connect(m_panes, &PaneHost::paneMade, this, [this](Pane&) { linkPlanToPicture(); });
+    connect(m_panes, &PaneHost::paneMade, this, [this](Pane*) { linkPlanToPicture(); });
+    connect(&m_calculated, &LastCalculation::staleChanged, this, [this](bool stale) {
+        for (const Box result : {Box::Freedom, Box::Student, Box::P}) {
+            stale_look::apply(box(result), stale);
+        }
+    });
     m_panes->restore();
 
     auto* gotFocus = new SelectAllOnFocus(this);
@@ -112,8 +117,8 @@ FrmTervan::FrmTervan(SettingsStore* settings, QWidget* parent)
     for (QLineEdit* input : inputs) {
         // Typing, a paste, an undo: whatever changes an input outdates the results.
         connect(input, &QLineEdit::textChanged, this, [this] {
-            if (!m_stale && hasResults()) {
-                setStale(true);
+            if (!m_calculated.isStale() && hasResults()) {
+                m_calculated.setStale(true);
             }
         });
     }
@@ -217,23 +222,11 @@ void FrmTervan::focusBox(Box which) {
 void FrmTervan::showReport(const Summary& summary, const ReportRequest& request) {
     ++m_reportsShown;
     m_calculated.set(summary, request);
-    m_panes->showCalculation();
-    setStale(false);
 }
 
 bool FrmTervan::hasResults() const {
     return m_calculated.has() || !boxText(Box::Freedom).isEmpty() ||
            !boxText(Box::Student).isEmpty() || !boxText(Box::P).isEmpty();
-}
-
-void FrmTervan::setStale(bool stale) {
-    if (stale != m_stale) {
-        m_stale = stale;
-        for (const Box result : {Box::Freedom, Box::Student, Box::P}) {
-            stale_look::apply(box(result), stale);
-        }
-        m_panes->setStale(stale);
-    }
 }
 
 // A summary a paste computed from raw values is exact, not rounded by the user.
@@ -246,7 +239,7 @@ void FrmTervan::cmdAction_Click(int Index) {
     case CalculateAction:
         // Until this calculation succeeds: a failed one leaves nothing that looks current.
         if (hasResults()) {
-            setStale(true);
+            m_calculated.setStale(true);
         }
         lx::Calculate(*this);
         break;
@@ -305,8 +298,6 @@ void FrmTervan::ClearAll() {
         }
     }
     m_calculated.clear();
-    m_panes->clear();
-    setStale(false);
 }
 
 // Ctrl+Shift+P: the picture as it shows, or as it would, for pasting into a document.
@@ -314,22 +305,14 @@ void FrmTervan::copyPicture() {
     m_panes->pane(QStringLiteral("Plot"))->copy();
 }
 
-// Made when first opened, so that the calculator starts as fast without it; it opens beside
-// the calculator where the screen has room.
+// Made when first opened, so that the calculator starts as fast without it.
 void FrmTervan::openTextCheck() {
     if (!m_textCheck) {
-        m_textCheck = new TextCheckPane(this);
+        m_textCheck = new TextCheckWindow(this);
         connect(
-            m_textCheck, &TextCheckPane::setsChosen, this,
+            m_textCheck, &TextCheckWindow::setsChosen, this,
             [this](const QList<QPair<Box, QString>>& boxes) { guarded([&] { fillSets(boxes); }); });
-        const QRect available = screen()->availableGeometry();
-        m_textCheck->resize(m_textCheck->size().boundedTo(available.size() * 9 / 10));
-        const QRect outer = frameGeometry();
-        QRect placed(QPoint(outer.right() + 1, outer.top()), m_textCheck->size());
-        if (placed.right() > available.right()) {
-            placed.moveLeft(outer.left() - placed.width());
-        }
-        m_textCheck->move(window_layout::keptOnScreen(placed, available).topLeft());
+        m_textCheck->placeBeside(*this);
     }
     m_textCheck->show();
     m_textCheck->raise();
@@ -372,7 +355,7 @@ void FrmTervan::copyFromFocus() {
     if (pane && pane->copyOnKey()) {
         return;
     }
-    if (m_calculated.has() && !m_stale) {
+    if (m_calculated.has() && !m_calculated.isStale()) {
         copyResults(m_calculated);
     }
 }

@@ -25,7 +25,7 @@ class ResultBox;
 class PlanningView;
 class PlotView;
 class SettingsStore;
-class TextCheckPane;
+class TextCheckWindow;
 
 // The calculator window. Its layout and its controls' settings come from the
 // form file; this class only handles the events: the four buttons, F5 and
@@ -72,7 +72,6 @@ private:
     void copyFromFocus();
     void undoPaste();
     bool hasResults() const;
-    void setStale(bool stale);
 
     QLineEdit& box(Box which) const;
     LxButton& cmdAction(int index) const;
@@ -82,12 +81,11 @@ private:
     std::array<LxButton*, 4> m_cmdAction{};
     LxOnTop* m_lxpOnTop = nullptr;
     PaneHost* m_panes = nullptr;
-    bool m_planLinked = false;            // the power curve follows the planning view's plan
-    TextCheckPane* m_textCheck = nullptr; // made when first opened
-    int m_reportsShown = 0;               // successful calculations, to tell one happened
-    QSize m_designSize;                   // pixels of the client area without the details
+    bool m_planLinked = false;              // the power curve follows the planning view's plan
+    TextCheckWindow* m_textCheck = nullptr; // made when first opened
+    int m_reportsShown = 0;                 // successful calculations, to tell one happened
+    QSize m_designSize;                     // pixels of the client area without the details
     LastCalculation m_calculated;
-    bool m_stale = false; // the results no longer belong to the input boxes
     PasteIntoSet* m_paste = nullptr;
     std::unique_ptr<MessageBox> m_ownMessageBox;
     MessageBox* m_messageBox = nullptr;

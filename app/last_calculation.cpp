@@ -8,11 +8,23 @@ void LastCalculation::set(const Summary& summary, const ReportRequest& request) 
     m_summary = summary;
     m_request = request;
     m_report.reset();
+    // The views show the new figures first, so that none is seen current before it is.
+    emit calculated();
+    setStale(false);
 }
 
 void LastCalculation::clear() {
     m_summary.reset();
     m_report.reset();
+    emit cleared();
+    setStale(false);
+}
+
+void LastCalculation::setStale(bool stale) {
+    if (stale != m_stale) {
+        m_stale = stale;
+        emit staleChanged(stale);
+    }
 }
 
 const TwoSampleReport& LastCalculation::report(Parts parts) {

@@ -52,6 +52,9 @@ PaneHost::PaneHost(QWidget& window, WindowSettings& settings, LastCalculation& c
         });
         window.addAction(entry.toggle);
     }
+    connect(&calculation, &LastCalculation::calculated, this, &PaneHost::showCalculation);
+    connect(&calculation, &LastCalculation::cleared, this, &PaneHost::clear);
+    connect(&calculation, &LastCalculation::staleChanged, this, &PaneHost::setStale);
 }
 
 void PaneHost::restore() {
@@ -95,10 +98,10 @@ Pane& PaneHost::paneOf(Entry& entry) {
         entry.pane = entry.row.make(m_window);
         entry.pane->setVisible(false);
         entry.pane->placeInTabOrderAfter(face(*entry.button));
-        entry.pane->setStale(m_stale);
+        entry.pane->setStale(m_calculation.isStale());
         Pane* pane = entry.pane;
         connect(pane, &Pane::copyClicked, this, [pane] { guarded([pane] { pane->copy(); }); });
-        emit paneMade(*entry.pane);
+        emit paneMade(entry.pane);
     }
     return *entry.pane;
 }
@@ -159,7 +162,6 @@ void PaneHost::clear() {
 }
 
 void PaneHost::setStale(bool stale) {
-    m_stale = stale;
     for (Entry& entry : m_entries) {
         if (entry.pane) {
             entry.pane->setStale(stale);

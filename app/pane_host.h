@@ -29,7 +29,8 @@ struct PaneRow {
 
 // The calculator's panes, one mechanism for all: each switch and its key, the remembered
 // switches, making a pane when first used, its place in the Tab order, moving the keyboard out
-// of a pane that is hidden, and passing each calculation, its clearing and its stale state on.
+// of a pane that is hidden, and passing each calculation of the window's LastCalculation, its
+// clearing and its stale state on.
 // The window lays out what is shown whenever layoutChanged() says so.
 class PaneHost : public QObject {
     Q_OBJECT
@@ -48,17 +49,13 @@ public:
     // The panes shown, in the table's order.
     std::vector<Pane*> shown() const;
 
-    void showCalculation();
-    void clear();
-    void setStale(bool stale);
-
     // The shown pane that holds the keyboard, or nullptr.
     Pane* paneWithFocus() const;
 
 signals:
     // A pane was shown, hidden or changed its size: the window lays itself out again.
     void layoutChanged();
-    void paneMade(lx::Pane& pane);
+    void paneMade(lx::Pane* pane);
 
 private:
     struct Entry {
@@ -67,6 +64,9 @@ private:
         Pane* pane = nullptr;
         QAction* toggle = nullptr;
     };
+    void showCalculation();
+    void clear();
+    void setStale(bool stale);
     void switchClicked(Entry& entry);
     void show(Entry& entry, bool on);
     Pane& paneOf(Entry& entry);
@@ -77,7 +77,6 @@ private:
     LastCalculation& m_calculation;
     QWidget& m_focusOut;
     std::vector<Entry> m_entries;
-    bool m_stale = false;
 };
 
 } // namespace lx

@@ -1844,7 +1844,7 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
     </message>
 </context>
 <context>
-    <name>lx::TextCheckPane</name>
+    <name>lx::TextCheckWindow</name>
     <message>
         <source>Check text</source>
         <translation>Text prüfen</translation>

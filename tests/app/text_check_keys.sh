@@ -24,17 +24,17 @@ check() {
     rm -rf "$work/config"
     env XDG_CONFIG_HOME="$work/config" "$@" "$program" &
     local app=$!
-    local calculator pane=""
+    local calculator checker=""
     calculator=$(xdotool search --sync --onlyvisible --pid "$app" | head -n 1)
     # No window manager gives a new window the keyboard here, as a desktop would.
     xdotool windowfocus --sync "$calculator"
     xdotool key ctrl+shift+k
     for _ in $(seq 50); do
-        pane=$(xdotool search --onlyvisible --pid "$app" | grep -vx "$calculator" | head -n 1 || true)
-        [ -n "$pane" ] && break
+        checker=$(xdotool search --onlyvisible --pid "$app" | grep -vx "$calculator" | head -n 1 || true)
+        [ -n "$checker" ] && break
         sleep 0.1
     done
-    xdotool windowfocus --sync "$pane"
+    xdotool windowfocus --sync "$checker"
     xdotool type --delay 10 "$paragraph"
     sleep 1 # the check runs once typing pauses
     xdotool key Tab Return
@@ -56,7 +56,7 @@ check() {
 }
 
 # The sets filled from the paragraph give back the t and p it reports (SciPy finds them
-# consistent: tests/app/text_check_pane_reference.csv), and the difference of its means.
+# consistent: tests/app/text_check_window_reference.csv), and the difference of its means.
 check "Group A (M = 5.20, SD = 1.10, n = 15) scored higher than group B (M = 4.30, SD = 1.20, n = 15), t(28) = 2.14, p = .041." \
     "t(28) = 2.14, p = .041, M1 − M2 = 0.90," LANG=C.UTF-8 LANGUAGE=
 check "Gruppe A (M = 5,20; SD = 1,10; n = 15) lag vor Gruppe B (M = 4,30; SD = 1,20; n = 15), t(28) = 2,14, p = ,041." \

@@ -1,12 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The LxTervan developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "text_check_pane.h"
+#include "text_check_window.h"
 
 #include "check_process.h"
 #include "platform/error_guard.h"
 #include "text_check/decode.h"
 #include "text_drop_edit.h"
 #include "verdict_look.h"
+#include "window_layout.h"
 
 #include <QAction>
 #include <QDir>
@@ -19,6 +20,7 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QPromise>
+#include <QScreen>
 #include <QThreadPool>
 #include <QTimer>
 #include <QTreeWidget>
@@ -72,7 +74,7 @@ constexpr qint64 LargestTextFile = qint64(256) * 1024 * 1024;
 
 } // namespace
 
-TextCheckPane::TextCheckPane(QWidget* parent)
+TextCheckWindow::TextCheckWindow(QWidget* parent)
     : QWidget(parent, Qt::Window)
     , txtText(new TextDropEdit(this))
     , lblFound(new QLabel(this))
@@ -80,7 +82,7 @@ TextCheckPane::TextCheckPane(QWidget* parent)
     , lblChosen(new QLabel(this))
     , m_typing(new QTimer(this))
     , m_process(new CheckProcess(this)) {
-    setObjectName(QStringLiteral("TextCheckPane"));
+    setObjectName(QStringLiteral("TextCheckWindow"));
     setWindowTitle(tr("Check text"));
     setAcceptDrops(true);
     txtText->setObjectName(QStringLiteral("txtText"));
@@ -146,10 +148,21 @@ TextCheckPane::TextCheckPane(QWidget* parent)
     txtText->setFocus(Qt::OtherFocusReason);
 }
 
-TextCheckPane::~TextCheckPane() = default;
+void TextCheckWindow::placeBeside(const QWidget& calculator) {
+    const QRect available = calculator.screen()->availableGeometry();
+    resize(size().boundedTo(available.size() * 9 / 10));
+    const QRect outer = calculator.frameGeometry();
+    QRect placed(QPoint(outer.right() + 1, outer.top()), size());
+    if (placed.right() > available.right()) {
+        placed.moveLeft(outer.left() - placed.width());
+    }
+    move(window_layout::keptOnScreen(placed, available).topLeft());
+}
+
+TextCheckWindow::~TextCheckWindow() = default;
 
 // A file dropped anywhere in the window is taken, not only on its text box.
-void TextCheckPane::dragEnterEvent(QDragEnterEvent* event) {
+void TextCheckWindow::dragEnterEvent(QDragEnterEvent* event) {
     guarded([&] {
         if (!localFiles(*event->mimeData()).isEmpty()) {
             event->acceptProposedAction();
@@ -157,7 +170,7 @@ void TextCheckPane::dragEnterEvent(QDragEnterEvent* event) {
     });
 }
 
-void TextCheckPane::dropEvent(QDropEvent* event) {
+void TextCheckWindow::dropEvent(QDropEvent* event) {
     guarded([&] {
         const QStringList files = localFiles(*event->mimeData());
         if (!files.isEmpty()) {
@@ -167,31 +180,31 @@ void TextCheckPane::dropEvent(QDropEvent* event) {
     });
 }
 
-QString TextCheckPane::checkProgram() const {
+QString TextCheckWindow::checkProgram() const {
     return m_process->program();
 }
 
-void TextCheckPane::setCheckProgram(const QString& program) {
+void TextCheckWindow::setCheckProgram(const QString& program) {
     m_process->setProgram(program);
 }
 
-void TextCheckPane::scheduleTextCheck() {
+void TextCheckWindow::scheduleTextCheck() {
     m_typing->start();
 }
 
-void TextCheckPane::startRun() {
+void TextCheckWindow::startRun() {
     ++m_run;
     m_typing->stop();
     m_process->cancel(); // a file still being read is outdated too
 }
 
-void TextCheckPane::checkTypedText() {
+void TextCheckWindow::checkTypedText() {
     m_note.clear();
     const QString text = txtText->toPlainText();
     runAside([text] { return Outcome{checkedLines(text, Alpha), {}}; }, QString());
 }
 
-void TextCheckPane::checkFiles(const QStringList& paths) {
+void TextCheckWindow::checkFiles(const QStringList& paths) {
     if (paths.isEmpty()) {
         return;
     }
@@ -202,11 +215,11 @@ void TextCheckPane::checkFiles(const QStringList& paths) {
     readFile(paths.front());
 }
 
-void TextCheckPane::checkFile(const QString& path) {
+void TextCheckWindow::checkFile(const QString& path) {
     checkFiles({path});
 }
 
-void TextCheckPane::readFile(const QString& path) {
+void TextCheckWindow::readFile(const QString& path) {
     startRun(); // what was still being read is out of date, even if this file cannot be
     if (QFileInfo(path).isDir()) {
         showOutcome(Outcome{{},
@@ -255,7 +268,7 @@ void TextCheckPane::readFile(const QString& path) {
 
 // The work runs on the thread pool; its outcome comes back through the event loop, and only
 // the latest run's is shown.
-void TextCheckPane::runAside(std::function<Outcome()> work, const QString& source) {
+void TextCheckWindow::runAside(std::function<Outcome()> work, const QString& source) {
     startRun();
     const int run = m_run;
     auto promise = std::make_shared<QPromise<Outcome>>();
@@ -286,12 +299,12 @@ void TextCheckPane::runAside(std::function<Outcome()> work, const QString& sourc
 }
 
 // Where a result is, as the start of a sentence.
-QString TextCheckPane::placeOf(const CheckedLine& line) {
+QString TextCheckWindow::placeOf(const CheckedLine& line) {
     return line.page > 0 ? tr("Page %1, line %2").arg(line.page).arg(line.line)
                          : tr("Line %1").arg(line.line);
 }
 
-void TextCheckPane::showOutcome(const Outcome& outcome, const QString& source) {
+void TextCheckWindow::showOutcome(const Outcome& outcome, const QString& source) {
     m_lines = outcome.lines;
     lstResults->clear();
     for (const CheckedLine& line : m_lines) {
@@ -336,7 +349,7 @@ void TextCheckPane::showOutcome(const Outcome& outcome, const QString& source) {
     emit checked();
 }
 
-void TextCheckPane::choose(QTreeWidgetItem* item) {
+void TextCheckWindow::choose(QTreeWidgetItem* item) {
     const int index = lstResults->indexOfTopLevelItem(item);
     if (index < 0 || index >= static_cast<int>(m_lines.size())) {
         return;

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The LxTervan developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/text_check_pane.h"
+#include "app/text_check_window.h"
 #include "form_fixture.h"
 #include "platform/core/translations.h"
 #include "quoted_csv.h"
@@ -13,7 +13,7 @@
 #include <QTreeWidget>
 #include <QUrl>
 
-using lx::TextCheckPane;
+using lx::TextCheckWindow;
 using lx::test::FormFixture;
 
 namespace {
@@ -51,7 +51,7 @@ QString shownWords(const QString& verdict, bool german) {
 } // namespace
 
 // The window's text check through the real calculator, driven by keys.
-class TestTextCheckPane : public QObject {
+class TestTextCheckWindow : public QObject {
     Q_OBJECT
 
     std::unique_ptr<FormFixture> m_fixture;
@@ -66,21 +66,25 @@ class TestTextCheckPane : public QObject {
         return path;
     }
     FormFixture& f() { return *m_fixture; }
-    TextCheckPane* pane() { return f().control<TextCheckPane>(QStringLiteral("TextCheckPane")); }
-    QTreeWidget* list() { return pane()->findChild<QTreeWidget*>(QStringLiteral("lstResults")); }
+    TextCheckWindow* checkWindow() {
+        return f().control<TextCheckWindow>(QStringLiteral("TextCheckWindow"));
+    }
+    QTreeWidget* list() {
+        return checkWindow()->findChild<QTreeWidget*>(QStringLiteral("lstResults"));
+    }
     QString label(const char* name) {
-        return pane()->findChild<QLabel*>(QString::fromLatin1(name))->text();
+        return checkWindow()->findChild<QLabel*>(QString::fromLatin1(name))->text();
     }
 
     void openPane() {
         f().box("txtN1")->setFocus();
         QTest::keyClick(f().box("txtN1"), Qt::Key_K, Qt::ControlModifier | Qt::ShiftModifier);
     }
-    // Pastes into the pane's text box by Ctrl+V and waits for the list.
+    // Pastes into the window's text box by Ctrl+V and waits for the list.
     bool paste(QMimeData* data) {
-        QSignalSpy checked(pane(), &TextCheckPane::checked);
+        QSignalSpy checked(checkWindow(), &TextCheckWindow::checked);
         QGuiApplication::clipboard()->setMimeData(data);
-        auto* text = pane()->findChild<QPlainTextEdit*>(QStringLiteral("txtText"));
+        auto* text = checkWindow()->findChild<QPlainTextEdit*>(QStringLiteral("txtText"));
         text->clear();
         QTest::keyClick(text, Qt::Key_V, Qt::ControlModifier);
         return !checked.isEmpty() || checked.wait(10000);
@@ -95,7 +99,7 @@ class TestTextCheckPane : public QObject {
         for (int k = 0; k < paragraph.results.size(); ++k) {
             const QTreeWidgetItem* item = list()->topLevelItem(k);
             QCOMPARE(item->text(1), paragraph.results[k]);
-            QCOMPARE(pane()->lines()[std::size_t(k)].verdict, paragraph.verdicts[k]);
+            QCOMPARE(checkWindow()->lines()[std::size_t(k)].verdict, paragraph.verdicts[k]);
             const QString words = shownWords(paragraph.verdicts[k], german);
             QCOMPARE(item->text(2), words);
             // Screen readers get the words, not only the colour.
@@ -113,13 +117,13 @@ private slots:
     void cleanup() { m_fixture.reset(); }
 
     void ctrlShiftKOpensOnePane() {
-        QVERIFY(!pane()); // made when first used, not at start-up
+        QVERIFY(!checkWindow()); // made when first used, not at start-up
         openPane();
-        QVERIFY(pane() && pane()->isVisible());
-        pane()->close();
+        QVERIFY(checkWindow() && checkWindow()->isVisible());
+        checkWindow()->close();
         openPane();
-        QVERIFY(pane()->isVisible());
-        QCOMPARE(f().form->findChildren<TextCheckPane*>().size(), 1);
+        QVERIFY(checkWindow()->isVisible());
+        QCOMPARE(f().form->findChildren<TextCheckWindow*>().size(), 1);
     }
 
     // Each paragraph's results in order, with SciPy's verdicts, in words and for screen readers.
@@ -171,7 +175,7 @@ private slots:
         }
         openPane();
         QVERIFY(pasteText(referenceParagraphs().value(paragraph).text));
-        QSignalSpy chosen(pane(), &TextCheckPane::setsChosen);
+        QSignalSpy chosen(checkWindow(), &TextCheckWindow::setsChosen);
         list()->setFocus();
         list()->setCurrentItem(list()->topLevelItem(line));
         QTest::keyClick(list(), Qt::Key_Return);
@@ -201,12 +205,12 @@ private slots:
         }
         QVERIFY(!expected.isEmpty());
         openPane();
-        pane()->setCheckProgram(program);
+        checkWindow()->setCheckProgram(program);
         auto* data = new QMimeData;
         data->setUrls({QUrl::fromLocalFile(QStringLiteral(CORPUS "/paper.docx"))});
         QVERIFY(paste(data));
         QStringList verdicts;
-        for (const lx::CheckedLine& line : pane()->lines()) {
+        for (const lx::CheckedLine& line : checkWindow()->lines()) {
             verdicts.append(line.verdict);
         }
         QCOMPARE(verdicts, found ? expected : QStringList());
@@ -238,7 +242,7 @@ private slots:
         }
         data->setUrls(urls);
         QVERIFY(paste(data));
-        QTEST(int(pane()->lines().size()), "lines");
+        QTEST(int(checkWindow()->lines().size()), "lines");
         QVERIFY2(label("lblFound").contains(said), qPrintable(label("lblFound")));
     }
 
@@ -298,5 +302,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestTextCheckPane)
-#include "test_text_check_pane.moc"
+QTEST_MAIN(TestTextCheckWindow)
+#include "test_text_check_window.moc"

@@ -24,15 +24,19 @@ class TextDropEdit;
 // colour. Choosing a line (Enter, double click) offers its group sizes, means and SDs to the
 // calculator's two sets. Text and HTML are read here, aside from the event loop; PDF and DOCX
 // files by lxtervan-check, which the window runs for them.
-class TextCheckPane : public QWidget {
+class TextCheckWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit TextCheckPane(QWidget* parent);
-    ~TextCheckPane() override;
+    explicit TextCheckWindow(QWidget* parent);
+    ~TextCheckWindow() override;
 
     // The program that reads PDF and DOCX files; beside the calculator unless set.
     QString checkProgram() const;
     void setCheckProgram(const QString& program);
+
+    // Sizes and moves it beside the calculator where the screen has room, else on the other
+    // side, and always within the screen's free area.
+    void placeBeside(const QWidget& calculator);
 
     // Checks a file as if it had been dropped; of several, the first, and says so.
     void checkFile(const QString& path);

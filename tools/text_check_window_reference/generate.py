@@ -3,14 +3,14 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Paragraphs for the calculator's text-check window, each result with the verdict SciPy gives.
 
-Writes tests/app/text_check_pane_reference.csv: one result a row, the paragraph it is in, its
+Writes tests/app/text_check_window_reference.csv: one result a row, the paragraph it is in, its
 position in it, and its verdict. Only two-tailed results whose p fits or misses clearly are
 used, so the verdict needs no more than this: a printed t stands for every t within half a unit
 of its last digit; the p fits when some two-tailed p of that range lies within the p's own
 rounding ("consistent" when the p of the t as printed does too, else "consistent_by_rounding");
 a p that fits no such p, one- or two-tailed, is "inconsistent", or "decision_error" when it and
 the recomputed p lie on opposite sides of .05.
-Run from the repository root: /usr/bin/python3 tools/text_check_pane_reference/generate.py
+Run from the repository root: /usr/bin/python3 tools/text_check_window_reference/generate.py
 """
 import csv
 
@@ -66,7 +66,7 @@ def verdict(t_text, df, p_text):
     return "inconsistent"
 
 
-with open("tests/app/text_check_pane_reference.csv", "w", newline="", encoding="utf-8") as out:
+with open("tests/app/text_check_window_reference.csv", "w", newline="", encoding="utf-8") as out:
     writer = csv.writer(out, lineterminator="\n")
     writer.writerow(["paragraph", "text", "index", "t", "df", "p", "verdict"])
     for name, text, results in PARAGRAPHS:
