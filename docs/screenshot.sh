@@ -8,10 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source docs/xvfb_session.sh 800x1024 xdotool import
 
-build/default/app/lxtervan &
-app=$!
-window=$(xdotool search --sync --onlyvisible --name "^Student's t-test$" | head -n 1)
-sleep 0.5
+start_calculator
 xdotool type --delay 40 $'12\t5.4\t1.2\t15\t4.3\t1.1'
 xdotool key F5
 sleep 0.8
