@@ -62,7 +62,7 @@ void Calculate(CalculatorView& view) {
     view.setBoxText(Box::Student, number_text::fromDouble(t, locale));
 
     QString p;
-    Statistics().PStudent(t, freedom, p);
+    Statistics().PStudent(t, freedom, p, locale);
     view.setBoxText(Box::P, p);
 
     ReportRequest request;

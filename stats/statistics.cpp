@@ -41,8 +41,8 @@ double element(const DoubleArray& array, std::int32_t index) {
     return array.values[static_cast<std::size_t>(offset)];
 }
 
-QString levelText(std::size_t level) {
-    return number_text::fromSingle(critical_values::levels[level], QLocale());
+QString levelText(std::size_t level, const QLocale& locale) {
+    return number_text::fromSingle(critical_values::levels[level], locale);
 }
 
 } // namespace
@@ -96,7 +96,8 @@ void Statistics::TStudent(double adMean1, double adSEM1, double adMean2, double 
     adTst = divide(difference, std::sqrt(variance));
 }
 
-void Statistics::PStudent(double adTst, std::int32_t alDF, QString& asP) const {
+void Statistics::PStudent(double adTst, std::int32_t alDF, QString& asP,
+                          const QLocale& locale) const {
     if (alDF < 0) {
         throw RuntimeError(ErrorNumber::SubscriptOutOfRange);
     }
@@ -104,15 +105,15 @@ void Statistics::PStudent(double adTst, std::int32_t alDF, QString& asP) const {
         std::min(alDF, std::int32_t{critical_values::maxDegreesOfFreedom}))];
     for (std::size_t level = row.size(); level-- > 0;) {
         if (adTst > row[level]) {
-            asP = QLatin1Char('<') + levelText(level);
+            asP = QLatin1Char('<') + levelText(level, locale);
             return;
         }
         if (adTst == row[level]) {
-            asP = QLatin1Char('=') + levelText(level);
+            asP = QLatin1Char('=') + levelText(level, locale);
             return;
         }
     }
-    asP = QLatin1Char('>') + levelText(0);
+    asP = QLatin1Char('>') + levelText(0, locale);
 }
 
 } // namespace lx

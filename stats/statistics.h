@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QLocale>
 #include <QString>
 
 #include <cstdint>
@@ -53,9 +54,11 @@ public:
     // Classes the two-tailed P of t with alDF degrees of freedom (above 200 looked up at 200)
     // against the critical-value table, strictest level first: "<" and the level when t exceeds
     // its critical value, "=" and the level when t equals it exactly, ">0.5" when t is below them
-    // all. The level is written with the decimal separator of QLocale(). Raises
-    // SubscriptOutOfRange for a negative alDF, leaving asP as it was.
-    void PStudent(double adTst, std::int32_t alDF, QString& asP) const;
+    // all. The level is written with the decimal separator of the locale given (the window
+    // passes the user's, the batch tool its output's). Raises SubscriptOutOfRange for a negative
+    // alDF, leaving asP as it was.
+    void PStudent(double adTst, std::int32_t alDF, QString& asP,
+                  const QLocale& locale = QLocale()) const;
 };
 
 } // namespace lx
