@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "p_range.h"
 
-#include "reported_checks.h"
+#include "rounded_summary_ranges.h"
 #include "spread.h"
 #include "student_test.h"
 #include "t_distribution.h"

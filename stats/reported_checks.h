@@ -65,16 +65,6 @@ Figure<double> recomputedP(Typed t, double df, Tails tails = Tails::Two);
 
 enum class FitVerdict { ConsistentPooled, ConsistentWelch, ConsistentBoth, Inconsistent };
 
-// |t| over every summary the typed means and SDs allow, for the pooled test and Welch's.
-struct TRanges {
-    Figure<Interval> pooled = Undefined::NotRequested;
-    Figure<Interval> welch = Undefined::NotRequested;
-};
-TRanges tRanges(const Summary& summary, const TypedRounding& rounding);
-
-// Welch's df over every summary the typed SDs allow (N1, N2 >= 2, not both SDs 0).
-Figure<Interval> welchDfRange(const Summary& summary, const TypedRounding& rounding);
-
 // The reported |t| (over its rounding) against the t ranges of the summary; NoSpread when
 // the summary gives neither test a t.
 Figure<FitVerdict> checkT(Typed t, const Summary& summary, const TypedRounding& rounding);

@@ -4,6 +4,7 @@
 // tools/reported_checks), and the reading of reported p values.
 #include "stats/granularity.h"
 #include "stats/reported_checks.h"
+#include "stats/rounded_summary_ranges.h"
 
 #include <QFile>
 #include <QTest>
