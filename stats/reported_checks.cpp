@@ -39,20 +39,6 @@ bool overlap(Interval a, Interval b) {
     return a.lower <= b.upper && b.lower <= a.upper;
 }
 
-std::string squeezed(std::string_view text) {
-    std::string out;
-    for (char c : text) {
-        if (c != ' ' && c != '\t') {
-            out += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-        }
-    }
-    return out;
-}
-
-bool startsWith(std::string_view text, std::string_view prefix) {
-    return text.substr(0, prefix.size()) == prefix;
-}
-
 // The side of alpha a p lies on: -1 below, +1 at or above, 0 unknown.
 int sideOf(const ReportedP& p, double alpha) {
     switch (p.relation) {
@@ -168,51 +154,6 @@ Figure<FitVerdict> verdictOf(bool pooled, bool welch, bool anyTest, Undefined wh
 }
 
 } // namespace
-
-std::optional<ReportedP> parseP(std::string_view text, double alpha) {
-    std::string rest = squeezed(text);
-    if (startsWith(rest, "p")) {
-        rest.erase(0, 1);
-    }
-    // "ns" stands alone or after "=", as tables print it in a column of "= .038".
-    const std::string_view bare = startsWith(rest, "=") ? std::string_view(rest).substr(1) : rest;
-    if (bare == "ns" || bare == "n.s." || bare == "n.s") {
-        return ReportedP{ReportedP::Relation::Greater, alpha, 0};
-    }
-    ReportedP p;
-    struct Sign {
-        std::string_view text;
-        ReportedP::Relation relation;
-    };
-    static constexpr std::array<Sign, 7> signs = {{{"<=", ReportedP::Relation::Less},
-                                                   {">=", ReportedP::Relation::Greater},
-                                                   {"\u2264", ReportedP::Relation::Less},
-                                                   {"\u2265", ReportedP::Relation::Greater},
-                                                   {"<", ReportedP::Relation::Less},
-                                                   {">", ReportedP::Relation::Greater},
-                                                   {"=", ReportedP::Relation::Equal}}};
-    for (const Sign& sign : signs) {
-        if (startsWith(rest, sign.text)) {
-            p.relation = sign.relation;
-            rest.erase(0, sign.text.size());
-            break;
-        }
-    }
-    std::replace(rest.begin(), rest.end(), ',', '.');
-    const std::size_t point = rest.find('.');
-    if (rest.empty() || rest.find_first_not_of("0123456789.") != std::string::npos || rest == "." ||
-        (point != std::string::npos && rest.find('.', point + 1) != std::string::npos)) {
-        return std::nullopt;
-    }
-    p.decimals = point == std::string::npos ? 0 : static_cast<int>(rest.size() - point - 1);
-    const std::string number = point == 0 ? "0" + rest : rest;
-    const auto [end, error] =
-        std::from_chars(number.data(), number.data() + number.size(), p.value);
-    if (error != std::errc() || end != number.data() + number.size() || p.value > 1) {
-        return std::nullopt;
-    }
-    return p;
-}
 
 Figure<PCheck> checkP(Typed t, double df, const ReportedP& p, double alpha, Tails tails) {
     return checkP(absolute(roundedFrom(t)), t.value, df, p, alpha, tails);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "figure.h"
+#include "reported_p.h"
 #include "two_sample_report.h"
 
 #include <optional>
@@ -11,25 +12,6 @@
 // Checks of results as a paper reports them: does the p fit the t and df, do the t and df fit
 // the summary? Every typed number stands for the range its last digit was rounded from.
 namespace lx::reported {
-
-// A reported number and the decimals it was typed with.
-struct Typed {
-    double value = 0;
-    int decimals = 0;
-};
-
-// A reported p: "= .038", "< .05", "> .05", or "ns" (taken as > alpha).
-struct ReportedP {
-    enum class Relation { Equal, Less, Greater };
-    Relation relation = Relation::Equal;
-    double value = 0;
-    int decimals = 0; // of an equal p: it stands for value +- half a unit of its last digit
-};
-
-// Reads a p as printed: an optional "p", then "=", "<", "<=", ">", ">=" or nothing, then a
-// number with '.' or ',' as decimal mark (".038", "0.038"); or "ns" / "n.s.", also after "=".
-// Blanks are ignored. nullopt when the text is none of these or the value is not in [0, 1].
-std::optional<ReportedP> parseP(std::string_view text, double alpha);
 
 // Whether a reported p is two-tailed or one-tailed.
 enum class Tails { Two, One };

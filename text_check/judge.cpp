@@ -121,7 +121,7 @@ Judgement judge(const FoundResult& result, double alpha) {
                                                    : result.value.value;
     checkEffect(result, absoluteT, judgement);
     reported::ReportedP p = result.p;
-    if (p.value < 0) { // "ns"
+    if (p.notSignificant) {
         p.value = alpha;
     }
     const Tails firstTails = Tails::Two;

@@ -168,6 +168,10 @@ private slots:
         QTest::newRow("p equals n.s.") << "p = n.s." << 1 << 0.05 << 0;
         QTest::newRow("less than ns") << "< ns" << 9 << 0.0 << 0;
         QTest::newRow("decimal comma") << "= 0,12" << 0 << 0.12 << 2;
+        // As the text check reads them: a power of ten's decimals count the shifted digits.
+        QTest::newRow("times a power of ten") << "p = 2.3 × 10^-5" << 0 << 2.3e-5 << 6;
+        QTest::newRow("x and no caret") << "< 1 x 10-4" << -1 << 1e-4 << 4;
+        QTest::newRow("e notation") << "= 4.05e-8" << 0 << 4.05e-8 << 10;
         QTest::newRow("above 1") << "1.2" << 9 << 0.0 << 0;
         QTest::newRow("two points") << ".0.3" << 9 << 0.0 << 0;
         QTest::newRow("words") << "significant" << 9 << 0.0 << 0;

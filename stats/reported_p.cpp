@@ -1,0 +1,111 @@
+// SPDX-FileCopyrightText: 2026 The LxTervan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "reported_p.h"
+
+#include <QRegularExpression>
+#include <QString>
+
+#include <cmath>
+
+namespace lx::reported {
+
+namespace {
+
+using Relation = ReportedP::Relation;
+
+// Built on first use: the window that links this starts without compiling it.
+const QRegularExpression& pGrammar() {
+    // "ns" stands alone or after "=", as tables print it in a column of "= .038".
+    static const QRegularExpression grammar(
+        QStringLiteral(R"(^p?(?:=?(?<ns>n\.?s\.?)|(?<rel><=|>=|≤|≥|=|<|>)?)"
+                       R"((?<mantissa>[-+]?(?:\d+(?:[.,]\d+)?|[.,]\d+)))"
+                       R"((?:e(?<exp1>[-+]?\d+)|[x×·*]10\^?(?<exp2>[-+]?\d+))?)$)"),
+        QRegularExpression::CaseInsensitiveOption);
+    return grammar;
+}
+
+Relation relationOf(QStringView sign) {
+    if (sign == u"<" || sign == u"<=" || sign == u"\u2264") {
+        return Relation::Less;
+    }
+    if (sign == u">" || sign == u">=" || sign == u"\u2265") {
+        return Relation::Greater;
+    }
+    return Relation::Equal;
+}
+
+} // namespace
+
+std::optional<Typed> typedNumber(QStringView text) {
+    QString number = text.trimmed().toString();
+    number.replace(QLatin1Char(','), QLatin1Char('.'));
+    if (number.startsWith(QLatin1Char('+'))) {
+        number.remove(0, 1);
+    }
+    const qsizetype point = number.indexOf(QLatin1Char('.'));
+    bool ok = false;
+    const double value = number.toDouble(&ok);
+    if (!ok || !std::isfinite(value) || number.contains(QLatin1Char('e'), Qt::CaseInsensitive)) {
+        return std::nullopt;
+    }
+    const int decimals = point < 0 ? 0 : static_cast<int>(number.size() - point - 1);
+    return Typed{value, decimals};
+}
+
+std::optional<Typed> scaledNumber(QStringView mantissa, int exponent) {
+    const auto typed = typedNumber(mantissa);
+    if (!typed || exponent < -300 || exponent > 300) {
+        return std::nullopt;
+    }
+    return Typed{typed->value * std::pow(10.0, exponent), typed->decimals - exponent};
+}
+
+std::optional<ReportedP> readP(QStringView text) {
+    QString squeezed;
+    squeezed.reserve(text.size());
+    for (const QChar c : text) {
+        if (!c.isSpace()) {
+            squeezed += c;
+        }
+    }
+    const QRegularExpressionMatch match = pGrammar().match(squeezed);
+    if (!match.hasMatch()) {
+        return std::nullopt;
+    }
+    ReportedP p;
+    p.relation = relationOf(match.capturedView(u"rel"));
+    if (match.hasCaptured(u"ns")) {
+        // Not significant: above alpha, whatever was written before it.
+        p.relation = Relation::Greater;
+        p.notSignificant = true;
+        return p;
+    }
+    const QStringView exponent =
+        match.hasCaptured(u"exp1") ? match.capturedView(u"exp1") : match.capturedView(u"exp2");
+    bool exponentRead = true;
+    const int power = exponent.isEmpty() ? 0 : exponent.toInt(&exponentRead);
+    if (!exponentRead) {
+        return std::nullopt;
+    }
+    const auto typed = exponent.isEmpty() ? typedNumber(match.capturedView(u"mantissa"))
+                                          : scaledNumber(match.capturedView(u"mantissa"), power);
+    if (!typed || typed->value < 0) {
+        return std::nullopt;
+    }
+    p.value = typed->value;
+    p.decimals = typed->decimals;
+    return p;
+}
+
+std::optional<ReportedP> parseP(std::string_view text, double alpha) {
+    auto p = readP(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    if (!p || p->value > 1) {
+        return std::nullopt;
+    }
+    if (p->notSignificant) {
+        p->value = alpha;
+    }
+    return p;
+}
+
+} // namespace lx::reported
