@@ -81,7 +81,7 @@ struct Job {
         , layout(std::move(tableLayout))
         , forest(forestLabels)
         , needs(needsFor(computed(layout, forest.has_value()), options.level, options.priorScale,
-                         options.equivalence, options.plan))
+                         options.equivalence, options.plan, options.costly))
         , checks(options.checks)
         , calculator(style, layout.summary, needs, headerWidth, layout.checks, checks)
         , writer(format.output, format.outputDelimiter, style, layout.output, headerWidth,
