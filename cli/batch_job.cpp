@@ -200,6 +200,7 @@ public:
                 forest = std::get<ForestLabels>(labels);
             }
         }
+        m_groupsNote = std::get<TableLayout>(layout).summary.groupsNote;
         m_job = std::make_shared<const Job>(
             m_options, m_format, std::get<TableLayout>(std::move(layout)), header.size(), forest);
         m_forest.locale = m_format.locale;
@@ -239,6 +240,8 @@ public:
     const ForestRows& forest() const { return m_forest; }
     // Why the forest plot cannot be drawn from this table, if it cannot.
     const std::optional<QString>& forestProblem() const { return m_forestProblem; }
+    // Which arm of the header is which set, when the header names arms; empty when it does not.
+    const std::string& groupsNote() const { return m_groupsNote; }
 
 private:
     void writeOldest() {
@@ -276,6 +279,7 @@ private:
     int m_writeError = 0;
     ForestRows m_forest;
     std::optional<QString> m_forestProblem;
+    std::string m_groupsNote;
 };
 
 // Numbers as the user reads them in counts, in the user's language.
@@ -434,6 +438,13 @@ ExitStatus runBatch(const BatchOptions& options, std::FILE* out, std::FILE* err)
             if (first < batch->size()) {
                 if (auto problem = pipeline.start(*batch, first)) {
                     return fail(batch->line(first), QString::fromStdString(*problem));
+                }
+                if (!pipeline.groupsNote().empty()) {
+                    if (progress) {
+                        progress->clear();
+                    }
+                    std::fprintf(err, "lxtervan-batch: %s: %s\n", input.name().c_str(),
+                                 pipeline.groupsNote().c_str());
                 }
                 ++first;
             }

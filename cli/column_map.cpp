@@ -41,6 +41,109 @@ const std::array<std::vector<std::string>, kindCount> stems = {{
     {"se", "sem", "standardfehler"},
 }};
 
+// The names meta-analysis exports give the two arms, set 1's first. A header holds a figure of
+// an arm as the figure's name with the arm's name after it ("N_exp", "Mean (E)") or, for a
+// name of a whole word, before it ("Control SD").
+struct GroupPair {
+    std::string_view first;
+    std::string_view second;
+};
+constexpr std::array<GroupPair, 6> groupPairs = {{{"exp", "ctrl"},
+                                                  {"experimental", "control"},
+                                                  {"treatment", "control"},
+                                                  {"intervention", "control"},
+                                                  {"e", "c"},
+                                                  {"t", "c"}}};
+
+// A header name's letters and digits, lower case: "Mean (E)" is "meane".
+std::string groupKey(std::string_view name) {
+    std::string key;
+    for (const char c : nameKey(name)) {
+        if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')) {
+            key += c;
+        }
+    }
+    return key;
+}
+
+// The kind of figure a key holds for the arm `group`. "s" with a one-letter arm is left out:
+// "se" is the SE's own name, not the SD of arm E.
+std::optional<Kind> groupFigureKind(const std::string& key, std::string_view group) {
+    for (int kind = 0; kind < kindCount; ++kind) {
+        for (const std::string& stem : stems[kind]) {
+            if (group.size() == 1 && stem == "s") {
+                continue;
+            }
+            const bool after = key.size() == stem.size() + group.size() && key.starts_with(stem) &&
+                               key.ends_with(group);
+            const bool before = group.size() > 1 && key.size() == stem.size() + group.size() &&
+                                key.starts_with(group) && key.ends_with(stem);
+            if (after || before) {
+                return static_cast<Kind>(kind);
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+// The columns of each input that one pair of arm names gives, each input's only when one
+// column has it.
+struct GroupColumns {
+    std::array<std::optional<std::size_t>, summaryInputCount> found;
+    GroupPair pair;
+};
+
+// The inputs by arm names, when the header holds exactly one pair of them (both arms named):
+// with two pairs, which arm is set 1 is anyone's guess.
+std::optional<GroupColumns> groupColumns(const std::vector<std::string>& header) {
+    std::optional<GroupColumns> match;
+    int pairsHeld = 0;
+    for (const GroupPair& pair : groupPairs) {
+        std::array<std::vector<std::size_t>, summaryInputCount> candidates;
+        for (std::size_t at = 0; at < header.size(); ++at) {
+            const std::string key = groupKey(header[at]);
+            for (int set = 0; set < 2; ++set) {
+                if (const auto kind = groupFigureKind(key, set == 0 ? pair.first : pair.second)) {
+                    candidates[static_cast<std::size_t>(set * kindCount + *kind)].push_back(at);
+                }
+            }
+        }
+        const auto holds = [&](int set) {
+            return std::any_of(candidates.begin() + set * kindCount,
+                               candidates.begin() + (set + 1) * kindCount,
+                               [](const auto& columns) { return !columns.empty(); });
+        };
+        if (!holds(0) || !holds(1)) {
+            continue;
+        }
+        ++pairsHeld;
+        match = GroupColumns{{}, pair};
+        for (std::size_t input = 0; input < candidates.size(); ++input) {
+            if (candidates[input].size() == 1) {
+                match->found[input] = candidates[input].front();
+            }
+        }
+    }
+    return pairsHeld == 1 ? match : std::nullopt;
+}
+
+// What standard error says of a table read by its arm names, so that the sign of the results
+// surprises no one.
+std::string groupsNote(const std::vector<std::string>& header, const GroupPair& pair,
+                       const SummaryColumns& columns) {
+    QStringList sets[2];
+    for (std::size_t k = 0; k < columns.index.size(); ++k) {
+        sets[k / 3].append(shownName(header[columns.index[k]]));
+    }
+    const auto name = [](std::string_view group) {
+        return QString::fromLatin1(group.data(), static_cast<qsizetype>(group.size()));
+    };
+    return narrow(BatchText::tr("set 1 = %1, set 2 = %2, as the header names the groups (%3; %4); "
+                                "--map names the sets otherwise")
+                      .arg(name(pair.first), name(pair.second), sets[0].join(QLatin1String(", ")),
+                           sets[1].join(QLatin1String(", "))));
+}
+
 // The names that mean an input, as nameKey gives them.
 std::vector<std::string> aliasesOf(int input) {
     static const std::array<std::string, kindCount> meta = {"n", "m", "sd", ""};
@@ -312,7 +415,7 @@ bool hasSummaryInput(const std::vector<std::string>& header, const ColumnMap& ma
             }
         }
     }
-    return false;
+    return groupColumns(header).has_value();
 }
 
 bool namesSummaryFigures(const std::vector<std::string>& header) {
@@ -361,6 +464,13 @@ std::vector<std::vector<std::size_t>> decimalWitnesses(const std::vector<std::st
             }
         }
     }
+    if (const auto groups = groupColumns(header)) {
+        for (const auto& column : groups->found) {
+            if (column) {
+                witness[*column] = Summary;
+            }
+        }
+    }
     std::vector<std::vector<std::size_t>> groups(None);
     for (std::size_t k = 0; k < header.size(); ++k) {
         if (witness[k] != None) {
@@ -404,6 +514,27 @@ std::variant<SummaryColumns, QString> mapSummaryColumns(const std::vector<std::s
             found[static_cast<std::size_t>(input)] = k;
         }
     }
+    // Inputs the names leave open are looked for under the arms' names.
+    std::optional<GroupPair> byGroups;
+    const auto open = [&](int set) {
+        const int base = set * kindCount;
+        return !found[static_cast<std::size_t>(base + N)] ||
+               !found[static_cast<std::size_t>(base + Mean)] ||
+               (!found[static_cast<std::size_t>(base + Sd)] &&
+                !found[static_cast<std::size_t>(base + Se)]);
+    };
+    if (open(0) || open(1)) {
+        if (const auto groups = groupColumns(header)) {
+            for (int input = 0; input < summaryInputCount; ++input) {
+                const auto& column = groups->found[static_cast<std::size_t>(input)];
+                if (column && !found[static_cast<std::size_t>(input)] && !taken[*column]) {
+                    found[static_cast<std::size_t>(input)] = column;
+                    taken[*column] = true;
+                    byGroups = groups->pair;
+                }
+            }
+        }
+    }
     SummaryColumns columns;
     std::vector<int> missing;
     for (int set = 0; set < 2; ++set) {
@@ -436,6 +567,9 @@ std::variant<SummaryColumns, QString> mapSummaryColumns(const std::vector<std::s
     }
     if (!missing.empty()) {
         return missingMessage(header, delimiter, missing, found);
+    }
+    if (byGroups) {
+        columns.groupsNote = groupsNote(header, *byGroups, columns);
     }
     return columns;
 }

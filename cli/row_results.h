@@ -18,6 +18,8 @@ struct SummaryColumns {
     std::array<std::size_t, summaryFieldCount> index{};
     std::array<bool, 2> givenAsSe{};
     bool present = true; // a table of reported results alone has none
+    // Which arm is which set, for standard error, when the header names the arms, not sets.
+    std::string groupsNote;
 };
 
 // The fields of a record that count: blank fields beyond the header's width, which
