@@ -85,7 +85,7 @@ struct Job {
         , checks(options.checks)
         , calculator(style, layout.summary, needs, headerWidth, layout.checks, checks)
         , writer(format.output, format.outputDelimiter, style, layout.output, headerWidth,
-                 options.prefix.toStdString() + "extra_cells") {}
+                 options.prefix.toStdString() + "extra_cells", format.lineEnd) {}
 
     ChunkOutput run(const RecordBatch& batch, std::size_t first) const {
         ChunkOutput output;
@@ -98,6 +98,10 @@ struct Job {
             output.checksFailed.add(batch, record,
                                     results[static_cast<std::size_t>(ResultColumn::CheckError)]);
             writer.appendRow(batch, record, results, output.text);
+            // The empty rows a spreadsheet exports under a table pass through uncounted.
+            if (isBlankRecord(batch, record, writer.headerWidth())) {
+                continue;
+            }
             ++output.rows;
             if (forest) {
                 output.forest.add(results, forest->label(batch, record), output.rows);
@@ -399,6 +403,9 @@ ExitStatus runBatch(const BatchOptions& options, std::FILE* out, std::FILE* err)
         tableFormat(options, sniffTable(fromHeader(), atEnd, delimiter, witnesses));
     format.byteOrderMark = format.output != OutputFormat::Jsonl &&
                            (input.isUtf16() || std::string_view(start).starts_with(utf8Mark));
+    if (format.output != OutputFormat::Jsonl) {
+        format.lineEnd = lineEndOf(fromHeader());
+    }
     QLocale::setDefault(format.locale);
     if (options.terminal) {
         if (const QString found = foundText(options, format); !found.isEmpty()) {

@@ -213,6 +213,16 @@ std::size_t usedFieldCount(const RecordBatch& batch, std::size_t record, std::si
     return fields;
 }
 
+bool isBlankRecord(const RecordBatch& batch, std::size_t record, std::size_t headerWidth) {
+    const std::size_t fields = usedFieldCount(batch, record, headerWidth);
+    for (std::size_t k = 0; k < fields; ++k) {
+        if (!isBlank(batch.field(record, k))) {
+            return false;
+        }
+    }
+    return true;
+}
+
 void setNumber(RowResults& results, ResultColumn column, double value) {
     Cell& target = results[static_cast<std::size_t>(column)];
     target.kind = Cell::Kind::Number;
@@ -244,15 +254,11 @@ void RowCalculator::calculate(const RecordBatch& batch, std::size_t record,
 
 void RowCalculator::calculateChecked(const RecordBatch& batch, std::size_t record,
                                      RowResults& results) const {
-    const std::size_t fields = usedFieldCount(batch, record, m_headerWidth);
     // Spreadsheets export the empty rows under a table as ",,,,": like blank lines, not errors.
-    bool allBlank = true;
-    for (std::size_t k = 0; allBlank && k < fields; ++k) {
-        allBlank = isBlank(batch.field(record, k));
-    }
-    if (allBlank) {
+    if (isBlankRecord(batch, record, m_headerWidth)) {
         return;
     }
+    const std::size_t fields = usedFieldCount(batch, record, m_headerWidth);
     if (fields != m_headerWidth) {
         setText(results, C::Error, narrow(widthMessage(batch, record, fields, m_headerWidth)));
         return;

@@ -26,6 +26,9 @@ struct SummaryColumns {
 // spreadsheets export after the last column, do not.
 std::size_t usedFieldCount(const RecordBatch& batch, std::size_t record, std::size_t headerWidth);
 
+// Whether a record holds only blanks, as the rows of delimiters under a spreadsheet's table do.
+bool isBlankRecord(const RecordBatch& batch, std::size_t record, std::size_t headerWidth);
+
 // The results of one row, through the window's checks and the report engine.
 class RowCalculator {
 public:

@@ -170,7 +170,7 @@ private slots:
             << columns
             << QByteArray(
                    "study;n1;m1;sd1;n2;m2;sd2\r\na;10;5,5;1;10;4;1;;\r\nb;10;5;1;10;4;1;;;\r\n")
-            << QByteArray("study;t;error\na;3,35410196624968;\nb;2,23606797749979;\n");
+            << QByteArray("study;t;error\r\na;3,35410196624968;\r\nb;2,23606797749979;\r\n");
         QTest::newRow("JSON lines")
             << QStringList{"--format", "jsonl", "--columns", "study"}
             << header + "a,10,5,1,10,4,1,extra,\"x,y\"\nb,10,5,1,10,4,1,,\n"

@@ -327,7 +327,7 @@ private slots:
         QTest::newRow("German export, CRLF")
             << QByteArray(english).replace(',', ';').replace('\n', "\r\n").replace("5;1", "5,0;1")
             << QString("de") << QStringList{"Zeile 3", "--header-line 3"}
-            << QByteArray("A;2,23606797749979\nB;\n");
+            << QByteArray("A;2,23606797749979\r\nB;\r\n");
     }
     void aTitleAboveTheHeader() {
         QFETCH(QByteArray, table);
