@@ -3,6 +3,7 @@
 #include "row_results.h"
 
 #include "batch_text.h"
+#include "missing_figures.h"
 #include "plan_cells.h"
 #include "vector_state.h"
 
@@ -39,18 +40,6 @@ void set(RowResults& results, ResultColumn lower, ResultColumn upper,
         setNumber(results, lower, figure->lower);
         setNumber(results, upper, figure->upper);
     }
-}
-
-// A message for the row's error cell, after any it holds.
-void addError(RowResults& results, const QString& message) {
-    Cell& target = cell(results, C::Error);
-    if (target.kind == Cell::Kind::Text) {
-        target.text += ' ';
-    } else {
-        target.kind = Cell::Kind::Text;
-        target.text.clear();
-    }
-    target.text += narrow(message);
 }
 
 void setTest(RowResults& results, const TTest& test, ResultColumn first) {
@@ -223,6 +212,17 @@ bool isBlankRecord(const RecordBatch& batch, std::size_t record, std::size_t hea
     return true;
 }
 
+void addError(RowResults& results, const QString& message) {
+    Cell& target = cell(results, C::Error);
+    if (target.kind == Cell::Kind::Text) {
+        target.text += ' ';
+    } else {
+        target.kind = Cell::Kind::Text;
+        target.text.clear();
+    }
+    target.text += narrow(message);
+}
+
 void setNumber(RowResults& results, ResultColumn column, double value) {
     Cell& target = results[static_cast<std::size_t>(column)];
     target.kind = Cell::Kind::Number;
@@ -289,6 +289,7 @@ void RowCalculator::calculateChecked(const RecordBatch& batch, std::size_t recor
         }
         const TwoSampleReport report = twoSampleReport(in, request);
         setReport(results, report, m_needs.columns);
+        explainMissingFigures(results, report, m_needs.columns);
         if (m_needs.plan) {
             setPlanCells(results, in, report, *m_needs.plan, m_needs);
         }

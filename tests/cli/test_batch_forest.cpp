@@ -89,6 +89,11 @@ private slots:
                           "Schulz;12;8,0;-2,0;10;7,0;2,0\r\n"
                           "Weber;30;15,2;4,0;31;16,9;3,8\r\n")
             << QStringList{QString::fromUtf8("Müller 2020"), "Weber"} << 1 << ",";
+        QTest::newRow("equal means with no spread")
+            << QStringList{"--label", "study"}
+            << QByteArray("study,n1,m1,sd1,n2,m2,sd2\neqsd0,20,10,0,20,10,0\n"
+                          "Smith 2019,20,5.1,1.2,22,4.6,1.1\n")
+            << QStringList{"Smith 2019"} << 1 << ".";
         QTest::newRow("row numbers")
             << QStringList{}
             << QByteArray("n1,m1,sd1,n2,m2,sd2\n20,5,1,20,4.5,1\nx,5,1,20,4,1\n"
