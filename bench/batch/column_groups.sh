@@ -4,11 +4,13 @@
 # Where the full report's time goes: CPU microseconds per row of each column group, one worker
 # thread, on the first rows of the benchmark table, and each group's share against the basic
 # four columns in the same run.
-# Usage: bench/batch/column_groups.sh [rows]   (20000 unless given; run bench/batch/run.sh once
-# first, for the build and the table)
+# Usage: bench/batch/column_groups.sh [rows [costly_rows]]   (20000 and 200 unless given; run
+# bench/batch/run.sh once first, for the build and the table). The posterior and the robustness
+# scan, which a plain run leaves empty, cost so much more that they run on the first costly_rows.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 rows="${1:-20000}"
+costly_rows="${2:-200}"
 tool=build/default/cli/lxtervan-batch
 out=build/bench/batch
 sample="$out/groups_${rows}.csv"
@@ -33,4 +35,19 @@ for name in basic effect_sizes effect_size_cis p_ranges bayes_factors all; do
     seconds=$(cpu "${columns[@]}")
     printf '%-16s %12.1f %10.1f\n' "$name" "$(echo "$seconds * 1000000 / $rows" | bc -l)" \
         "$(echo "$seconds / $basic" | bc -l)"
+done
+
+# The groups a plain run leaves empty unless asked for (--posterior, --robustness), against the
+# default run on the same few rows.
+costly="$out/groups_costly_${costly_rows}.csv"
+head -n "$((costly_rows + 1))" "$out/table_1000000.csv" >"$costly"
+cpu_costly() {
+    /usr/bin/time -f '%U %S' -o "$out/groups_time.txt" "$tool" --jobs 1 "$@" "$costly" >/dev/null
+    awk '{ print $1 + $2 }' "$out/groups_time.txt"
+}
+default=$(cpu_costly)
+for group in posterior robustness; do
+    seconds=$(cpu_costly "--$group")
+    printf '%-16s %12.1f %10.1f x default\n' "$group" \
+        "$(echo "$seconds * 1000000 / $costly_rows" | bc -l)" "$(echo "$seconds / $default" | bc -l)"
 done
