@@ -81,11 +81,11 @@ struct Job {
         , layout(std::move(tableLayout))
         , forest(forestLabels)
         , needs(needsFor(computed(layout, forest.has_value()), options.level, options.priorScale,
-                         options.equivalence, options.plan))
+                         options.equivalence, options.plan, options.costly))
         , checks(options.checks)
         , calculator(style, layout.summary, needs, headerWidth, layout.checks, checks)
         , writer(format.output, format.outputDelimiter, style, layout.output, headerWidth,
-                 options.prefix.toStdString() + "extra_cells") {}
+                 options.prefix.toStdString() + "extra_cells", format.lineEnd) {}
 
     ChunkOutput run(const RecordBatch& batch, std::size_t first) const {
         ChunkOutput output;
@@ -98,6 +98,10 @@ struct Job {
             output.checksFailed.add(batch, record,
                                     results[static_cast<std::size_t>(ResultColumn::CheckError)]);
             writer.appendRow(batch, record, results, output.text);
+            // The empty rows a spreadsheet exports under a table pass through uncounted.
+            if (isBlankRecord(batch, record, writer.headerWidth())) {
+                continue;
+            }
             ++output.rows;
             if (forest) {
                 output.forest.add(results, forest->label(batch, record), output.rows);
@@ -200,6 +204,7 @@ public:
                 forest = std::get<ForestLabels>(labels);
             }
         }
+        m_groupsNote = std::get<TableLayout>(layout).summary.groupsNote;
         m_job = std::make_shared<const Job>(
             m_options, m_format, std::get<TableLayout>(std::move(layout)), header.size(), forest);
         m_forest.locale = m_format.locale;
@@ -239,6 +244,8 @@ public:
     const ForestRows& forest() const { return m_forest; }
     // Why the forest plot cannot be drawn from this table, if it cannot.
     const std::optional<QString>& forestProblem() const { return m_forestProblem; }
+    // Which arm of the header is which set, when the header names arms; empty when it does not.
+    const std::string& groupsNote() const { return m_groupsNote; }
 
 private:
     void writeOldest() {
@@ -276,6 +283,7 @@ private:
     int m_writeError = 0;
     ForestRows m_forest;
     std::optional<QString> m_forestProblem;
+    std::string m_groupsNote;
 };
 
 // Numbers as the user reads them in counts, in the user's language.
@@ -395,6 +403,9 @@ ExitStatus runBatch(const BatchOptions& options, std::FILE* out, std::FILE* err)
         tableFormat(options, sniffTable(fromHeader(), atEnd, delimiter, witnesses));
     format.byteOrderMark = format.output != OutputFormat::Jsonl &&
                            (input.isUtf16() || std::string_view(start).starts_with(utf8Mark));
+    if (format.output != OutputFormat::Jsonl) {
+        format.lineEnd = lineEndOf(fromHeader());
+    }
     QLocale::setDefault(format.locale);
     if (options.terminal) {
         if (const QString found = foundText(options, format); !found.isEmpty()) {
@@ -434,6 +445,13 @@ ExitStatus runBatch(const BatchOptions& options, std::FILE* out, std::FILE* err)
             if (first < batch->size()) {
                 if (auto problem = pipeline.start(*batch, first)) {
                     return fail(batch->line(first), QString::fromStdString(*problem));
+                }
+                if (!pipeline.groupsNote().empty()) {
+                    if (progress) {
+                        progress->clear();
+                    }
+                    std::fprintf(err, "lxtervan-batch: %s: %s\n", input.name().c_str(),
+                                 pipeline.groupsNote().c_str());
                 }
                 ++first;
             }

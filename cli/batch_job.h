@@ -7,6 +7,7 @@
 #include "check_inputs.h"
 #include "forest_rows.h"
 #include "plan_settings.h"
+#include "result_columns.h"
 #include "table_writer.h"
 
 #include "stats/bayes_factor.h"
@@ -35,6 +36,7 @@ struct BatchOptions {
     double priorScale = mediumPriorScale;
     std::optional<EquivalenceMargin> equivalence; // the bounds of the equivalence tests
     std::optional<PlanSettings> plan; // when a --plan option or column asks for planning
+    CostlyGroups costly; // by --posterior, --robustness or one of their columns in --columns
     // What is not given is found from the table's first lines.
     std::optional<OutputFormat> format;
     std::optional<char> delimiter; // of the input; also of CSV output

@@ -67,6 +67,16 @@ const QString planTailsOption = QStringLiteral("plan-tails");
 const QString planEffectOption = QStringLiteral("plan-effect");
 const QString forestOption = QStringLiteral("forest");
 const QString labelOption = QStringLiteral("label");
+const QString posteriorOption = QStringLiteral("posterior");
+const QString robustnessOption = QStringLiteral("robustness");
+
+// Whether --columns names a result column of a group.
+bool namesColumnOf(const std::optional<QStringList>& columns, bool (*inGroup)(ResultColumn)) {
+    return columns && std::any_of(columns->begin(), columns->end(), [inGroup](const QString& name) {
+               const auto column = resultColumnNamed(name.trimmed().toLower().toStdString());
+               return column && inGroup(*column);
+           });
+}
 
 // Planning is asked for by any --plan option, or by naming a planning column in --columns.
 bool planningAsked(const QCommandLineParser& parser, const std::optional<QStringList>& columns) {
@@ -76,10 +86,14 @@ bool planningAsked(const QCommandLineParser& parser, const std::optional<QString
             return true;
         }
     }
-    return columns && std::any_of(columns->begin(), columns->end(), [](const QString& name) {
-               const auto column = resultColumnNamed(name.trimmed().toLower().toStdString());
-               return column && isPlanColumn(*column);
-           });
+    return namesColumnOf(columns, isPlanColumn);
+}
+
+// The costly Bayes groups come, as the plan does, with their option or one of their columns.
+CostlyGroups costlyGroupsAsked(const QCommandLineParser& parser,
+                               const std::optional<QStringList>& columns) {
+    return {parser.isSet(posteriorOption) || namesColumnOf(columns, isPosteriorColumn),
+            parser.isSet(robustnessOption) || namesColumnOf(columns, isRobustnessColumn)};
 }
 
 // The settings of the planning columns, or the message of a usage error.
@@ -201,6 +215,15 @@ void addBatchOptions(QCommandLineParser& parser) {
         {priorScaleOption,
          BatchText::tr("Scale r of the Cauchy prior of the Bayes factors (default 0.707)."),
          QStringLiteral("r"), QStringLiteral("0.7071067811865476")},
+        {posteriorOption,
+         BatchText::tr("Fill the posterior columns delta_median, delta_cri_lo and delta_cri_hi "
+                       "(about 50 ms a row). Naming one of them in --columns does the same; "
+                       "without either they stay empty.")},
+        {robustnessOption,
+         BatchText::tr("Fill the columns of BF10 against the prior scale: bf10_r05, bf10_wide, "
+                       "bf10_ultrawide, bf10_max and r_max (a few hundred integrals a row). "
+                       "Naming one of them in --columns does the same; without either they stay "
+                       "empty.")},
         {equivalenceOption,
          BatchText::tr("Equivalence tests against the bounds -delta and +delta on M1 - M2."),
          QStringLiteral("delta")},
@@ -315,6 +338,7 @@ std::variant<BatchOptions, QString> batchOptions(const QCommandLineParser& parse
         }
         options.plan = std::get<PlanSettings>(plan);
     }
+    options.costly = costlyGroupsAsked(parser, options.columns);
     if (parser.isSet(formatOption)) {
         const QString format = parser.value(formatOption).toLower();
         if (format == QLatin1String("csv")) {

@@ -3,6 +3,7 @@
 #include "column_map.h"
 
 #include "batch_text.h"
+#include "group_columns.h"
 #include "shown_text.h"
 
 #include <QRegularExpression>
@@ -17,10 +18,6 @@ namespace {
 constexpr std::array<std::string_view, summaryInputCount> inputNames = {"n1", "m1", "sd1", "se1",
                                                                         "n2", "m2", "sd2", "se2"};
 
-// What an input holds, without its set: N, mean, SD or SE.
-enum Kind { N, Mean, Sd, Se };
-constexpr int kindCount = 4;
-
 Kind kindOf(int input) {
     return static_cast<Kind>(input % kindCount);
 }
@@ -32,14 +29,6 @@ QString inputName(int input) {
     const std::string_view name = inputNames[static_cast<std::size_t>(input)];
     return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
-
-// The names of each kind of figure, without the set's number; German exports' too.
-const std::array<std::vector<std::string>, kindCount> stems = {{
-    {"n", "size", "count", "total", "anzahl", "fallzahl", "stichprobenumfang"},
-    {"m", "mean", "avg", "average", "mittelwert", "mw"},
-    {"sd", "std", "stdev", "s", "standardabweichung"},
-    {"se", "sem", "standardfehler"},
-}};
 
 // The names that mean an input, as nameKey gives them.
 std::vector<std::string> aliasesOf(int input) {
@@ -312,7 +301,7 @@ bool hasSummaryInput(const std::vector<std::string>& header, const ColumnMap& ma
             }
         }
     }
-    return false;
+    return groupColumns(header).has_value();
 }
 
 bool namesSummaryFigures(const std::vector<std::string>& header) {
@@ -361,6 +350,13 @@ std::vector<std::vector<std::size_t>> decimalWitnesses(const std::vector<std::st
             }
         }
     }
+    if (const auto groups = groupColumns(header)) {
+        for (const auto& column : groups->found) {
+            if (column) {
+                witness[*column] = Summary;
+            }
+        }
+    }
     std::vector<std::vector<std::size_t>> groups(None);
     for (std::size_t k = 0; k < header.size(); ++k) {
         if (witness[k] != None) {
@@ -404,6 +400,27 @@ std::variant<SummaryColumns, QString> mapSummaryColumns(const std::vector<std::s
             found[static_cast<std::size_t>(input)] = k;
         }
     }
+    // Inputs the names leave open are looked for under the arms' names.
+    std::optional<GroupPair> byGroups;
+    const auto open = [&](int set) {
+        const int base = set * kindCount;
+        return !found[static_cast<std::size_t>(base + N)] ||
+               !found[static_cast<std::size_t>(base + Mean)] ||
+               (!found[static_cast<std::size_t>(base + Sd)] &&
+                !found[static_cast<std::size_t>(base + Se)]);
+    };
+    if (open(0) || open(1)) {
+        if (const auto groups = groupColumns(header)) {
+            for (int input = 0; input < summaryInputCount; ++input) {
+                const auto& column = groups->found[static_cast<std::size_t>(input)];
+                if (column && !found[static_cast<std::size_t>(input)] && !taken[*column]) {
+                    found[static_cast<std::size_t>(input)] = column;
+                    taken[*column] = true;
+                    byGroups = groups->pair;
+                }
+            }
+        }
+    }
     SummaryColumns columns;
     std::vector<int> missing;
     for (int set = 0; set < 2; ++set) {
@@ -436,6 +453,9 @@ std::variant<SummaryColumns, QString> mapSummaryColumns(const std::vector<std::s
     }
     if (!missing.empty()) {
         return missingMessage(header, delimiter, missing, found);
+    }
+    if (byGroups) {
+        columns.groupsNote = groupsNote(header, *byGroups, columns);
     }
     return columns;
 }

@@ -9,10 +9,27 @@
 // A picture file needs no window: it is drawn off screen unless the user names a platform, so
 // that a display that is set but out of reach (an ssh session's dead forwarding) cannot stop
 // the tool.
+namespace {
+
+QtMessageHandler qtHandler = nullptr;
+
+// The tool speaks on standard error in its own words only, and says itself what fails (a file
+// that cannot be written, a picture too large): what Qt says on the way, such as "XDG_RUNTIME_DIR
+// not set" under cron or ssh, where drawing off screen needs no runtime folder, would be noise in
+// a script's log. A fatal message still goes out, as Qt aborts after it.
+void keepQtQuiet(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtFatalMsg && qtHandler) {
+        qtHandler(type, context, message);
+    }
+}
+
+} // namespace
+
 extern "C" Q_DECL_EXPORT QCoreApplication* lxtervanMakePictureApplication(int& argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    qtHandler = qInstallMessageHandler(keepQtQuiet);
     return new QGuiApplication(argc, argv);
 }
 

@@ -4,6 +4,8 @@
 
 #include "result_columns.h"
 
+#include <QString>
+
 #include <array>
 #include <string>
 
@@ -21,5 +23,7 @@ using RowResults = std::array<Cell, resultColumnCount>;
 
 void setNumber(RowResults& results, ResultColumn column, double value);
 void setText(RowResults& results, ResultColumn column, std::string text);
+// Adds a message to the row's error cell, after any it holds.
+void addError(RowResults& results, const QString& message);
 
 } // namespace lx::cli

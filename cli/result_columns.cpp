@@ -153,6 +153,13 @@ QString resultColumnsHelp() {
                     .arg(QLatin1String(column.name.data(), column.name.size()), -18)
                     .arg(BatchText::tr(column.meaning));
     }
+    help += BatchText::tr("Filled only when asked for, and empty otherwise, since each costs more "
+                          "than all the rest: the planning columns (plan_n1 to plan_error) with "
+                          "any --plan option, the posterior (delta_median, delta_cri_lo, "
+                          "delta_cri_hi) with --posterior, and BF10 against the prior scale "
+                          "(bf10_r05 to r_max) with --robustness; naming one of a group's "
+                          "columns in --columns asks for that group.") +
+            QLatin1Char('\n');
     return help;
 }
 
@@ -165,9 +172,17 @@ bool isPlanColumn(ResultColumn column) {
     return column >= ResultColumn::PlanN1 && column <= ResultColumn::PlanError;
 }
 
+bool isPosteriorColumn(ResultColumn column) {
+    return column >= ResultColumn::DeltaMedian && column <= ResultColumn::DeltaCriHi;
+}
+
+bool isRobustnessColumn(ResultColumn column) {
+    return column >= ResultColumn::Bf10R05 && column <= ResultColumn::RMax;
+}
+
 ResultNeeds needsFor(const std::array<bool, resultColumnCount>& wanted, double level,
                      double priorScale, const std::optional<EquivalenceMargin>& equivalence,
-                     const std::optional<PlanSettings>& plan) {
+                     const std::optional<PlanSettings>& plan, CostlyGroups asked) {
     using C = ResultColumn;
     ResultNeeds needs;
     needs.columns = wanted;
@@ -184,9 +199,10 @@ ResultNeeds needsFor(const std::array<bool, resultColumnCount>& wanted, double l
         anyOf(wanted, {C::PRangePooledLo, C::PRangePooledHi, C::PRangeWelchLo, C::PRangeWelchHi});
     request.bayesFactors =
         anyOf(wanted, {C::Bf10, C::BfPlus, C::BfMinus, C::LogBf10, C::LogBfPlus, C::LogBfMinus});
-    request.posterior = anyOf(wanted, {C::DeltaMedian, C::DeltaCriLo, C::DeltaCriHi});
-    request.robustness =
-        anyOf(wanted, {C::Bf10R05, C::Bf10Wide, C::Bf10Ultrawide, C::Bf10Max, C::RMax});
+    request.posterior =
+        asked.posterior && anyOf(wanted, {C::DeltaMedian, C::DeltaCriLo, C::DeltaCriHi});
+    request.robustness = asked.robustness && anyOf(wanted, {C::Bf10R05, C::Bf10Wide,
+                                                            C::Bf10Ultrawide, C::Bf10Max, C::RMax});
     // The posterior's constant is BF10.
     request.bayesFactors = request.bayesFactors || request.posterior;
     request.priorScale = priorScale;

@@ -108,11 +108,24 @@ bool isEquivalenceColumn(ResultColumn column);
 // The columns of the next study's plan: empty unless the run asks for planning.
 bool isPlanColumn(ResultColumn column);
 
+// The posterior of delta and BF10 against the prior scale: a few hundred integrals a row, far
+// more than all the rest, so they are filled only when a run asks for them.
+bool isPosteriorColumn(ResultColumn column);
+bool isRobustnessColumn(ResultColumn column);
+
+// The costly groups a run asks for, by an option or by naming one of their columns.
+struct CostlyGroups {
+    bool posterior = false;
+    bool robustness = false;
+};
+
 // Computes only what the wanted columns show: the effect-size intervals, the Bayes factors and
-// the plans cost far more than everything else together.
+// the plans cost far more than everything else together; the posterior and the robustness
+// columns stay empty unless `asked` names their group.
 ResultNeeds needsFor(const std::array<bool, resultColumnCount>& wanted, double level,
                      double priorScale, const std::optional<EquivalenceMargin>& equivalence,
-                     const std::optional<PlanSettings>& plan = std::nullopt);
+                     const std::optional<PlanSettings>& plan = std::nullopt,
+                     CostlyGroups asked = {});
 
 // Whether a column is worked from the six summary figures (all but the p check's and the
 // two error columns).

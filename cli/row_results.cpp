@@ -3,6 +3,7 @@
 #include "row_results.h"
 
 #include "batch_text.h"
+#include "missing_figures.h"
 #include "plan_cells.h"
 #include "vector_state.h"
 
@@ -39,18 +40,6 @@ void set(RowResults& results, ResultColumn lower, ResultColumn upper,
         setNumber(results, lower, figure->lower);
         setNumber(results, upper, figure->upper);
     }
-}
-
-// A message for the row's error cell, after any it holds.
-void addError(RowResults& results, const QString& message) {
-    Cell& target = cell(results, C::Error);
-    if (target.kind == Cell::Kind::Text) {
-        target.text += ' ';
-    } else {
-        target.kind = Cell::Kind::Text;
-        target.text.clear();
-    }
-    target.text += narrow(message);
 }
 
 void setTest(RowResults& results, const TTest& test, ResultColumn first) {
@@ -213,6 +202,27 @@ std::size_t usedFieldCount(const RecordBatch& batch, std::size_t record, std::si
     return fields;
 }
 
+bool isBlankRecord(const RecordBatch& batch, std::size_t record, std::size_t headerWidth) {
+    const std::size_t fields = usedFieldCount(batch, record, headerWidth);
+    for (std::size_t k = 0; k < fields; ++k) {
+        if (!isBlank(batch.field(record, k))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void addError(RowResults& results, const QString& message) {
+    Cell& target = cell(results, C::Error);
+    if (target.kind == Cell::Kind::Text) {
+        target.text += ' ';
+    } else {
+        target.kind = Cell::Kind::Text;
+        target.text.clear();
+    }
+    target.text += narrow(message);
+}
+
 void setNumber(RowResults& results, ResultColumn column, double value) {
     Cell& target = results[static_cast<std::size_t>(column)];
     target.kind = Cell::Kind::Number;
@@ -244,15 +254,11 @@ void RowCalculator::calculate(const RecordBatch& batch, std::size_t record,
 
 void RowCalculator::calculateChecked(const RecordBatch& batch, std::size_t record,
                                      RowResults& results) const {
-    const std::size_t fields = usedFieldCount(batch, record, m_headerWidth);
     // Spreadsheets export the empty rows under a table as ",,,,": like blank lines, not errors.
-    bool allBlank = true;
-    for (std::size_t k = 0; allBlank && k < fields; ++k) {
-        allBlank = isBlank(batch.field(record, k));
-    }
-    if (allBlank) {
+    if (isBlankRecord(batch, record, m_headerWidth)) {
         return;
     }
+    const std::size_t fields = usedFieldCount(batch, record, m_headerWidth);
     if (fields != m_headerWidth) {
         setText(results, C::Error, narrow(widthMessage(batch, record, fields, m_headerWidth)));
         return;
@@ -283,6 +289,7 @@ void RowCalculator::calculateChecked(const RecordBatch& batch, std::size_t recor
         }
         const TwoSampleReport report = twoSampleReport(in, request);
         setReport(results, report, m_needs.columns);
+        explainMissingFigures(results, report, m_needs.columns);
         if (m_needs.plan) {
             setPlanCells(results, in, report, *m_needs.plan, m_needs);
         }

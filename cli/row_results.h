@@ -18,11 +18,16 @@ struct SummaryColumns {
     std::array<std::size_t, summaryFieldCount> index{};
     std::array<bool, 2> givenAsSe{};
     bool present = true; // a table of reported results alone has none
+    // Which arm is which set, for standard error, when the header names the arms, not sets.
+    std::string groupsNote;
 };
 
 // The fields of a record that count: blank fields beyond the header's width, which
 // spreadsheets export after the last column, do not.
 std::size_t usedFieldCount(const RecordBatch& batch, std::size_t record, std::size_t headerWidth);
+
+// Whether a record holds only blanks, as the rows of delimiters under a spreadsheet's table do.
+bool isBlankRecord(const RecordBatch& batch, std::size_t record, std::size_t headerWidth);
 
 // The results of one row, through the window's checks and the report engine.
 class RowCalculator {

@@ -216,6 +216,20 @@ TableFormat tableFormat(const BatchOptions& options, const SniffedTable& found) 
     return format;
 }
 
+std::string lineEndOf(std::string_view text) {
+    bool quoted = false;
+    for (std::size_t k = 0; k < text.size(); ++k) {
+        if (text[k] == '"') {
+            quoted = !quoted;
+        } else if (!quoted && text[k] == '\n') {
+            return "\n";
+        } else if (!quoted && text[k] == '\r') {
+            return k + 1 < text.size() && text[k + 1] == '\n' ? "\r\n" : "\r";
+        }
+    }
+    return "\n";
+}
+
 QString foundText(const BatchOptions& options, const TableFormat& format) {
     QStringList found;
     if (!options.delimiter) {

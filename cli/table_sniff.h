@@ -53,8 +53,13 @@ struct TableFormat {
     // The output starts with a UTF-8 byte-order mark: the input had a mark, and the output is a
     // table (Excel reads a CSV file as UTF-8 only by its mark, so "Müller" stays "Müller").
     bool byteOrderMark = false;
+    // CSV and TSV lines end as the header's line does (CR LF from Windows); JSON lines in LF.
+    std::string lineEnd = "\n";
 };
 TableFormat tableFormat(const BatchOptions& options, const SniffedTable& found);
+
+// How the first line of text ends, outside quotes: CR LF, CR or LF (also for a single line).
+std::string lineEndOf(std::string_view text);
 
 // What was found rather than given, for a user at a terminal; empty when everything was given.
 QString foundText(const BatchOptions& options, const TableFormat& format);

@@ -146,7 +146,7 @@ void TableWriter::appendHeader(std::string& out) const {
         }
         appendText(m_columns[k].name, out);
     }
-    out.push_back('\n');
+    out += m_lineEnd;
 }
 
 void TableWriter::appendRow(const RecordBatch& batch, std::size_t record, const RowResults& results,
@@ -173,7 +173,7 @@ void TableWriter::appendRow(const RecordBatch& batch, std::size_t record, const 
         out.push_back(separator);
         appendText(batch.field(record, k), out);
     }
-    out.push_back('\n');
+    out += m_lineEnd;
 }
 
 void TableWriter::appendJsonRow(const RecordBatch& batch, std::size_t record,

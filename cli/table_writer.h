@@ -30,14 +30,16 @@ class TableWriter {
 public:
     TableWriter(OutputFormat format, char delimiter, const NumberStyle& style,
                 std::vector<OutputColumn> columns, std::size_t headerWidth,
-                std::string extraKey = "extra_cells")
+                std::string extraKey = "extra_cells", std::string lineEnd = "\n")
         : m_format(format)
         , m_delimiter(delimiter)
         , m_style(style)
         , m_columns(std::move(columns))
         , m_headerWidth(headerWidth)
-        , m_extraKey(std::move(extraKey)) {}
+        , m_extraKey(std::move(extraKey))
+        , m_lineEnd(std::move(lineEnd)) {}
 
+    std::size_t headerWidth() const { return m_headerWidth; }
     void appendHeader(std::string& out) const;
     void appendRow(const RecordBatch& batch, std::size_t record, const RowResults& results,
                    std::string& out) const;
@@ -54,6 +56,7 @@ private:
     std::vector<OutputColumn> m_columns;
     std::size_t m_headerWidth;
     std::string m_extraKey;
+    std::string m_lineEnd; // of CSV and TSV; JSON lines end in LF
 };
 
 } // namespace lx::cli

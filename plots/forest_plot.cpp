@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "forest_plot.h"
 
+#include "picture_file.h"
+
 #include "painting.h"
 
 #include <QFontMetricsF>
@@ -51,7 +53,8 @@ ForestLayout layoutForest(const ForestPicture& picture, const QRectF& bounds,
         low = std::min(low, row.ci.lower);
         high = std::max(high, row.ci.upper);
         layout.largestWeight = std::max(layout.largestWeight, 1 / row.variance);
-        layout.labelWidth = std::max(layout.labelWidth, metrics.horizontalAdvance(row.label));
+        layout.labelWidth =
+            std::max(layout.labelWidth, metrics.horizontalAdvance(printableText(row.label)));
     }
     layout.labelWidth = std::min(layout.labelWidth, longestLabel * line);
     const double pad = (high - low) * 0.05;
@@ -98,9 +101,10 @@ void paintForest(QPainter& painter, const QRectF& bounds, const ForestPicture& p
         const ForestRow& row = *layout.shown[k];
         const double y = layout.firstRowY + static_cast<double>(k) * layout.rowHeight;
         painter.setPen(style.ink);
-        painter.drawText(QRectF(bounds.left() + 0.5 * line, y - line / 2, layout.labelWidth, line),
-                         Qt::AlignLeft | Qt::AlignVCenter,
-                         metrics.elidedText(row.label, Qt::ElideRight, layout.labelWidth));
+        painter.drawText(
+            QRectF(bounds.left() + 0.5 * line, y - line / 2, layout.labelWidth, line),
+            Qt::AlignLeft | Qt::AlignVCenter,
+            metrics.elidedText(printableText(row.label), Qt::ElideRight, layout.labelWidth));
         painter.setPen(QPen(style.first, 1, Qt::SolidLine, Qt::FlatCap));
         painter.drawLine(QPointF(x.pixel(row.ci.lower), y), QPointF(x.pixel(row.ci.upper), y));
         // Area in proportion to the weight: the side to its square root.

@@ -89,6 +89,24 @@ bool writePdf(QSaveFile& file, const QSizeF& size, const PaintRoutine& paint, in
 
 } // namespace
 
+QString printableText(const QString& text) {
+    QString shown = text;
+    for (qsizetype k = 0; k < shown.size(); ++k) {
+        const char16_t c = shown.at(k).unicode();
+        const bool pair = QChar::isHighSurrogate(c) && k + 1 < shown.size() &&
+                          QChar::isLowSurrogate(shown.at(k + 1).unicode());
+        if (pair) {
+            ++k;
+        } else if (c == u'\t') {
+            shown[k] = u' ';
+        } else if (c < 0x20 || (c >= 0x7f && c < 0xa0) || QChar::isSurrogate(c) || c == 0xfffe ||
+                   c == 0xffff) {
+            shown[k] = QChar::ReplacementCharacter;
+        }
+    }
+    return shown;
+}
+
 bool writePictureFile(const QString& path, const QSizeF& size, const PaintRoutine& paint,
                       QString& error, int dpi) {
     const QString suffix = QFileInfo(path).suffix().toLower();

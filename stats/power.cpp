@@ -13,6 +13,7 @@
 
 #include <QCoreApplication>
 
+#include <boost/math/distributions/chi_squared.hpp>
 #include <boost/math/distributions/non_central_t.hpp>
 #include <boost/math/distributions/normal.hpp>
 #include <boost/math/tools/toms748_solve.hpp>
@@ -80,16 +81,44 @@ double criticalT(double df, const TestDesign& test) {
     return td::upperQuantile(test.tails == Tails::Two ? test.alpha / 2 : test.alpha, df);
 }
 
+// Whether the noncentral t falls short of a positive critical t with a chance below half an ulp
+// of 1, so that the power is 1 to double precision: T = (Z + lambda) / sqrt(V / df) <= critical
+// needs Z <= -lambda / 2 or critical sqrt(V / df) >= lambda / 2, and the two-tailed test's other
+// tail is smaller still. Boost's series refuses noncentralities this far out.
+bool powerRoundsToOne(double df, double lambda, double critical) {
+    if (!(critical > 0) || !(lambda > 0)) {
+        return false;
+    }
+    const double half = lambda / 2;
+    const double chiSquare = df * (half / critical) * (half / critical);
+    const double shortfall =
+        bm::cdf(Normal(), -half) +
+        (std::isfinite(chiSquare)
+             ? bm::cdf(
+                   bm::complement(bm::chi_squared_distribution<double, BoostPolicy>(df), chiSquare))
+             : 0.0);
+    return 2 * shortfall < std::numeric_limits<double>::epsilon() / 4;
+}
+
 // The probability that the noncentral t lands beyond the critical t (lambda >= 0); NaN where
-// its series refuses.
+// it cannot be worked out, as beyond a critical t that is not finite.
 double powerAt(double df, double lambda, double critical, Tails tails) {
+    if (!std::isfinite(critical) || !std::isfinite(lambda)) {
+        return nan;
+    }
     try {
         const NoncentralT distribution(df, lambda);
         double power = bm::cdf(bm::complement(distribution, critical));
         if (tails == Tails::Two) {
             power += bm::cdf(distribution, -critical);
         }
-        return power;
+        if (std::isfinite(power)) {
+            return power;
+        }
+    } catch (const std::exception&) {
+    }
+    try {
+        return powerRoundsToOne(df, lambda, critical) ? 1.0 : nan;
     } catch (const std::exception&) {
         return nan;
     }
@@ -343,7 +372,12 @@ Planned<double> criticalD(std::int32_t n1, std::int32_t n2, const TestDesign& te
         return *problem;
     }
     const double df = static_cast<double>(n1) + n2 - 2;
-    return criticalT(df, test) * std::sqrt(1.0 / n1 + 1.0 / n2);
+    const double critical = criticalT(df, test);
+    // An alpha too small for the t's quantile (1e-320) has no finite critical t.
+    if (!std::isfinite(critical)) {
+        return Problem::NotFound;
+    }
+    return critical * std::sqrt(1.0 / n1 + 1.0 / n2);
 }
 
 Planned<double> safeguardD(double d, std::int32_t n1, std::int32_t n2) {

@@ -747,6 +747,46 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
         <source>it is not there</source>
         <translation>sie ist nicht vorhanden</translation>
     </message>
+    <message>
+        <source>Fill the posterior columns delta_median, delta_cri_lo and delta_cri_hi (about 50 ms a row). Naming one of them in --columns does the same; without either they stay empty.</source>
+        <translation>Die Spalten der A-posteriori-Verteilung delta_median, delta_cri_lo und delta_cri_hi füllen (etwa 50 ms je Zeile). Eine von ihnen in --columns zu nennen, tut dasselbe; ohne beides bleiben sie leer.</translation>
+    </message>
+    <message>
+        <source>Fill the columns of BF10 against the prior scale: bf10_r05, bf10_wide, bf10_ultrawide, bf10_max and r_max (a few hundred integrals a row). Naming one of them in --columns does the same; without either they stay empty.</source>
+        <translation>Die Spalten von BF10 über der Skala der A-priori-Verteilung füllen: bf10_r05, bf10_wide, bf10_ultrawide, bf10_max und r_max (einige hundert Integrale je Zeile). Eine von ihnen in --columns zu nennen, tut dasselbe; ohne beides bleiben sie leer.</translation>
+    </message>
+    <message>
+        <source>set 1 = %1, set 2 = %2, as the header names the groups (%3; %4); --map names the sets otherwise</source>
+        <translation>Gruppe 1 = %1, Gruppe 2 = %2, wie die Kopfzeile die Gruppen nennt (%3; %4); mit --map lassen sie sich anders zuordnen</translation>
+    </message>
+    <message>
+        <source>N1 + N2 - 2 is 0</source>
+        <translation>N1 + N2 - 2 ist 0</translation>
+    </message>
+    <message>
+        <source>they need at least two observations in each set</source>
+        <translation>sie brauchen mindestens zwei Beobachtungen in jeder Gruppe</translation>
+    </message>
+    <message>
+        <source>SD1 and SD2 are both 0</source>
+        <translation>SD1 und SD2 sind beide 0</translation>
+    </message>
+    <message>
+        <source>their numerical search does not settle</source>
+        <translation>ihre numerische Suche konvergiert nicht</translation>
+    </message>
+    <message>
+        <source>every value of the typed precision is possible</source>
+        <translation>jeder Wert der eingegebenen Genauigkeit ist möglich</translation>
+    </message>
+    <message>
+        <source>%1 cannot be computed: %2.</source>
+        <translation>%1 – nicht berechenbar, denn %2.</translation>
+    </message>
+    <message>
+        <source>Filled only when asked for, and empty otherwise, since each costs more than all the rest: the planning columns (plan_n1 to plan_error) with any --plan option, the posterior (delta_median, delta_cri_lo, delta_cri_hi) with --posterior, and BF10 against the prior scale (bf10_r05 to r_max) with --robustness; naming one of a group&apos;s columns in --columns asks for that group.</source>
+        <translation>Nur auf Wunsch gefüllt und sonst leer, da jede dieser Gruppen mehr kostet als alles Übrige: die Planungsspalten (plan_n1 bis plan_error) mit einer --plan-Option, die A-posteriori-Verteilung (delta_median, delta_cri_lo, delta_cri_hi) mit --posterior und BF10 über der Skala der A-priori-Verteilung (bf10_r05 bis r_max) mit --robustness; eine Spalte einer Gruppe in --columns zu nennen, fordert diese Gruppe an.</translation>
+    </message>
 </context>
 <context>
     <name>CheckText</name>

@@ -6,6 +6,7 @@
 
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 
 using lx::test::ReferenceRow;
@@ -129,6 +130,42 @@ private slots:
                      column);
         }
         QVERIFY(near(values["r_max"], robustness.at("r_max"), 1e-5));
+    }
+
+    // The posterior and the robustness scan cost more than the rest of the report together:
+    // the default run leaves them empty, and each group comes with its option or a column of
+    // its own named in --columns, never with the other's.
+    void costlyGroupsOnlyWhenAsked_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("posterior");
+        QTest::addColumn<bool>("robustness");
+        QTest::newRow("default") << QStringList() << false << false;
+        QTest::newRow("--posterior") << QStringList{"--posterior"} << true << false;
+        QTest::newRow("--robustness") << QStringList{"--robustness"} << false << true;
+        QTest::newRow("both") << QStringList{"--robustness", "--posterior"} << true << true;
+        QTest::newRow("a posterior column")
+            << QStringList{"--columns", "bf10,delta_cri_hi,delta_median"} << true << false;
+        QTest::newRow("a robustness column")
+            << QStringList{"--columns", "bf10,r_max"} << false << true;
+    }
+    void costlyGroupsOnlyWhenAsked() {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, posterior);
+        QFETCH(bool, robustness);
+        const BatchRun run =
+            runBatchTool(arguments, "n1,m1,sd1,n2,m2,sd2\n20,5.5,1.2,18,4.75,1.1\n");
+        QCOMPARE(run.exitCode, 0);
+        const Table output = parseCsv(run.out);
+        QCOMPARE(output.size(), std::size_t(2));
+        const auto filled = [&](const std::string& name) {
+            const auto at = std::find(output[0].begin(), output[0].end(), name);
+            return at != output[0].end() && !output[1][std::size_t(at - output[0].begin())].empty();
+        };
+        QCOMPARE(filled("delta_median"), posterior);
+        QCOMPARE(filled("r_max") || filled("bf10_max") || filled("bf10_wide"), robustness);
+        if (arguments.isEmpty()) {
+            QVERIFY(filled("bf10") && filled("g_ci_hi")); // the rest of the report stays
+        }
     }
 
     // A factor whose integral does not settle says so in the row's error, for the columns asked

@@ -60,6 +60,7 @@ private slots:
         qunsetenv("QT_QPA_PLATFORM");
         qunsetenv("DISPLAY");
         qunsetenv("WAYLAND_DISPLAY");
+        qunsetenv("XDG_RUNTIME_DIR");
     }
 
     void markersFollowTheAxis_data() {
@@ -89,6 +90,18 @@ private slots:
                           "Schulz;12;8,0;-2,0;10;7,0;2,0\r\n"
                           "Weber;30;15,2;4,0;31;16,9;3,8\r\n")
             << QStringList{QString::fromUtf8("Müller 2020"), "Weber"} << 1 << ",";
+        QTest::newRow("equal means with no spread")
+            << QStringList{"--label", "study"}
+            << QByteArray("study,n1,m1,sd1,n2,m2,sd2\neqsd0,20,10,0,20,10,0\n"
+                          "Smith 2019,20,5.1,1.2,22,4.6,1.1\n")
+            << QStringList{"Smith 2019"} << 1 << ".";
+        QTest::newRow("control characters in a label")
+            << QStringList{"--label", "study"}
+            << QByteArray(
+                   "study,n1,m1,sd1,n2,m2,sd2\n\"ctrl\x01\x08\x1b[0m\x7f\",20,5.1,1.2,22,4.6,1.1\n"
+                   "\"tab\there\",12,5,2,14,4,2\nwrong\x02,10,5,-1,10,4,1\n")
+            << QStringList{QString::fromUtf8("ctrl\uFFFD\uFFFD\uFFFD[0m\uFFFD"), "tab here"} << 1
+            << ".";
         QTest::newRow("row numbers")
             << QStringList{}
             << QByteArray("n1,m1,sd1,n2,m2,sd2\n20,5,1,20,4.5,1\nx,5,1,20,4,1\n"
@@ -112,6 +125,10 @@ private slots:
         const QByteArray counted = leftOut == 1 ? QByteArray("1 row left out of the forest plot")
                                                 : QByteArray::number(leftOut) + " rows left out";
         QVERIFY2(run.err.contains(counted), run.err.constData());
+        // Standard error carries the tool's own words only, none of Qt's.
+        for (const QByteArray& line : run.err.split('\n')) {
+            QVERIFY2(line.isEmpty() || line.startsWith("lxtervan-batch: "), line.constData());
+        }
 
         lx::plots::ForestPicture picture;
         for (const QJsonObject& row : jsonRows(run.out)) {

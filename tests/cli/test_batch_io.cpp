@@ -75,6 +75,11 @@ private slots:
             << QByteArray("note,n1,m1,sd1,n2,m2,sd2\r\"a\r\nb\",10,5,1,10,4,1\r"
                           "x,10,5,-1,10,4,1\r")
             << "en" << 0 << QByteArray("2 rows, 1 with errors (first: line 4: SD1 must not");
+        QTest::newRow("blank spreadsheet rows are not counted")
+            << QStringList()
+            << QByteArray("n1;m1;sd1;n2;m2;sd2\r\n10;5;1;10;4;1\r\n;;;;;\r\n10;5;-1;10;4;1\r\n"
+                          ";;;;;\r\n ; ;;;;\r\n")
+            << "en" << 0 << QByteArray("standard input: 2 rows, 1 with errors (first: line 4:");
         QTest::newRow("German group separator")
             << QStringList{"--locale", "de_DE"}
             << QByteArray("n1;m1;sd1;n2;m2;sd2\n10;1.500;1;10;4;1\n") << "en" << 0
@@ -196,7 +201,10 @@ private slots:
         QCOMPARE(found.out, described.out);
         const QList<QByteArray> lines = found.out.split('\n');
         QCOMPARE(lines.size(), input.count('\n') + 1);
-        for (const QByteArray& row : lines.mid(1, lines.size() - 2)) {
+        for (QByteArray row : lines.mid(1, lines.size() - 2)) {
+            if (row.endsWith('\r')) { // a CR LF table goes out with CR LF
+                row.chop(1);
+            }
             QVERIFY2(QByteArray(",;\t|").contains(row.back()), row.constData()); // no error
         }
         QVERIFY2(found.err.isEmpty(), found.err.constData()); // not a terminal: nothing to say
@@ -229,6 +237,44 @@ private slots:
         QVERIFY2(run.out.mid(mark ? 3 : 0).startsWith(mark || arguments.isEmpty() ? "Studie" : "{"),
                  run.out.constData());
         QVERIFY2(run.out.contains("M\xC3\xBCller"), run.out.constData());
+    }
+
+    // The output's lines end as the input's do, so that a Windows export goes back as it came;
+    // JSON lines always end in LF.
+    void lineEndFollowsTheInput_data() {
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("lineEnd");
+        const QByteArray crlf = "study;n1;m1;sd1;n2;m2;sd2\r\n\"a\r\nb\";10;5;1;10;4;1\r\n"
+                                "c;10;5;1;10;4;1\r\n";
+        QTest::newRow("CSV, CRLF") << crlf << QStringList() << QByteArray("\r\n");
+        QTest::newRow("CSV, LF") << QByteArray(crlf).replace("\r\n", "\n") << QStringList()
+                                 << QByteArray("\n");
+        QTest::newRow("CSV, CR") << QByteArray(crlf).replace("\r\n", "\r") << QStringList()
+                                 << QByteArray("\r");
+        QTest::newRow("TSV, CRLF")
+            << QByteArray(crlf).replace(';', '\t') << QStringList() << QByteArray("\r\n");
+        QTest::newRow("CSV in, TSV out")
+            << crlf << QStringList{"--format", "tsv"} << QByteArray("\r\n");
+        QTest::newRow("UTF-16, CRLF")
+            << QByteArray(QStringEncoder(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom)
+                              .encode(QString::fromUtf8(crlf)))
+            << QStringList() << QByteArray("\r\n");
+        QTest::newRow("JSON lines") << crlf << QStringList{"--format", "jsonl"} << QByteArray("\n");
+    }
+    void lineEndFollowsTheInput() {
+        QFETCH(QByteArray, input);
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, lineEnd);
+        const BatchRun run = runBatchTool(arguments + QStringList{"--columns", "study,t"}, input);
+        QCOMPARE(run.exitCode, 0);
+        // Only the quoted cell's own line break stays as it was.
+        QByteArray out = run.out;
+        out.replace("a\r\nb", "a b").replace("a\nb", "a b").replace("a\rb", "a b");
+        const qsizetype lines = arguments.contains("jsonl") ? 2 : 3;
+        QCOMPARE(out.count(lineEnd), lines);
+        QCOMPARE(out.count('\n') + out.count('\r'), lines * lineEnd.size());
+        QVERIFY2(out.endsWith(lineEnd), out.constData());
     }
 
     // The first failed write ends the run with its own reason.

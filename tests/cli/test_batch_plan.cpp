@@ -135,6 +135,70 @@ private slots:
         QCOMPARE(asked.at("plan_n1"), std::string("45")); // pwr.t.test: n = 44.6 at d 0.6
     }
 
+    // Each planning cell holds a finite figure or is named, with its reason, in plan_error:
+    // never both, never an infinity, and no reason hidden behind another.
+    void figureOrItsReason_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("table");
+        QTest::addColumn<QStringList>("reasons"); // words plan_error must hold
+        QTest::newRow("n 1 and 2 at alpha 1e-6")
+            << QStringList{"--plan-alpha", "1e-6"} << tableOf(1, 2, 0.5)
+            << QStringList{"d_safeguard", "safeguard d is not above 0", "d_sensitivity"};
+        QTest::newRow("alpha 1e-200")
+            << QStringList{"--plan-alpha", "1e-200"} << tableOf(10, 10, 1) << QStringList();
+        QTest::newRow("alpha 1e-320")
+            << QStringList{"--plan-alpha", "1e-320"} << tableOf(10, 10, 1) << QStringList();
+        QTest::newRow("effect 1e6")
+            << QStringList{"--plan-effect", "1e6"} << tableOf(10, 10, 1) << QStringList();
+        QTest::newRow("effect -1e12")
+            << QStringList{"--plan-effect", "-1e12"} << tableOf(10, 10, 1) << QStringList();
+        QTest::newRow("d undefined") << QStringList{"--plan-power", "0.9"}
+                                     << QByteArray("n1,m1,sd1,n2,m2,sd2\n10,5,0,10,5,0\n")
+                                     << QStringList{"plan_n1", "the pooled SD is 0"};
+    }
+    void figureOrItsReason() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, table);
+        QFETCH(QStringList, reasons);
+        const char* figures[] = {"plan_n1",     "plan_n2",       "plan_power",
+                                 "d_safeguard", "d_sensitivity", "d_critical"};
+        const BatchRun run =
+            runBatchTool(arguments + QStringList{"--columns", "plan_n1,plan_n2,plan_power,"
+                                                              "d_safeguard,d_sensitivity,"
+                                                              "d_critical,plan_error"},
+                         table);
+        auto cells = cellsOf(run);
+        QVERIFY2(!cells.empty(), run.err.constData());
+        const QString error = QString::fromStdString(cells["plan_error"]);
+        for (const char* figure : figures) {
+            const bool named = error.contains(QLatin1String(figure));
+            const bool filled = cells.count(figure) != 0;
+            QVERIFY2(filled != named,
+                     qPrintable(QString::fromLatin1(figure) + QStringLiteral(": ") + error));
+            QVERIFY2(!filled || std::isfinite(std::stod(cells[figure])), figure);
+        }
+        for (const QString& reason : reasons) {
+            QVERIFY2(error.contains(reason), qPrintable(error));
+        }
+    }
+
+    // A huge effect is reached by the smallest sample, as a large one is (R's pwr: power 1).
+    void hugeEffect_data() {
+        QTest::addColumn<QString>("effect");
+        QTest::newRow("1000") << "1000";
+        QTest::newRow("1e6") << "1e6";
+        QTest::newRow("-1e12") << "-1e12";
+    }
+    void hugeEffect() {
+        QFETCH(QString, effect);
+        const auto cells = cellsOf(
+            runBatchTool({"--plan-effect", effect, "--columns", "plan_n1,plan_n2,plan_power"},
+                         tableOf(5, 5, 1)));
+        QCOMPARE(cells.count("plan_n1") ? cells.at("plan_n1") : "", std::string("2"));
+        QCOMPARE(cells.count("plan_n2") ? cells.at("plan_n2") : "", std::string("2"));
+        QVERIFY(near(cells.count("plan_power") ? cells.at("plan_power") : "", 1, 1e-12));
+    }
+
     void usageErrors_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("language");

@@ -2,9 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "picture_probe.h"
 #include "plots/forest_plot.h"
+#include "plots/picture_file.h"
 
 #include <QGuiApplication>
 #include <QPainter>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
@@ -18,6 +20,8 @@ private slots:
     void geometry();
     void axisAboveManyRows_data();
     void axisAboveManyRows();
+    void labelsAreWellFormedSvg_data();
+    void labelsAreWellFormedSvg();
 };
 
 // Each shown row's interval where the axis puts it, markers whose sides go as the square root of
@@ -127,6 +131,46 @@ void TestForestPlot::axisAboveManyRows() {
         image, static_cast<int>(std::floor(layout.effect.pixel(picture.rows[0].effect))),
         style.first);
     QVERIFY(first && first->first > *layout.topAxisY + 2);
+}
+
+// A label is any text a table holds: what XML cannot hold is drawn as U+FFFD, so that the SVG
+// stays a well-formed file that a browser or an editor opens.
+void TestForestPlot::labelsAreWellFormedSvg_data() {
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("shown");
+    const QChar replacement = QChar::ReplacementCharacter;
+    QTest::newRow("C0 controls") << QStringLiteral("ctrl\x01\x08")
+                                 << QStringLiteral("ctrl") + replacement + replacement;
+    QTest::newRow("escape, DEL and C1")
+        << QStringLiteral("a\x1b[0m\x7f\u0085")
+        << QStringLiteral("a") + replacement + QStringLiteral("[0m") + replacement + replacement;
+    QTest::newRow("a tab") << QStringLiteral("a\tb") << QStringLiteral("a b");
+    QTest::newRow("a lone surrogate")
+        << QStringLiteral("x") + QChar(0xd800) << QStringLiteral("x") + replacement;
+    QTest::newRow("a noncharacter")
+        << QStringLiteral("x") + QChar(0xffff) << QStringLiteral("x") + replacement;
+    QTest::newRow("a pair and umlauts") << QString::fromUtf8("M\xc3\xbcller \xf0\x9f\x99\x82")
+                                        << QString::fromUtf8("M\xc3\xbcller \xf0\x9f\x99\x82");
+}
+
+void TestForestPlot::labelsAreWellFormedSvg() {
+    QFETCH(QString, label);
+    QFETCH(QString, shown);
+    QCOMPARE(lx::plots::printableText(label), shown);
+    ForestPicture picture;
+    picture.rows = {{label, 0.42, {0.1, 0.74}, 0.0266}};
+    const PlotStyle style = lx::test::probeStyle(QStringLiteral("en_US"));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("forest.svg"));
+    QString error;
+    QVERIFY2(lx::plots::writePictureFile(
+                 path, QSizeF(400, 120),
+                 [&](QPainter& painter, const QRectF& bounds) {
+                     lx::plots::paintForest(painter, bounds, picture, style);
+                 },
+                 error),
+             qPrintable(error));
+    QVERIFY(lx::test::readSvg(path).wellFormed);
 }
 
 QTEST_MAIN(TestForestPlot)
