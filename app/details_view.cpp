@@ -187,12 +187,6 @@ void DetailsView::fitTo(const QSize& size) {
     const int margin = twips::toPixels(pane_caption::Margin);
     const int captionLine = twips::toPixels(pane_caption::Height);
     resize(size);
-    panDetails->Move(0, 0, twips::fromPixels(size.width()), pane_caption::Height);
-    // The Copy button keeps its distance from the right end of the caption line.
-    const float copyLeft = twips::fromPixels(size.width()) -
-                           (pane_caption::CopyClientWidth - pane_caption::CopyRightEdge) -
-                           cmdCopy->Width();
-    cmdCopy->Move(copyLeft, cmdCopy->Top());
     const int top = captionLine + margin / 2;
     const int height = std::max(0, std::min(fullTableHeight(), size.height() - top - margin));
     grdDetails->setGeometry(margin, top, size.width() - 2 * margin, height);

@@ -8,6 +8,7 @@
 #include "platform/prepared_picture.h"
 #include "platform/twips.h"
 
+#include <QEvent>
 #include <QFontMetrics>
 
 #include <algorithm>
@@ -21,6 +22,38 @@ constexpr float CopyHeight = 300;
 constexpr int CopyPictureAndMargins = 36; // pixels
 constexpr short CaptionMiddleLeft = 3;
 constexpr OleColor GreyText = ole_color::SystemFlag + 17;
+constexpr float ButtonGap = 45;
+
+// Lays the strip out whenever its pane changes size.
+class StripLayout : public QObject {
+public:
+    explicit StripLayout(LxPanel& strip)
+        : QObject(&strip)
+        , m_strip(strip) {
+        strip.parentWidget()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Resize && watched == m_strip.parentWidget()) {
+            layOut(static_cast<QWidget*>(watched)->width());
+        }
+        return false;
+    }
+
+private:
+    void layOut(int paneWidth) {
+        const float width = twips::fromPixels(paneWidth);
+        m_strip.Move(0, 0, width, Height);
+        float right = width - (CopyClientWidth - CopyRightEdge);
+        for (LxButton* button : m_strip.findChildren<LxButton*>(Qt::FindDirectChildrenOnly)) {
+            button->Move(right - button->Width(), button->Top());
+            right = button->Left() - ButtonGap;
+        }
+    }
+
+    LxPanel& m_strip;
+};
 
 } // namespace
 
@@ -31,6 +64,7 @@ LxPanel* newPanel(const QString& objectName, const QString& caption, const QFont
     panel->setFont(font);
     panel->setCaption(caption);
     panel->setAlignment(CaptionMiddleLeft);
+    new StripLayout(*panel);
     return panel;
 }
 

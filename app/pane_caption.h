@@ -22,6 +22,8 @@ constexpr float Margin = 90;
 constexpr float CopyRightEdge = 4920;   // lines up with the menu strip's "On top"
 constexpr float CopyClientWidth = 4980; // the client width CopyRightEdge belongs to
 
+// The strip across the top of its pane (parent): it follows the pane's width, and keeps the
+// buttons made in it at its right end, the first made rightmost, Copy lined up with "On top".
 LxPanel* newPanel(const QString& objectName, const QString& caption, const QFont& font,
                   QWidget* parent);
 // A button of the caption strip with its picture, its right end at CopyRightEdge.

@@ -72,7 +72,6 @@ PlanningView::PlanningView(float clientWidth, const QFont& font, QWidget* parent
     const int margin = twips::toPixels(pane_caption::Margin);
 
     panPlanning = pane_caption::newPanel(QStringLiteral("panPlanning"), tr("Planning"), font, this);
-    panPlanning->setGeometry(0, 0, width, captionLine);
     cmdCopyPlan = pane_caption::newCopyButton(QStringLiteral("cmdCopyPlan"), tr("Copy"),
                                               tr("Copy the plan as a sentence (Ctrl+Shift+C)"),
                                               font, panPlanning);

@@ -27,7 +27,6 @@ namespace {
 // Twips, as the form's own sizes: room for the difference plot's two axes and their labels.
 constexpr float PreferredWidth = 5700;
 constexpr float PreferredHeight = 4800;
-constexpr float ButtonGap = 45;
 
 const QString PictureKey = QStringLiteral("Picture");
 const QString PictureFolderKey = QStringLiteral("PictureFolder");
@@ -225,21 +224,6 @@ bool PlotView::save(const QString& path, int dpi, QString& error) const {
 
 QWidget& PlotView::firstControl() const {
     return *cboPicture;
-}
-
-void PlotView::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    layOutCaption();
-}
-
-// The strip spans the pane, Copy at its right end as in the other panes, Save picture… before it.
-void PlotView::layOutCaption() {
-    const float width = twips::fromPixels(this->width());
-    panPlot->Move(0, 0, width, pane_caption::Height);
-    const float right = width - (pane_caption::CopyClientWidth - pane_caption::CopyRightEdge);
-    cmdCopyPicture->Move(right - cmdCopyPicture->Width(), cmdCopyPicture->Top());
-    cmdSavePicture->Move(cmdCopyPicture->Left() - ButtonGap - cmdSavePicture->Width(),
-                         cmdSavePicture->Top());
 }
 
 } // namespace lx

@@ -63,12 +63,10 @@ signals:
     void failed(const QString& message, const QString& title);
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
     void staleChanged(bool stale) override;
 
 private:
     void draw();
-    void layOutCaption();
 
     LxPanel* panPlot;
     LxButton* cmdSavePicture;
