@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The LxTervan developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "batch_options.h"
+#include "batch_job.h"
 #include "picture_loader.h"
 #include "platform/core/translations.h"
 

@@ -157,7 +157,7 @@ void setWindowResults(RowResults& results, const Summary& in, const QLocale& loc
     setNumber(results, C::T, t);
     cell(results, C::T).text = number_text::fromDouble(t, locale).toStdString();
     QString p;
-    Statistics().PStudent(t, freedom, p);
+    Statistics().PStudent(t, freedom, p, locale);
     setText(results, C::PClass, p.toStdString());
 }
 

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "batch_job.h"
+#include "batch_options.h"
 
 #include <QLocale>
 #include <QString>
