@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "column_names.h"
 #include "row_results.h"
 
 #include <QString>
@@ -15,10 +16,6 @@
 
 namespace lx::cli {
 
-// The inputs a header column can hold for the two sets, as --map names them.
-enum class SummaryInput { N1, M1, Sd1, Se1, N2, M2, Sd2, Se2 };
-constexpr int summaryInputCount = 8;
-
 // The columns --map names outright: a header name as written, or a 1-based column number.
 struct ColumnMap {
     std::array<std::optional<QString>, summaryInputCount> summary;
@@ -28,9 +25,6 @@ struct ColumnMap {
 // Reads "n1=Total_E,m1=Mean_E,sd1=3,t_reported=t,..."; a usage message when it is not of that
 // form.
 std::variant<ColumnMap, QString> parseColumnMap(const QString& text);
-
-// A header name as it is compared: lower case, without blanks, "_", "." and "-".
-std::string nameKey(std::string_view name);
 
 // Puts the mapped check inputs into columns; a message when the header lacks a mapped column.
 std::optional<QString> mapCheckColumns(const std::vector<std::string>& header, const ColumnMap& map,
@@ -42,12 +36,6 @@ bool hasSummaryInput(const std::vector<std::string>& header, const ColumnMap& ma
 // Whether a row reads as a header of summary figures: two names or more for each of N, mean and
 // SD (or SE), by their usual names or by their last word ("Control SD"). A title does not.
 bool namesSummaryFigures(const std::vector<std::string>& header);
-
-// The columns whose numbers tell how the table writes decimals, most telling first: the summary
-// figures, then the other inputs read as numbers (t_reported, df_reported, items1, items2), then
-// the columns that pass through. p_reported is left out, as it is read with either mark.
-std::vector<std::vector<std::size_t>> decimalWitnesses(const std::vector<std::string>& header,
-                                                       const ColumnMap& map);
 
 // Finds the six summary figures: mapped columns first, then the aliases of each input
 // (n1, size1, count1, total1, n1i, anzahl1, fallzahl1, stichprobenumfang1; m1, mean1, avg1,

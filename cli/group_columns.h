@@ -3,6 +3,7 @@
 #pragma once
 
 #include "column_map.h"
+#include "column_names.h"
 
 #include <array>
 #include <optional>
@@ -11,18 +12,6 @@
 #include <vector>
 
 namespace lx::cli {
-
-// What an input holds, without its set: N, mean, SD or SE (in the order of SummaryInput).
-enum Kind { N, Mean, Sd, Se };
-constexpr int kindCount = 4;
-
-// The names of each kind of figure, without the set's number; German exports' too.
-inline const std::array<std::vector<std::string>, kindCount> stems = {{
-    {"n", "size", "count", "total", "anzahl", "fallzahl", "stichprobenumfang"},
-    {"m", "mean", "avg", "average", "mittelwert", "mw"},
-    {"sd", "std", "stdev", "s", "standardabweichung"},
-    {"se", "sem", "standardfehler"},
-}};
 
 // The names meta-analysis exports give the two arms, set 1's first. A header holds a figure of
 // an arm as the figure's name with the arm's name after it ("N_exp", "Mean (E)") or, for a

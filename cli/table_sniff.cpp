@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "table_sniff.h"
 
+#include "group_columns.h"
+
 #include "batch_text.h"
 #include "csv_records.h"
 #include "number_fields.h"
@@ -279,6 +281,51 @@ const char* delimiterName(char delimiter) {
     default:
         return "?";
     }
+}
+
+std::vector<std::vector<std::size_t>> decimalWitnesses(const std::vector<std::string>& header,
+                                                       const ColumnMap& map) {
+    enum Witness { Summary, Reported, PassedThrough, None };
+    std::vector<Witness> witness(header.size(), PassedThrough);
+    CheckColumns checks = findCheckInputs(header);
+    mapCheckColumns(header, map, checks); // a --map that names no column is refused later
+    for (std::size_t input = 0; input < checkInputCount; ++input) {
+        if (checks[input]) {
+            witness[*checks[input]] =
+                static_cast<CheckInput>(input) == CheckInput::PReported ? None : Reported;
+        }
+    }
+    for (std::size_t k = 0; k < header.size(); ++k) {
+        const std::string key = nameKey(header[k]);
+        for (int input = 0; input < summaryInputCount; ++input) {
+            const std::vector<std::string> aliases = aliasesOf(input);
+            if (std::find(aliases.begin(), aliases.end(), key) != aliases.end()) {
+                witness[k] = Summary;
+            }
+        }
+    }
+    for (int input = 0; input < summaryInputCount; ++input) {
+        if (const auto& column = map.summary[static_cast<std::size_t>(input)]) {
+            const auto at = mappedColumn(header, *column, inputName(input));
+            if (const std::size_t* index = std::get_if<std::size_t>(&at)) {
+                witness[*index] = Summary;
+            }
+        }
+    }
+    if (const auto groups = groupColumns(header)) {
+        for (const auto& column : groups->found) {
+            if (column) {
+                witness[*column] = Summary;
+            }
+        }
+    }
+    std::vector<std::vector<std::size_t>> groups(None);
+    for (std::size_t k = 0; k < header.size(); ++k) {
+        if (witness[k] != None) {
+            groups[witness[k]].push_back(k);
+        }
+    }
+    return groups;
 }
 
 } // namespace lx::cli

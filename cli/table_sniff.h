@@ -3,6 +3,7 @@
 #pragma once
 
 #include "batch_options.h"
+#include "column_map.h"
 
 #include <QLocale>
 #include <QString>
@@ -69,5 +70,11 @@ std::optional<std::string> singleFieldHeader(const std::vector<std::string>& hea
 
 // A delimiter as the user types it after --delimiter.
 const char* delimiterName(char delimiter);
+
+// The columns whose numbers tell how the table writes decimals, most telling first: the summary
+// figures, then the other inputs read as numbers (t_reported, df_reported, items1, items2), then
+// the columns that pass through. p_reported is left out, as it is read with either mark.
+std::vector<std::vector<std::size_t>> decimalWitnesses(const std::vector<std::string>& header,
+                                                       const ColumnMap& map);
 
 } // namespace lx::cli
