@@ -7,6 +7,8 @@
 
 #include "power.h"
 
+#include "d_interval.h"
+
 #include "boost_policy.h"
 #include "spread.h"
 #include "t_distribution.h"
@@ -387,19 +389,16 @@ Planned<double> safeguardD(double d, std::int32_t n1, std::int32_t n2) {
     if (const auto problem = checkSample(n1, n2)) {
         return *problem;
     }
-    // The interval of |d| as the report inverts it: the noncentrality that puts the observed t at
-    // the upper (1 - level) / 2 point of its distribution.
+    // The end of the interval nearer 0: the lower end of |d|'s, signed as d.
     const double scale = std::sqrt(1.0 / n1 + 1.0 / n2);
-    const double df = static_cast<double>(n1) + n2 - 2;
-    const double lowerTail = 1 - (1 - safeguardLevel) / 2;
-    const double lambda = td::noncentralityFor(std::fabs(d) / scale, df, lowerTail);
-    if (std::isnan(lambda)) {
+    const Figure<Interval> interval = cohensDInterval(std::fabs(d) / scale, n1, n2, safeguardLevel);
+    if (!interval) {
         return Problem::NotFound;
     }
-    if (!(lambda > 0)) {
+    if (!(interval->lower > 0)) {
         return Problem::SafeguardNotPositive;
     }
-    return std::copysign(lambda * scale, d);
+    return std::copysign(interval->lower, d);
 }
 
 Planned<double> welchPower(std::int32_t n1, std::int32_t n2, const WelchEffect& effect,

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "two_sample_report.h"
 
+#include "d_interval.h"
 #include "granularity.h"
 #include "hedges_factor.h"
 #include "p_range.h"
@@ -167,18 +168,16 @@ void addEffectSizes(TwoSampleReport& report, const Summary& s, const Spreads& sp
     // Invert the noncentral t at the pooled t: the noncentralities that put t at the upper and
     // the lower alpha/2 point, scaled back to d.
     const double scale = std::sqrt(1.0 / s.n1 + 1.0 / s.n2);
-    const double alpha = 1 - request.level;
     // The pooled test's t where it has one, so that the interval inverts the t every view shows.
     const double t = report.pooled.t ? *report.pooled.t : d / scale;
-    const double lower = t_distribution::noncentralityFor(t, spread.df, 1 - alpha / 2) * scale;
-    const double upper = t_distribution::noncentralityFor(t, spread.df, alpha / 2) * scale;
-    if (!std::isfinite(lower) || !std::isfinite(upper)) {
-        report.cohensDCi = report.hedgesGCi = Undefined::NotFound;
+    report.cohensDCi = cohensDInterval(t, s.n1, s.n2, request.level);
+    if (!report.cohensDCi) {
+        report.hedgesGCi = Undefined::NotFound;
         return;
     }
-    report.cohensDCi = Interval{lower, upper};
     if (hasFactor) {
-        report.hedgesGCi = Interval{factor * lower, factor * upper};
+        report.hedgesGCi =
+            Interval{factor * report.cohensDCi->lower, factor * report.cohensDCi->upper};
     } else {
         report.hedgesGCi = Undefined::TooFewObservations;
     }
