@@ -3,23 +3,15 @@
 #include "bayes_factor.h"
 
 #include "boost_policy.h"
+#include "log_quadrature.h"
+#include "t_log_tail.h"
 
-#include <boost/math/distributions/students_t.hpp>
-#include <boost/math/quadrature/gauss.hpp>
-#include <boost/math/quadrature/gauss_kronrod.hpp>
-#include <boost/math/special_functions/chebyshev.hpp>
-#include <boost/math/special_functions/gamma.hpp>
-#include <boost/math/tools/fraction.hpp>
 #include <boost/math/tools/toms748_solve.hpp>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <cstdint>
 #include <limits>
-#include <numbers>
-#include <optional>
-#include <utility>
 
 namespace lx {
 
@@ -40,142 +32,8 @@ namespace bm = boost::math;
 
 constexpr double logSqrt2Pi = 0.91893853320467274178;
 constexpr double ln2 = 0.69314718055994530942;
-constexpr double nan = std::numeric_limits<double>::quiet_NaN();
 
-using Rule = bm::quadrature::gauss_kronrod<double, 61>;
-
-// The terms of the incomplete beta function I_z(a, b)'s continued fraction
-// 1 + d1 / (1 + d2 / (1 + ...)), b0 = 1 first, as Boost's evaluation takes them.
-struct BetaFractionTerms {
-    using result_type = std::pair<double, double>;
-    double a = 0;
-    double b = 0;
-    double z = 0;
-    int index = -1;
-
-    result_type operator()() {
-        ++index;
-        if (index == 0) {
-            return {0.0, 1.0};
-        }
-        const double m = index / 2;
-        const double d = index % 2 == 0
-                             ? m * (b - m) * z / ((a + 2 * m - 1) * (a + 2 * m))
-                             : -(a + m) * (a + b + m) * z / ((a + 2 * m) * (a + 2 * m + 1));
-        return {d, 1.0};
-    }
-};
-
-// log P(T[df] < -x) for x > 0, where the tail is beyond the range of a double: the large t that
-// take it there give the one-sided integrand weights beyond the largest. P(T < -x) is
-// I_z(df / 2, 1 / 2) / 2 with z = df / (df + x^2); the incomplete beta function is its prefix
-// z^a (1 - z)^b / (a B(a, b)), worked in logs, over its continued fraction (DLMF 8.17.8 and
-// 8.17.22), which converges fast for z below (a + 1) / (a + b + 2) as it is in the far tail.
-// NaN when the fraction does not settle.
-double logFarLowerTail(double x, double df) {
-    const double a = df / 2;
-    constexpr double b = 0.5;
-    const double x2 = x * x;
-    const double z = df / (df + x2);
-    const double logPrefix = -a * std::log1p(x2 / df) + b * (2 * std::log(x) - std::log(df + x2)) -
-                             std::log(a) - std::log(std::sqrt(std::numbers::pi)) -
-                             std::log(bm::tgamma_delta_ratio(a, b, BoostPolicy()));
-    BetaFractionTerms terms{a, b, z};
-    std::uintmax_t limit = 1000;
-    const double fraction =
-        bm::tools::continued_fraction_b(terms, std::numeric_limits<double>::epsilon(), limit);
-    if (limit >= 1000 || !(fraction > 0)) {
-        return nan;
-    }
-    return logPrefix - std::log(fraction) - ln2;
-}
-
-// A central t's lower tail in logs, NaN only where the far tail's fraction does not settle.
-double logLowerTail(double x, double df) {
-    const double tail = bm::cdf(bm::students_t_distribution<double, BoostPolicy>(df), x);
-    return tail > 1e-290 ? std::log(tail) : logFarLowerTail(-x, df);
-}
-
-// log P(T[df] < -q) for q in [low, high], interpolated from its values at the Chebyshev points of
-// that range, and held at the nearer end outside it. The one-sided integrand needs it at every
-// node of every pass, and it is far smoother in q than the integrand is in v: mostly 17 exact
-// tails stand in for 61 or more.
-class LogTailOnRange {
-public:
-    // Nothing when the highest degree does not resolve it to within its rounding.
-    // logAtHigh is its value at high, which the caller has already worked.
-    static std::optional<LogTailOnRange> build(double df, double low, double high,
-                                               double logAtHigh) {
-        LogTailOnRange tail;
-        tail.middle_ = (low + high) / 2;
-        tail.half_ = (high - low) / 2;
-        std::array<double, maxDegree + 1> values{};
-        values[0] = logAtHigh;
-        for (int degree = maxDegree / 4; degree <= maxDegree; degree *= 2) {
-            // The points of each degree are every other point of the next.
-            const int step = maxDegree / degree;
-            for (int j = 0; j <= maxDegree; j += step) {
-                if (j == 0 || (degree > maxDegree / 4 && (j / step) % 2 == 0)) {
-                    continue;
-                }
-                values[j] = logLowerTail(-(tail.middle_ + tail.half_ * cosine(j)), df);
-                if (std::isnan(values[j])) {
-                    return std::nullopt;
-                }
-            }
-            if (tail.fit(values, degree)) {
-                return tail;
-            }
-        }
-        return std::nullopt;
-    }
-
-    double operator()(double q) const {
-        const double x = half_ > 0 ? std::clamp((q - middle_) / half_, -1.0, 1.0) : 1.0;
-        return bm::chebyshev_clenshaw_recurrence(coefficients_.data(),
-                                                 static_cast<std::size_t>(degree_) + 1, x);
-    }
-
-private:
-    static constexpr int maxDegree = 32; // tried in turn: 8, 16, 32
-
-    // cos(j pi / maxDegree) for j = 0 ... 2 maxDegree - 1.
-    static double cosine(int j) {
-        static const std::array<double, 2 * maxDegree> table = [] {
-            std::array<double, 2 * maxDegree> values{};
-            for (std::size_t k = 0; k < values.size(); ++k) {
-                values[k] = std::cos(std::numbers::pi * static_cast<double>(k) / maxDegree);
-            }
-            return values;
-        }();
-        return table[static_cast<std::size_t>(j)];
-    }
-
-    // The Chebyshev coefficients of the interpolant of the given degree through values (laid out
-    // for maxDegree); true when its last three say it has converged.
-    bool fit(const std::array<double, maxDegree + 1>& values, int degree) {
-        const int step = maxDegree / degree;
-        double largest = 0;
-        for (int k = 0; k <= degree; ++k) {
-            double sum = (values[0] + values[maxDegree] * (k % 2 == 0 ? 1 : -1)) / 2;
-            for (int j = 1, angle = k * step; j < degree; ++j, angle += k * step) {
-                sum += values[j * step] * cosine(angle % (2 * maxDegree));
-            }
-            coefficients_[k] = 2 * sum / degree;
-            largest = std::max(largest, std::fabs(values[k * step]));
-        }
-        const double tail = std::fabs(coefficients_[degree - 2]) +
-                            std::fabs(coefficients_[degree - 1]) + std::fabs(coefficients_[degree]);
-        coefficients_[degree] /= 2; // the recurrence halves the first one itself
-        degree_ = degree;
-        return tail <= std::clamp(1e-13 * largest, 1e-12, 1e-11);
-    }
-
-    std::array<double, maxDegree + 1> coefficients_{};
-    int degree_ = 0;
-    double middle_ = 0;
-    double half_ = 0;
-};
+using log_quadrature::logIntegral;
 
 struct Model {
     double t = 0;
@@ -240,127 +98,12 @@ struct Model {
     double twoSidedRate() const {
         return r * r / 2 + 1 / (2 * n) + (nu + 1) * t * t / (2 * n * nu);
     }
+    // Beyond the likelihood's scale, only the prior's factor exp(-r^2 v / 2) cuts the integrands
+    // off.
+    double priorRate() const { return r * r / 2; }
     // The one-sided integrand against t rises from v = 0 and is cut off by the prior.
     double againstRate() const { return r * r / 2 + 1 / (2 * n); }
 };
-
-// The map of the rule's x in [-1, 1] onto v = (y / (1 - y))^power / rate, y = (x + 1) / 2,
-// without the rate: v times rate, and the log of d(v rate)/dx.
-struct MappedNode {
-    double scaled = 0;
-    double logSlope = 0;
-};
-
-// The powers are 1 and 3, so the map and its derivative take products, not pow.
-MappedNode mapNode(double x, int power) {
-    const double y = (x + 1) / 2;
-    if (y >= 1) {
-        return {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity()};
-    }
-    const double ratio = y / (1 - y);
-    const double slope = power == 3 ? 3 * ratio * ratio : 1.0; // d(ratio^power)/d(ratio)
-    return {power == 3 ? ratio * ratio * ratio : ratio, std::log(slope / 2) - 2 * std::log1p(-y)};
-}
-
-// The Kronrod nodes in the order onePass takes them (0, then each +x and -x), mapped once:
-// the same for every integral of every row.
-template <int power> const std::array<MappedNode, 61>& mappedNodes() {
-    static const std::array<MappedNode, 61> table = [] {
-        const auto& nodes = Rule::abscissa();
-        std::array<MappedNode, 61> mapped{};
-        mapped[0] = mapNode(0.0, power);
-        for (std::size_t k = 1; k < nodes.size(); ++k) {
-            mapped[2 * k - 1] = mapNode(nodes[k], power);
-            mapped[2 * k] = mapNode(-nodes[k], power);
-        }
-        return mapped;
-    }();
-    return table;
-}
-
-// One pass of the 61-point Kronrod rule over x in [-1, 1] of exp(logAt(node)), in logs, with
-// the nodes mapped: the log of the integral and of its largest term, or nothing when a term is
-// not a number. gaussLog gets the log of the embedded 30-point Gauss rule's sum, from the same
-// terms.
-template <typename LogAt>
-std::optional<double> onePass(const std::array<MappedNode, 61>& mapped, const LogAt& logAt,
-                              double& top, double& gaussLog) {
-    const auto& nodes = Rule::abscissa();
-    const auto& weights = Rule::weights();
-    const auto& gaussWeights = bm::quadrature::gauss<double, 30>::weights();
-    // Logs first, so that the sum can be scaled by its largest term.
-    std::array<double, 61> logs{};
-    for (std::size_t k = 0; k < logs.size(); ++k) {
-        logs[k] = logAt(mapped[k]);
-    }
-    top = -std::numeric_limits<double>::infinity();
-    for (const double value : logs) {
-        if (std::isnan(value)) {
-            return std::nullopt;
-        }
-        top = std::max(top, value);
-    }
-    if (!std::isfinite(top)) {
-        return std::nullopt;
-    }
-    double sum = std::exp(logs[0] - top) * weights[0];
-    double gaussSum = 0; // the Gauss nodes are the Kronrod nodes of odd index
-    for (std::size_t k = 1; k < nodes.size(); ++k) {
-        const double pair = std::exp(logs[2 * k - 1] - top) + std::exp(logs[2 * k] - top);
-        sum += pair * weights[k];
-        if (k % 2 == 1) {
-            gaussSum += pair * gaussWeights[k / 2];
-        }
-    }
-    gaussLog = top + std::log(gaussSum);
-    return top + std::log(sum);
-}
-
-// log of the integral of exp(logIntegrand(v)) over v > 0, or NotFound when it does not settle.
-// v = (y / (1 - y))^power / rate for y in [0, 1]: power 1 suits an integrand with one scale,
-// power 3 spreads six decades over the range for one with two (a large t with few df).
-template <typename LogIntegrand>
-Figure<double> logIntegral(const LogIntegrand& logIntegrand, double rate) {
-    const double logRate = std::log(rate);
-    const auto logAt = [&](const MappedNode& node) {
-        if (!std::isfinite(node.scaled)) {
-            return -std::numeric_limits<double>::infinity();
-        }
-        return logIntegrand(node.scaled / rate) + node.logSlope - logRate;
-    };
-    // The Kronrod sum is far more accurate than the Gauss sum inside it: QUADPACK's rule takes
-    // (200 |K - G|)^1.5 as the Kronrod sum's error. Where that is within 1e-9 (relative, or
-    // absolute on a log beyond 1) one pass of the one-scale mapping is enough: most rows.
-    double top = 0;
-    double gaussLog = 0;
-    const auto narrow = onePass(mappedNodes<1>(), logAt, top, gaussLog);
-    if (narrow && std::pow(200 * std::fabs(*narrow - gaussLog), 1.5) <=
-                      1e-9 * std::max(1.0, std::fabs(*narrow))) {
-        return *narrow;
-    }
-    if (!std::isfinite(top)) {
-        return Undefined::NotFound;
-    }
-    // The rest adaptively on the two-scale mapping, whose first pass settles most of them. Its
-    // nodes may find terms far above the largest of the pass above, which can have missed a
-    // narrow peak: with that largest scaled to e^-300, terms up to e^1000 above it still fit and
-    // those down to e^400 below it keep all their digits. The error estimate is |K - G|, the
-    // embedded 30-point Gauss rule's; Kronrod's own is far smaller.
-    const double scale = top + 300;
-    bool lost = false; // a term beyond the range of a double, or not a number
-    double error = 0;
-    const double area = Rule::integrate(
-        [&](double x) {
-            const double value = std::exp(logAt(mapNode(x, 3)) - scale);
-            lost = lost || !std::isfinite(value);
-            return std::isfinite(value) ? value : 0.0;
-        },
-        -1.0, 1.0, 15, 1e-9, &error);
-    if (lost || !(area > 0) || !std::isfinite(area) || error > 1e-8 * area) {
-        return Undefined::NotFound;
-    }
-    return scale + std::log(area);
-}
 
 // The one-sided factor against the observed sign: the small one, so it is integrated. Its t tail
 // is interpolated only where q is not yet so small that the integrand beyond is lost in the
@@ -378,7 +121,7 @@ Figure<double> logAgainstFactor(const Model& model, const Figure<double>& log10)
             const double q = model.againstQ(v);
             return model.logTwoSided(v) + ln2 + (tail ? (*tail)(q) : logLowerTail(-q, df));
         },
-        model.againstRate());
+        model.againstRate(), model.priorRate());
 }
 
 } // namespace
@@ -388,7 +131,28 @@ Figure<double> defaultLogBf10(const Figure<double>& t, double n1, double n2, dou
         return t.why();
     }
     const Model model(*t, n1, n2, priorScale);
-    return logIntegral([&](double v) { return model.logTwoSided(v); }, model.twoSidedRate());
+    return logIntegral([&](double v) { return model.logTwoSided(v); }, model.twoSidedRate(),
+                       model.priorRate());
+}
+
+Figure<double> defaultLogBf10Slope(const Figure<double>& t, double n1, double n2,
+                                   double priorScale) {
+    if (!t) {
+        return t.why();
+    }
+    // The prior's density of v is r v^(-1/2) exp(-r^2 v / 2) up to a constant, so the integrand's
+    // log changes with r by 1/r - r v: the slope is 1/r - r E[v], E over the normalised
+    // integrand.
+    const Model model(*t, n1, n2, priorScale);
+    const double rate = model.twoSidedRate();
+    const auto whole =
+        logIntegral([&](double v) { return model.logTwoSided(v); }, rate, model.priorRate());
+    const auto weighted = logIntegral([&](double v) { return std::log(v) + model.logTwoSided(v); },
+                                      rate, model.priorRate());
+    if (!whole || !weighted) {
+        return Undefined::NotFound;
+    }
+    return 1 / priorScale - priorScale * std::exp(*weighted - *whole);
 }
 
 BayesFactors defaultBayesFactors(const Figure<double>& t, double n1, double n2, double priorScale) {

@@ -28,4 +28,8 @@ BayesFactors defaultBayesFactors(const Figure<double>& t, double n1, double n2, 
 // factor's dependence on the prior scale, which need no one-sided factor.
 Figure<double> defaultLogBf10(const Figure<double>& t, double n1, double n2, double priorScale);
 
+// The derivative of log BF10 in the prior scale: where it is 0, BF10 is largest.
+Figure<double> defaultLogBf10Slope(const Figure<double>& t, double n1, double n2,
+                                   double priorScale);
+
 } // namespace lx

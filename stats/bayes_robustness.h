@@ -22,7 +22,9 @@ struct FactorAtScale {
 // the chosen scale when that is above 1.5.
 struct BayesRobustness {
     double upper = 1.5;
-    std::vector<FactorAtScale> curve;                   // evenly spaced in r, up to upper
+    // Ascending in r: evenly spaced up to upper, with finer scales below the first even one and
+    // the largest, so that a peak at a small scale is drawn.
+    std::vector<FactorAtScale> curve;
     Figure<double> logBfHalf = Undefined::NotRequested; // r = 0.5
     Figure<double> logBfMedium = Undefined::NotRequested;
     Figure<double> logBfWide = Undefined::NotRequested;

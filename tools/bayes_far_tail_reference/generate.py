@@ -98,7 +98,7 @@ class Model:
 def log_integral(f, widths):
     """log of the integral of exp(f(u)) over the real line."""
     # The peak: a coarse scan, then golden-section refinement.
-    grid = [mp.mpf(k) for k in range(-60, 61, 2)]
+    grid = [mp.mpf(k) for k in range(-60, 201, 2)]
     values = [f(u) for u in grid]
     best = max(range(len(grid)), key=lambda k: values[k])
     low, high = grid[max(best - 1, 0)], grid[min(best + 1, len(grid) - 1)]
@@ -129,8 +129,8 @@ def case_row(n1, m1, sd1, n2, m2, sd2, r):
     t = pooled_t(n1, m1, sd1, n2, m2, sd2)
     model = Model(t, n1, n2, r)
     sign = 1 if t >= 0 else -1
-    first_cuts = [mp.mpf(w) for w in ("0.01", "0.1", "0.5", "2", "8", "30", "60")]
-    other_cuts = [mp.mpf(w) for w in ("0.03", "0.3", "1", "4", "16", "45")]
+    first_cuts = [mp.mpf(w) for w in ("0.01", "0.1", "0.5", "2", "8", "30", "60", "90", "130")]
+    other_cuts = [mp.mpf(w) for w in ("0.03", "0.3", "1", "4", "16", "45", "75", "110", "140")]
     log10 = log_integral(model.log_two_sided, first_cuts)
     log_with = log_integral(lambda u: model.log_side(u, sign), first_cuts)
     log_against = log_integral(lambda u: model.log_side(u, -sign), first_cuts)
@@ -157,6 +157,9 @@ CASES = [
     (20000, 3, 1, 20000, 0, 1, 1),
     (1000000, 0, 1, 1000000, 1, 1, MEDIUM),
     (400000, 0.55, 1.1, 300000, 0, 0.9, 0.5),
+    # Two df and t near 2.8e15: the integrand over log g rises slowly over some seventy units
+    # below its peak, which lies where g is near t^2 / (N nu).
+    (2, 3, 1e-15, 2, 1, 0, MEDIUM),
 ]
 
 

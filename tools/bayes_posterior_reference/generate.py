@@ -47,7 +47,10 @@ def posterior_row(n1, m1, sd1, n2, m2, sd2, r, level=mpf("0.95")):
 
     est = t / sqrt(n)
     spread = sqrt((1 + t**2 / nu) / n)
-    cuts = linspace(min(0, est) - 40 * spread, max(0, est) + 40 * spread, 81)
+    # Pieces narrow enough for the prior's peak at 0 as well as the likelihood's about est,
+    # which can lie far apart at few df.
+    cuts = sorted(set(linspace(min(0, est) - 40 * spread, max(0, est) + 40 * spread, 321))
+                  | {mpf(0), -r, r})
     pieces = [quad(density, [cuts[k], cuts[k + 1]]) for k in range(len(cuts) - 1)]
     total = sum(pieces)
     cumulative = [mpf(0)]
@@ -58,8 +61,17 @@ def posterior_row(n1, m1, sd1, n2, m2, sd2, r, level=mpf("0.95")):
         k = max(i for i in range(len(cumulative)) if cumulative[i] <= p)
         base = cumulative[k]
         f = lambda x: base + quad(density, [cuts[k], x]) / total - p
-        return findroot(f, (cuts[k], cuts[k + 1]), solver="anderson", tol=mpf(10) ** -24)
+        # Illinois' method keeps the root bracketed, however skewed the piece.
+        root = findroot(f, (cuts[k], cuts[k + 1]), solver="illinois", tol=mpf(10) ** -40)
+        if abs(f(root)) > mpf(10) ** -20:
+            raise SystemExit(f"no quantile {p}: off by {f(root)}")
+        return root
 
+    # A second route to the mass: BF10 times the central t density of t, from the integral over g.
+    central = gamma((nu + 1) / 2) / (gamma(nu / 2) * sqrt(nu * pi)) * (1 + t**2 / nu) ** (-(nu + 1) / 2)
+    expected = exp(log_bf10(t, n, nu, r)) * central
+    if abs(total / expected - 1) > mpf(10) ** -15:
+        raise SystemExit(f"the posterior's mass {total} is not BF10's {expected}")
     tail = (1 - level) / 2
     return {"n1": n1, "m1": m1, "sd1": sd1, "n2": n2, "m2": m2, "sd2": sd2, "r": r, "t": t,
             "median": quantile(mpf("0.5")), "cri_lo": quantile(tail),
@@ -89,7 +101,10 @@ def robustness_row(n1, m1, sd1, n2, m2, sd2, r):
     n = mpf(n1) * n2 / (n1 + n2)
     upper = mpf("1.5") if r <= 1.5 else max(mpf(2), mpf(r))
     at = lambda x: log_bf10(t, n, nu, mpf(x))
-    grid = [upper * k / 60 for k in range(1, 61)]
+    # Even in r over the range, and by eighths of a decade down to 1e-8 of it, where a large N
+    # can put the peak.
+    grid = sorted([upper * k / 60 for k in range(1, 61)] +
+                  [upper * mpf(10) ** (-mpf(k) / 8) for k in range(9, 65)])
     values = [at(x) for x in grid]
     best = max(range(len(grid)), key=lambda k: values[k])
     if best == 0 and values[0] < 0:
@@ -97,7 +112,7 @@ def robustness_row(n1, m1, sd1, n2, m2, sd2, r):
     else:
         # Golden-section search between the best point's neighbours (the last two when the best
         # is at the end, where the peak can still lie just inside).
-        a = grid[best - 1] if best > 0 else grid[0] / 1000
+        a = grid[best - 1] if best > 0 else grid[0] / 10
         b = grid[best + 1] if best + 1 < len(grid) else upper
         ratio = (sqrt(5) - 1) / 2
         c, d = b - ratio * (b - a), a + ratio * (b - a)
@@ -139,6 +154,27 @@ CASES = [
 ]
 
 
+# Few df, where the likelihood's tails are heavy: df 1 to 6 and t up to 50.
+SMALL_DF_CASES = [
+    (2, 3, 1, 2, 0, 1, MEDIUM),        # df 2, t = 3
+    (2, -5, 1, 3, 5, 2, MEDIUM),       # df 3, t = -6.32
+    (1, 3, 0, 2, 0, 1, MEDIUM),        # df 1, t = 2.45
+    (1, 12.25, 0, 2, 0, 1, MEDIUM),    # df 1, t = 10
+    (1, 61.25, 0, 2, 0, 1, 1),         # df 1, t = 50
+    (2, 0, 1, 2, 20, 1, MEDIUM),       # df 2, t = -20
+    (3, 10, 1, 3, 0, 1, MEDIUM),       # df 4, t = 12.2
+    (3, 8, 1, 4, 0, 1, 0.5),           # df 5, t = 10.6
+    (4, 35.36, 1, 4, 0, 1, MEDIUM),    # df 6, t = 50
+]
+
+# A peak of BF10 at a scale below the first point of an even grid over the range: N = 10^6 in
+# each group, t = 2 and t = 1.5.
+SMALL_SCALE_CASES = [
+    (1000000, 0.0028284271247461905, 1, 1000000, 0, 1, MEDIUM),
+    (1000000, 0.0021213203435596429, 1, 1000000, 0, 1, MEDIUM),
+]
+
+
 def write(name, rows):
     with open(os.path.join(OUT, name), "w", newline="") as f:
         w = csv.writer(f, lineterminator="\n")
@@ -151,6 +187,7 @@ if __name__ == "__main__":
     import sys
     parts = sys.argv[1:] or ["posterior", "robustness"]
     if "posterior" in parts:
-        write("bayes_posterior_reference.csv", [posterior_row(*c) for c in CASES])
+        write("bayes_posterior_reference.csv", [posterior_row(*c) for c in CASES + SMALL_DF_CASES])
     if "robustness" in parts:
-        write("bayes_robustness_reference.csv", [robustness_row(*c) for c in CASES])
+        write("bayes_robustness_reference.csv",
+              [robustness_row(*c) for c in CASES + SMALL_SCALE_CASES])
