@@ -22,7 +22,7 @@
 //   right: nu (d / s* - log(1 + d / s*)) + a d^2 / 2,   left: nu (-d / s* - log(1 - d / s*)) + a
 //   d^2 / 2.
 // The integral is cut where it has fallen by 45 on each side, and in between at fixed falls, so
-// that over each piece the integrand changes by a bounded factor and a 10-point Gauss rule holds
+// that over each piece the integrand changes by a bounded factor and a 7-point Gauss rule holds
 // it to the last digits, for one df as for millions: a gamma-like tail at few df, a narrow normal
 // at many.
 namespace lx {
