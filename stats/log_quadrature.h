@@ -79,7 +79,8 @@ Figure<double> logIntegralOverLog(const LogIntegrand& logIntegrand, double rate,
                                   double slowestRate) {
     const double low = -std::log(rate) - 40;
     const double high = std::log(100 / slowestRate);
-    if (!(high > low)) {
+    // A rate beyond the range of a double (a t near 1e300) leaves no range to scan.
+    if (!std::isfinite(low) || !std::isfinite(high) || !(high > low) || high - low > 5000) {
         return Undefined::NotFound;
     }
     const auto logAt = [&](double u) { return logIntegrand(std::exp(u)) + u; };
