@@ -217,7 +217,7 @@ void addBatchOptions(QCommandLineParser& parser) {
          QStringLiteral("r"), QStringLiteral("0.7071067811865476")},
         {posteriorOption,
          BatchText::tr("Fill the posterior columns delta_median, delta_cri_lo and delta_cri_hi "
-                       "(about 50 ms a row). Naming one of them in --columns does the same; "
+                       "(about half a millisecond a row). Naming one of them in --columns does the same; "
                        "without either they stay empty.")},
         {robustnessOption,
          BatchText::tr("Fill the columns of BF10 against the prior scale: bf10_r05, bf10_wide, "

@@ -748,8 +748,8 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
         <translation>sie ist nicht vorhanden</translation>
     </message>
     <message>
-        <source>Fill the posterior columns delta_median, delta_cri_lo and delta_cri_hi (about 50 ms a row). Naming one of them in --columns does the same; without either they stay empty.</source>
-        <translation>Die Spalten der A-posteriori-Verteilung delta_median, delta_cri_lo und delta_cri_hi füllen (etwa 50 ms je Zeile). Eine von ihnen in --columns zu nennen, tut dasselbe; ohne beides bleiben sie leer.</translation>
+        <source>Fill the posterior columns delta_median, delta_cri_lo and delta_cri_hi (about half a millisecond a row). Naming one of them in --columns does the same; without either they stay empty.</source>
+        <translation>Die Spalten der A-posteriori-Verteilung delta_median, delta_cri_lo und delta_cri_hi füllen (etwa eine halbe Millisekunde je Zeile). Eine von ihnen in --columns zu nennen, tut dasselbe; ohne beides bleiben sie leer.</translation>
     </message>
     <message>
         <source>Fill the columns of BF10 against the prior scale: bf10_r05, bf10_wide, bf10_ultrawide, bf10_max and r_max (a few hundred integrals a row). Naming one of them in --columns does the same; without either they stay empty.</source>
