@@ -216,9 +216,10 @@ void addBatchOptions(QCommandLineParser& parser) {
          BatchText::tr("Scale r of the Cauchy prior of the Bayes factors (default 0.707)."),
          QStringLiteral("r"), QStringLiteral("0.7071067811865476")},
         {posteriorOption,
-         BatchText::tr("Fill the posterior columns delta_median, delta_cri_lo and delta_cri_hi "
-                       "(about half a millisecond a row). Naming one of them in --columns does the same; "
-                       "without either they stay empty.")},
+         BatchText::tr(
+             "Fill the posterior columns delta_median, delta_cri_lo and delta_cri_hi "
+             "(about half a millisecond a row). Naming one of them in --columns does the same; "
+             "without either they stay empty.")},
         {robustnessOption,
          BatchText::tr("Fill the columns of BF10 against the prior scale: bf10_r05, bf10_wide, "
                        "bf10_ultrawide, bf10_max and r_max (a few hundred integrals a row). "
