@@ -5,7 +5,8 @@
 #include "controls/button/lx_button.h"
 #include "controls/panel/lx_panel.h"
 #include "pane_caption.h"
-#include "plan_text.h"
+#include "planning/plan_reasons.h"
+#include "planning/plan_text.h"
 #include "platform/ole_color.h"
 #include "platform/twips.h"
 #include "select_all_on_focus.h"
@@ -22,7 +23,8 @@
 #include <QLocale>
 #include <QTimer>
 
-#include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace lx {
 
@@ -165,13 +167,13 @@ window_layout::PaneSpace PlanningView::space() const {
 }
 
 void PlanningView::showCalculation(LastCalculation& calculation) {
-    showCalculation(calculation.summary(),
-                    calculation.report(LastCalculation::Parts::Tests).cohensD);
+    const Summary& summary = calculation.summary();
+    showCalculation(planning::StudyInHand{
+        summary.n1, summary.n2, calculation.report(LastCalculation::Parts::Tests).cohensD});
 }
 
-void PlanningView::showCalculation(const Summary& summary, const Figure<double>& observedD) {
-    m_summary = summary;
-    m_observedD = observedD;
+void PlanningView::showCalculation(const planning::StudyInHand& study) {
+    m_study = study;
     setStale(false);
     plan();
 }
@@ -189,8 +191,7 @@ bool PlanningView::copyOnKey() {
 }
 
 void PlanningView::clear() {
-    m_summary.reset();
-    m_observedD = Undefined::NotRequested;
+    m_study.reset();
     setStale(false);
     plan();
 }
@@ -203,106 +204,74 @@ QString PlanningView::sentence() const {
     if (!m_plan || isStale()) {
         return {};
     }
-    return plan_text::sentence(m_plan->size, m_plan->d, m_plan->power, m_plan->test, QLocale());
+    return plan_text::sentence(*m_plan->sample, *m_plan->d, m_plan->settings.power,
+                               m_plan->settings.test, QLocale());
 }
 
-// The locale's number, or the C locale's: ".05" and "0.05" mean the same everywhere.
-std::optional<double> PlanningView::typedNumber(const QString& text) const {
+// The locale's number, or the C locale's: ".05" and "0.05" mean the same everywhere. NaN when
+// the text is no number.
+double PlanningView::typedNumber(const QString& text) const {
     bool ok = false;
     const double value = QLocale().toDouble(text.trimmed(), &ok);
     if (ok) {
         return value;
     }
     const double plain = QLocale::c().toDouble(text.trimmed(), &ok);
-    return ok ? std::optional<double>(plain) : std::nullopt;
+    return ok ? plain : std::numeric_limits<double>::quiet_NaN();
 }
 
-power::Planned<double> PlanningView::chosenEffect() const {
+planning::PlanSettings PlanningView::settings() const {
+    using Effect = planning::PlanSettings::Effect;
+    planning::PlanSettings settings;
+    // An alpha or a power that is no number is out of range, and the plan says so.
+    const double alpha = typedNumber(cboAlpha->currentText());
+    const double power = typedNumber(cboPower->currentText());
+    settings.test.alpha = std::isnan(alpha) ? -1 : alpha;
+    settings.power = std::isnan(power) ? -1 : power;
+    settings.test.tails =
+        cboTails->currentIndex() == OneTail ? power::Tails::One : power::Tails::Two;
+    settings.observedRatio = cboRatio->currentIndex() == TypedRatio &&
+                             cboRatio->currentText() == cboRatio->itemText(TypedRatio);
+    settings.ratio = typedNumber(cboRatio->currentText());
     switch (cboEffect->currentIndex()) {
-    case TypedEffect: {
-        const auto d = typedNumber(txtEffect->text());
-        return d ? power::Planned<double>(*d) : power::Problem::EffectNotFinite;
-    }
+    case TypedEffect:
+        settings.effect = Effect::Typed;
+        settings.d = typedNumber(txtEffect->text());
+        break;
     case SafeguardEffect:
-        if (!m_summary || !m_observedD) {
-            return power::Problem::EffectNotFinite;
-        }
-        return power::safeguardD(*m_observedD, m_summary->n1, m_summary->n2);
+        settings.effect = Effect::Safeguard;
+        break;
     default:
-        if (!m_observedD) {
-            return power::Problem::EffectNotFinite;
-        }
-        return *m_observedD;
+        settings.effect = Effect::Observed;
     }
-}
-
-std::optional<double> PlanningView::chosenRatio() const {
-    if (cboRatio->currentIndex() == TypedRatio &&
-        cboRatio->currentText() == cboRatio->itemText(1)) {
-        if (!m_summary) {
-            return std::nullopt;
-        }
-        return static_cast<double>(m_summary->n2) / m_summary->n1;
-    }
-    return typedNumber(cboRatio->currentText());
+    return settings;
 }
 
 void PlanningView::plan() {
-    m_plan.reset();
+    planning::PlanNeeds needs;
+    needs.safeguard = false; // the safeguard shows only as the effect planned for
+    const planning::Plan plan = planning::decidePlan(m_study, settings(), needs);
     const QLocale locale;
-    const auto alpha = typedNumber(cboAlpha->currentText());
-    const auto target = typedNumber(cboPower->currentText());
-    power::TestDesign test;
-    test.alpha = alpha.value_or(-1);
-    test.tails = cboTails->currentIndex() == OneTail ? power::Tails::One : power::Tails::Two;
-    const double targetPower = target.value_or(-1);
-    const auto ratio = chosenRatio();
-    const power::Planned<double> d = chosenEffect();
-    if (!d && d.why() == power::Problem::EffectNotFinite) {
-        lblSample->setText(cboEffect->currentIndex() == TypedEffect
-                               ? tr("Type the d to plan for, such as the smallest effect of "
-                                    "interest.")
-                               : tr("Calculate first, or plan for a typed d."));
-    } else if (!d) {
-        lblSample->setText(power::problemText(d.why()));
-    } else if (!ratio) {
-        lblSample->setText(m_summary ? tr("Type n2/n1 as a number above 0.")
-                                     : tr("Calculate first, or type n2/n1."));
+    lblSample->setText(plan.sample ? plan_text::sampleLine(*plan.sample, *plan.d, locale)
+                                   : planning::reasonText(plan.sample.why()));
+    if (plan.sensitivity && plan.critical) {
+        lblSensitivity->setText(plan_text::sensitivityLine(m_study->n1, m_study->n2,
+                                                           plan.settings.power, *plan.sensitivity,
+                                                           *plan.critical, locale));
     } else {
-        const auto size = power::studentSampleSize(*d, targetPower, *ratio, test);
-        if (size) {
-            m_plan = Plan{*d, targetPower, test, *size, *ratio};
-            lblSample->setText(plan_text::sampleLine(*size, *d, locale));
-        } else {
-            lblSample->setText(power::problemText(size.why()));
-        }
+        lblSensitivity->setText(
+            planning::reasonText(!plan.sensitivity ? plan.sensitivity.why() : plan.critical.why()));
     }
-    showSensitivity(targetPower, test);
+    m_plan.reset();
+    if (plan.sample) {
+        m_plan = plan;
+    }
     updateCopy();
     emit planChanged();
 }
 
-std::optional<PowerPlan> PlanningView::shownPlan() const {
-    if (!m_plan) {
-        return std::nullopt;
-    }
-    return PowerPlan{m_plan->d, m_plan->power, m_plan->test, m_plan->ratio, m_plan->size.n1};
-}
-
-void PlanningView::showSensitivity(double targetPower, const power::TestDesign& test) {
-    if (!m_summary) {
-        lblSensitivity->setText(tr("Calculate to see what N1 and N2 can detect."));
-        return;
-    }
-    const auto sensitivity = power::sensitivityD(m_summary->n1, m_summary->n2, targetPower, test);
-    const auto critical = power::criticalD(m_summary->n1, m_summary->n2, test);
-    if (!sensitivity || !critical) {
-        lblSensitivity->setText(
-            power::problemText(!sensitivity ? sensitivity.why() : critical.why()));
-        return;
-    }
-    lblSensitivity->setText(plan_text::sensitivityLine(m_summary->n1, m_summary->n2, targetPower,
-                                                       *sensitivity, *critical, QLocale()));
+std::optional<planning::Plan> PlanningView::shownPlan() const {
+    return m_plan;
 }
 
 void PlanningView::updateCopy() {

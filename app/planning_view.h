@@ -5,7 +5,7 @@
 #include "last_calculation.h"
 #include "pane.h"
 
-#include "power_plan.h"
+#include "planning/plan.h"
 #include "stats/figure.h"
 #include "stats/power.h"
 #include "stats/summary_input.h"
@@ -35,7 +35,7 @@ public:
     // The calculation the plan follows: its Ns and its observed d (undefined without a spread);
     // it asks for nothing costly.
     void showCalculation(LastCalculation& calculation) override;
-    void showCalculation(const Summary& summary, const Figure<double>& observedD);
+    void showCalculation(const planning::StudyInHand& study);
     void clear() override;
     bool followsWhileHidden() const override { return true; }
     // Its sentence, by its Copy button or Ctrl+Shift+C while the keyboard is in it.
@@ -51,7 +51,7 @@ public:
     QWidget& firstControl() const;
 
     // The sample it plans, if any, for the power curve.
-    std::optional<PowerPlan> shownPlan() const;
+    std::optional<planning::Plan> shownPlan() const;
     // Its controls in the order Tab takes them, after `before`.
     void placeInTabOrderAfter(QWidget& before) override;
 
@@ -63,18 +63,9 @@ protected:
     void staleChanged(bool stale) override;
 
 private:
-    struct Plan {
-        double d = 0;
-        double power = 0;
-        power::TestDesign test;
-        power::SampleSize size;
-        double ratio = 1;
-    };
     void plan();
-    std::optional<double> typedNumber(const QString& text) const;
-    power::Planned<double> chosenEffect() const;
-    std::optional<double> chosenRatio() const;
-    void showSensitivity(double targetPower, const power::TestDesign& test);
+    double typedNumber(const QString& text) const;
+    planning::PlanSettings settings() const;
     void updateCopy();
 
     LxPanel* panPlanning;
@@ -88,9 +79,8 @@ private:
     QLabel* lblSample;
     QLabel* lblSensitivity;
 
-    std::optional<Summary> m_summary;
-    Figure<double> m_observedD = Undefined::NotRequested;
-    std::optional<Plan> m_plan;
+    std::optional<planning::StudyInHand> m_study;
+    std::optional<planning::Plan> m_plan; // while it plans a sample
 };
 
 } // namespace lx

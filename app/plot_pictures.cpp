@@ -165,18 +165,19 @@ std::optional<Picture> make(Kind kind, const Summary& summary, const TwoSampleRe
     return std::nullopt;
 }
 
-std::optional<Picture> powerCurve(const std::optional<PowerPlan>& plan,
+std::optional<Picture> powerCurve(const std::optional<planning::Plan>& plan,
                                   const plots::PlotStyle& style, QString& why) {
-    if (!plan) {
+    if (!plan || !plan->sample) {
         why = PlotText::tr("Plan a sample in Planning (F7): the power curve shows the plan.");
         return std::nullopt;
     }
-    if (plan->ratio != 1) {
+    if (*plan->ratio != 1) {
         why = PlotText::tr("The power curve is drawn for groups of equal size: choose n2/n1 = 1 "
                            "in Planning.");
         return std::nullopt;
     }
-    const auto picture = plots::powerCurvePicture(plan->d, plan->test, plan->targetPower, plan->n1);
+    const auto picture = plots::powerCurvePicture(*plan->d, plan->settings.test,
+                                                  plan->settings.power, plan->sample->n1);
     if (!picture) {
         why = PlotText::tr("The power curve cannot be drawn for this plan.");
         return std::nullopt;
@@ -185,8 +186,8 @@ std::optional<Picture> powerCurve(const std::optional<PowerPlan>& plan,
     const QString text =
         PlotText::tr("Power curve. Power of the %1 t-test at d = %2, \u03B1 = %3: n = %4 per "
                      "group gives %5 (target %6).")
-            .arg(plan->test.tails == power::Tails::Two ? PlotText::tr("two-tailed")
-                                                       : PlotText::tr("one-tailed"),
+            .arg(plan->settings.test.tails == power::Tails::Two ? PlotText::tr("two-tailed")
+                                                                : PlotText::tr("one-tailed"),
                  number(picture->d, l), number(picture->alpha, l),
                  l.toString(static_cast<qlonglong>(picture->chosen.n)),
                  number(picture->chosen.power, l), number(picture->targetPower, l));

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "planning/plan.h"
 #include "plots/picture_file.h"
 #include "plots/plot_style.h"
-#include "power_plan.h"
 
 #include <QString>
 
@@ -46,7 +46,7 @@ std::optional<Picture> make(Kind kind, const Summary& summary, const TwoSampleRe
                             const plots::PlotStyle& style, QString& why);
 
 // The power curve of the planning view's plan, or nothing with the reason in why.
-std::optional<Picture> powerCurve(const std::optional<PowerPlan>& plan,
+std::optional<Picture> powerCurve(const std::optional<planning::Plan>& plan,
                                   const plots::PlotStyle& style, QString& why);
 
 } // namespace lx::plot_pictures

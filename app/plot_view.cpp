@@ -178,7 +178,7 @@ void PlotView::savePicture() {
     m_settings.setValue(PictureFolderKey, QFileInfo(path).absolutePath());
 }
 
-void PlotView::setPlan(const std::optional<PowerPlan>& plan) {
+void PlotView::setPlan(const std::optional<planning::Plan>& plan) {
     m_plan = plan;
     if (m_kind == plot_pictures::Kind::PowerCurve) {
         draw();

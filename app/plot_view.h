@@ -42,7 +42,7 @@ public:
     void savePicture();
 
     // The plan the power curve draws; nothing while the planning view has none.
-    void setPlan(const std::optional<PowerPlan>& plan);
+    void setPlan(const std::optional<planning::Plan>& plan);
 
     plot_pictures::Kind kind() const { return m_kind; }
     void setKind(plot_pictures::Kind kind);
@@ -77,7 +77,7 @@ private:
     LastCalculation& m_calculation;
     WindowSettings& m_settings;
     bool m_showing = false; // of the calculation, from showCalculation() to clear()
-    std::optional<PowerPlan> m_plan;
+    std::optional<planning::Plan> m_plan;
 };
 
 } // namespace lx

@@ -5,6 +5,8 @@
 #include "batch_text.h"
 #include "result_columns.h"
 
+#include "planning/plan_reasons.h"
+
 #include <algorithm>
 #include <cmath>
 #include <thread>
@@ -97,8 +99,8 @@ CostlyGroups costlyGroupsAsked(const QCommandLineParser& parser,
 }
 
 // The settings of the planning columns, or the message of a usage error.
-std::variant<PlanSettings, QString> planFrom(const QCommandLineParser& parser) {
-    PlanSettings plan;
+std::variant<planning::PlanSettings, QString> planFrom(const QCommandLineParser& parser) {
+    planning::PlanSettings plan;
     bool ok = false;
     plan.test.alpha = parser.value(planAlphaOption).toDouble(&ok);
     if (!ok || !(plan.test.alpha > 0 && plan.test.alpha < 1)) {
@@ -123,17 +125,18 @@ std::variant<PlanSettings, QString> planFrom(const QCommandLineParser& parser) {
     }
     const QString effect = parser.value(planEffectOption).toLower();
     if (effect == QLatin1String("observed")) {
-        plan.effect = PlanSettings::Effect::Observed;
+        plan.effect = planning::PlanSettings::Effect::Observed;
     } else if (effect == QLatin1String("safeguard")) {
-        plan.effect = PlanSettings::Effect::Safeguard;
+        plan.effect = planning::PlanSettings::Effect::Safeguard;
     } else {
-        plan.effect = PlanSettings::Effect::Typed;
+        plan.effect = planning::PlanSettings::Effect::Typed;
         plan.d = effect.toDouble(&ok);
         if (!ok || !std::isfinite(plan.d)) {
             return BatchText::tr("--plan-effect must be observed, safeguard or a number d");
         }
         if (plan.d == 0) {
-            return QStringLiteral("--plan-effect: ") + power::problemText(power::Problem::NoEffect);
+            return QStringLiteral("--plan-effect: ") +
+                   planning::problemText(power::Problem::NoEffect);
         }
     }
     return plan;
@@ -337,7 +340,7 @@ std::variant<BatchOptions, QString> batchOptions(const QCommandLineParser& parse
         if (const QString* problem = std::get_if<QString>(&plan)) {
             return *problem;
         }
-        options.plan = std::get<PlanSettings>(plan);
+        options.plan = std::get<planning::PlanSettings>(plan);
     }
     options.costly = costlyGroupsAsked(parser, options.columns);
     if (parser.isSet(formatOption)) {

@@ -5,7 +5,7 @@
 #include "check_inputs.h"
 #include "column_map.h"
 #include "forest_rows.h"
-#include "plan_settings.h"
+#include "planning/plan_settings.h"
 #include "result_columns.h"
 #include "stats/bayes_factor.h"
 #include "stats/equivalence.h"
@@ -34,7 +34,7 @@ struct BatchOptions {
     double level = 0.95;
     double priorScale = mediumPriorScale;
     std::optional<EquivalenceMargin> equivalence; // the bounds of the equivalence tests
-    std::optional<PlanSettings> plan; // when a --plan option or column asks for planning
+    std::optional<planning::PlanSettings> plan; // when a --plan option or column asks for planning
     CostlyGroups costly; // by --posterior, --robustness or one of their columns in --columns
     // What is not given is found from the table's first lines.
     std::optional<OutputFormat> format;

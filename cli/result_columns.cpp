@@ -182,7 +182,7 @@ bool isRobustnessColumn(ResultColumn column) {
 
 ResultNeeds needsFor(const std::array<bool, resultColumnCount>& wanted, double level,
                      double priorScale, const std::optional<EquivalenceMargin>& equivalence,
-                     const std::optional<PlanSettings>& plan, CostlyGroups asked) {
+                     const std::optional<planning::PlanSettings>& plan, CostlyGroups asked) {
     using C = ResultColumn;
     ResultNeeds needs;
     needs.columns = wanted;

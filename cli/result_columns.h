@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "plan_settings.h"
+#include "planning/plan_settings.h"
 
 #include "stats/two_sample_report.h"
 
@@ -96,8 +96,9 @@ struct ResultNeeds {
     bool window = false; // df, t or p_class
     ReportRequest request;
     bool anyReport = false;
-    bool anyCheck = false;            // of reported results
-    std::optional<PlanSettings> plan; // when any planning column is wanted and planning is asked
+    bool anyCheck = false; // of reported results
+    std::optional<planning::PlanSettings>
+        plan; // when any planning column is wanted and planning is asked
 
     bool has(ResultColumn column) const { return columns[static_cast<std::size_t>(column)]; }
 };
@@ -124,7 +125,7 @@ struct CostlyGroups {
 // columns stay empty unless `asked` names their group.
 ResultNeeds needsFor(const std::array<bool, resultColumnCount>& wanted, double level,
                      double priorScale, const std::optional<EquivalenceMargin>& equivalence,
-                     const std::optional<PlanSettings>& plan = std::nullopt,
+                     const std::optional<planning::PlanSettings>& plan = std::nullopt,
                      CostlyGroups asked = {});
 
 // Whether a column is worked from the six summary figures (all but the p check's and the

@@ -1,22 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The LxTervan developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The noncentral t's Poisson weights use Boost's default policy inside; without promotion to
-// long double, as in t_distribution.cpp, the other file that includes the noncentral t, so that
-// both compile Boost's defaults alike. Set before any Boost header.
+// Boost's defaults as in power_evaluation.cpp, whose normal distribution this file shares.
 #define BOOST_MATH_PROMOTE_DOUBLE_POLICY false
 
 #include "power.h"
 
-#include "d_interval.h"
-
 #include "boost_policy.h"
-#include "spread.h"
-#include "t_distribution.h"
+#include "d_interval.h"
+#include "power_evaluation.h"
 
-#include <QCoreApplication>
-
-#include <boost/math/distributions/chi_squared.hpp>
-#include <boost/math/distributions/non_central_t.hpp>
 #include <boost/math/distributions/normal.hpp>
 #include <boost/math/tools/toms748_solve.hpp>
 
@@ -31,17 +23,9 @@ namespace lx::power {
 namespace {
 
 namespace bm = boost::math;
-namespace td = t_distribution;
 
-using NoncentralT = bm::non_central_t_distribution<double, BoostPolicy>;
 using Normal = bm::normal_distribution<double, BoostPolicy>;
 
-// The messages are the user's to read, in the user's language.
-struct PlanText {
-    Q_DECLARE_TR_FUNCTIONS(PlanText)
-};
-
-constexpr double nan = std::numeric_limits<double>::quiet_NaN();
 constexpr std::int64_t largestN = std::numeric_limits<std::int32_t>::max();
 
 std::optional<Problem> checkDesign(const TestDesign& test) {
@@ -76,85 +60,6 @@ std::optional<Problem> checkRatio(double ratio) {
         return Problem::RatioNotPositive;
     }
     return std::nullopt;
-}
-
-// The tail each test is significant in: half of alpha on each side when two-tailed.
-double criticalT(double df, const TestDesign& test) {
-    return td::upperQuantile(test.tails == Tails::Two ? test.alpha / 2 : test.alpha, df);
-}
-
-// Whether the noncentral t falls short of a positive critical t with a chance below half an ulp
-// of 1, so that the power is 1 to double precision: T = (Z + lambda) / sqrt(V / df) <= critical
-// needs Z <= -lambda / 2 or critical sqrt(V / df) >= lambda / 2, and the two-tailed test's other
-// tail is smaller still. Boost's series refuses noncentralities this far out.
-bool powerRoundsToOne(double df, double lambda, double critical) {
-    if (!(critical > 0) || !(lambda > 0)) {
-        return false;
-    }
-    const double half = lambda / 2;
-    const double chiSquare = df * (half / critical) * (half / critical);
-    const double shortfall =
-        bm::cdf(Normal(), -half) +
-        (std::isfinite(chiSquare)
-             ? bm::cdf(
-                   bm::complement(bm::chi_squared_distribution<double, BoostPolicy>(df), chiSquare))
-             : 0.0);
-    return 2 * shortfall < std::numeric_limits<double>::epsilon() / 4;
-}
-
-// The probability that the noncentral t lands beyond the critical t (lambda >= 0); NaN where
-// it cannot be worked out, as beyond a critical t that is not finite.
-double powerAt(double df, double lambda, double critical, Tails tails) {
-    if (!std::isfinite(critical) || !std::isfinite(lambda)) {
-        return nan;
-    }
-    try {
-        const NoncentralT distribution(df, lambda);
-        double power = bm::cdf(bm::complement(distribution, critical));
-        if (tails == Tails::Two) {
-            power += bm::cdf(distribution, -critical);
-        }
-        if (std::isfinite(power)) {
-            return power;
-        }
-    } catch (const std::exception&) {
-    }
-    try {
-        return powerRoundsToOne(df, lambda, critical) ? 1.0 : nan;
-    } catch (const std::exception&) {
-        return nan;
-    }
-}
-
-// A sample's power with every figure behind it.
-struct Evaluation {
-    double power = nan;
-    double criticalT = nan;
-    double noncentrality = nan;
-    double df = nan;
-};
-
-Evaluation studentEvaluation(std::int64_t n1, std::int64_t n2, double d, const TestDesign& test) {
-    Evaluation at;
-    const auto a = static_cast<double>(n1);
-    const auto b = static_cast<double>(n2);
-    at.df = a + b - 2;
-    at.criticalT = criticalT(at.df, test);
-    at.noncentrality = std::fabs(d) * std::sqrt(a * b / (a + b));
-    at.power = powerAt(at.df, at.noncentrality, at.criticalT, test.tails);
-    return at;
-}
-
-Evaluation welchEvaluation(std::int64_t n1, std::int64_t n2, const WelchEffect& effect,
-                           const TestDesign& test) {
-    Evaluation at;
-    const double se1 = effect.sd1 / std::sqrt(static_cast<double>(n1));
-    const double se2 = effect.sd2 / std::sqrt(static_cast<double>(n2));
-    at.df = spread::welchDf(se1, static_cast<std::int32_t>(n1), se2, static_cast<std::int32_t>(n2));
-    at.criticalT = criticalT(at.df, test);
-    at.noncentrality = std::fabs(effect.difference) / std::hypot(se1, se2);
-    at.power = powerAt(at.df, at.noncentrality, at.criticalT, test.tails);
-    return at;
 }
 
 // n2 = ceil(ratio n1), at least 2. A product that should be whole (1.1 x 10) can come out a few
@@ -262,33 +167,6 @@ Planned<double> powerOf(const Evaluation& at) {
 }
 
 } // namespace
-
-QString problemText(Problem problem) {
-    switch (problem) {
-    case Problem::AlphaOutOfRange:
-        return PlanText::tr("α must lie between 0 and 1.");
-    case Problem::PowerOutOfRange:
-        return PlanText::tr("The target power must be above α and below 1.");
-    case Problem::NoEffect:
-        return PlanText::tr("no sample size gives power above α for d = 0");
-    case Problem::EffectNotFinite:
-        return PlanText::tr("The effect to plan for is not a number.");
-    case Problem::RatioNotPositive:
-        return PlanText::tr("The ratio n2/n1 must be above 0.");
-    case Problem::SdNotPositive:
-        return PlanText::tr("The planned SDs must be above 0.");
-    case Problem::TooFewObservations:
-        return PlanText::tr("Power needs at least one observation in each group and three in all.");
-    case Problem::TooLarge:
-        return PlanText::tr("No sample of fewer than 2³¹ per group reaches that power.");
-    case Problem::SafeguardNotPositive:
-        return PlanText::tr("The safeguard d is not above 0 (the 60% interval of d reaches 0), so "
-                            "no sample size is planned for it.");
-    case Problem::NotFound:
-        return PlanText::tr("The power of these figures could not be worked out.");
-    }
-    return {};
-}
 
 Planned<double> studentPower(std::int32_t n1, std::int32_t n2, double d, const TestDesign& test) {
     if (const auto problem = checkDesign(test)) {

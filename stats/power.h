@@ -4,8 +4,6 @@
 
 #include "figure.h"
 
-#include <QString>
-
 #include <cstdint>
 
 // Planning a two-sample study: the power of Student's test, the sample size that reaches a
@@ -34,9 +32,6 @@ enum class Problem {
     SafeguardNotPositive, // the lower end of the observed d's 60% interval is not above 0
     NotFound              // the noncentral t could not be worked out (extreme inputs)
 };
-
-// The message for a problem, in the user's language.
-QString problemText(Problem problem);
 
 template <typename T> using Planned = Figure<T, Problem>;
 

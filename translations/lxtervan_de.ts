@@ -618,10 +618,6 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
         <translation>Der Effekt, für den geplant wird: observed (das d der Zeile, die Vorgabe), safeguard (das Ende seines 60%-Intervalls näher an 0) oder ein d, etwa der kleinste interessierende Effekt.</translation>
     </message>
     <message>
-        <source>d is undefined: the pooled SD is 0</source>
-        <translation>d ist nicht definiert: die gepoolte SD ist 0</translation>
-    </message>
-    <message>
         <source>n1 of the smallest sample whose power reaches --plan-power for --plan-effect (Student&apos;s test)</source>
         <translation>n1 der kleinsten Stichprobe, deren Teststärke für --plan-effect --plan-power erreicht (Student-Test)</translation>
     </message>
@@ -1072,6 +1068,30 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
     <message>
         <source>The power of these figures could not be worked out.</source>
         <translation>Die Teststärke dieser Werte ließ sich nicht berechnen.</translation>
+    </message>
+    <message>
+        <source>Calculate first, or plan for a typed d.</source>
+        <translation>Erst berechnen oder für ein eingegebenes d planen.</translation>
+    </message>
+    <message>
+        <source>Calculate first, or type n2/n1.</source>
+        <translation>Erst berechnen oder n2/n1 eingeben.</translation>
+    </message>
+    <message>
+        <source>Calculate to see what N1 and N2 can detect.</source>
+        <translation>Berechnen, um zu sehen, was N1 und N2 entdecken können.</translation>
+    </message>
+    <message>
+        <source>d is undefined: the pooled SD is 0</source>
+        <translation>d ist nicht definiert: die gepoolte SD ist 0</translation>
+    </message>
+    <message>
+        <source>Type the d to plan for, such as the smallest effect of interest.</source>
+        <translation>Geben Sie das d ein, für das geplant wird, etwa den kleinsten relevanten Effekt.</translation>
+    </message>
+    <message>
+        <source>Type n2/n1 as a number above 0.</source>
+        <translation>Geben Sie n2/n1 als Zahl über 0 ein.</translation>
     </message>
 </context>
 <context>
@@ -1761,26 +1781,6 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
     <message>
         <source>d</source>
         <translation>d</translation>
-    </message>
-    <message>
-        <source>Type the d to plan for, such as the smallest effect of interest.</source>
-        <translation>Geben Sie das d ein, für das geplant wird, etwa den kleinsten relevanten Effekt.</translation>
-    </message>
-    <message>
-        <source>Calculate first, or plan for a typed d.</source>
-        <translation>Erst berechnen oder für ein eingegebenes d planen.</translation>
-    </message>
-    <message>
-        <source>Type n2/n1 as a number above 0.</source>
-        <translation>Geben Sie n2/n1 als Zahl über 0 ein.</translation>
-    </message>
-    <message>
-        <source>Calculate first, or type n2/n1.</source>
-        <translation>Erst berechnen oder n2/n1 eingeben.</translation>
-    </message>
-    <message>
-        <source>Calculate to see what N1 and N2 can detect.</source>
-        <translation>Berechnen, um zu sehen, was N1 und N2 entdecken können.</translation>
     </message>
 </context>
 <context>

@@ -1,10 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The LxTervan developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/plan_text.h"
 #include "app/planning_view.h"
 #include "controls/button/lx_button.h"
 #include "form_fixture.h"
-#include "platform/core/translations.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -204,23 +202,6 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(f().form.get()));
         QVERIFY(area() && area()->isVisible());
         QCOMPARE(f().form->height(), area()->geometry().bottom() + 1);
-    }
-
-    void germanSentence() {
-        const QLocale german(QLocale::German, QLocale::Germany);
-        QVERIFY(lx::installTranslations(*QCoreApplication::instance(), german));
-        lx::power::SampleSize size;
-        size.n1 = 86;
-        size.n2 = 86;
-        size.total = 172;
-        size.power = 0.90323;
-        QCOMPARE(lx::plan_text::sentence(size, 0.5, 0.9, {}, german),
-                 QStringLiteral("Eine Stichprobe von 86 je Gruppe (172 insgesamt) gibt 90 % "
-                                "Teststärke, um d = 0,50 zu entdecken (α = ,05, zweiseitig); "
-                                "tatsächliche Teststärke 0,903."));
-        QCOMPARE(lx::plan_text::sensitivityLine(10, 10, 0.8, 1.3249, 0.9396, german),
-                 QStringLiteral("Mit 10 und 10: 80 % Teststärke für |d| ≥ 1,32; signifikant ab "
-                                "|d| ≥ 0,94"));
     }
 };
 

@@ -191,14 +191,9 @@ void TestPower::badInput() {
     const auto size = lx::power::studentSampleSize(d, target, ratio, test);
     QVERIFY(!size);
     QCOMPARE(size.why(), problem);
-    QVERIFY(!lx::power::problemText(problem).isEmpty());
     const auto welch = lx::power::welchSampleSize({d, 1, 2}, target, ratio, test);
     QVERIFY(!welch);
     QCOMPARE(welch.why(), problem);
-    if (problem == Problem::NoEffect) {
-        QCOMPARE(lx::power::problemText(problem),
-                 QStringLiteral("no sample size gives power above α for d = 0"));
-    }
 }
 
 void TestPower::welchAgainstSimulation_data() {
