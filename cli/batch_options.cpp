@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "batch_options.h"
 
+#include "batch_option_table.h"
 #include "batch_text.h"
 #include "result_columns.h"
 
@@ -14,22 +15,6 @@
 namespace lx::cli {
 
 namespace {
-
-const QString columnsOption = QStringLiteral("columns");
-const QString prefixOption = QStringLiteral("prefix");
-const QString mapOption = QStringLiteral("map");
-const QString headerLineOption = QStringLiteral("header-line");
-const QString levelOption = QStringLiteral("level");
-const QString formatOption = QStringLiteral("format");
-const QString inputFormatOption = QStringLiteral("input-format");
-const QString delimiterOption = QStringLiteral("delimiter");
-const QString localeOption = QStringLiteral("locale");
-const QString groupingOption = QStringLiteral("grouping");
-const QString jobsOption = QStringLiteral("jobs");
-const QString strictOption = QStringLiteral("strict");
-const QString priorScaleOption = QStringLiteral("prior-scale");
-const QString equivalenceOption = QStringLiteral("equivalence");
-const QString equivalenceSdOption = QStringLiteral("equivalence-d");
 
 // A positive finite number, or nothing.
 std::optional<double> positiveNumber(const QString& text) {
@@ -44,33 +29,22 @@ std::optional<double> positiveNumber(const QString& text) {
 // The equivalence margin of --equivalence or --equivalence-d, or the message of a usage error.
 std::variant<std::optional<EquivalenceMargin>, QString>
 equivalenceFrom(const QCommandLineParser& parser) {
-    const bool raw = parser.isSet(equivalenceOption);
-    const bool inSd = parser.isSet(equivalenceSdOption);
+    const bool raw = parser.isSet(option::equivalence);
+    const bool inSd = parser.isSet(option::equivalenceSd);
     if (raw && inSd) {
         return BatchText::tr("give either --equivalence or --equivalence-d, not both");
     }
     if (!raw && !inSd) {
         return std::optional<EquivalenceMargin>();
     }
-    const auto delta = positiveNumber(parser.value(raw ? equivalenceOption : equivalenceSdOption));
+    const auto delta =
+        positiveNumber(parser.value(raw ? option::equivalence : option::equivalenceSd));
     if (!delta) {
         return raw ? BatchText::tr("--equivalence must be a number above 0")
                    : BatchText::tr("--equivalence-d must be a number above 0");
     }
     return std::optional<EquivalenceMargin>(EquivalenceMargin{*delta, inSd});
 }
-const QString itemsOption = QStringLiteral("items");
-const QString alphaOption = QStringLiteral("alpha");
-const QString oneTailedOption = QStringLiteral("one-tailed");
-const QString planPowerOption = QStringLiteral("plan-power");
-const QString planAlphaOption = QStringLiteral("plan-alpha");
-const QString planRatioOption = QStringLiteral("plan-ratio");
-const QString planTailsOption = QStringLiteral("plan-tails");
-const QString planEffectOption = QStringLiteral("plan-effect");
-const QString forestOption = QStringLiteral("forest");
-const QString labelOption = QStringLiteral("label");
-const QString posteriorOption = QStringLiteral("posterior");
-const QString robustnessOption = QStringLiteral("robustness");
 
 // Whether --columns names a result column of a group.
 bool namesColumnOf(const std::optional<QStringList>& columns, bool (*inGroup)(ResultColumn)) {
@@ -82,8 +56,8 @@ bool namesColumnOf(const std::optional<QStringList>& columns, bool (*inGroup)(Re
 
 // Planning is asked for by any --plan option, or by naming a planning column in --columns.
 bool planningAsked(const QCommandLineParser& parser, const std::optional<QStringList>& columns) {
-    for (const QString& option :
-         {planPowerOption, planAlphaOption, planRatioOption, planTailsOption, planEffectOption}) {
+    for (const QString& option : {option::planPower, option::planAlpha, option::planRatio,
+                                  option::planTails, option::planEffect}) {
         if (parser.isSet(option)) {
             return true;
         }
@@ -94,28 +68,28 @@ bool planningAsked(const QCommandLineParser& parser, const std::optional<QString
 // The costly Bayes groups come, as the plan does, with their option or one of their columns.
 CostlyGroups costlyGroupsAsked(const QCommandLineParser& parser,
                                const std::optional<QStringList>& columns) {
-    return {parser.isSet(posteriorOption) || namesColumnOf(columns, isPosteriorColumn),
-            parser.isSet(robustnessOption) || namesColumnOf(columns, isRobustnessColumn)};
+    return {parser.isSet(option::posterior) || namesColumnOf(columns, isPosteriorColumn),
+            parser.isSet(option::robustness) || namesColumnOf(columns, isRobustnessColumn)};
 }
 
 // The settings of the planning columns, or the message of a usage error.
 std::variant<planning::PlanSettings, QString> planFrom(const QCommandLineParser& parser) {
     planning::PlanSettings plan;
     bool ok = false;
-    plan.test.alpha = parser.value(planAlphaOption).toDouble(&ok);
+    plan.test.alpha = parser.value(option::planAlpha).toDouble(&ok);
     if (!ok || !(plan.test.alpha > 0 && plan.test.alpha < 1)) {
         return BatchText::tr("--plan-alpha must be a number between 0 and 1");
     }
-    plan.power = parser.value(planPowerOption).toDouble(&ok);
+    plan.power = parser.value(option::planPower).toDouble(&ok);
     if (!ok || !(plan.power > plan.test.alpha && plan.power < 1)) {
         return BatchText::tr("--plan-power must be a number above --plan-alpha and below 1");
     }
-    const QString tails = parser.value(planTailsOption);
+    const QString tails = parser.value(option::planTails);
     if (tails != QLatin1String("1") && tails != QLatin1String("2")) {
         return BatchText::tr("--plan-tails must be 1 or 2");
     }
     plan.test.tails = tails == QLatin1String("1") ? power::Tails::One : power::Tails::Two;
-    const QString ratio = parser.value(planRatioOption).toLower();
+    const QString ratio = parser.value(option::planRatio).toLower();
     if (ratio == QLatin1String("observed")) {
         plan.observedRatio = true;
     } else if (const auto value = positiveNumber(ratio)) {
@@ -123,7 +97,7 @@ std::variant<planning::PlanSettings, QString> planFrom(const QCommandLineParser&
     } else {
         return BatchText::tr("--plan-ratio must be a number above 0 or observed");
     }
-    const QString effect = parser.value(planEffectOption).toLower();
+    const QString effect = parser.value(option::planEffect).toLower();
     if (effect == QLatin1String("observed")) {
         plan.effect = planning::PlanSettings::Effect::Observed;
     } else if (effect == QLatin1String("safeguard")) {
@@ -156,136 +130,6 @@ std::optional<char> delimiterFrom(const QString& text) {
 
 } // namespace
 
-void addBatchOptions(QCommandLineParser& parser) {
-    parser.setApplicationDescription(BatchText::tr(
-        "Two-sample t-tests from summary statistics, one per row of a CSV table.\n"
-        "The header must name n1, m1, sd1 (or se1), n2, m2, sd2 (or se2); other columns pass "
-        "through. Without --delimiter the delimiter is found from the first lines (, ; tab or "
-        "|: the one that splits them into the same number of fields); without --locale the "
-        "numbers are read with a decimal comma when the delimiter is not a comma and the "
-        "numbers of the summary columns have more decimal commas than points, else with a "
-        "decimal point. On a terminal the tool says what "
-        "it found. Exit status: 0 done, 1 rows failed under --strict, 2 usage or input error."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("file"),
-                                 BatchText::tr("The CSV table; standard input when absent or -."),
-                                 BatchText::tr("[FILE]"));
-    parser.addOptions({
-        {columnsOption,
-         BatchText::tr("Only these output columns, comma-separated: the table's (by name, or "
-                       "by number from 1 where names repeat) and the result columns listed "
-                       "below."),
-         QStringLiteral("list")},
-        {mapOption,
-         BatchText::tr("Name the columns of the inputs outright, as n1=Total_E,m1=Mean_E,sd1=SD_E,"
-                       "n2=...: a header name as written or a column number from 1; the rest are "
-                       "found by their usual names (n1, size1, total1, n1i, mean1, m1i, sd1, "
-                       "sd1i, se1, ...)."),
-         QStringLiteral("list")},
-        {headerLineOption,
-         BatchText::tr("The line that holds the header, from 1 (default 1); the lines above it, "
-                       "such as a spreadsheet's title, are skipped."),
-         QStringLiteral("n")},
-        {prefixOption,
-         BatchText::tr("Put this in front of every result column's name, say lx_ when the table "
-                       "has a column of the same name."),
-         QStringLiteral("text")},
-        {levelOption, BatchText::tr("Confidence level of the intervals (default 0.95)."),
-         QStringLiteral("level"), QStringLiteral("0.95")},
-        {formatOption,
-         BatchText::tr("Output format: csv, tsv or jsonl (default: tsv for tab-separated input, "
-                       "else csv). The input is read as it is written, whatever the output."),
-         QStringLiteral("format")},
-        {inputFormatOption,
-         BatchText::tr("Input format: csv (comma-separated, or --delimiter) or tsv "
-                       "(tab-separated)."),
-         QStringLiteral("format")},
-        {delimiterOption,
-         BatchText::tr("Field delimiter of the input and of CSV output: one character, or tab "
-                       "(also \\t)."),
-         QStringLiteral("char")},
-        {localeOption,
-         BatchText::tr("Read and write numbers with this locale's decimal separator, "
-                       "such as de_DE or C."),
-         QStringLiteral("name")},
-        {groupingOption,
-         BatchText::tr("Accept the locale's group separators in numbers (1.500 is 1500 with "
-                       "--locale de_DE); without it such numbers are refused.")},
-        {jobsOption, BatchText::tr("Worker threads (default: all cores)."), QStringLiteral("n")},
-        {strictOption, BatchText::tr("Exit with status 1 when any row has an error, or a check "
-                                     "of reported results that could not run (check_error).")},
-        {priorScaleOption,
-         BatchText::tr("Scale r of the Cauchy prior of the Bayes factors (default 0.707)."),
-         QStringLiteral("r"), QStringLiteral("0.7071067811865476")},
-        {posteriorOption,
-         BatchText::tr(
-             "Fill the posterior columns delta_median, delta_cri_lo and delta_cri_hi "
-             "(about half a millisecond a row). Naming one of them in --columns does the same; "
-             "without either they stay empty.")},
-        {robustnessOption,
-         BatchText::tr("Fill the columns of BF10 against the prior scale: bf10_r05, bf10_wide, "
-                       "bf10_ultrawide, bf10_max and r_max (a few hundred integrals a row). "
-                       "Naming one of them in --columns does the same; without either they stay "
-                       "empty.")},
-        {equivalenceOption,
-         BatchText::tr("Equivalence tests against the bounds -delta and +delta on M1 - M2."),
-         QStringLiteral("delta")},
-        {equivalenceSdOption,
-         BatchText::tr("Equivalence tests with the bounds in units of the pooled SD."),
-         QStringLiteral("delta")},
-        {itemsOption,
-         BatchText::tr("Whole-number items each score averages, for the granularity tests of "
-                       "both sets where a row gives no items1 or items2."),
-         QStringLiteral("k")},
-        {alphaOption,
-         BatchText::tr("Significance level of the p check's decision errors (default 0.05)."),
-         QStringLiteral("alpha"), QStringLiteral("0.05")},
-        {oneTailedOption,
-         BatchText::tr("Take reported p as one-tailed where a row gives no tails_reported (1 or "
-                       "2): the p beyond t on the side of the observed difference, never "
-                       "halved or doubled; a one-tailed p above .5 is checked against the other "
-                       "tail.")},
-        {planPowerOption,
-         BatchText::tr("Plan the next study of each row: the power its sample must reach "
-                       "(default 0.8). Any --plan option, or a planning column in --columns, "
-                       "fills the planning columns; without, they stay empty and cost nothing."),
-         QStringLiteral("power"), QStringLiteral("0.8")},
-        {planAlphaOption, BatchText::tr("Significance level of the planned test (default 0.05)."),
-         QStringLiteral("alpha"), QStringLiteral("0.05")},
-        {planRatioOption,
-         BatchText::tr("n2/n1 of the planned sample (default 1), or observed for the row's "
-                       "N2/N1."),
-         QStringLiteral("ratio"), QStringLiteral("1")},
-        {planTailsOption, BatchText::tr("Tails of the planned test: 1 or 2 (default 2)."),
-         QStringLiteral("n"), QStringLiteral("2")},
-        {planEffectOption,
-         BatchText::tr("The effect to plan for: observed (the row's d, the default), safeguard "
-                       "(the end of its 60% interval nearer 0) or a d, such as the smallest "
-                       "effect of interest."),
-         QStringLiteral("effect"), QStringLiteral("observed")},
-        {forestOption,
-         BatchText::tr("Draw a forest plot of Hedges' g with its interval for each row, the "
-                       "marker's area in proportion to 1/g_var, to this file: .svg, .pdf or "
-                       ".png (by its suffix). Rows with errors are left out and counted in the "
-                       "summary. The table is written as without it."),
-         QStringLiteral("file")},
-        {labelOption,
-         BatchText::tr("The column whose cells label the forest plot's rows (by name, or by "
-                       "number from 1); without it, the row numbers."),
-         QStringLiteral("column")},
-    });
-}
-
-QString batchHelp(const QCommandLineParser& parser) {
-    return parser.helpText() + QLatin1Char('\n') + resultColumnsHelp() + QLatin1Char('\n') +
-           BatchText::tr("Examples:\n"
-                         "  lxtervan-batch --columns study,g,g_ci_lo,g_ci_hi --forest forest.svg "
-                         "--label study studies.csv\n"
-                         "      g and its interval for each row to standard output, and a "
-                         "forest plot of them labelled by the column study.\n");
-}
-
 std::variant<BatchOptions, QString> batchOptions(const QCommandLineParser& parser) {
     BatchOptions options;
     const QStringList files = parser.positionalArguments();
@@ -293,30 +137,30 @@ std::variant<BatchOptions, QString> batchOptions(const QCommandLineParser& parse
         return BatchText::tr("give at most one file");
     }
     options.file = files.value(0);
-    if (parser.isSet(columnsOption)) {
-        options.columns = parser.value(columnsOption).split(QLatin1Char(','));
+    if (parser.isSet(option::columns)) {
+        options.columns = parser.value(option::columns).split(QLatin1Char(','));
     }
-    options.prefix = parser.value(prefixOption);
+    options.prefix = parser.value(option::prefix);
     bool ok = false;
-    if (parser.isSet(headerLineOption)) {
-        const qulonglong line = parser.value(headerLineOption).toULongLong(&ok);
+    if (parser.isSet(option::headerLine)) {
+        const qulonglong line = parser.value(option::headerLine).toULongLong(&ok);
         if (!ok || line < 1 || line > 1000000000) {
             return BatchText::tr("--header-line must be a whole number from 1");
         }
         options.headerLine = static_cast<std::size_t>(line);
     }
-    if (parser.isSet(mapOption)) {
-        auto map = parseColumnMap(parser.value(mapOption));
+    if (parser.isSet(option::map)) {
+        auto map = parseColumnMap(parser.value(option::map));
         if (const QString* problem = std::get_if<QString>(&map)) {
             return *problem;
         }
         options.map = std::get<ColumnMap>(map);
     }
-    options.level = parser.value(levelOption).toDouble(&ok);
+    options.level = parser.value(option::level).toDouble(&ok);
     if (!ok || !(options.level > 0 && options.level < 1)) {
         return BatchText::tr("--level must be a number between 0 and 1");
     }
-    const auto priorScale = positiveNumber(parser.value(priorScaleOption));
+    const auto priorScale = positiveNumber(parser.value(option::priorScale));
     if (!priorScale) {
         return BatchText::tr("--prior-scale must be a number above 0");
     }
@@ -343,8 +187,8 @@ std::variant<BatchOptions, QString> batchOptions(const QCommandLineParser& parse
         options.plan = std::get<planning::PlanSettings>(plan);
     }
     options.costly = costlyGroupsAsked(parser, options.columns);
-    if (parser.isSet(formatOption)) {
-        const QString format = parser.value(formatOption).toLower();
+    if (parser.isSet(option::format)) {
+        const QString format = parser.value(option::format).toLower();
         if (format == QLatin1String("csv")) {
             options.format = OutputFormat::Csv;
         } else if (format == QLatin1String("tsv")) {
@@ -355,8 +199,8 @@ std::variant<BatchOptions, QString> batchOptions(const QCommandLineParser& parse
             return BatchText::tr("--format must be csv, tsv or jsonl");
         }
     }
-    if (parser.isSet(inputFormatOption)) {
-        const QString format = parser.value(inputFormatOption).toLower();
+    if (parser.isSet(option::inputFormat)) {
+        const QString format = parser.value(option::inputFormat).toLower();
         if (format == QLatin1String("tsv")) {
             options.delimiter = '\t';
         } else if (format == QLatin1String("csv")) {
@@ -365,48 +209,49 @@ std::variant<BatchOptions, QString> batchOptions(const QCommandLineParser& parse
             return BatchText::tr("--input-format must be csv or tsv");
         }
     }
-    if (parser.isSet(delimiterOption)) {
-        options.delimiter = delimiterFrom(parser.value(delimiterOption));
+    if (parser.isSet(option::delimiter)) {
+        options.delimiter = delimiterFrom(parser.value(option::delimiter));
         if (!options.delimiter) {
             return BatchText::tr("--delimiter must be one ASCII character other than a quote");
         }
     }
-    if (parser.isSet(localeOption)) {
-        options.locale = QLocale(parser.value(localeOption));
+    if (parser.isSet(option::locale)) {
+        options.locale = QLocale(parser.value(option::locale));
         if (options.locale->language() == QLocale::C &&
-            parser.value(localeOption) != QLatin1String("C")) {
-            return BatchText::tr("--locale: unknown locale \"%1\"").arg(parser.value(localeOption));
+            parser.value(option::locale) != QLatin1String("C")) {
+            return BatchText::tr("--locale: unknown locale \"%1\"")
+                .arg(parser.value(option::locale));
         }
     }
-    options.grouping = parser.isSet(groupingOption);
+    options.grouping = parser.isSet(option::grouping);
     options.jobs = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-    if (parser.isSet(jobsOption)) {
-        options.jobs = parser.value(jobsOption).toInt(&ok);
+    if (parser.isSet(option::jobs)) {
+        options.jobs = parser.value(option::jobs).toInt(&ok);
         if (!ok || options.jobs < 1 || options.jobs > 256) {
             return BatchText::tr("--jobs must be a whole number from 1 to 256");
         }
     }
-    options.strict = parser.isSet(strictOption);
-    if (parser.isSet(itemsOption)) {
-        const int items = parser.value(itemsOption).toInt(&ok);
+    options.strict = parser.isSet(option::strict);
+    if (parser.isSet(option::items)) {
+        const int items = parser.value(option::items).toInt(&ok);
         if (!ok || items < 1 || items > 1000000) {
             return BatchText::tr("--items must be a whole number from 1 to 1000000");
         }
         options.checks.items = items;
     }
-    options.forest = parser.value(forestOption);
-    if (parser.isSet(forestOption) && options.forest.isEmpty()) {
+    options.forest = parser.value(option::forest);
+    if (parser.isSet(option::forest) && options.forest.isEmpty()) {
         return BatchText::tr("--forest needs the name of the picture's file");
     }
-    options.label = parser.value(labelOption);
-    if (parser.isSet(labelOption) && options.label.trimmed().isEmpty()) {
+    options.label = parser.value(option::label);
+    if (parser.isSet(option::label) && options.label.trimmed().isEmpty()) {
         return BatchText::tr("--label needs the name or number of a column");
     }
-    if (parser.isSet(labelOption) && options.forest.isEmpty()) {
+    if (parser.isSet(option::label) && options.forest.isEmpty()) {
         return BatchText::tr("--label names the labels of the forest plot: give --forest too");
     }
-    options.checks.oneTailed = parser.isSet(oneTailedOption);
-    options.checks.alpha = parser.value(alphaOption).toDouble(&ok);
+    options.checks.oneTailed = parser.isSet(option::oneTailed);
+    options.checks.alpha = parser.value(option::alpha).toDouble(&ok);
     if (!ok || !(options.checks.alpha > 0 && options.checks.alpha < 1)) {
         return BatchText::tr("--alpha must be a number between 0 and 1");
     }

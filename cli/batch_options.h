@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "batch_option_table.h"
 #include "check_inputs.h"
 #include "column_map.h"
 #include "forest_rows.h"
@@ -52,12 +53,6 @@ struct BatchOptions {
     QString label;  // the column of its labels (by name or number from 1); empty: row numbers
     ForestWriter forestWriter;
 };
-
-// Declares the tool's options on parser.
-void addBatchOptions(QCommandLineParser& parser);
-
-// The whole --help text: the options, then every result column with its meaning.
-QString batchHelp(const QCommandLineParser& parser);
 
 // The options of a parsed command line, or the message of a usage error.
 std::variant<BatchOptions, QString> batchOptions(const QCommandLineParser& parser);
