@@ -17,20 +17,9 @@ namespace {
 }
 
 bool isNumber(const QVariant& value) {
-    switch (value.typeId()) {
-    case QMetaType::Bool:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Float:
-    case QMetaType::Double:
-        return true;
-    default:
-        return false;
-    }
+    const int type = value.typeId();
+    return isWholeNumber(value) || type == QMetaType::Bool || type == QMetaType::Float ||
+           type == QMetaType::Double;
 }
 
 // The value as a number: True is -1, text in the user's notation.
@@ -64,6 +53,20 @@ template <typename Int> Int inRange(double whole) {
 }
 
 } // namespace
+
+bool isWholeNumber(const QVariant& value) {
+    switch (value.typeId()) {
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+        return true;
+    default:
+        return false;
+    }
+}
 
 bool toBool(const QVariant& value) {
     if (value.typeId() == QMetaType::QString) {

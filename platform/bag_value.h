@@ -16,6 +16,10 @@
 // TypeMismatch; a number outside the type's range throws Overflow.
 namespace lx::bag_value {
 
+// Whether the value is a whole number of any width, as bags written by different hosts store
+// the same property.
+bool isWholeNumber(const QVariant& value);
+
 bool toBool(const QVariant& value);
 std::int16_t toInteger(const QVariant& value);
 std::int32_t toLong(const QVariant& value);

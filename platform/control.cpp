@@ -25,40 +25,6 @@ QFont Control::AmbientFont() const {
     return parentWidget() ? parentWidget()->font() : QApplication::font();
 }
 
-void Control::setLeft(float left) {
-    QRectF r = twipGeometry();
-    r.moveLeft(left);
-    setTwipGeometry(r);
-}
-
-void Control::setTop(float top) {
-    QRectF r = twipGeometry();
-    r.moveTop(top);
-    setTwipGeometry(r);
-}
-
-void Control::setWidth(float width) {
-    QRectF r = twipGeometry();
-    r.setWidth(width);
-    setTwipGeometry(r);
-}
-
-void Control::setHeight(float height) {
-    QRectF r = twipGeometry();
-    r.setHeight(height);
-    setTwipGeometry(r);
-}
-
-void Control::Move(float left, float top) {
-    QRectF r = twipGeometry();
-    r.moveTo(left, top);
-    setTwipGeometry(r);
-}
-
-void Control::Move(float left, float top, float width, float height) {
-    setTwipGeometry(QRectF(left, top, width, height));
-}
-
 short Control::integer16(int value) {
     if (value < std::numeric_limits<short>::min() || value > std::numeric_limits<short>::max()) {
         throw RuntimeError(ErrorNumber::Overflow);
@@ -84,7 +50,7 @@ void Control::requireDesignTime() const {
     }
 }
 
-QRectF Control::twipGeometry() const {
+QRectF Control::twipPlacement() const {
     // Someone else (a layout, the user) may have moved the widget since: then
     // the pixels are the truth.
     if (twips::toPixels(m_twips) == geometry()) {
@@ -95,7 +61,7 @@ QRectF Control::twipGeometry() const {
                   twips::fromPixels(px.width()), twips::fromPixels(px.height()));
 }
 
-void Control::setTwipGeometry(const QRectF& twipRect) {
+void Control::setTwipPlacement(const QRectF& twipRect) {
     m_twips = twipRect;
     setGeometry(twips::toPixels(twipRect));
 }

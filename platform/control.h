@@ -4,6 +4,7 @@
 
 #include "platform/core/lx_export.h"
 #include "property_bag.h"
+#include "twip_placement.h"
 
 #include <QFont>
 #include <QRectF>
@@ -18,8 +19,8 @@ class Form;
 // a form loader drive (initialise, read and write properties), the ambient
 // values of their host, the "property changed" notification, and their
 // position in the container in twips, kept exactly (half twips included)
-// while the widget itself sits on whole pixels.
-class LX_EXPORT Control : public QWidget {
+// while the widget itself sits on whole pixels (Left, Top, Width, Height, Move).
+class LX_EXPORT Control : public QWidget, public TwipPlacement<Control> {
     Q_OBJECT
     // A designer edits the widget's geometry; these are for code and pages.
     Q_PROPERTY(float Left READ Left WRITE setLeft DESIGNABLE false)
@@ -47,17 +48,6 @@ public:
     // Ambient Font: the container's font.
     QFont AmbientFont() const;
 
-    // The position and size in the container, twips.
-    float Left() const { return twipGeometry().left(); }
-    float Top() const { return twipGeometry().top(); }
-    float Width() const { return twipGeometry().width(); }
-    float Height() const { return twipGeometry().height(); }
-    void setLeft(float left);
-    void setTop(float top);
-    void setWidth(float width);
-    void setHeight(float height);
-    void Move(float left, float top);
-    void Move(float left, float top, float width, float height);
     // The client area in twips (the control draws no frame of its own).
     float ScaleWidth() const { return Width(); }
     float ScaleHeight() const { return Height(); }
@@ -81,8 +71,9 @@ protected:
     void runSetter(const std::function<void()>& work);
 
 private:
-    QRectF twipGeometry() const;
-    void setTwipGeometry(const QRectF& twips);
+    friend class TwipPlacement<Control>;
+    QRectF twipPlacement() const;
+    void setTwipPlacement(const QRectF& twips);
 
     bool m_userMode;
     bool m_reportsSetterErrors = false;

@@ -48,40 +48,6 @@ Form::Form(QWidget* parent)
 
 Form::~Form() = default;
 
-void Form::setLeft(float left) {
-    QRectF r = outerGeometry();
-    r.moveLeft(left);
-    setOuterGeometry(r);
-}
-
-void Form::setTop(float top) {
-    QRectF r = outerGeometry();
-    r.moveTop(top);
-    setOuterGeometry(r);
-}
-
-void Form::setWidth(float width) {
-    QRectF r = outerGeometry();
-    r.setWidth(width);
-    setOuterGeometry(r);
-}
-
-void Form::setHeight(float height) {
-    QRectF r = outerGeometry();
-    r.setHeight(height);
-    setOuterGeometry(r);
-}
-
-void Form::Move(float left, float top) {
-    QRectF r = outerGeometry();
-    r.moveTo(left, top);
-    setOuterGeometry(r);
-}
-
-void Form::Move(float left, float top, float width, float height) {
-    setOuterGeometry(QRectF(left, top, width, height));
-}
-
 float Form::ScaleWidth() const {
     return twips::fromPixels(width());
 }
@@ -144,7 +110,7 @@ void Form::setVisible(bool visible) {
     // The frame is only known once the window is up: an outer rectangle set
     // before then is laid out again around the real frame.
     if (firstShow && !m_outerTwips.isNull() && WindowState() == Normal) {
-        setOuterGeometry(m_outerTwips);
+        setTwipPlacement(m_outerTwips);
     }
 }
 
@@ -218,7 +184,7 @@ bool Form::handlePreviewKey(QKeyEvent& key) {
     return keyCode == 0 && !typesSomething(key);
 }
 
-QRectF Form::outerGeometry() const {
+QRectF Form::twipPlacement() const {
     const QRect px = frameGeometry();
     if (twips::toPixels(m_outerTwips) == px) {
         return m_outerTwips;
@@ -234,7 +200,7 @@ QMargins Form::frameMargins() const {
                     frame.right() - client.right(), frame.bottom() - client.bottom());
 }
 
-void Form::setOuterGeometry(const QRectF& twipRect) {
+void Form::setTwipPlacement(const QRectF& twipRect) {
     m_outerTwips = twipRect;
     const QRect px = twips::toPixels(twipRect);
     const QMargins margins = frameMargins();

@@ -3,6 +3,8 @@
 #pragma once
 
 #include "platform/core/lx_export.h"
+#include "twip_placement.h"
+
 #include <QList>
 #include <QPointer>
 #include <QRectF>
@@ -12,8 +14,8 @@ namespace lx {
 
 // A top-level window that offers its life as signals controls can bind to
 // (Load, Activate, Resize, Unload, KeyDown with key preview), its geometry in
-// twips and its controls in creation order.
-class LX_EXPORT Form : public QWidget {
+// twips (Left, Top, Width, Height, Move: the outer frame) and its controls in creation order.
+class LX_EXPORT Form : public QWidget, public TwipPlacement<Form> {
     Q_OBJECT
     Q_PROPERTY(QString Name READ Name)
     Q_PROPERTY(float Left READ Left WRITE setLeft)
@@ -34,18 +36,6 @@ public:
     ~Form() override;
 
     QString Name() const { return objectName(); }
-
-    // Outer frame in twips.
-    float Left() const { return outerGeometry().left(); }
-    float Top() const { return outerGeometry().top(); }
-    float Width() const { return outerGeometry().width(); }
-    float Height() const { return outerGeometry().height(); }
-    void setLeft(float left);
-    void setTop(float top);
-    void setWidth(float width);
-    void setHeight(float height);
-    void Move(float left, float top);
-    void Move(float left, float top, float width, float height);
 
     // Client area in twips; the scale always starts at 0, 0.
     float ScaleLeft() const { return 0.0f; }
@@ -94,8 +84,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QRectF outerGeometry() const;
-    void setOuterGeometry(const QRectF& twips);
+    friend class TwipPlacement<Form>;
+    QRectF twipPlacement() const; // the outer frame
+    void setTwipPlacement(const QRectF& twips);
     QMargins frameMargins() const;
     bool handlePreviewKey(class QKeyEvent& key);
     void previewAndDeliver(QWidget* target, QKeyEvent& key);

@@ -2,29 +2,13 @@
 // SPDX-License-Identifier: LGPL-3.0-or-later
 #include "property_bag.h"
 
+#include "bag_value.h"
+
 #include <QFont>
 #include <QImage>
 #include <QPixmap>
 
 namespace lx {
-
-namespace {
-
-bool isIntegral(const QVariant& v) {
-    switch (v.typeId()) {
-    case QMetaType::Short:
-    case QMetaType::UShort:
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-        return true;
-    default:
-        return false;
-    }
-}
-
-} // namespace
 
 QVariant PropertyBag::ReadProperty(const QString& key, const QVariant& defaultValue) const {
     const qsizetype i = indexOf(key);
@@ -88,7 +72,7 @@ bool PropertyBag::sameValue(const QVariant& a, const QVariant& b) {
     if (a.typeId() == QMetaType::QFont && b.typeId() == QMetaType::QFont) {
         return a.value<QFont>() == b.value<QFont>();
     }
-    if (isIntegral(a) && isIntegral(b)) {
+    if (bag_value::isWholeNumber(a) && bag_value::isWholeNumber(b)) {
         return a.toLongLong() == b.toLongLong();
     }
     if (a.typeId() == QMetaType::Bool || b.typeId() == QMetaType::Bool) {
