@@ -6,12 +6,7 @@
 # platform theme) and once at a scale factor of 2.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-if ! dpkg-query -W -f='${Status}' qt6-gtk-platformtheme 2>/dev/null | grep -q "install ok installed"; then
-    sudo_cmd=(); [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
-    "${sudo_cmd[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends \
-        qt6-gtk-platformtheme
-fi
+scripts/install_missing.sh qt6-gtk-platformtheme
 source docs/xvfb_session.sh 1280x1024 xdotool import
 
 shoot() {

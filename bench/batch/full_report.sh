@@ -27,17 +27,7 @@ here=bench/batch
 out=build/bench/batch
 mkdir -p "$out"
 
-missing=()
-for package in r-base-core r-cran-bayesfactor python3-mpmath time; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
-        missing+=("$package")
-done
-if ((${#missing[@]})); then
-    sudo_cmd=(); [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
-    "${sudo_cmd[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq \
-        --no-install-recommends "${missing[@]}"
-fi
+scripts/install_missing.sh r-base-core r-cran-bayesfactor python3-mpmath time
 scripts/setup.sh default lxtervan-batch >/dev/null
 tool=build/default/cli/lxtervan-batch
 python=/usr/bin/python3 # Debian's, with Debian's mpmath

@@ -13,17 +13,7 @@ here=bench/batch
 out=build/bench/batch
 mkdir -p "$out"
 
-missing=()
-for package in python3-pandas python3-scipy r-base-core time; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
-        missing+=("$package")
-done
-if ((${#missing[@]})); then
-    sudo_cmd=(); [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
-    "${sudo_cmd[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq \
-        --no-install-recommends "${missing[@]}"
-fi
+scripts/install_missing.sh python3-pandas python3-scipy r-base-core time
 scripts/setup.sh default >/dev/null
 tool=build/default/cli/lxtervan-batch
 python=/usr/bin/python3 # Debian's, with Debian's pandas and SciPy

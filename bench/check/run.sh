@@ -13,17 +13,7 @@ here=bench/check
 out=build/bench/check
 mkdir -p "$out"
 
-missing=()
-for package in r-base-core r-cran-statcheck time; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
-        missing+=("$package")
-done
-if ((${#missing[@]})); then
-    sudo_cmd=(); [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
-    "${sudo_cmd[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq \
-        --no-install-recommends "${missing[@]}"
-fi
+scripts/install_missing.sh r-base-core r-cran-statcheck time
 tool=build/default/app/lxtervan-check
 [ -x "$tool" ] || cmake --build --preset default --target lxtervan-check >/dev/null
 

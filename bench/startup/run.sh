@@ -16,11 +16,7 @@ here=bench/startup
 out=build/bench
 mkdir -p "$out"
 
-if ! dpkg-query -W -f='${Status}' libx11-dev 2>/dev/null | grep -q "install ok installed"; then
-    sudo_cmd=(); [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
-    "${sudo_cmd[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq libx11-dev
-fi
+scripts/install_missing.sh libx11-dev
 scripts/setup.sh default >/dev/null
 cc -O2 -Wall -o "$out/measure" "$here/measure.c" -lX11
 c++ -std=c++20 -O2 -fPIC -o "$out/bare_window" "$here/bare_window.cpp" \
