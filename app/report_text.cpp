@@ -27,15 +27,6 @@ constexpr int tableDigits = 4;
 constexpr int pDigits = 3;
 constexpr int bayesDigits = 3;
 constexpr int exactDigits = 15;
-// From a million (this power of ten) up a figure is written with its exponent, as
-// figure_text::significant does: its digits would say little more and could fill a screen.
-constexpr int exponentFrom = 6;
-
-QLocale plain(const QLocale& locale) {
-    QLocale copy = locale;
-    copy.setNumberOptions(QLocale::OmitGroupSeparator);
-    return copy;
-}
 
 QString ciName(double level) {
     return ReportText::tr("%1% CI").arg(QString::number(level * 100, 'g', 6));
@@ -46,7 +37,7 @@ QString numberText(double value, Kind kind, const QLocale& locale) {
     case Kind::P:
         return figure_text::pValue(value, pDigits, locale);
     case Kind::Whole:
-        return plain(locale).toString(value, 'f', 0);
+        return figure_text::whole(value, locale);
     case Kind::LogBayes:
         return figure_text::bayesFactor(value, bayesDigits, locale);
     case Kind::Plain:
@@ -55,20 +46,12 @@ QString numberText(double value, Kind kind, const QLocale& locale) {
     return figure_text::significant(value, tableDigits, locale);
 }
 
-// Reporting style: a fixed number of decimals, or as many in the mantissa of a figure that
-// reaches a million once rounded.
 QString fixed(const Figure<double>& value, int decimals, const QLocale& locale) {
-    if (!value) {
-        return undefinedText();
-    }
-    const bool huge = std::round(std::fabs(*value) * std::pow(10.0, decimals)) >=
-                      std::pow(10.0, exponentFrom + decimals);
-    return plain(locale).toString(*value, huge ? 'e' : 'f', decimals);
+    return value ? figure_text::decimals(*value, decimals, locale) : undefinedText();
 }
 
-// A whole number in full: Student's df has at most ten digits.
 QString whole(const Figure<double>& value, const QLocale& locale) {
-    return value ? plain(locale).toString(*value, 'f', 0) : undefinedText();
+    return value ? figure_text::whole(*value, locale) : undefinedText();
 }
 
 QString reportedInterval(const Figure<Interval>& ci, const QLocale& locale) {
@@ -85,7 +68,7 @@ QString reportedP(const Figure<double>& p, const QLocale& locale) {
     }
     const QString zero = locale.zeroDigit();
     const auto noLeadingZero = [&](double value) {
-        QString text = plain(locale).toString(value, 'f', 3);
+        QString text = figure_text::decimals(value, 3, locale);
         return text.startsWith(zero + locale.decimalPoint()) ? text.mid(zero.size()) : text;
     };
     if (*p < 0.001) {
@@ -226,7 +209,7 @@ std::vector<Row> robustnessRows(const TwoSampleReport& r, const QLocale& locale)
     const auto part = [&](Figure<double> BayesRobustness::*figure) {
         return r.robustness ? (*r.robustness).*figure : Figure<double>(r.robustness.why());
     };
-    const auto scale = [&](double value) { return plain(locale).toString(value, 'f', 3); };
+    const auto scale = [&](double value) { return figure_text::decimals(value, 3, locale); };
     const auto atScale = [&](double value) {
         return QStringLiteral("BF\u2081\u2080 (r = %1)").arg(scale(value));
     };
@@ -266,7 +249,7 @@ std::vector<Row> robustnessRows(const TwoSampleReport& r, const QLocale& locale)
          {},
          ReportText::tr("The largest BF\u2081\u2080 over prior scales up to %1, and the scale "
                         "where it lies")
-             .arg(plain(locale).toString(upper, 'f', 1))},
+             .arg(figure_text::decimals(upper, 1, locale))},
     };
 }
 
@@ -293,7 +276,7 @@ std::vector<Row> rows(const TwoSampleReport& r, const QLocale& locale) {
          ReportText::tr("The lowest and highest two-tailed p that the typed means and SDs allow, "
                         "given the digits they were rounded to")},
         {QStringLiteral("BF\u2081\u2080 (r = %1)")
-             .arg(plain(locale).toString(r.priorScale, 'f', 3)),
+             .arg(figure_text::decimals(r.priorScale, 3, locale)),
          Kind::LogBayes,
          r.bayesFactors.logBf10,
          {},

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "plan_text.h"
 
+#include "platform/core/figure_text.h"
+
 #include <QCoreApplication>
 
 #include <cmath>
@@ -14,15 +16,14 @@ struct PlanLines {
     Q_DECLARE_TR_FUNCTIONS(PlanLines)
 };
 
+// A sentence to read, so a negative d takes the typographic minus.
 QString fixed(double value, int decimals, const QLocale& locale) {
-    QString text = locale.toString(value, 'f', decimals);
-    return text.replace(locale.negativeSign(), QStringLiteral("\u2212"));
+    return figure_text::decimals(value, decimals, locale)
+        .replace(locale.negativeSign(), QStringLiteral("\u2212"));
 }
 
 QString whole(std::int64_t n, const QLocale& locale) {
-    QLocale plain = locale;
-    plain.setNumberOptions(QLocale::OmitGroupSeparator);
-    return plain.toString(static_cast<qlonglong>(n));
+    return figure_text::whole(static_cast<double>(n), locale);
 }
 
 } // namespace

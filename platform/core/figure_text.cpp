@@ -33,6 +33,16 @@ int roundedExponent(double value, int digits) {
 
 } // namespace
 
+QString decimals(double value, int decimals, const QLocale& locale) {
+    const bool huge = std::round(std::fabs(value) * std::pow(10.0, decimals)) >=
+                      std::pow(10.0, exponentFrom + decimals);
+    return plain(locale).toString(value, huge ? 'e' : 'f', decimals);
+}
+
+QString whole(double value, const QLocale& locale) {
+    return plain(locale).toString(value, 'f', 0);
+}
+
 QString significant(double value, int digits, const QLocale& locale) {
     const QLocale numbers = plain(locale);
     if (value == 0 || !std::isfinite(value)) {

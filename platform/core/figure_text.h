@@ -14,6 +14,13 @@ namespace lx::figure_text {
 // from a million up, where more digits would say little and could fill a screen.
 QString significant(double value, int digits, const QLocale& locale);
 
+// Reporting style: a fixed number of decimals ("2.11"), or as many in the mantissa of a figure
+// that reaches a million once rounded ("1.23e+06").
+QString decimals(double value, int decimals, const QLocale& locale);
+
+// A whole number in full, without group separators.
+QString whole(double value, const QLocale& locale);
+
 // A p value to `digits` significant digits that never reads as a p it is not: one that would
 // round to 1 gets the decimals that tell it from 1 ("0.9999"; "> 0.999999" from there on), a p
 // of exactly 1 (t = 0) reads "1", and a 0 (only an underflow gives one) "< 2.23E-308".
