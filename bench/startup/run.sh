@@ -6,8 +6,9 @@
 # by 0.05 between runs), for the calculator and for a bare Qt window with the
 # same widgets. With "details" the calculator
 # starts with its Details switch on, as a user who left it on would see it,
-# and the bare window gets a table of the same size.
-# Usage: bench/startup/run.sh [runs] [details]
+# and the bare window gets a table of the same size. BASELINE_APP, when set, names a calculator of
+# another build, measured in the same loop, and the ratio of this one to it is printed.
+# Usage: [BASELINE_APP=path] bench/startup/run.sh [runs] [details]
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 runs="${1:-30}"
@@ -44,16 +45,27 @@ bare=("$out/bare_window" app/images $details)
 # One warm-up each, so both start with the libraries in the page cache.
 "$out/measure" "$title" "$app" >/dev/null
 "$out/measure" "$title" "${bare[@]}" >/dev/null
+baseline_app="${BASELINE_APP:-}"
+[ -z "$baseline_app" ] || "$out/measure" "$title" "$baseline_app" >/dev/null
 : >"$out/app.txt"
 : >"$out/bare.txt"
-for _ in $(seq "$runs"); do
-    rm -rf "$XDG_CONFIG_HOME" # every run is a first run: no remembered position
+: >"$out/baseline.txt"
+# Every run is a first run: no remembered position.
+fresh_settings() {
+    rm -rf "$XDG_CONFIG_HOME"
     if [ "$details" = details ]; then
         mkdir -p "$XDG_CONFIG_HOME/LxTervan"
         printf '[frmTervan]\nDetails=1\n' >"$XDG_CONFIG_HOME/LxTervan/LxTervan.conf"
     fi
+}
+for _ in $(seq "$runs"); do
+    fresh_settings
     "$out/measure" "$title" "$app" >>"$out/app.txt"
     "$out/measure" "$title" "${bare[@]}" >>"$out/bare.txt"
+    if [ -n "$baseline_app" ]; then
+        fresh_settings
+        "$out/measure" "$title" "$baseline_app" >>"$out/baseline.txt"
+    fi
 done
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
@@ -66,3 +78,10 @@ printf '%-12s %12s %14s\n' "calculator" "$app_ms" "$app_kb"
 printf '%-12s %12s %14s\n' "bare window" "$bare_ms" "$bare_kb"
 awk -v a="$app_ms" -v b="$bare_ms" -v c="$app_kb" -v d="$bare_kb" \
     'BEGIN { printf "ratio        %12.2f %14.2f   (goal: at most 1.10 and 1.06)\n", a / b, c / d }'
+if [ -n "$baseline_app" ]; then
+    old_ms=$(cut -d' ' -f1 "$out/baseline.txt" | median)
+    old_kb=$(cut -d' ' -f2 "$out/baseline.txt" | median)
+    printf '%-12s %12s %14s\n' "baseline" "$old_ms" "$old_kb"
+    awk -v a="$app_ms" -v b="$old_ms" -v c="$app_kb" -v d="$old_kb" \
+        'BEGIN { printf "to baseline  %12.3f %14.3f\n", a / b, c / d }'
+fi
