@@ -103,6 +103,9 @@ ExitStatus runCheck(const CheckOptions& options, std::FILE* in, std::FILE* out, 
             say(err, CheckText::tr("%1: %2").arg(report.name, report.error));
             return;
         }
+        if (!report.warning.isEmpty()) {
+            say(err, CheckText::tr("%1: warning: %2").arg(report.name, report.warning));
+        }
         const std::string lines = resultLines(report, options.format);
         std::fwrite(lines.data(), 1, lines.size(), out);
         Tally file;

@@ -35,6 +35,24 @@ QString problemText(text_check::DecodeProblem problem) {
     return {};
 }
 
+// What was read in spite of damage, for the warning that names the file.
+QString warningText(const text_check::DecodedSource& source, const QByteArray& bytes) {
+    using text_check::DecodeWarning;
+    switch (source.warning) {
+    case DecodeWarning::None:
+        break;
+    case DecodeWarning::BadUtf8:
+        return CheckText::tr("byte %1 (0x%2) is not UTF-8: it and any others like it were read as "
+                             "U+FFFD")
+            .arg(source.warningAt + 1)
+            .arg(static_cast<unsigned char>(bytes.at(source.warningAt)), 2, 16, QLatin1Char('0'));
+    case DecodeWarning::DamagedPageTree:
+        return CheckText::tr("the page tree is damaged: read the %1 pages that are there")
+            .arg(source.warningAt);
+    }
+    return {};
+}
+
 } // namespace
 
 FileReport checkBytes(const QString& name, const QByteArray& bytes, double alpha) {
@@ -47,6 +65,7 @@ FileReport checkBytes(const QString& name, const QByteArray& bytes, double alpha
         if (!report.error.isEmpty()) {
             return report;
         }
+        report.warning = warningText(source, bytes);
         for (text_check::FoundResult& found : text_check::findResults(source.text)) {
             const text_check::Judgement judgement = text_check::judge(found, alpha);
             report.results.push_back({std::move(found), judgement});
@@ -61,15 +80,15 @@ FileReport checkBytes(const QString& name, const QByteArray& bytes, double alpha
 
 FileReport checkFile(const Source& source, double alpha) {
     if (!source.problem.isEmpty()) {
-        return {source.name, source.problem, {}};
+        return {source.name, source.problem, {}, {}};
     }
     QFile file(source.name);
     if (!file.open(QIODevice::ReadOnly)) {
-        return {source.name, CheckText::tr("cannot be read: %1").arg(file.errorString()), {}};
+        return {source.name, CheckText::tr("cannot be read: %1").arg(file.errorString()), {}, {}};
     }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        return {source.name, CheckText::tr("cannot be read: %1").arg(file.errorString()), {}};
+        return {source.name, CheckText::tr("cannot be read: %1").arg(file.errorString()), {}, {}};
     }
     return checkBytes(source.name, bytes, alpha);
 }

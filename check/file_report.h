@@ -22,7 +22,8 @@ struct CheckedResult {
 // What a file gave: its results, or why it could not be read.
 struct FileReport {
     QString name;
-    QString error; // empty when the file was read
+    QString error;   // empty when the file was read
+    QString warning; // what was read in spite of damage, and where; empty for none
     std::vector<CheckedResult> results;
 };
 

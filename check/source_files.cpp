@@ -22,6 +22,30 @@ bool readByName(const QString& path) {
     return known.contains(suffix);
 }
 
+// The papers below a folder, by name, in the order of their paths; a file or folder that may
+// not be read is named with its reason instead of being passed over.
+void walkFolder(const QString& folder, std::vector<Source>& sources) {
+    std::vector<Source> found;
+    QDirIterator walk(folder, QDir::AllEntries | QDir::NoDotAndDotDot,
+                      QDirIterator::Subdirectories);
+    while (walk.hasNext()) {
+        const QString path = walk.next();
+        const QFileInfo info = walk.fileInfo();
+        if (info.isDir()) {
+            // The walk cannot go into such a folder and would say nothing of it.
+            if (!info.isReadable() || !info.isExecutable()) {
+                found.push_back({path, false, CheckText::tr("permission denied")});
+            }
+        } else if (readByName(path)) {
+            found.push_back(
+                {path, false, info.isReadable() ? QString() : CheckText::tr("permission denied")});
+        }
+    }
+    std::sort(found.begin(), found.end(),
+              [](const Source& a, const Source& b) { return a.name < b.name; });
+    sources.insert(sources.end(), found.begin(), found.end());
+}
+
 } // namespace
 
 std::vector<Source> expandInputs(const QStringList& inputs) {
@@ -40,19 +64,7 @@ std::vector<Source> expandInputs(const QStringList& inputs) {
             sources.push_back({input, false, {}});
             continue;
         }
-        QStringList files;
-        QDirIterator walk(input, QDir::Files | QDir::Readable | QDir::NoDotAndDotDot,
-                          QDirIterator::Subdirectories);
-        while (walk.hasNext()) {
-            const QString path = walk.next();
-            if (readByName(path)) {
-                files.append(path);
-            }
-        }
-        std::sort(files.begin(), files.end());
-        for (const QString& file : files) {
-            sources.push_back({file, false, {}});
-        }
+        walkFolder(input, sources);
     }
     return sources;
 }

@@ -6,6 +6,8 @@
 #include <QRegularExpression>
 #include <QStringDecoder>
 
+#include <optional>
+
 namespace lx::text_check {
 
 namespace {
@@ -54,13 +56,79 @@ QString entity(QStringView name) {
             name.size() > 1 && (name[1] == QLatin1Char('x') || name[1] == QLatin1Char('X'))
                 ? name.mid(2).toUInt(&ok, 16)
                 : name.mid(1).toUInt(&ok, 10);
-        if (ok && code > 0 && code <= 0x10FFFF) {
-            const char32_t character = code;
-            return QString::fromUcs4(&character, 1);
+        if (!ok || code == 0) {
+            return {};
         }
-        return {};
+        // A lone surrogate would leave the text ill-formed, and then no pattern matches in it.
+        const char32_t character =
+            code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF) ? 0xFFFD : code;
+        return QString::fromUcs4(&character, 1);
     }
     return named.value(name.toString());
+}
+
+// Unpaired surrogates (a UTF-16 file can hold them) as U+FFFD.
+QString wellFormed(QString text) {
+    for (qsizetype k = 0; k < text.size(); ++k) {
+        const QChar c = text[k];
+        if (c.isHighSurrogate() && k + 1 < text.size() && text[k + 1].isLowSurrogate()) {
+            ++k;
+        } else if (c.isSurrogate()) {
+            text[k] = QChar::ReplacementCharacter;
+        }
+    }
+    return text;
+}
+
+// The well-formed multi-byte UTF-8 sequences in some bytes and the bytes that belong to none.
+struct Utf8Count {
+    qsizetype multiByte = 0;
+    qsizetype bad = 0;
+    qsizetype firstBad = -1;
+};
+
+Utf8Count countUtf8(QByteArrayView bytes) {
+    Utf8Count count;
+    const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
+    const qsizetype size = bytes.size();
+    for (qsizetype k = 0; k < size;) {
+        const unsigned char lead = data[k];
+        if (lead < 0x80) {
+            ++k;
+            continue;
+        }
+        // The lead byte's length and the range its first continuation byte may take, which
+        // rules out overlong forms and surrogates.
+        int length = 0;
+        unsigned char low = 0x80;
+        unsigned char high = 0xBF;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3;
+            low = lead == 0xE0 ? 0xA0 : 0x80;
+            high = lead == 0xED ? 0x9F : 0xBF;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4;
+            low = lead == 0xF0 ? 0x90 : 0x80;
+            high = lead == 0xF4 ? 0x8F : 0xBF;
+        }
+        bool formed = length > 0 && k + length <= size && data[k + 1] >= low && data[k + 1] <= high;
+        for (int j = 2; formed && j < length; ++j) {
+            formed = data[k + j] >= 0x80 && data[k + j] <= 0xBF;
+        }
+        if (formed) {
+            ++count.multiByte;
+            k += length;
+        } else {
+            if (count.bad == 0) {
+                count.firstBad = k;
+            }
+            ++count.bad;
+            ++k;
+        }
+    }
+    return count;
 }
 
 } // namespace
@@ -81,18 +149,38 @@ SourceKind kindOf(const QString& fileName, const QByteArray& bytes) {
     return SourceKind::PlainText;
 }
 
-QString decodeTextBytes(const QByteArray& bytes) {
-    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
-        QStringDecoder utf16(bytes.startsWith("\xFF\xFE") ? QStringDecoder::Utf16LE
-                                                          : QStringDecoder::Utf16BE);
-        return utf16.decode(QByteArrayView(bytes).sliced(2));
+QString decodeTextBytes(const QByteArray& bytes, qsizetype* firstBadByte, bool declaredUtf8) {
+    if (firstBadByte) {
+        *firstBadByte = -1;
     }
-    const QByteArrayView view =
-        bytes.startsWith("\xEF\xBB\xBF") ? QByteArrayView(bytes).sliced(3) : QByteArrayView(bytes);
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(view);
-    if (!utf8.hasError()) {
-        return text;
+    QByteArrayView view(bytes);
+    std::optional<QStringDecoder::Encoding> marked;
+    // Sized views: a literal's NUL bytes would end it.
+    const QByteArrayView utf32le("\xFF\xFE\0\0", 4);
+    const QByteArrayView utf32be("\0\0\xFE\xFF", 4);
+    if (view.startsWith(utf32le) || view.startsWith(utf32be)) {
+        marked = view.startsWith("\xFF") ? QStringDecoder::Utf32LE : QStringDecoder::Utf32BE;
+        view = view.sliced(4);
+    } else if (view.startsWith("\xFF\xFE") || view.startsWith("\xFE\xFF")) {
+        marked = view.startsWith("\xFF") ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE;
+        view = view.sliced(2);
+    }
+    if (marked) {
+        QStringDecoder decoder(*marked, QStringDecoder::Flag::Stateless);
+        QString text = decoder.decode(view);
+        return wellFormed(std::move(text));
+    }
+    if (view.startsWith("\xEF\xBB\xBF")) {
+        view = view.sliced(3);
+    }
+    const Utf8Count count = countUtf8(view);
+    if (count.bad == 0 || declaredUtf8 || (count.multiByte > 0 && count.multiByte >= count.bad)) {
+        if (firstBadByte && count.bad > 0) {
+            *firstBadByte = count.firstBad + (view.data() - bytes.constData());
+        }
+        // Qt's decoder reads each byte that is not UTF-8 as U+FFFD.
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        return utf8.decode(view);
     }
     QStringDecoder windows("windows-1252", QStringDecoder::Flag::Stateless);
     return windows.isValid() ? QString(windows.decode(view)) : QString::fromLatin1(view);
@@ -142,12 +230,26 @@ QString textOfHtml(const QString& html) {
 }
 
 DecodedSource decodeTextSource(const QByteArray& bytes, bool html) {
-    // Text has no NUL bytes, except as UTF-16, which starts with its mark.
-    if (bytes.contains('\0') && !bytes.startsWith("\xFF\xFE") && !bytes.startsWith("\xFE\xFF")) {
+    // Text has no NUL bytes, except as UTF-16 or UTF-32, which start with their marks.
+    if (bytes.contains('\0') && !bytes.startsWith("\xFF\xFE") && !bytes.startsWith("\xFE\xFF") &&
+        !bytes.startsWith(QByteArrayView("\0\0\xFE\xFF", 4))) { // sized: it holds NULs
         return {{}, DecodeProblem::NotText};
     }
-    const QString text = decodeTextBytes(bytes);
-    return {html ? textOfHtml(text) : text, DecodeProblem::None};
+    DecodedSource source;
+    qsizetype firstBad = -1;
+    // A page that says it is UTF-8 is, whatever a few of its bytes are.
+    static const QRegularExpression utf8Declared(
+        QStringLiteral(R"(<meta[^>]*charset\s*=\s*["']?utf-?8)"),
+        QRegularExpression::CaseInsensitiveOption);
+    const bool declared =
+        html && utf8Declared.match(QString::fromLatin1(bytes.left(4096))).hasMatch();
+    const QString text = decodeTextBytes(bytes, &firstBad, declared);
+    source.text = html ? textOfHtml(text) : text;
+    if (firstBad >= 0) {
+        source.warning = DecodeWarning::BadUtf8;
+        source.warningAt = firstBad;
+    }
+    return source;
 }
 
 } // namespace lx::text_check

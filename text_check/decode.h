@@ -24,20 +24,34 @@ enum class DecodeProblem {
     DamagedDocx,  // a DOCX file whose document cannot be read
 };
 
+// What was read in spite of damage: the reader went on, and says where.
+enum class DecodeWarning {
+    None,
+    BadUtf8,         // bytes that are not UTF-8 in a UTF-8 file, each read as U+FFFD
+    DamagedPageTree, // a PDF whose page tree miscounts its pages
+};
+
 struct DecodedSource {
     QString text; // pages of a PDF end in a form feed; paragraphs of a DOCX in U+2029
     DecodeProblem problem = DecodeProblem::None;
+    DecodeWarning warning = DecodeWarning::None;
+    qsizetype warningAt = -1; // the offset of the first bad byte; the first page not listed
 };
 
-// Text bytes as the batch tool reads a table: UTF-16 by its byte-order mark, else UTF-8 (a
-// UTF-8 mark dropped), else the Windows code page, which is what a file that is not UTF-8
-// almost always is.
-QString decodeTextBytes(const QByteArray& bytes);
+// Text bytes: UTF-32 or UTF-16 by its byte-order mark, else UTF-8 (a UTF-8 mark dropped), else
+// the Windows code page, which is what a file that is not UTF-8 almost always is. A file is UTF-8
+// when it says so (`declaredUtf8`) or has at least as many well-formed multi-byte sequences as
+// bytes that are not UTF-8, so one stray byte does not turn a UTF-8 paper's minus signs into
+// three letters each: that byte reads as U+FFFD, and `firstBadByte` (when given) gets its
+// offset, else -1. Unpaired surrogates read as U+FFFD too, so the text is always well-formed.
+QString decodeTextBytes(const QByteArray& bytes, qsizetype* firstBadByte = nullptr,
+                        bool declaredUtf8 = false);
 
 // The text a browser would show of an HTML page: tags, comments, scripts and styles become
 // blanks, a block's tags (a paragraph's, a heading's, a list item's, ...) a paragraph separator
-// (U+2029), entities their characters. The page's line breaks stay where they were, so a result
-// found is on the line of the source it came from.
+// (U+2029), entities their characters (a reference to a surrogate or beyond Unicode U+FFFD). The
+// page's line breaks stay where they were, so a result found is on the line of the source it came
+// from.
 QString textOfHtml(const QString& html);
 
 // The readable text of a plain text or HTML file's bytes. PDF and DOCX files need the document

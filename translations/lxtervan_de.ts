@@ -902,6 +902,22 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
         <source>Finds the t tests a text reports (plain text in UTF-8, UTF-16 or Windows-1252, HTML, PDF or DOCX) and checks each: does its p fit its t and df? One row per result on standard output; a summary per file and in all on standard error.</source>
         <translation>Findet die t-Tests, die ein Text berichtet (reiner Text in UTF-8, UTF-16 oder Windows-1252, HTML, PDF oder DOCX), und prüft jeden: Passt sein p zu seinem t und seinen df? Eine Zeile je Ergebnis auf der Standardausgabe; eine Zusammenfassung je Datei und insgesamt auf der Standardfehlerausgabe.</translation>
     </message>
+    <message>
+        <source>%1: warning: %2</source>
+        <translation>%1: Warnung: %2</translation>
+    </message>
+    <message>
+        <source>byte %1 (0x%2) is not UTF-8: it and any others like it were read as U+FFFD</source>
+        <translation>Byte %1 (0x%2) ist kein UTF-8: es und alle weiteren dieser Art wurden als U+FFFD gelesen</translation>
+    </message>
+    <message>
+        <source>the page tree is damaged: read the %1 pages that are there</source>
+        <translation>der Seitenbaum ist beschädigt: die %1 vorhandenen Seiten wurden gelesen</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
 </context>
 <context>
     <name>ErrorGuard</name>
