@@ -9,6 +9,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <exception>
 
 namespace lx::check {
@@ -53,6 +54,22 @@ QString warningText(const text_check::DecodedSource& source, const QByteArray& b
     return {};
 }
 
+// A result in a part after the body (a footnote, a header) is placed by that part and its
+// line counted from the part's start.
+void placeInPart(const text_check::DecodedSource& source, CheckedResult& result) {
+    const auto after = std::find_if(
+        source.parts.rbegin(), source.parts.rend(),
+        [&](const text_check::SourcePart& part) { return part.start <= result.found.start; });
+    if (after == source.parts.rend()) {
+        return;
+    }
+    result.part = after->name;
+    result.found.line =
+        1 + static_cast<int>(QStringView(source.text)
+                                 .sliced(after->start, result.found.start - after->start)
+                                 .count(QLatin1Char('\n')));
+}
+
 } // namespace
 
 FileReport checkBytes(const QString& name, const QByteArray& bytes, double alpha) {
@@ -68,7 +85,8 @@ FileReport checkBytes(const QString& name, const QByteArray& bytes, double alpha
         report.warning = warningText(source, bytes);
         for (text_check::FoundResult& found : text_check::findResults(source.text)) {
             const text_check::Judgement judgement = text_check::judge(found, alpha);
-            report.results.push_back({std::move(found), judgement});
+            report.results.push_back({std::move(found), judgement, {}});
+            placeInPart(source, report.results.back());
         }
     } catch (const std::exception& error) {
         report.results.clear();

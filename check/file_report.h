@@ -15,8 +15,9 @@
 namespace lx::check {
 
 struct CheckedResult {
-    text_check::FoundResult found;
+    text_check::FoundResult found; // its line counted in its part
     text_check::Judgement judgement;
+    QString part; // where it is when not in the body: a DOCX file's "footnotes", "header", ...
 };
 
 // What a file gave: its results, or why it could not be read.

@@ -47,6 +47,8 @@ const ColumnInfo outputColumns[] = {
                  "or no reading changes it), t_rounding (only a t within the printed t's "
                  "rounding, a half either way), truncation (the p fits only if it was cut off "
                  "after its last digit, not rounded: .03 for .0362)"},
+    {"part", "footnotes, endnotes, header or footer, for a result there in a DOCX file (its line "
+             "then counted in that part); empty in the body"},
 };
 const std::size_t outputColumnCount = std::size(outputColumns);
 
@@ -128,6 +130,7 @@ std::vector<Cell> cellsOf(const QString& file, const CheckedResult& result) {
         judgement.verdict == Verdict::NotComputable
             ? Cell{}
             : text(QString::fromLatin1(roundingWord(judgement.rounding))),
+        result.part.isEmpty() ? Cell{} : text(result.part),
     };
     return cells;
 }

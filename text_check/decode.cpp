@@ -233,7 +233,7 @@ DecodedSource decodeTextSource(const QByteArray& bytes, bool html) {
     // Text has no NUL bytes, except as UTF-16 or UTF-32, which start with their marks.
     if (bytes.contains('\0') && !bytes.startsWith("\xFF\xFE") && !bytes.startsWith("\xFE\xFF") &&
         !bytes.startsWith(QByteArrayView("\0\0\xFE\xFF", 4))) { // sized: it holds NULs
-        return {{}, DecodeProblem::NotText};
+        return {{}, {}, DecodeProblem::NotText};
     }
     DecodedSource source;
     qsizetype firstBad = -1;

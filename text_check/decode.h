@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <vector>
+
 namespace lx::text_check {
 
 // How a file's bytes are laid out.
@@ -31,8 +33,16 @@ enum class DecodeWarning {
     DamagedPageTree, // a PDF whose page tree miscounts its pages
 };
 
+// A stretch of a document's text that is not its body: a DOCX file's footnotes, endnotes,
+// headers and footers follow the body, each from its `start` on.
+struct SourcePart {
+    qsizetype start = 0;
+    QString name; // "footnotes", "endnotes", "header", "footer"
+};
+
 struct DecodedSource {
     QString text; // pages of a PDF end in a form feed; paragraphs of a DOCX in U+2029
+    std::vector<SourcePart> parts; // in the order of the text
     DecodeProblem problem = DecodeProblem::None;
     DecodeWarning warning = DecodeWarning::None;
     qsizetype warningAt = -1; // the offset of the first bad byte; the first page not listed

@@ -4,11 +4,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <unistd.h>
+#include <zip.h>
 
 namespace {
 
@@ -30,6 +33,68 @@ QByteArray utf32(const QByteArray& utf8, bool littleEndian) {
         }
     }
     return out;
+}
+
+// A DOCX file of these parts (name and XML body of each), as a word processor writes them.
+bool writeDocx(const QString& path, const QList<std::pair<QByteArray, QByteArray>>& parts) {
+    int error = 0;
+    zip_t* archive = zip_open(path.toLocal8Bit().constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+    if (!archive) {
+        return false;
+    }
+    QList<QByteArray> kept; // libzip reads the buffers when it closes the archive
+    for (const auto& [name, body] : parts) {
+        kept.append(
+            "<?xml version=\"1.0\" encoding=\"UTF-8\"?><w:" + name.split('/').last().chopped(4) +
+            " xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\">" + body +
+            "</w:" + name.split('/').last().chopped(4) + ">");
+        zip_source_t* source =
+            zip_source_buffer(archive, kept.last().constData(), kept.last().size(), 0);
+        if (!source || zip_file_add(archive, name.constData(), source, ZIP_FL_OVERWRITE) < 0) {
+            zip_source_free(source);
+            zip_discard(archive);
+            return false;
+        }
+    }
+    return zip_close(archive) == 0;
+}
+
+QByteArray paragraph(const QByteArray& runs) {
+    return "<w:p>" + runs + "</w:p>";
+}
+
+QByteArray run(const QByteArray& text) {
+    return "<w:r><w:t xml:space=\"preserve\">" + text + "</w:t></w:r>";
+}
+
+// A PDF of two pages, each with a result, whose page tree states `count` pages.
+QByteArray pdfWithCount(const QByteArray& count) {
+    QList<QByteArray> objects{"<< /Type /Catalog /Pages 2 0 R >>",
+                              "<< /Type /Pages /Kids [3 0 R 5 0 R] /Count " + count + " >>"};
+    for (int page = 1; page <= 2; ++page) {
+        objects.append("<< /Type /Page /Parent 2 0 R /MediaBox [0 0 595 842] /Resources << /Font "
+                       "<< /F1 7 0 R >> >> /Contents " +
+                       QByteArray::number(2 + 2 * page) + " 0 R >>");
+        const QByteArray text = "BT /F1 12 Tf 72 720 Td (Page " + QByteArray::number(page) +
+                                ": t\\(28\\) = 2.20, p = .036) Tj ET";
+        objects.append("<< /Length " + QByteArray::number(text.size()) + " >>\nstream\n" + text +
+                       "\nendstream");
+    }
+    objects.append("<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>");
+    QByteArray pdf = "%PDF-1.4\n";
+    QList<qsizetype> offsets;
+    for (qsizetype k = 0; k < objects.size(); ++k) {
+        offsets.append(pdf.size());
+        pdf += QByteArray::number(k + 1) + " 0 obj\n" + objects[k] + "\nendobj\n";
+    }
+    const qsizetype table = pdf.size();
+    pdf += "xref\n0 " + QByteArray::number(objects.size() + 1) + "\n0000000000 65535 f \n";
+    for (const qsizetype offset : offsets) {
+        pdf += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
+    }
+    pdf += "trailer\n<< /Size " + QByteArray::number(objects.size() + 1) +
+           " /Root 1 0 R >>\nstartxref\n" + QByteArray::number(table) + "\n%%EOF\n";
+    return pdf;
 }
 
 // A run whose standard output is a file or device, such as /dev/full.
@@ -155,6 +220,108 @@ private slots:
         for (const QByteArray& name : {QByteArray("/locked: "), QByteArray("/secret.txt: ")}) {
             QVERIFY2(run.err.contains(name + denied), run.err.constData());
         }
+    }
+
+    // A PDF whose page tree miscounts its pages: the pages there are read, with a warning.
+    void damagedPageTree_data() {
+        QTest::addColumn<QByteArray>("count");
+        QTest::addColumn<bool>("warned");
+        QTest::newRow("right") << QByteArray("2") << false;
+        QTest::newRow("0") << QByteArray("0") << true;
+        QTest::newRow("-1") << QByteArray("-1") << true;
+        QTest::newRow("too few") << QByteArray("1") << true;
+        QTest::newRow("a billion") << QByteArray("1000000000") << true;
+    }
+    void damagedPageTree() {
+        QFETCH(QByteArray, count);
+        QFETCH(bool, warned);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("paper.pdf"));
+        QVERIFY(writeFile(path, pdfWithCount(count)));
+        const auto checked = runProgram(QStringLiteral(LXTERVAN_CHECK), {path}, {});
+        QCOMPARE(checked.exitCode, 0);
+        QCOMPARE(checked.out.count('\n'), 3); // the header and a result on each page
+        QCOMPARE(checked.err.contains("the page tree is damaged: read the 2 pages that are there"),
+                 warned);
+    }
+
+    // A DOCX file's notes and margins are read, located as such; Word's other ways of writing a
+    // minus keep it; hidden text is read.
+    void docxParts_data() {
+        QTest::addColumn<QByteArray>("document");
+        QTest::addColumn<QByteArray>("otherName");
+        QTest::addColumn<QByteArray>("other");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("part");
+        QTest::addColumn<QString>("line");
+        const QByteArray body =
+            "<w:body>" + paragraph(run("Results are in the notes.")) + "</w:body>";
+        const QByteArray plain = run("t(28) = 2.20, p = .036");
+        QTest::newRow("footnote") << body << QByteArray("word/footnotes.xml")
+                                  << "<w:footnote w:id=\"1\">" + paragraph(run("See above.")) +
+                                         paragraph(plain) + "</w:footnote>"
+                                  << "2.20"
+                                  << "footnotes"
+                                  << "2";
+        QTest::newRow("endnote") << body << QByteArray("word/endnotes.xml")
+                                 << "<w:endnote w:id=\"1\">" + paragraph(plain) + "</w:endnote>"
+                                 << "2.20"
+                                 << "endnotes"
+                                 << "1";
+        QTest::newRow("header") << body << QByteArray("word/header1.xml") << paragraph(plain)
+                                << "2.20"
+                                << "header"
+                                << "1";
+        QTest::newRow("minus from the symbol table")
+            << "<w:body>" +
+                   paragraph(run("t(28) = ") +
+                             "<w:r><w:sym w:font=\"Symbol\" w:char=\"F02D\"/></w:r>" +
+                             run("2.20, p = .036")) +
+                   "</w:body>"
+            << QByteArray() << QByteArray() << "-2.20"
+            << ""
+            << "1";
+        QTest::newRow("non-breaking hyphen as minus")
+            << "<w:body>" +
+                   paragraph(run("t(28) = ") + "<w:r><w:noBreakHyphen/></w:r>" +
+                             run("2.20, p = .036")) +
+                   "</w:body>"
+            << QByteArray() << QByteArray() << "-2.20"
+            << ""
+            << "1";
+        QTest::newRow("hidden run inside the result")
+            << "<w:body>" +
+                   paragraph(run("t(28) = 2.20") +
+                             "<w:r><w:rPr><w:vanish/></w:rPr><w:t>, p = .036</w:t></w:r>") +
+                   "</w:body>"
+            << QByteArray() << QByteArray() << "2.20"
+            << ""
+            << "1";
+    }
+    void docxParts() {
+        QFETCH(QByteArray, document);
+        QFETCH(QByteArray, otherName);
+        QFETCH(QByteArray, other);
+        QFETCH(QString, value);
+        QFETCH(QString, part);
+        QFETCH(QString, line);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("paper.docx"));
+        QList<std::pair<QByteArray, QByteArray>> parts{{"word/document.xml", document}};
+        if (!otherName.isEmpty()) {
+            parts.append({otherName, other});
+        }
+        QVERIFY(writeDocx(path, parts));
+        const auto checked =
+            runProgram(QStringLiteral(LXTERVAN_CHECK),
+                       {QStringLiteral("--format"), QStringLiteral("jsonl"), path}, {});
+        QCOMPARE(checked.exitCode, 0);
+        const QList<QByteArray> lines = checked.out.trimmed().split('\n');
+        QCOMPARE(lines.size(), 1);
+        const QJsonObject row = QJsonDocument::fromJson(lines[0]).object();
+        QCOMPARE(row[QStringLiteral("value")].toDouble(), value.toDouble());
+        QCOMPARE(row[QStringLiteral("part")].toString(), part);
+        QCOMPARE(row[QStringLiteral("line")].toVariant().toString(), line);
     }
 
     // Results that cannot be written are an error, in both tools.
