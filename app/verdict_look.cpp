@@ -18,7 +18,8 @@ Standing standingOf(const QString& verdict, bool holds) {
     if (holds) {
         return Standing::Holds;
     }
-    if (verdict == QLatin1String("one_tailed_consistent")) {
+    if (verdict == QLatin1String("one_tailed_consistent") ||
+        verdict == QLatin1String("two_tailed_p")) {
         return Standing::OneTailedOnly;
     }
     if (verdict == QLatin1String("not_computable") || verdict.isEmpty()) {
@@ -44,6 +45,9 @@ QString words(const QString& verdict, bool holds) {
     if (verdict == QLatin1String("one_tailed_consistent")) {
         return holds ? VerdictWords::tr("consistent, one-tailed as stated")
                      : VerdictWords::tr("consistent only one-tailed");
+    }
+    if (verdict == QLatin1String("two_tailed_p")) {
+        return VerdictWords::tr("two-tailed p for a one-tailed test");
     }
     if (verdict == QLatin1String("inconsistent")) {
         return VerdictWords::tr("inconsistent");
@@ -74,6 +78,10 @@ QString explanationOf(const QString& verdict, bool holds) {
                      : VerdictWords::tr(
                            "The p fits only a one-tailed test, and the text does not say the "
                            "test was one-sided.");
+    }
+    if (verdict == QLatin1String("two_tailed_p")) {
+        return VerdictWords::tr("The text calls the test one-tailed, but the p is the two-tailed "
+                                "one; the one-tailed p is half of it.");
     }
     if (verdict == QLatin1String("inconsistent")) {
         return VerdictWords::tr("The p does not fit the t and df.");

@@ -27,7 +27,8 @@ const ColumnInfo outputColumns[] = {
     {"tails", "2, or 1 where the verdict is that of a one-tailed test"},
     {"one_sided", "true when the text calls the test one-tailed, one-sided or directional"},
     {"verdict", "consistent, consistent_by_rounding (only a t within the reported t's rounding "
-                "gives the p), one_tailed_consistent, inconsistent, decision_error, impossible "
+                "gives the p), one_tailed_consistent, two_tailed_p (the text calls the test one-tailed "
+                "but gives its two-tailed p), inconsistent, decision_error, impossible "
                 "(p of 0 or above 1), not_computable"},
     {"holds", "true when the verdict is consistent, or one-tailed consistent for a test the text "
               "calls one-sided"},

@@ -16,6 +16,7 @@ enum class Verdict {
     Inconsistent,
     DecisionError,       // besides, the p and the recomputed one lie on opposite sides of alpha
     OneTailedConsistent, // the p fits a one-tailed test only
+    TwoTailedP,          // the text calls the test one-sided, but the p is the two-tailed one
     Impossible,          // p = 0 or p above 1
     NotComputable,       // no p can be worked out for the t and df
 };

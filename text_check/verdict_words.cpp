@@ -16,6 +16,8 @@ const char* verdictWord(Verdict verdict) {
         return "decision_error";
     case Verdict::OneTailedConsistent:
         return "one_tailed_consistent";
+    case Verdict::TwoTailedP:
+        return "two_tailed_p";
     case Verdict::Impossible:
         return "impossible";
     case Verdict::NotComputable:

@@ -18,7 +18,7 @@ const char* relationWord(reported::ReportedP::Relation relation);
 // Every verdict, in the order a summary lists them.
 inline constexpr Verdict allVerdicts[] = {
     Verdict::Consistent,   Verdict::ConsistentByRounding, Verdict::OneTailedConsistent,
-    Verdict::Inconsistent, Verdict::DecisionError,        Verdict::Impossible,
-    Verdict::NotComputable};
+    Verdict::TwoTailedP,   Verdict::Inconsistent,         Verdict::DecisionError,
+    Verdict::Impossible,   Verdict::NotComputable};
 
 } // namespace lx::text_check

@@ -1466,6 +1466,14 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
         <source>It would fit if the p was cut off after its last digit instead of rounded.</source>
         <translation>Es würde passen, wenn das p nach seiner letzten Stelle abgeschnitten statt gerundet wäre.</translation>
     </message>
+    <message>
+        <source>two-tailed p for a one-tailed test</source>
+        <translation>zweiseitiges p für einen einseitigen Test</translation>
+    </message>
+    <message>
+        <source>The text calls the test one-tailed, but the p is the two-tailed one; the one-tailed p is half of it.</source>
+        <translation>Der Text nennt den Test einseitig, aber das p ist das zweiseitige; das einseitige p ist seine Hälfte.</translation>
+    </message>
 </context>
 <context>
     <name>frmTervan</name>

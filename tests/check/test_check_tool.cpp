@@ -178,6 +178,16 @@ void TestCheckTool::exitStatus_data() {
     QTest::newRow("one-tailed said, strict")
         << strict << QByteArray("A one-tailed test: t(28) = 1.80, p = .041") << QString() << 0 << 1
         << QByteArray("one_tailed_consistent 1");
+    // One-tailed p of t(58) = 1.70 from SciPy: .0472, half of the two-tailed .0945.
+    QTest::newRow("two-tailed p called one-tailed, strict")
+        << strict << QByteArray("As predicted, the one-tailed test showed t(58) = 1.70, p = .094.")
+        << QString() << 1 << 1 << QByteArray("two_tailed_p 1");
+    QTest::newRow("two-tailed p called one-tailed, german")
+        << strict << QByteArray("Der einseitige Test ergab t(58) = 1,70, p = ,094.")
+        << QStringLiteral("de") << 1 << 1 << QByteArray("two_tailed_p 1");
+    QTest::newRow("its one-tailed p, strict")
+        << strict << QByteArray("As predicted, the one-tailed test showed t(58) = 1.70, p = .047.")
+        << QString() << 0 << 1 << QByteArray("one_tailed_consistent 1");
     QTest::newRow("no results") << strict << QByteArray("Nothing here.") << QString() << 0 << 0
                                 << QByteArray("In all, 1 file: 0 results");
     QTest::newRow("missing file, the rest read")
