@@ -308,7 +308,7 @@ void FrmTervan::copyPicture() {
 // Made when first opened, so that the calculator starts as fast without it.
 void FrmTervan::openTextCheck() {
     if (!m_textCheck) {
-        m_textCheck = new TextCheckWindow(this);
+        m_textCheck = new TextCheckWindow(*m_windowSettings, this);
         connect(
             m_textCheck, &TextCheckWindow::setsChosen, this,
             [this](const QList<QPair<Box, QString>>& boxes) { guarded([&] { fillSets(boxes); }); });

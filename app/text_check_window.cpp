@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "text_check_window.h"
 
+#include "alpha_box.h"
+
 #include "check_process.h"
 #include "platform/error_guard.h"
 #include "text_check/decode.h"
@@ -16,6 +18,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFutureWatcher>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMimeData>
@@ -32,8 +35,6 @@ namespace lx {
 
 namespace {
 
-// The significance level the verdicts are judged at, the calculator's own.
-constexpr double Alpha = 0.05;
 // A pause in typing long enough to check what is there.
 constexpr int TypingPause = 300;
 
@@ -74,12 +75,14 @@ constexpr qint64 LargestTextFile = qint64(256) * 1024 * 1024;
 
 } // namespace
 
-TextCheckWindow::TextCheckWindow(QWidget* parent)
+TextCheckWindow::TextCheckWindow(WindowSettings& settings, QWidget* parent)
     : QWidget(parent, Qt::Window)
+
     , txtText(new TextDropEdit(this))
     , lblFound(new QLabel(this))
     , lstResults(new QTreeWidget(this))
     , lblChosen(new QLabel(this))
+    , cboAlpha(new AlphaBox(settings, QStringLiteral("TextCheckAlpha"), this))
     , m_typing(new QTimer(this))
     , m_process(new CheckProcess(this)) {
     setObjectName(QStringLiteral("TextCheckWindow"));
@@ -116,9 +119,16 @@ TextCheckWindow::TextCheckWindow(QWidget* parent)
     }
 
     auto* layout = new QVBoxLayout(this);
+    auto* alphaLabel = new QLabel(tr("Significance level &α:"), this);
+    alphaLabel->setBuddy(cboAlpha);
+    cboAlpha->setObjectName(QStringLiteral("cboAlpha"));
+    auto* found = new QHBoxLayout;
+    found->addWidget(lblFound, 1);
+    found->addWidget(alphaLabel);
+    found->addWidget(cboAlpha);
     layout->addWidget(prompt);
     layout->addWidget(txtText, 2);
-    layout->addWidget(lblFound);
+    layout->addLayout(found);
     layout->addWidget(lstResults, 3);
     layout->addWidget(lblChosen);
     const QFontMetrics metrics(font());
@@ -130,6 +140,7 @@ TextCheckWindow::TextCheckWindow(QWidget* parent)
     connect(m_typing, &QTimer::timeout, this, [this] { guarded([this] { checkTypedText(); }); });
     connect(txtText, &TextDropEdit::filesGiven, this,
             [this](const QStringList& paths) { guarded([&] { checkFiles(paths); }); });
+    connect(cboAlpha, &AlphaBox::alphaChosen, this, [this] { guarded([this] { judgeAgain(); }); });
     connect(lstResults, &QTreeWidget::itemActivated, this,
             [this](QTreeWidgetItem* item) { guarded([&] { choose(item); }); });
     connect(m_process, &CheckProcess::finished, this,
@@ -188,6 +199,15 @@ void TextCheckWindow::setCheckProgram(const QString& program) {
     m_process->setProgram(program);
 }
 
+// What the list shows, judged again at the level just chosen.
+void TextCheckWindow::judgeAgain() {
+    if (!m_lastFile.isEmpty()) {
+        readFile(m_lastFile);
+    } else {
+        checkTypedText();
+    }
+}
+
 void TextCheckWindow::scheduleTextCheck() {
     m_typing->start();
 }
@@ -200,8 +220,13 @@ void TextCheckWindow::startRun() {
 
 void TextCheckWindow::checkTypedText() {
     m_note.clear();
+    m_lastFile.clear();
     const QString text = txtText->toPlainText();
-    runAside([text] { return Outcome{checkedLines(text, Alpha), {}}; }, QString());
+    runAside(
+        [text, alpha = cboAlpha->alpha()] {
+            return Outcome{checkedLines(text, alpha), {}};
+        },
+        QString());
 }
 
 void TextCheckWindow::checkFiles(const QStringList& paths) {
@@ -221,6 +246,7 @@ void TextCheckWindow::checkFile(const QString& path) {
 
 void TextCheckWindow::readFile(const QString& path) {
     startRun(); // what was still being read is out of date, even if this file cannot be
+    m_lastFile = path;
     if (QFileInfo(path).isDir()) {
         showOutcome(Outcome{{},
                             tr("%1 is a folder; give the files in it one by one, or check "
@@ -241,7 +267,7 @@ void TextCheckWindow::readFile(const QString& path) {
         startRun();
         lblFound->setText(tr("Reading %1…").arg(name));
         m_fileRead = name;
-        m_process->start(path, Alpha);
+        m_process->start(path, cboAlpha->alpha());
         return;
     }
     if (file.size() > LargestTextFile) {
@@ -251,7 +277,7 @@ void TextCheckWindow::readFile(const QString& path) {
     file.close();
     const bool html = kind == text_check::SourceKind::Html;
     runAside(
-        [path, html] {
+        [path, html, alpha = cboAlpha->alpha()] {
             QFile aside(path);
             if (!aside.open(QIODevice::ReadOnly)) {
                 return Outcome{{}, tr("%1 cannot be read: %2").arg(path, aside.errorString())};
@@ -261,7 +287,7 @@ void TextCheckWindow::readFile(const QString& path) {
             if (source.problem != text_check::DecodeProblem::None) {
                 return Outcome{{}, tr("%1 is not a text file.").arg(QFileInfo(path).fileName())};
             }
-            return Outcome{checkedLines(source.text, Alpha), {}};
+            return Outcome{checkedLines(source.text, alpha), {}};
         },
         name);
 }

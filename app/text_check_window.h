@@ -18,6 +18,8 @@ namespace lx {
 
 class CheckProcess;
 class TextDropEdit;
+class AlphaBox;
+class WindowSettings;
 
 // The calculator's "Check text" window: a paragraph pasted or typed, or a file dropped or
 // pasted, is read for the t tests it reports, and each gets a line with its verdict in words and
@@ -27,7 +29,8 @@ class TextDropEdit;
 class TextCheckWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit TextCheckWindow(QWidget* parent);
+    // settings keeps the significance level the verdicts are judged at.
+    TextCheckWindow(WindowSettings& settings, QWidget* parent);
     ~TextCheckWindow() override;
 
     // The program that reads PDF and DOCX files; beside the calculator unless set.
@@ -73,6 +76,10 @@ private:
     QLabel* lblFound;
     QTreeWidget* lstResults;
     QLabel* lblChosen;
+    AlphaBox* cboAlpha;
+    void judgeAgain();
+
+    QString m_lastFile; // the file the list shows, read again when the level changes
     QTimer* m_typing;
     CheckProcess* m_process;
     std::vector<CheckedLine> m_lines;

@@ -1583,6 +1583,13 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
     </message>
 </context>
 <context>
+    <name>lx::AlphaBox</name>
+    <message>
+        <source>Significance level α</source>
+        <translation>Signifikanzniveau α</translation>
+    </message>
+</context>
+<context>
     <name>lx::ButtonPage</name>
     <message>
         <source>Value</source>
@@ -2024,6 +2031,10 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
     <message>
         <source>%1 put into the sets: %2.</source>
         <translation>%1 in die Sätze gesetzt: %2.</translation>
+    </message>
+    <message>
+        <source>Significance level &amp;α:</source>
+        <translation>Signifikanzniveau &amp;α:</translation>
     </message>
 </context>
 <context>

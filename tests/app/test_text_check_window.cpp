@@ -6,6 +6,7 @@
 #include "quoted_csv.h"
 
 #include <QClipboard>
+#include <QComboBox>
 #include <QLabel>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -124,6 +125,26 @@ private slots:
         openPane();
         QVERIFY(checkWindow()->isVisible());
         QCOMPARE(f().form->findChildren<TextCheckWindow*>().size(), 1);
+    }
+
+    // The level the verdicts are judged at is the user's, judged again when changed and
+    // remembered: t(28) = 2.20 has p = .036 (SciPy), so "p < .01" flips the decision at .01.
+    void alphaIsASetting() {
+        openPane();
+        QVERIFY(pasteText(QStringLiteral("The groups differed, t(28) = 2.20, p < .01.")));
+        QCOMPARE(checkWindow()->lines().at(0).verdict, QStringLiteral("inconsistent"));
+        auto* alpha = checkWindow()->findChild<QComboBox*>(QStringLiteral("cboAlpha"));
+        QCOMPARE(alpha->currentText(), QStringLiteral(".05"));
+        QSignalSpy checked(checkWindow(), &TextCheckWindow::checked);
+        alpha->setCurrentIndex(alpha->findText(QStringLiteral(".01")));
+        QVERIFY(checked.wait(10000));
+        QCOMPARE(checkWindow()->lines().at(0).verdict, QStringLiteral("decision_error"));
+        f().form->close();
+        f().form.reset();
+        f().open();
+        openPane();
+        alpha = checkWindow()->findChild<QComboBox*>(QStringLiteral("cboAlpha"));
+        QCOMPARE(alpha->currentText(), QStringLiteral(".01"));
     }
 
     // Each paragraph's results in order, with SciPy's verdicts, in words and for screen readers.
