@@ -63,6 +63,7 @@ std::vector<CheckedLine> checkedLines(const QString& text, double alpha) {
         line.verdict = QString::fromLatin1(text_check::verdictWord(judgement.verdict));
         line.holds = judgement.holds;
         line.dCheck = QString::fromLatin1(text_check::effectWord(judgement.effect));
+        line.ciCheck = QString::fromLatin1(text_check::effectWord(judgement.interval));
         line.rounding = QString::fromLatin1(text_check::roundingWord(judgement.rounding));
         line.n1 = found.n1;
         line.n2 = found.n2;
@@ -94,6 +95,7 @@ std::optional<CheckedLine> checkedLineOfJson(QByteArrayView json) {
     line.line = positiveInt(object.value(QLatin1String("line"))).value_or(0);
     line.holds = object.value(QLatin1String("holds")).toBool();
     line.dCheck = object.value(QLatin1String("d_check")).toString();
+    line.ciCheck = object.value(QLatin1String("ci_check")).toString();
     line.rounding = object.value(QLatin1String("rounding")).toString();
     line.n1 = positiveInt(object.value(QLatin1String("n1")));
     line.n2 = positiveInt(object.value(QLatin1String("n2")));

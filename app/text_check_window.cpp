@@ -335,9 +335,14 @@ void TextCheckWindow::showOutcome(const Outcome& outcome, const QString& source)
     lstResults->clear();
     for (const CheckedLine& line : m_lines) {
         const QString where = placeOf(line);
-        const QString words = verdict_look::words(line.verdict, line.holds);
+        const bool badInterval = line.ciCheck == QLatin1String("inconsistent");
+        const QString words = verdict_look::words(line.verdict, line.holds) +
+                              (badInterval ? tr("; interval inconsistent") : QString());
         const QString explanation =
-            verdict_look::explanation(line.verdict, line.holds, line.rounding);
+            verdict_look::explanation(line.verdict, line.holds, line.rounding) +
+            (badInterval
+                 ? QLatin1Char(' ') + tr("Its confidence interval does not fit the t and df.")
+                 : QString());
         const QList<QPair<Box, QString>> sets = setsOf(line, QLocale());
         auto* item =
             new QTreeWidgetItem(lstResults, {where, line.raw, words, boxList(sets, false)});

@@ -30,11 +30,15 @@ struct Tally {
     std::size_t results = 0;
     std::size_t failing = 0; // results that do not hold
     std::array<std::size_t, verdictCount> verdicts{};
+    std::size_t intervals = 0; // printed confidence intervals checked
+    std::size_t badIntervals = 0;
 
     void add(const FileReport& report) {
         for (const CheckedResult& result : report.results) {
             ++results;
             failing += result.judgement.holds ? 0 : 1;
+            intervals += result.judgement.interval != text_check::EffectVerdict::NotChecked;
+            badIntervals += result.judgement.interval == text_check::EffectVerdict::Inconsistent;
             for (std::size_t k = 0; k < verdictCount; ++k) {
                 verdicts[k] += text_check::allVerdicts[k] == result.judgement.verdict ? 1 : 0;
             }
@@ -54,7 +58,15 @@ struct Tally {
                                   .arg(verdicts[k]));
             }
         }
-        return counts.isEmpty() ? line : line + QStringLiteral(": ") + counts.join(u", ");
+        if (!counts.isEmpty()) {
+            line += QStringLiteral(": ") + counts.join(u", ");
+        }
+        if (intervals > 0) {
+            line += CheckText::tr("; intervals: consistent %1, inconsistent %2")
+                        .arg(intervals - badIntervals)
+                        .arg(badIntervals);
+        }
+        return line;
     }
 };
 

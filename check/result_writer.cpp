@@ -26,10 +26,11 @@ const ColumnInfo outputColumns[] = {
     {"p_high", "the highest p over the rounding of the reported t"},
     {"tails", "2, or 1 where the verdict is that of a one-tailed test"},
     {"one_sided", "true when the text calls the test one-tailed, one-sided or directional"},
-    {"verdict", "consistent, consistent_by_rounding (only a t within the reported t's rounding "
-                "gives the p), one_tailed_consistent, two_tailed_p (the text calls the test one-tailed "
-                "but gives its two-tailed p), inconsistent, decision_error, impossible "
-                "(p of 0 or above 1), not_computable"},
+    {"verdict",
+     "consistent, consistent_by_rounding (only a t within the reported t's rounding "
+     "gives the p), one_tailed_consistent, two_tailed_p (the text calls the test one-tailed "
+     "but gives its two-tailed p), inconsistent, decision_error, impossible "
+     "(p of 0 or above 1), not_computable"},
     {"holds", "true when the verdict is consistent, or one-tailed consistent for a test the text "
               "calls one-sided"},
     {"effect", "d or g, when the text gives one beside the result"},
@@ -48,6 +49,10 @@ const ColumnInfo outputColumns[] = {
                  "or no reading changes it), t_rounding (only a t within the printed t's "
                  "rounding, a half either way), truncation (the p fits only if it was cut off "
                  "after its last digit, not rounded: .03 for .0362)"},
+    {"ci_check",
+     "consistent or inconsistent: the confidence interval printed with the result "
+     "(of the mean difference, or of the d or g it follows) against t, df and the group "
+     "sizes"},
     {"part", "footnotes, endnotes, header or footer, for a result there in a DOCX file (its line "
              "then counted in that part); empty in the body"},
 };
@@ -131,6 +136,9 @@ std::vector<Cell> cellsOf(const QString& file, const CheckedResult& result) {
         judgement.verdict == Verdict::NotComputable
             ? Cell{}
             : text(QString::fromLatin1(roundingWord(judgement.rounding))),
+        judgement.interval == EffectVerdict::NotChecked
+            ? Cell{}
+            : text(QString::fromLatin1(effectWord(judgement.interval))),
         result.part.isEmpty() ? Cell{} : text(result.part),
     };
     return cells;

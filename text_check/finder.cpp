@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "finder.h"
 
+#include "interval_context.h"
+
 #include "df_text.h"
 #include "direction.h"
 #include "pattern_parts.h"
@@ -178,6 +180,7 @@ std::vector<FoundResult> findResults(const QString& text) {
             result.direction = statedDirection(ownWords);
         }
     }
+    attachIntervals(plain, found);
     return found;
 }
 

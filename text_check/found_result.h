@@ -28,6 +28,15 @@ struct GroupDescriptives {
     std::optional<int> n;
 };
 
+// A confidence interval printed with a result ("95% CI [0.12, 4.08]"): of the d or g when it
+// follows one, else of the difference of the means.
+struct ReportedInterval {
+    double level = 0.95;
+    reported::Typed lower;
+    reported::Typed upper;
+    bool ofEffect = false;
+};
+
 // How the difference found relates to the one the text predicted, where it says.
 enum class StatedDirection { Unstated, AsPredicted, AgainstPrediction };
 
@@ -51,6 +60,7 @@ struct FoundResult {
     std::optional<int> n1, n2, total;
     // The two groups' means and SDs, in the order the text gives them; both or neither.
     std::optional<GroupDescriptives> group1, group2;
+    std::optional<ReportedInterval> interval; // within its sentence, after it
 };
 
 } // namespace lx::text_check

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "judge.h"
 
+#include "interval_check.h"
+
 #include "stats/hedges_factor.h"
 #include "stats/t_distribution.h"
 #include "stats/typed_rounding.h"
@@ -120,6 +122,7 @@ Judgement judge(const FoundResult& result, double alpha) {
     judgement.t = result.statistic == Statistic::F ? std::sqrt(std::max(result.value.value, 0.0))
                                                    : result.value.value;
     checkEffect(result, absoluteT, judgement);
+    judgement.interval = checkInterval(result, absoluteT);
     reported::ReportedP p = result.p;
     if (p.notSignificant) {
         p.value = alpha;

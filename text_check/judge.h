@@ -42,6 +42,7 @@ struct Judgement {
     std::optional<Interval> range;    // the p over the t's rounding
     EffectVerdict effect = EffectVerdict::NotChecked;
     std::optional<Interval> effectRange; // the d (or g) over the t's rounding and the ns
+    EffectVerdict interval = EffectVerdict::NotChecked; // the printed confidence interval
 };
 
 // A found result judged by the checks of reported results at significance level alpha:

@@ -17,8 +17,8 @@ const char* relationWord(reported::ReportedP::Relation relation);
 
 // Every verdict, in the order a summary lists them.
 inline constexpr Verdict allVerdicts[] = {
-    Verdict::Consistent,   Verdict::ConsistentByRounding, Verdict::OneTailedConsistent,
-    Verdict::TwoTailedP,   Verdict::Inconsistent,         Verdict::DecisionError,
-    Verdict::Impossible,   Verdict::NotComputable};
+    Verdict::Consistent, Verdict::ConsistentByRounding, Verdict::OneTailedConsistent,
+    Verdict::TwoTailedP, Verdict::Inconsistent,         Verdict::DecisionError,
+    Verdict::Impossible, Verdict::NotComputable};
 
 } // namespace lx::text_check

@@ -918,6 +918,10 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
         <source>permission denied</source>
         <translation>Zugriff verweigert</translation>
     </message>
+    <message>
+        <source>; intervals: consistent %1, inconsistent %2</source>
+        <translation>; Intervalle: konsistent %1, inkonsistent %2</translation>
+    </message>
 </context>
 <context>
     <name>ErrorGuard</name>
@@ -2035,6 +2039,14 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
     <message>
         <source>Significance level &amp;α:</source>
         <translation>Signifikanzniveau &amp;α:</translation>
+    </message>
+    <message>
+        <source>; interval inconsistent</source>
+        <translation>; Intervall inkonsistent</translation>
+    </message>
+    <message>
+        <source>Its confidence interval does not fit the t and df.</source>
+        <translation>Sein Konfidenzintervall passt nicht zu t und df.</translation>
     </message>
 </context>
 <context>
