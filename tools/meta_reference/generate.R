@@ -4,7 +4,8 @@
 # Usage: Rscript generate.R   (writes ../../tests/stats/meta_sets.csv and meta_reference.csv)
 #
 # The study sets: k = 2 to 200, tau from 0 to 0.6, unbalanced variances, a set of identical
-# studies, sets at the tau² = 0 boundary and one huge study beside small ones. For each set and
+# studies, sets at the tau² = 0 boundary, one huge study beside small ones, and a set whose
+# restricted likelihood has a local maximum at tau² = 0 below the global one. For each set and
 # each estimator (EE, DL, REML, PM) and test (z, knha): rma's estimate, se, CI, statistic, p,
 # tau², I², H², Q and its p; confint's Q-profile interval of tau² (tau2.max raised so that no
 # bound is capped); predict's prediction interval; and regtest(model = "lm") for Egger's test.
@@ -34,6 +35,10 @@ for (r in 1:20) {
   vi <- runif(k, 0.01, 0.1)
   add(sprintf("near_zero%02d", r), rnorm(k, 0.2, sqrt(vi) * 0.6), vi)
 }
+# tau² = 0 is a local maximum of the restricted likelihood here (its slope there points down),
+# and the global one lies near 0.54, 7 log units higher: a search from 0 stops at the wrong one.
+add("reml_local_max_at_zero", c(-0.0784, -0.0921, -1.7085, 0.4787, -0.1326),
+    c(0.0026, 0.0011, 0.0867, 0.1036, 0.003))
 
 rows <- list()
 studies <- list()
