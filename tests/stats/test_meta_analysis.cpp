@@ -155,7 +155,46 @@ private slots:
         }
         QVERIFY(compared > 8000);
     }
+
+    // Thin or degenerate sets say why a figure is missing instead of giving a wrong one.
+    void thinInput_data() {
+        QTest::addColumn<std::vector<Study>>("studies");
+        QTest::addColumn<int>("estimator");
+        QTest::addColumn<int>("problem");
+        QTest::addColumn<bool>("egger");
+        using P = lx::meta::PoolProblem;
+        const std::vector<Study> one{{0.4, 0.04}};
+        const std::vector<Study> same(5, Study{0.3, 0.02});
+        const std::vector<Study> equalSe{{0.1, 0.05}, {0.5, 0.05}, {0.3, 0.05}, {0.8, 0.05}};
+        QTest::newRow("no studies")
+            << std::vector<Study>{} << int(Estimator::REML) << int(P::NoStudies) << false;
+        QTest::newRow("one study, EE") << one << int(Estimator::EE) << int(P::None) << false;
+        QTest::newRow("one study, REML")
+            << one << int(Estimator::REML) << int(P::OneStudy) << false;
+        QTest::newRow("identical studies")
+            << same << int(Estimator::REML) << int(P::NoHeterogeneity) << false;
+        QTest::newRow("every SE alike") << equalSe << int(Estimator::DL) << int(P::None) << false;
+        QTest::newRow("two studies") << std::vector<Study>{{0.1, 0.02}, {0.6, 0.05}}
+                                     << int(Estimator::REML) << int(P::None) << false;
+    }
+    void thinInput() {
+        QFETCH(std::vector<Study>, studies);
+        QFETCH(int, estimator);
+        QFETCH(int, problem);
+        QFETCH(bool, egger);
+        const auto pooled = lx::meta::pool(studies, Estimator(estimator), Test::Z, 0.95);
+        QCOMPARE(int(pooled.problem), problem);
+        QCOMPARE(bool(lx::meta::eggerTest(studies)), egger);
+        if (studies.size() == 1 && pooled.problem == lx::meta::PoolProblem::None) {
+            QCOMPARE(pooled.estimate, studies.front().yi); // EE of one study is the study
+            QCOMPARE(pooled.se, std::sqrt(studies.front().vi));
+        }
+        if (pooled.problem == lx::meta::PoolProblem::NoHeterogeneity) {
+            QVERIFY(!pooled.h2);
+        }
+    }
 };
+
 
 QTEST_GUILESS_MAIN(TestMetaAnalysis)
 #include "test_meta_analysis.moc"
