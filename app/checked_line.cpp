@@ -96,6 +96,7 @@ std::optional<CheckedLine> checkedLineOfJson(QByteArrayView json) {
     line.holds = object.value(QLatin1String("holds")).toBool();
     line.dCheck = object.value(QLatin1String("d_check")).toString();
     line.ciCheck = object.value(QLatin1String("ci_check")).toString();
+    line.part = object.value(QLatin1String("part")).toString();
     line.rounding = object.value(QLatin1String("rounding")).toString();
     line.n1 = positiveInt(object.value(QLatin1String("n1")));
     line.n2 = positiveInt(object.value(QLatin1String("n2")));

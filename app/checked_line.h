@@ -27,6 +27,7 @@ struct CheckedLine {
     bool holds = false;
     QString dCheck;   // "consistent", "inconsistent" or empty when not checked
     QString ciCheck;  // the printed confidence interval's, likewise
+    QString part;     // "footnotes", "header", ... for a DOCX file's result outside its body
     QString rounding; // the reading of the digits the verdict rests on: "none", "t_rounding", ...
     std::optional<int> n1, n2;
     std::optional<reported::Typed> m1, sd1, m2, sd2;

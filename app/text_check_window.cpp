@@ -326,6 +326,18 @@ void TextCheckWindow::runAside(std::function<Outcome()> work, const QString& sou
 
 // Where a result is, as the start of a sentence.
 QString TextCheckWindow::placeOf(const CheckedLine& line) {
+    if (line.part == QLatin1String("footnotes")) {
+        return tr("Footnotes, line %1").arg(line.line);
+    }
+    if (line.part == QLatin1String("endnotes")) {
+        return tr("Endnotes, line %1").arg(line.line);
+    }
+    if (line.part == QLatin1String("header")) {
+        return tr("Header, line %1").arg(line.line);
+    }
+    if (line.part == QLatin1String("footer")) {
+        return tr("Footer, line %1").arg(line.line);
+    }
     return line.page > 0 ? tr("Page %1, line %2").arg(line.page).arg(line.line)
                          : tr("Line %1").arg(line.line);
 }

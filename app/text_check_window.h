@@ -71,14 +71,13 @@ private:
     void choose(QTreeWidgetItem* item);
     static QString placeOf(const CheckedLine& line);
     void startRun();
+    void judgeAgain();
 
     TextDropEdit* txtText;
     QLabel* lblFound;
     QTreeWidget* lstResults;
     QLabel* lblChosen;
     AlphaBox* cboAlpha;
-    void judgeAgain();
-
     QString m_lastFile; // the file the list shows, read again when the level changes
     QTimer* m_typing;
     CheckProcess* m_process;

@@ -2048,6 +2048,22 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
         <source>Its confidence interval does not fit the t and df.</source>
         <translation>Sein Konfidenzintervall passt nicht zu t und df.</translation>
     </message>
+    <message>
+        <source>Footnotes, line %1</source>
+        <translation>Fußnoten, Zeile %1</translation>
+    </message>
+    <message>
+        <source>Endnotes, line %1</source>
+        <translation>Endnoten, Zeile %1</translation>
+    </message>
+    <message>
+        <source>Header, line %1</source>
+        <translation>Kopfzeile, Zeile %1</translation>
+    </message>
+    <message>
+        <source>Footer, line %1</source>
+        <translation>Fußzeile, Zeile %1</translation>
+    </message>
 </context>
 <context>
     <name>lx::plots::PictureFile</name>

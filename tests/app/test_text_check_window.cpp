@@ -304,6 +304,16 @@ private slots:
         QTEST(line ? sets.join(QStringLiteral(", ")) : QStringLiteral("refused"), "sets");
     }
 
+    // Where a DOCX file's result outside its body is, and its interval's verdict, come along.
+    void partAndIntervalFromJson() {
+        const auto line = lx::checkedLineOfJson(
+            R"({"file":"a.docx","line":2,"raw":"t(28) = 2.14, p = .041","verdict":"consistent",)"
+            R"("holds":true,"ci_check":"inconsistent","part":"footnotes"})");
+        QVERIFY(line);
+        QCOMPARE(line->part, QStringLiteral("footnotes"));
+        QCOMPARE(line->ciCheck, QStringLiteral("inconsistent"));
+    }
+
     // Last: the German translation stays installed.
     void germanUser() {
         m_fixture.reset();
