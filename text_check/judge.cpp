@@ -160,13 +160,15 @@ Judgement judge(const FoundResult& result, double alpha) {
         return judgement;
     }
     settle(Tails::Two);
-    const auto oneTailed = overRounding(Tails::One);
     // "The one-tailed test showed t(58) = 1.70, p = .094": the p printed is the two-tailed one,
     // and the one-tailed p the text speaks of is half of it. Shown beside it is that half.
-    if (fits(twoTailed->verdict) && result.oneSided && oneTailed && !fits(oneTailed->verdict)) {
-        settle(Tails::One);
-        judgement.verdict = Verdict::TwoTailedP;
-        return judgement;
+    if (fits(twoTailed->verdict) && result.oneSided) {
+        const auto oneTailed = overRounding(Tails::One);
+        if (oneTailed && !fits(oneTailed->verdict)) {
+            settle(Tails::One);
+            judgement.verdict = Verdict::TwoTailedP;
+            return judgement;
+        }
     }
     if (fits(twoTailed->verdict)) {
         const auto exact = exactly(Tails::Two);
@@ -176,6 +178,7 @@ Judgement judge(const FoundResult& result, double alpha) {
         judgement.holds = true;
         return judgement;
     }
+    const auto oneTailed = overRounding(Tails::One);
     // A one-sided test whose difference came out against the predicted direction has a p above
     // .5 on the predicted side, P(T > -|t|): a p up to .5 is judged there, not on the observed
     // side, where it would be the p halved the wrong way. (One above .5 is judged there anyway.)
