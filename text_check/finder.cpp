@@ -15,7 +15,18 @@ namespace lx::text_check {
 
 QString normalised(const QString& text) {
     QString out = text;
-    for (QChar& c : out) {
+    for (qsizetype k = 0; k < out.size(); ++k) {
+        QChar& c = out[k];
+        // A surrogate without its pair (an HTML entity of one, a damaged file) is no character:
+        // the patterns then match without checking the whole text again for each result.
+        if (c.isHighSurrogate() && k + 1 < out.size() && out[k + 1].isLowSurrogate()) {
+            ++k;
+            continue;
+        }
+        if (c.isSurrogate()) {
+            c = QChar(QChar::ReplacementCharacter);
+            continue;
+        }
         switch (c.unicode()) {
         case u'\n':
         case u'\r':
@@ -84,7 +95,8 @@ std::vector<FoundResult> findResults(const QString& text) {
         // Words after a result are its own only up to the end of its sentence: what follows
         // leads in to the next result ("..., p = .030. One-tailed, with n1 = 12: t(30) = ...").
         static const QRegularExpression sentenceEnd(QStringLiteral(R"([.!?](?:\s|$))"));
-        const auto end = sentenceEnd.match(plain, result.end);
+        const auto end = sentenceEnd.match(plain, result.end, QRegularExpression::NormalMatch,
+                                           QRegularExpression::DontCheckSubjectStringMatchOption);
         const qsizetype until = end.hasMatch() ? std::min(to, end.capturedEnd()) : to;
         // An effect size is a result's only within its sentence.
         qsizetype sentenceStart = from;

@@ -19,15 +19,16 @@ namespace lx::text_check {
 // ,03"), Unicode minus signs, dashes and spaces, and line breaks anywhere between its parts.
 // Not taken: "t[28]" (no reader can tell a bracket from a citation), "t(2, 28)" and "t(2,28)"
 // with decimal points (a t has one df) and a df of 0.
-// Beside each: Cohen's d or Hedges' g after it (or before it) in its sentence, group sizes ("n1 = 15,
-// n2 = 15", "N = 30") and words that make it one-sided ("one-tailed", "one-sided",
+// Beside each: Cohen's d or Hedges' g after it (or before it) in its sentence, group sizes ("n1 =
+// 15, n2 = 15", "N = 30") and words that make it one-sided ("one-tailed", "one-sided",
 // "directional", German "einseitig"), looked for between it and the results next to it, with
 // the direction of a one-sided test's difference against the predicted one (direction.h); and
 // the two groups' means and SDs ("M = 5.20, SD = 1.10, n = 15"), stated before it or after.
 std::vector<FoundResult> findResults(const QString& text);
 
 // The text with every character a reader takes for a blank, a minus or an apostrophe written
-// as one; one character for one, so positions stay as they were.
+// as one, and a surrogate without its pair as U+FFFD; one character for one, so positions stay
+// as they were.
 QString normalised(const QString& text);
 
 } // namespace lx::text_check

@@ -17,7 +17,10 @@ using pattern_parts::number;
 
 namespace {
 
-constexpr auto anchored = QRegularExpression::AnchorAtOffsetMatchOption;
+// The text is normalised, so valid UTF-16: checking it again at every result would take as long
+// as reading it.
+constexpr auto anchored = QRegularExpression::AnchorAtOffsetMatchOption |
+                          QRegularExpression::DontCheckSubjectStringMatchOption;
 constexpr auto normal = QRegularExpression::NormalMatch;
 
 // "p = .03", "P<.05", "p-value = 0.049", "p value < .001", "p = 2.3 x 10^-5", "p = 2.1 × 10⁻¹⁸",
@@ -144,7 +147,9 @@ bool readResult(const QString& plain, const QRegularExpressionMatch& head, Found
 
 std::vector<FoundResult> readResultForms(const QString& plain) {
     std::vector<FoundResult> found;
-    for (auto it = patterns().head.globalMatch(plain); it.hasNext();) {
+    for (auto it = patterns().head.globalMatch(
+             plain, 0, normal, QRegularExpression::DontCheckSubjectStringMatchOption);
+         it.hasNext();) {
         FoundResult result;
         if (readResult(plain, it.next(), result)) {
             found.push_back(std::move(result));

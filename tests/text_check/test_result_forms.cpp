@@ -98,6 +98,9 @@ void TestResultForms::printed_data() {
                              << "t" << 1.98 << 60.0 << eq << 0.052 << 3;
     QTest::newRow("Welch df with decimal commas") << "t(57,654) = 2,01; p = 0,049"
                                                   << "t" << 2.01 << 57.654 << eq << 0.049 << 3;
+    QTest::newRow("beside a surrogate without its pair")
+        << QString(QChar(0xDC00)) + "t(58) = 2.51, p = .015" + QChar(0xD800) << "t" << 2.51 << 58.0
+        << eq << 0.015 << 3;
     QTest::newRow("thousands df with decimal points") << "t(1,234) = 2.01, p = .045"
                                                       << "t" << 2.01 << 1234.0 << eq << 0.045 << 3;
 }
