@@ -86,10 +86,23 @@ bool readP(const QRegularExpressionMatch& match, FoundResult& result) {
     return true;
 }
 
+// "at t2 = 5.1", "between t1 and t2": a time point named t with its number, no flattened df.
+bool namesATimePoint(const QString& plain, qsizetype start) {
+    static const QRegularExpression timeWord(
+        QStringLiteral(R"((?<![\p{L}])(?:at|to|and|from|between|until|time|vs\.?|bis|und|zu)\s*$)"),
+        QRegularExpression::CaseInsensitiveOption);
+    constexpr qsizetype reach = 12;
+    const qsizetype from = std::max(qsizetype(0), start - reach);
+    return timeWord.match(QStringView(plain).mid(from, start - from)).hasMatch();
+}
+
 // Reads the result whose test `head` matched: its df and p, before or after it.
 bool readResult(const QString& plain, const QRegularExpressionMatch& head, FoundResult& result) {
     const Patterns& all = patterns();
     const bool dfAfter = head.hasCaptured(u"tword");
+    if (head.hasCaptured(u"tsub") && namesATimePoint(plain, head.capturedStart())) {
+        return false;
+    }
     result.statistic = head.hasCaptured(u"tdf") || head.hasCaptured(u"tsub") || dfAfter
                            ? Statistic::T
                            : Statistic::F;

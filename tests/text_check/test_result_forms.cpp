@@ -129,6 +129,8 @@ void TestResultForms::refused_data() {
     QTest::newRow("a legend's p with words between")
         << "*p < 0.05. The mean rose over the weeks, t = 2.69, df = 10.";
     QTest::newRow("t with no df") << "t = 2.51; p = .015";
+    QTest::newRow("a time point") << "Measured at t2 = 5.1, p = .03 later.";
+    QTest::newRow("a time point, German") << "Von t1 bis t2 = 5,1; p = ,03.";
     QTest::newRow("b in a word") << "t(40) = 3.90, pbelow .001";
 }
 
