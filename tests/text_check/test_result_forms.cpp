@@ -30,6 +30,9 @@ private slots:
     // An effect size is the result's of its own sentence only.
     void effectOfTheSentence_data();
     void effectOfTheSentence();
+    // The words that make a test one-sided reach a result of the new forms too.
+    void oneSided_data();
+    void oneSided();
     // A paragraph of seven results, each found with the verdict worked in SciPy.
     void paragraph();
 };
@@ -178,6 +181,26 @@ void TestResultForms::effectOfTheSentence() {
     const std::vector<FoundResult> found = findResults(text);
     QCOMPARE(found.size(), std::size_t(1));
     QCOMPARE(found[0].effect ? found[0].effect->value.value : 0.0, effect);
+}
+
+void TestResultForms::oneSided_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("oneSided");
+    QTest::newRow("einseitig, subscript df")
+        << "Einseitig getestet: t63 = 1,70; P = 0,047." << true;
+    QTest::newRow("einseitig, p in parentheses")
+        << "Der Unterschied war einseitig signifikant, t(58) = 1,70 (p = ,047)." << true;
+    QTest::newRow("one-tailed, legend's p")
+        << "One-tailed t-test, *p<0.05, t = 1.90, df = 28." << true;
+    QTest::newRow("the next sentence's words")
+        << "t58 = 1.70, p-value = 0.094. One-tailed: t(28) = 1.80, p = .041." << false;
+}
+
+void TestResultForms::oneSided() {
+    QFETCH(QString, text);
+    const std::vector<FoundResult> found = findResults(text);
+    QVERIFY(!found.empty());
+    QTEST(found[0].oneSided, "oneSided");
 }
 
 void TestResultForms::paragraph() {
