@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <cmath>
+#include <string>
 
 namespace lx::reported {
 
@@ -17,7 +18,7 @@ using Relation = ReportedP::Relation;
 const QRegularExpression& pGrammar() {
     // "ns" stands alone or after "=", as tables print it in a column of "= .038".
     static const QRegularExpression grammar(
-        QStringLiteral(R"(^p?(?:=?(?<ns>n\.?s\.?)|(?<rel><=|>=|≤|≥|=|<|>)?)"
+        QStringLiteral(R"(^(?:p(?:-?values?)?)?(?:=?(?<ns>n\.?s\.?)|(?<rel><=|>=|≤|≥|=|<|>)?)"
                        R"((?<mantissa>[-+]?(?:\d+(?:[.,]\d+)?|[.,]\d+)))"
                        R"((?:e(?<exp1>[-+]?\d+)|[x×·*]10\^?(?<exp2>[-+]?\d+))?)$)"),
         QRegularExpression::CaseInsensitiveOption);
@@ -64,7 +65,19 @@ std::optional<ReportedP> readP(QStringView text) {
     QString squeezed;
     squeezed.reserve(text.size());
     for (const QChar c : text) {
-        if (!c.isSpace()) {
+        if (c.isSpace()) {
+            continue;
+        }
+        // A power of ten as a superscript ("10⁻⁵"), a minus sign or en dash for "-".
+        static constexpr char16_t superscripts[] = u"⁰¹²³⁴⁵⁶⁷⁸⁹";
+        const auto digit = std::char_traits<char16_t>::find(superscripts, 10, c.unicode());
+        if (digit) {
+            squeezed += QLatin1Char(char('0' + (digit - superscripts)));
+        } else if (c == u'\u207B' || c == u'\u2212' || c == u'\u2013') {
+            squeezed += QLatin1Char('-');
+        } else if (c == u'\u207A') {
+            squeezed += QLatin1Char('+');
+        } else {
             squeezed += c;
         }
     }

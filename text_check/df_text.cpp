@@ -8,10 +8,13 @@
 
 namespace lx::text_check {
 
-std::optional<double> dfNumber(QStringView text) {
+std::optional<double> dfNumber(QStringView text, bool decimalCommas) {
     QString number = text.trimmed().toString();
     const qsizetype comma = number.indexOf(QLatin1Char(','));
-    if (comma > 0 && number.size() - comma - 1 == 3) {
+    if (comma >= 0 && !decimalCommas) {
+        if (number.size() - comma - 1 != 3) {
+            return std::nullopt;
+        }
         number.remove(comma, 1);
     }
     const auto typed = reported::typedNumber(number);

@@ -8,9 +8,10 @@
 
 namespace lx::text_check {
 
-// A df as printed: whole or fractional (Welch), with '.' or ','. A comma before exactly three
-// digits groups thousands ("1,234"), as English text prints a large sample's df; nobody
-// reports a Welch df to three decimals.
-std::optional<double> dfNumber(QStringView text);
+// A df as printed: whole or fractional (Welch), with '.' or ','. A comma is a decimal mark where
+// the result's other numbers are printed with decimal commas (decimalCommas: "t(57,654) = 2,01;
+// p = 0,049"); else a comma before exactly three digits groups thousands ("t(1,234) = 2.01"),
+// and any other comma is no df of a t ("t(2,28) = 2.20, p = .03" names two dfs).
+std::optional<double> dfNumber(QStringView text, bool decimalCommas);
 
 } // namespace lx::text_check

@@ -2,12 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "finder.h"
 
-#include "interval_context.h"
-
-#include "df_text.h"
 #include "direction.h"
-#include "pattern_parts.h"
+#include "interval_context.h"
 #include "result_context.h"
+#include "result_forms.h"
 #include "text_places.h"
 
 #include <QRegularExpression>
@@ -16,59 +14,20 @@
 
 namespace lx::text_check {
 
-using pattern_parts::df;
-using pattern_parts::noLetterBefore;
-using pattern_parts::number;
-
-namespace {
-
-// ", p = .03", "; p<.05", ", ns", ", p = ns", ", p = 2.3 x 10^-5": where the p stands, which
-// reported::readP then reads, as it reads the batch tool's p_reported.
-QString pPart() {
-    return QStringLiteral(
-        R"(\s*[,;]\s*(?<p>p\s*(?:<=|>=|≤|≥|=|<|>)\s*(?:[-+]?(?:\d+(?:[.,]\d+)?|[.,]\d+))"
-        R"((?:\s*[eE]\s*[-+]?\d+|\s*[x×·*]\s*10\s*\^?\s*[-+]?\d+)?(?!\d|[.,]\d)|)"
-        R"(n\.?\s?s\b\.?)|n\.?\s?s\b\.?))");
-}
-
-struct Form {
-    Statistic statistic;
-    QRegularExpression pattern;
-};
-
-const std::vector<Form>& forms() {
-    static const std::vector<Form> all = {
-        {Statistic::T, QRegularExpression(noLetterBefore() + QStringLiteral(R"(t\s*\(\s*(?<df>)") +
-                                          df() + QStringLiteral(R"()\s*\)\s*=\s*(?<value>)") +
-                                          number() + QStringLiteral(")") + pPart())},
-        {Statistic::T,
-         QRegularExpression(noLetterBefore() + QStringLiteral(R"(t\s*=\s*(?<value>)") + number() +
-                            QStringLiteral(R"()\s*[,;]\s*df\s*=\s*(?<df>)") + df() +
-                            QStringLiteral(")") + pPart())},
-        {Statistic::F,
-         QRegularExpression(noLetterBefore() + QStringLiteral(R"(F\s*\(\s*1\s*[,;]\s*(?<df>)") +
-                            df() + QStringLiteral(R"()\s*\)\s*=\s*(?<value>)") + number() +
-                            QStringLiteral(")") + pPart())},
-    };
-    return all;
-}
-
-// The p of a match; false when it is no number at all or below 0.
-bool readP(const QRegularExpressionMatch& match, FoundResult& result) {
-    const auto p = reported::readP(match.capturedView(u"p"));
-    if (!p) {
-        return false;
-    }
-    result.p = *p;
-    result.pAboveOne = p->value > 1;
-    return true;
-}
-
-} // namespace
-
 QString normalised(const QString& text) {
     QString out = text;
-    for (QChar& c : out) {
+    for (qsizetype k = 0; k < out.size(); ++k) {
+        QChar& c = out[k];
+        // A surrogate without its pair (an HTML entity of one, a damaged file) is no character:
+        // the patterns then match without checking the whole text again for each result.
+        if (c.isHighSurrogate() && k + 1 < out.size() && out[k + 1].isLowSurrogate()) {
+            ++k;
+            continue;
+        }
+        if (c.isSurrogate()) {
+            c = QChar(QChar::ReplacementCharacter);
+            continue;
+        }
         switch (c.unicode()) {
         case u'\n':
         case u'\r':
@@ -87,6 +46,10 @@ QString normalised(const QString& text) {
         case 0x2011: // non-breaking hyphen
         case 0x2012: // figure dash
         case 0x2013: // en dash, which typesetting often uses for a minus
+        case 0x2014: // em dash, and the other dashes a PDF's font may print for one
+        case 0x2015:
+        case 0x02D7:
+        case 0xFE58:
         case 0x2212: // minus sign
         case 0xFE63:
         case 0xFF0D:
@@ -107,35 +70,7 @@ QString normalised(const QString& text) {
 
 std::vector<FoundResult> findResults(const QString& text) {
     const QString plain = normalised(text);
-    std::vector<FoundResult> found;
-    for (const Form& form : forms()) {
-        for (auto it = form.pattern.globalMatch(plain); it.hasNext();) {
-            const QRegularExpressionMatch match = it.next();
-            FoundResult result;
-            result.statistic = form.statistic;
-            const auto value = reported::typedNumber(match.capturedView(u"value"));
-            const auto dfValue = dfNumber(match.capturedView(u"df"));
-            if (!value || !dfValue || !readP(match, result) ||
-                (form.statistic == Statistic::F && value->value < 0)) {
-                continue;
-            }
-            result.value = *value;
-            result.df = *dfValue;
-            result.dfText = match.captured(u"df");
-            result.start = match.capturedStart();
-            result.end = match.capturedEnd();
-            result.pText = match.captured(u"p").simplified();
-            found.push_back(std::move(result));
-        }
-    }
-    std::sort(found.begin(), found.end(),
-              [](const FoundResult& a, const FoundResult& b) { return a.start < b.start; });
-    // Two forms never read the same text; should they, the first keeps it.
-    found.erase(std::unique(found.begin(), found.end(),
-                            [](const FoundResult& kept, const FoundResult& next) {
-                                return next.start < kept.end;
-                            }),
-                found.end());
+    std::vector<FoundResult> found = readResultForms(plain);
     const std::vector<qsizetype> starts = lineStarts(text);
     const std::vector<qsizetype> breaks = paragraphBreaks(text);
     const std::vector<qsizetype> pages = pageStarts(text);
@@ -158,12 +93,19 @@ std::vector<FoundResult> findResults(const QString& text) {
         }
         placeOf(starts, pages, result.start, result);
         result.raw = plain.mid(result.start, result.end - result.start).simplified();
-        findEffect(plain, from, to, k > 0 && from == previousEnd, result);
         // Words after a result are its own only up to the end of its sentence: what follows
         // leads in to the next result ("..., p = .030. One-tailed, with n1 = 12: t(30) = ...").
         static const QRegularExpression sentenceEnd(QStringLiteral(R"([.!?](?:\s|$))"));
-        const auto end = sentenceEnd.match(plain, result.end);
+        const auto end = sentenceEnd.match(plain, result.end, QRegularExpression::NormalMatch,
+                                           QRegularExpression::DontCheckSubjectStringMatchOption);
         const qsizetype until = end.hasMatch() ? std::min(to, end.capturedEnd()) : to;
+        // An effect size is a result's only within its sentence.
+        qsizetype sentenceStart = from;
+        for (auto it = sentenceEnd.globalMatch(QStringView(plain).mid(from, result.start - from));
+             it.hasNext();) {
+            sentenceStart = from + it.next().capturedEnd();
+        }
+        findEffect(plain, sentenceStart, until, k > 0 && sentenceStart == previousEnd, result);
         const QStringView before = QStringView(plain).mid(from, result.start - from);
         const QStringView after = QStringView(plain).mid(result.end, until - result.end);
         const QStringView ownWords = QStringView(plain).mid(from, until - from);

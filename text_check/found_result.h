@@ -54,7 +54,9 @@ struct FoundResult {
     reported::ReportedP p;
     QString pText;          // the comparison and p as written ("< .05", "ns")
     bool pAboveOne = false; // a p no test can have: only its being impossible is judged
-    bool oneSided = false;  // the words around it make the test one-sided
+    // Reading it took a repair of a PDF's damaged glyphs: "F(l, 76)", "pb.001", "t(60) p 1.98".
+    bool repaired = false;
+    bool oneSided = false; // the words around it make the test one-sided
     StatedDirection direction = StatedDirection::Unstated;
     std::optional<ReportedEffect> effect;
     std::optional<int> n1, n2, total;

@@ -577,6 +577,10 @@ private slots:
         QTest::newRow("header aliases")
             << pColumns << QByteArray("T Reported,df.reported,P-reported\n2.24,18,p = .038\n")
             << QByteArray("p_check,check_error,error\nconsistent,,\n");
+        // The grammar the text check reads a paper's p with: SciPy, 2 * t.sf(5.02, 60) = 4.9e-6.
+        QTest::newRow("superscript power of ten")
+            << pColumns << tdp + "5.02,60,p = 4.9 \u00d7 10\u207b\u2076\n"
+            << QByteArray("p_check,check_error,error\nconsistent,,\n");
         QTest::newRow("unreadable p")
             << pColumns << tdp + "2.24,18,about .04\n"
             << QByteArray(

@@ -79,6 +79,11 @@ def verdict(stat, value, dec, df, rel, pval, pdec, one_sided, against=False):
     lo, hi = t_range(stat, value, dec)
     t = math.sqrt(value) if stat == "F" else abs(value)
     a, b = p_range(lo, hi, df, "two")
+    if fits(rel, pval, pdec, a, b) and one_sided:
+        # The text calls the test one-tailed, but the p printed is the two-tailed one: it fits
+        # neither tail's one-tailed p.
+        if not any(fits(rel, pval, pdec, *p_range(lo, hi, df, tail)) for tail in ("one", "other")):
+            return "two_tailed_p"
     if fits(rel, pval, pdec, a, b):
         e = 2 * stats.t.sf(t, df)
         return "consistent" if fits(rel, pval, pdec, e, e) else "consistent_by_rounding"
@@ -476,3 +481,32 @@ with open("tests/check/corpus_expected.csv", "w", newline="", encoding="utf-8") 
     for file, line, row in expected:
         writer.writerow([file, line, row["name"], row["verdict"], row["d_check"], row["rounding"]])
 print(len(english), len(german), len(page), len(docx))
+
+# A paragraph of a results section holding seven results in the forms papers print (a p in
+# capitals, "p-value", a flattened subscript df, a p in parentheses after its test, a power of
+# ten in superscripts), with the verdict and effect-size check of each, in the text's order.
+paragraph = (
+    "Participants in the training group recalled more words (M = 14.2, SD = 3.1, n = 24) than "
+    "controls\n(M = 12.1, SD = 3.4, n = 26), t(48) = 2.27, p = .028, d = 0.64, 95% CI [0.12, "
+    "4.08]. Reaction times\ndid not differ, t(48) = 0.88, P = 0.38. The effect on accuracy was "
+    "significant (t(47.3) = 2.10,\np = 0.041). A Welch test on errors gave t58 = 2.01, p-value = "
+    "0.049. For confidence, t(58) = 2.51\n(p = .015). Finally, as predicted, the one-tailed test "
+    "showed t(58) = 1.70, p = .094. The\nmanipulation check was strong, t(58) = 12.5, p = 2.1 "
+    "\u00d7 10\u207b\u00b9\u2078.\n")
+with open("tests/text_check/paragraph.txt", "w", encoding="utf-8", newline="") as out:
+    out.write(paragraph)
+rows = []
+for value_text, df, rel, p_text, one_sided, effect in [
+        ("2.27", 48, "=", ".028", False, ("d", "0.64", 24, 26)),
+        ("0.88", 48, "=", "0.38", False, None), ("2.10", 47.3, "=", "0.041", False, None),
+        ("2.01", 58, "=", "0.049", False, None), ("2.51", 58, "=", ".015", False, None),
+        ("1.70", 58, "=", ".094", True, None), ("12.5", 58, "=", "2.1e-18", False, None)]:
+    kind, d_text, n1, n2 = effect or ("", "", None, None)
+    add(f"paragraph_{len(rows)}", "", "t", value_text, df, rel, p_text, one_sided=one_sided,
+        kind=kind, d_text=d_text, n1=n1, n2=n2)
+with open("tests/text_check/paragraph_reference.csv", "w", newline="", encoding="utf-8") as out:
+    writer = csv.DictWriter(out, fieldnames=[k for k in rows[0] if k != "text"],
+                            lineterminator="\n", extrasaction="ignore")
+    writer.writeheader()
+    for row in rows:
+        writer.writerow({**row, "value": repr(row["value"]), "df": repr(row["df"])})

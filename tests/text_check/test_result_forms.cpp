@@ -1,0 +1,227 @@
+// SPDX-FileCopyrightText: 2026 The LxTervan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "quoted_csv.h"
+
+#include "text_check/finder.h"
+#include "text_check/judge.h"
+#include "text_check/verdict_words.h"
+
+#include <QFile>
+#include <QTest>
+
+using namespace lx::text_check;
+using Relation = lx::reported::ReportedP::Relation;
+
+// The forms of a result as PDF and HTML text of papers hold them: flattened subscripts, the ways
+// a p is written, numbers between a test and its p, a legend's p before its test, and the
+// glyphs a damaged font prints.
+class TestResultForms : public QObject {
+    Q_OBJECT
+
+private slots:
+    void printed_data();
+    void printed();
+    // Text that holds no result of a t or an F(1, df), however like one it looks.
+    void refused_data();
+    void refused();
+    // A reading that took a repair of damaged glyphs says so.
+    void repaired_data();
+    void repaired();
+    // An effect size is the result's of its own sentence only.
+    void effectOfTheSentence_data();
+    void effectOfTheSentence();
+    // The words that make a test one-sided reach a result of the new forms too.
+    void oneSided_data();
+    void oneSided();
+    // A paragraph of seven results, each found with the verdict worked in SciPy.
+    void paragraph();
+};
+
+void TestResultForms::printed_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("statistic");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<double>("df");
+    QTest::addColumn<int>("relation");
+    QTest::addColumn<double>("p");
+    QTest::addColumn<int>("pDecimals");
+    const int eq = int(Relation::Equal);
+    const int lt = int(Relation::Less);
+    QTest::newRow("subscript df") << "t63 = 4.06, P = 0.0001"
+                                  << "t" << 4.06 << 63.0 << eq << 0.0001 << 4;
+    QTest::newRow("subscript df on the next line") << "t\n46 = 3.52, p < .001"
+                                                   << "t" << 3.52 << 46.0 << lt << 0.001 << 3;
+    QTest::newRow("subscript df and a comma") << "t7, = 3.1, p = .017"
+                                              << "t" << 3.1 << 7.0 << eq << 0.017 << 3;
+    QTest::newRow("subscript df, e notation") << "t8 = \u221220.01, p=4.05e-8"
+                                              << "t" << -20.01 << 8.0 << eq << 4.05e-8 << 10;
+    QTest::newRow("subscript dfs of F") << "F1,7 = 18.5, p < 0.01"
+                                        << "F" << 18.5 << 7.0 << lt << 0.01 << 2;
+    QTest::newRow("subscript df, German") << "t63 = 4,06; p = 0,0001"
+                                          << "t" << 4.06 << 63.0 << eq << 0.0001 << 4;
+    QTest::newRow("capital P") << "t(48) = 0.88, P = 0.38"
+                               << "t" << 0.88 << 48.0 << eq << 0.38 << 2;
+    QTest::newRow("capital P bound") << "t(48) = 2.27, P < 0.05"
+                                     << "t" << 2.27 << 48.0 << lt << 0.05 << 2;
+    QTest::newRow("p-value") << "t(58) = 2.01, p-value = 0.049"
+                             << "t" << 2.01 << 58.0 << eq << 0.049 << 3;
+    QTest::newRow("p value") << "t(58) = 4.01, p value < .001"
+                             << "t" << 4.01 << 58.0 << lt << 0.001 << 3;
+    QTest::newRow("p in parentheses") << "t(58) = 2.51\n(p = .015)"
+                                      << "t" << 2.51 << 58.0 << eq << 0.015 << 3;
+    QTest::newRow("p in brackets") << "t(58) = 2.51 [p = .015]"
+                                   << "t" << 2.51 << 58.0 << eq << 0.015 << 3;
+    QTest::newRow("p before the df") << "t = 2.51; p = .015; df = 58"
+                                     << "t" << 2.51 << 58.0 << eq << 0.015 << 3;
+    QTest::newRow("star behind") << "t(58) = 2.51, p = 0.015*"
+                                 << "t" << 2.51 << 58.0 << eq << 0.015 << 3;
+    QTest::newRow("em dash minus") << "t(58) = \u20142.51, p = .015"
+                                   << "t" << -2.51 << 58.0 << eq << 0.015 << 3;
+    QTest::newRow("power of ten split") << "t(58) = 3.90, p = 2.9 \u00d7 10 \u22124"
+                                        << "t" << 3.90 << 58.0 << eq << 2.9e-4 << 5;
+    QTest::newRow("superscript power of ten") << "t(58) = 12.5, p = 2.1 \u00d7 10\u207b\u00b9\u2078"
+                                              << "t" << 12.5 << 58.0 << eq << 2.1e-18 << 19;
+    QTest::newRow("MSE between") << "F(1, 166) = 4.12, MSE = 0.075, p = .04"
+                                 << "F" << 4.12 << 166.0 << eq << 0.04 << 2;
+    QTest::newRow("MSE between, German") << "F(1, 166) = 4,12, MSE = 0,075, p = ,04"
+                                         << "F" << 4.12 << 166.0 << eq << 0.04 << 2;
+    QTest::newRow("SE between") << "t(58) = 2.51, SE = 0.41, p = .015"
+                                << "t" << 2.51 << 58.0 << eq << 0.015 << 3;
+    QTest::newRow("partial eta squared between") << "F(1, 83) = 4.37, \u03b7p\u00b2 = .05, p = .040"
+                                                 << "F" << 4.37 << 83.0 << eq << 0.040 << 3;
+    QTest::newRow("legend's p before") << "Unpaired Student's t-test, *p<0.05, t = 2.692, df = 10."
+                                       << "t" << 2.692 << 10.0 << lt << 0.05 << 2;
+    QTest::newRow("letter l for 1") << "F(l, 76) = 5.10, p = .027"
+                                    << "F" << 5.10 << 76.0 << eq << 0.027 << 3;
+    QTest::newRow("b for <") << "t(40) = 3.90, pb.001"
+                             << "t" << 3.90 << 40.0 << lt << 0.001 << 3;
+    QTest::newRow("! for =") << "t(40) = 2.10, p ! .04"
+                             << "t" << 2.10 << 40.0 << eq << 0.04 << 2;
+    QTest::newRow("p for =") << "t(60) p 1.98, p = .052"
+                             << "t" << 1.98 << 60.0 << eq << 0.052 << 3;
+    QTest::newRow("Welch df with decimal commas") << "t(57,654) = 2,01; p = 0,049"
+                                                  << "t" << 2.01 << 57.654 << eq << 0.049 << 3;
+    QTest::newRow("beside a surrogate without its pair")
+        << QString(QChar(0xDC00)) + "t(58) = 2.51, p = .015" + QChar(0xD800) << "t" << 2.51 << 58.0
+        << eq << 0.015 << 3;
+    QTest::newRow("thousands df with decimal points") << "t(1,234) = 2.01, p = .045"
+                                                      << "t" << 2.01 << 1234.0 << eq << 0.045 << 3;
+}
+
+void TestResultForms::printed() {
+    QFETCH(QString, text);
+    QFETCH(double, p);
+    const std::vector<FoundResult> found = findResults(text);
+    QCOMPARE(found.size(), std::size_t(1));
+    QTEST(QString::fromLatin1(statisticWord(found[0].statistic)), "statistic");
+    QTEST(found[0].value.value, "value");
+    QTEST(found[0].df, "df");
+    QTEST(int(found[0].p.relation), "relation");
+    QVERIFY2(std::abs(found[0].p.value - p) <= 1e-12 * p, qPrintable(found[0].pText));
+    QTEST(found[0].p.decimals, "pDecimals");
+}
+
+void TestResultForms::refused_data() {
+    QTest::addColumn<QString>("text");
+    QTest::newRow("two dfs, one with a comma") << "t(2,28) = 2.20, p = .03";
+    QTest::newRow("correlation") << "r(58) = .30, p = .02";
+    QTest::newRow("chi squared") << "\u03c7\u00b2(1) = 4.2, p = .04";
+    QTest::newRow("a study's size") << "In Study 2 (N = 40), p < .05 throughout.";
+    QTest::newRow("a word's last t") << "The test (15) = 2.1, p = .04";
+    QTest::newRow("a citation") << "Smith (2010) = 2.1, p = .04";
+    QTest::newRow("a legend's p with words between")
+        << "*p < 0.05. The mean rose over the weeks, t = 2.69, df = 10.";
+    QTest::newRow("t with no df") << "t = 2.51; p = .015";
+    QTest::newRow("a time point") << "Measured at t2 = 5.1, p = .03 later.";
+    QTest::newRow("a time point, German") << "Von t1 bis t2 = 5,1; p = ,03.";
+    QTest::newRow("b in a word") << "t(40) = 3.90, pbelow .001";
+}
+
+void TestResultForms::refused() {
+    QFETCH(QString, text);
+    QCOMPARE(int(findResults(text).size()), 0);
+}
+
+void TestResultForms::repaired_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("repaired");
+    QTest::newRow("letter l") << "F(l, 76) = 5.10, p = .027" << true;
+    QTest::newRow("b for <") << "t(40) = 3.90, pb.001" << true;
+    QTest::newRow("! for =") << "t(40) = 2.10, p ! .04" << true;
+    QTest::newRow("p for =") << "t(60) p 1.98, p = .052" << true;
+    QTest::newRow("as printed") << "F(1, 76) = 5.10, p = .027" << false;
+    QTest::newRow("a subscript is no damage") << "t63 = 4.06, P = 0.0001" << false;
+}
+
+void TestResultForms::repaired() {
+    QFETCH(QString, text);
+    const std::vector<FoundResult> found = findResults(text);
+    QCOMPARE(found.size(), std::size_t(1));
+    QTEST(found[0].repaired, "repaired");
+}
+
+void TestResultForms::effectOfTheSentence_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("effect"); // 0: none
+    QTest::newRow("next sentence's d") << "t(28) = 2.20, p = .036. The next d = 0.80 was found "
+                                          "elsewhere."
+                                       << 0.0;
+    QTest::newRow("earlier sentence's d") << "The pilot gave d = 0.80. Then t(28) = 2.20, "
+                                             "p = .036."
+                                          << 0.0;
+    QTest::newRow("own sentence, after the CI")
+        << "t(48) = 2.27, p = .028, 95% CI [0.12, 4.08], d = 0.64." << 0.64;
+    QTest::newRow("own sentence, German")
+        << "t(28) = 2,20, p = ,036, d = 0,80. Danach d = 0,10." << 0.80;
+}
+
+void TestResultForms::effectOfTheSentence() {
+    QFETCH(QString, text);
+    QFETCH(double, effect);
+    const std::vector<FoundResult> found = findResults(text);
+    QCOMPARE(found.size(), std::size_t(1));
+    QCOMPARE(found[0].effect ? found[0].effect->value.value : 0.0, effect);
+}
+
+void TestResultForms::oneSided_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("oneSided");
+    QTest::newRow("einseitig, subscript df")
+        << "Einseitig getestet: t63 = 1,70; P = 0,047." << true;
+    QTest::newRow("einseitig, p in parentheses")
+        << "Der Unterschied war einseitig signifikant, t(58) = 1,70 (p = ,047)." << true;
+    QTest::newRow("one-tailed, legend's p")
+        << "One-tailed t-test, *p<0.05, t = 1.90, df = 28." << true;
+    QTest::newRow("the next sentence's words")
+        << "t58 = 1.70, p-value = 0.094. One-tailed: t(28) = 1.80, p = .041." << false;
+}
+
+void TestResultForms::oneSided() {
+    QFETCH(QString, text);
+    const std::vector<FoundResult> found = findResults(text);
+    QVERIFY(!found.empty());
+    QTEST(found[0].oneSided, "oneSided");
+}
+
+void TestResultForms::paragraph() {
+    QFile file(QStringLiteral(PARAGRAPH_TEXT));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const std::vector<FoundResult> found = findResults(QString::fromUtf8(file.readAll()));
+    const auto rows = lx::test::readQuotedCsv(QStringLiteral(PARAGRAPH_REFERENCE));
+    QCOMPARE(rows.size(), 7);
+    QCOMPARE(found.size(), std::size_t(rows.size()));
+    for (std::size_t k = 0; k < found.size(); ++k) {
+        const auto& row = rows[qsizetype(k)];
+        const Judgement judgement = judge(found[k], 0.05);
+        QCOMPARE(found[k].value.value, row[QStringLiteral("value")].toDouble());
+        QCOMPARE(found[k].df, row[QStringLiteral("df")].toDouble());
+        QCOMPARE(QString::fromLatin1(verdictWord(judgement.verdict)),
+                 row[QStringLiteral("verdict")]);
+        QCOMPARE(QString::fromLatin1(effectWord(judgement.effect)), row[QStringLiteral("d_check")]);
+        QCOMPARE(QString::fromLatin1(roundingWord(judgement.rounding)),
+                 row[QStringLiteral("rounding")]);
+    }
+}
+
+QTEST_GUILESS_MAIN(TestResultForms)
+#include "test_result_forms.moc"

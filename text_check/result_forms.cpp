@@ -1,0 +1,182 @@
+// SPDX-FileCopyrightText: 2026 The LxTervan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "result_forms.h"
+
+#include "df_text.h"
+#include "pattern_parts.h"
+
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace lx::text_check {
+
+using pattern_parts::df;
+using pattern_parts::noLetterBefore;
+using pattern_parts::number;
+
+namespace {
+
+// The text is normalised, so valid UTF-16: checking it again at every result would take as long
+// as reading it.
+constexpr auto anchored = QRegularExpression::AnchorAtOffsetMatchOption |
+                          QRegularExpression::DontCheckSubjectStringMatchOption;
+constexpr auto normal = QRegularExpression::NormalMatch;
+
+// "p = .03", "P<.05", "p-value = 0.049", "p value < .001", "p = 2.3 x 10^-5", "p = 2.1 × 10⁻¹⁸",
+// "p = ns", "ns"; "pb.001" and "p ! .05" as a damaged font prints "<" and "=".
+QString pBody() {
+    return QStringLiteral(
+        R"((?<p>(?<![\p{L}\d])(?:[pP](?:\s*-?\s*values?)?\s*(?:(?:<=|>=|≤|≥|=|<|>)|(?<bad>b|!)))"
+        R"(\s*(?:(?<pn>[-+]?(?:\d+(?:[.,]\d+)?|[.,]\d+))(?:\s*[eE]\s*[-+]?\d+|)"
+        R"(\s*[x×·*]\s*10\s*(?:\^?\s*[-+]?\d+|[⁻⁺]?[⁰¹²³⁴⁵⁶⁷⁸⁹]+))?(?!\d|[.,]\d)|)"
+        R"(n\.?\s?s\b\.?)|n\.?\s?s\b\.?)))");
+}
+
+// What may stand between a result's value and its p: an MSE, an SE, a partial eta squared.
+QString between() {
+    return QStringLiteral(R"((?:\s*[,;]\s*(?:MS\s*[Ee]|SEM?|(?:partial\s+)?[ηω]\s*_?\s*[p2²]?)"
+                          R"(\s*\^?\s*[p2²]?)\s*=\s*)") +
+           number() + QStringLiteral(R"((?!\d)){0,3})");
+}
+
+struct Patterns {
+    QRegularExpression head;
+    QRegularExpression pAfter;
+    QRegularExpression pBefore;
+    QRegularExpression dfWord;
+};
+
+// Built on first use: the window that links this starts without compiling them.
+const Patterns& patterns() {
+    static const Patterns all = [] {
+        const QString value =
+            QStringLiteral(R"(\s*(?:=|(?<peq>p)(?=\s*[-+]?[\d.,]))\s*(?<value>)") + number() +
+            QStringLiteral(R"()(?!\d|[.,]\d))");
+        Patterns built{
+            QRegularExpression(
+                noLetterBefore() + QStringLiteral(R"((?:t\s*(?:\(\s*(?<tdf>)") + df() +
+                QStringLiteral(R"()\s*\)|(?<tsub>\d+(?:[.,]\d+)?)\s*,?)|(?<tword>t)(?=\s*=)|)") +
+                QStringLiteral(R"(F\s*(?:\(\s*(?<one>[1l])\s*[,;]\s*(?<fdf>)") + df() +
+                QStringLiteral(R"()\s*\)|1\s*,\s*(?<fsub>\d+))))") + value),
+            QRegularExpression(between() + QStringLiteral(R"(\s*[,;:(\[]?\s*)") + pBody()),
+            QRegularExpression(pBody() + QStringLiteral(R"(\**\s*[,;:]?\s*$)")),
+            QRegularExpression(QStringLiteral(R"(\s*[,;]\s*df\s*=\s*(?<df>)") + df() +
+                               QStringLiteral(R"()(?!\d|[.,]\d))"))};
+        return built;
+    }();
+    return all;
+}
+
+// The p of a match, its damaged glyph read as the sign it stands for; false when it is no p.
+bool readP(const QRegularExpressionMatch& match, FoundResult& result) {
+    QString text = match.captured(u"p");
+    if (match.hasCaptured(u"bad")) {
+        const qsizetype at = match.capturedStart(u"bad") - match.capturedStart(u"p");
+        text[at] = text[at] == QLatin1Char('b') ? QLatin1Char('<') : QLatin1Char('=');
+        result.repaired = true;
+    }
+    const auto p = reported::readP(text);
+    if (!p) {
+        return false;
+    }
+    result.p = *p;
+    result.pAboveOne = p->value > 1;
+    result.pText = match.captured(u"p").simplified();
+    return true;
+}
+
+// "at t2 = 5.1", "between t1 and t2": a time point named t with its number, no flattened df.
+bool namesATimePoint(const QString& plain, qsizetype start) {
+    static const QRegularExpression timeWord(
+        QStringLiteral(R"((?<![\p{L}])(?:at|to|and|from|between|until|time|vs\.?|bis|und|zu)\s*$)"),
+        QRegularExpression::CaseInsensitiveOption);
+    constexpr qsizetype reach = 12;
+    const qsizetype from = std::max(qsizetype(0), start - reach);
+    return timeWord.match(QStringView(plain).mid(from, start - from)).hasMatch();
+}
+
+// Reads the result whose test `head` matched: its df and p, before or after it.
+bool readResult(const QString& plain, const QRegularExpressionMatch& head, FoundResult& result) {
+    const Patterns& all = patterns();
+    const bool dfAfter = head.hasCaptured(u"tword");
+    if (head.hasCaptured(u"tsub") && namesATimePoint(plain, head.capturedStart())) {
+        return false;
+    }
+    result.statistic = head.hasCaptured(u"tdf") || head.hasCaptured(u"tsub") || dfAfter
+                           ? Statistic::T
+                           : Statistic::F;
+    result.repaired = head.hasCaptured(u"peq") || head.capturedView(u"one") == u"l";
+    qsizetype at = head.capturedEnd();
+    QString dfText;
+    for (const char16_t* name : {u"tdf", u"tsub", u"fdf", u"fsub"}) {
+        if (head.hasCaptured(name)) {
+            dfText = head.captured(name);
+        }
+    }
+    const auto dfAt = [&](qsizetype offset) {
+        const auto match = all.dfWord.match(plain, offset, normal, anchored);
+        if (match.hasMatch()) {
+            dfText = match.captured(u"df");
+            at = match.capturedEnd();
+        }
+        return match.hasMatch();
+    };
+    if (dfAfter) {
+        dfAt(at);
+    }
+    QRegularExpressionMatch p = all.pAfter.match(plain, at, normal, anchored);
+    result.start = head.capturedStart();
+    result.end = p.hasMatch() ? p.capturedEnd(u"p") : at;
+    if (p.hasMatch() && dfText.isEmpty() && dfAt(result.end)) {
+        result.end = at;
+    }
+    if (!p.hasMatch()) {
+        // A legend's p stands before its test: "*p < 0.05, t = 2.69, df = 10".
+        constexpr qsizetype reach = 80;
+        const qsizetype from = std::max(qsizetype(0), result.start - reach);
+        p = all.pBefore.match(QStringView(plain).mid(from, result.start - from));
+        if (!p.hasMatch()) {
+            return false;
+        }
+        result.start = from + p.capturedStart(u"p");
+    }
+    const QString valueText = head.captured(u"value");
+    const auto value = reported::typedNumber(valueText);
+    const bool commas =
+        valueText.contains(QLatin1Char(',')) || p.capturedView(u"pn").contains(u',');
+    const auto dfValue = dfNumber(dfText, commas);
+    if (!value || !dfValue || !readP(p, result) ||
+        (result.statistic == Statistic::F && value->value < 0)) {
+        return false;
+    }
+    result.value = *value;
+    result.df = *dfValue;
+    result.dfText = dfText;
+    return true;
+}
+
+} // namespace
+
+std::vector<FoundResult> readResultForms(const QString& plain) {
+    std::vector<FoundResult> found;
+    for (auto it = patterns().head.globalMatch(
+             plain, 0, normal, QRegularExpression::DontCheckSubjectStringMatchOption);
+         it.hasNext();) {
+        FoundResult result;
+        if (readResult(plain, it.next(), result)) {
+            found.push_back(std::move(result));
+        }
+    }
+    std::sort(found.begin(), found.end(),
+              [](const FoundResult& a, const FoundResult& b) { return a.start < b.start; });
+    // A p before a test may be an earlier result's, which keeps it.
+    found.erase(std::unique(found.begin(), found.end(),
+                            [](const FoundResult& kept, const FoundResult& next) {
+                                return next.start < kept.end;
+                            }),
+                found.end());
+    return found;
+}
+
+} // namespace lx::text_check
