@@ -33,10 +33,11 @@ QString pBody() {
         R"(n\.?\s?s\b\.?)|n\.?\s?s\b\.?)))");
 }
 
-// What may stand between a result's value and its p: an MSE, an SE, a partial eta squared.
+// What may stand between a result's value and its p: an MSE, an SE, a partial eta squared, a
+// critical t; after a comma, a semicolon or a table's cell border.
 QString between() {
-    return QStringLiteral(R"((?:\s*[,;]\s*(?:MS\s*[Ee]|SEM?|(?:partial\s+)?[ηω]\s*_?\s*[p2²]?)"
-                          R"(\s*\^?\s*[p2²]?)\s*=\s*)") +
+    return QStringLiteral(R"((?:\s*[,;|]\s*(?:MS\s*[Ee]|SEM?|t'?\s*crit|)"
+                          R"((?:partial\s+)?[ηω]\s*_?\s*[p2²]?\s*\^?\s*[p2²]?)\s*=\s*)") +
            number() + QStringLiteral(R"((?!\d)){0,3})");
 }
 
@@ -57,11 +58,11 @@ const Patterns& patterns() {
             QRegularExpression(
                 noLetterBefore() + QStringLiteral(R"((?:t\s*(?:\(\s*(?<tdf>)") + df() +
                 QStringLiteral(R"()\s*\)|(?<tsub>\d+(?:[.,]\d+)?)\s*,?)|(?<tword>t)(?=\s*=)|)") +
-                QStringLiteral(R"(F\s*(?:\(\s*(?<one>[1l])\s*[,;]\s*(?<fdf>)") + df() +
+                QStringLiteral(R"(F\s*(?:\(\s*(?<one>[1l])\s*[,;/]\s*(?<fdf>)") + df() +
                 QStringLiteral(R"()\s*\)|1\s*,\s*(?<fsub>\d+))))") + value),
-            QRegularExpression(between() + QStringLiteral(R"(\s*[,;:(\[]?\s*)") + pBody()),
+            QRegularExpression(between() + QStringLiteral(R"(\s*[,;:(\[|]?\s*)") + pBody()),
             QRegularExpression(pBody() + QStringLiteral(R"(\**\s*[,;:]?\s*$)")),
-            QRegularExpression(QStringLiteral(R"(\s*[,;]\s*df\s*=\s*(?<df>)") + df() +
+            QRegularExpression(QStringLiteral(R"(\s*[,;]\s*d\.?\s?f\.?\s*=\s*(?<df>)") + df() +
                                QStringLiteral(R"()(?!\d|[.,]\d))"))};
         return built;
     }();

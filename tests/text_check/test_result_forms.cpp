@@ -47,6 +47,15 @@ void TestResultForms::printed_data() {
     QTest::addColumn<int>("pDecimals");
     const int eq = int(Relation::Equal);
     const int lt = int(Relation::Less);
+    // Forms of the real papers' passages (tests/check/real_papers).
+    QTest::newRow("table cells between F and p") << "| F (1,56) = 3.0 | η2 = .051 | p = .09 |"
+                                                 << "F" << 3.0 << 56.0 << eq << 0.09 << 2;
+    QTest::newRow("a critical t between") << "t(17) = 2.52; t'crit = 2.46; p < .001"
+                                          << "t" << 2.52 << 17.0 << lt << 0.001 << 3;
+    QTest::newRow("slash between F's dfs") << "F(1/58) = 9.7, P < 0.01"
+                                           << "F" << 9.7 << 58.0 << lt << 0.01 << 2;
+    QTest::newRow("d.f. for df") << "(t = 2.95; d.f. = 23; p = .007)"
+                                 << "t" << 2.95 << 23.0 << eq << 0.007 << 3;
     QTest::newRow("subscript df") << "t63 = 4.06, P = 0.0001"
                                   << "t" << 4.06 << 63.0 << eq << 0.0001 << 4;
     QTest::newRow("subscript df on the next line") << "t\n46 = 3.52, p < .001"
