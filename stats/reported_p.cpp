@@ -16,9 +16,12 @@ using Relation = ReportedP::Relation;
 
 // Built on first use: the window that links this starts without compiling it.
 const QRegularExpression& pGrammar() {
-    // "ns" stands alone or after "=", as tables print it in a column of "= .038".
+    // "ns" stands alone or after "=", as tables print it in a column of "= .038"; the words
+    // "not significant" say the same (blanks are squeezed out before this reads them).
     static const QRegularExpression grammar(
-        QStringLiteral(R"(^(?:p(?:-?values?)?)?(?:=?(?<ns>n\.?s\.?)|(?<rel><=|>=|≤|≥|=|<|>)?)"
+        QStringLiteral(R"(^(?:p(?:-?values?)?)?(?:=?(?<ns>n\.?s\.?|not(?:statistically)?)"
+                       R"(significant|non-?significant|nicht(?:statistisch)?signifikant)|)"
+                       R"((?<rel><=|>=|≤|≥|=|<|>)?)"
                        R"((?<mantissa>[-+]?(?:\d+(?:[.,]\d+)?|[.,]\d+)))"
                        R"((?:e(?<exp1>[-+]?\d+)|[x×·*]10\^?(?<exp2>[-+]?\d+))?)$)"),
         QRegularExpression::CaseInsensitiveOption);

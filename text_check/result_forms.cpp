@@ -4,10 +4,12 @@
 
 #include "df_text.h"
 #include "pattern_parts.h"
+#include "table_forms.h"
 
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <iterator>
 
 namespace lx::text_check {
 
@@ -23,14 +25,21 @@ constexpr auto anchored = QRegularExpression::AnchorAtOffsetMatchOption |
                           QRegularExpression::DontCheckSubjectStringMatchOption;
 constexpr auto normal = QRegularExpression::NormalMatch;
 
+// The words that say a result is not significant, in place of its p.
+QString notSignificant() {
+    return QStringLiteral(R"((?:not(?:\s+statistically)?\s+significant|non-?significant|)"
+                          R"(nicht(?:\s+statistisch)?\s+signifikant)\b)");
+}
+
 // "p = .03", "P<.05", "p-value = 0.049", "p value < .001", "p = 2.3 x 10^-5", "p = 2.1 × 10⁻¹⁸",
 // "p = ns", "ns"; "pb.001" and "p ! .05" as a damaged font prints "<" and "=".
 QString pBody() {
     return QStringLiteral(
-        R"((?<p>(?<![\p{L}\d])(?:[pP](?:\s*-?\s*values?)?\s*(?:(?:<=|>=|≤|≥|=|<|>)|(?<bad>b|!)))"
-        R"(\s*(?:(?<pn>[-+]?(?:\d+(?:[.,]\d+)?|[.,]\d+))(?:\s*[eE]\s*[-+]?\d+|)"
-        R"(\s*[x×·*]\s*10\s*(?:\^?\s*[-+]?\d+|[⁻⁺]?[⁰¹²³⁴⁵⁶⁷⁸⁹]+))?(?!\d|[.,]\d)|)"
-        R"(n\.?\s?s\b\.?)|n\.?\s?s\b\.?)))");
+               R"((?<p>(?<![\p{L}\d])(?:[pP](?:\s*-?\s*values?)?\s*(?:(?:<=|>=|≤|≥|=|<|>)|(?<bad>b|!)))"
+               R"(\s*(?:(?<pn>[-+]?(?:\d+(?:[.,]\d+)?|[.,]\d+))(?:\s*[eE]\s*[-+]?\d+|)"
+               R"(\s*[x×·*]\s*10\s*(?:\^?\s*[-+]?\d+|[⁻⁺]?[⁰¹²³⁴⁵⁶⁷⁸⁹]+))?(?!\d|[.,]\d)|)"
+               R"(n\.?\s?s\b\.?)|n\.?\s?s\b\.?|)") +
+           notSignificant() + QStringLiteral(R"()))");
 }
 
 // What may stand between a result's value and its p: an MSE, an SE, a partial eta squared, a
@@ -44,6 +53,7 @@ QString between() {
 struct Patterns {
     QRegularExpression head;
     QRegularExpression pAfter;
+    QRegularExpression pCell;
     QRegularExpression pBefore;
     QRegularExpression dfWord;
 };
@@ -52,15 +62,21 @@ struct Patterns {
 const Patterns& patterns() {
     static const Patterns all = [] {
         const QString value =
-            QStringLiteral(R"(\s*(?:=|(?<peq>p)(?=\s*[-+]?[\d.,]))\s*(?<value>)") + number() +
-            QStringLiteral(R"()(?!\d|[.,]\d))");
+            // A minus may stand apart from its number ("t = — 1.79" from a scanned page).
+            QStringLiteral(R"(\s*(?:=|(?<peq>p)(?=\s*[-+]?[\d.,]))\s*(?<value>(?:[-+]\s?)?)"
+                           R"((?:\d+(?:[.,]\d+)?|[.,]\d+))(?!\d|[.,]\d))");
         Patterns built{
             QRegularExpression(
                 noLetterBefore() + QStringLiteral(R"((?:t\s*(?:\(\s*(?<tdf>)") + df() +
-                QStringLiteral(R"()\s*\)|(?<tsub>\d+(?:[.,]\d+)?)\s*,?)|(?<tword>t)(?=\s*=)|)") +
+                QStringLiteral(
+                    R"()\s*\)|(?<tsub>\d+(?:[.,]\d+)?)\s*,?)|(?<tword>t|(?<ft>f))(?=\s*=)|)") +
                 QStringLiteral(R"(F\s*(?:\(\s*(?<one>[1l])\s*[,;/]\s*(?<fdf>)") + df() +
                 QStringLiteral(R"()\s*\)|1\s*,\s*(?<fsub>\d+))))") + value),
             QRegularExpression(between() + QStringLiteral(R"(\s*[,;:(\[|]?\s*)") + pBody()),
+            // A table's p in the cell after its test's, a bare number: "F1,37 = 0.003 | 0.959 |".
+            QRegularExpression(between() + QStringLiteral(R"(\s*\|\s*(?<p>(?:[<>≤≥=]\s*)?)"
+                                                          R"((?:0?[.,]\d+|1(?:[.,]0+)?))\**)"
+                                                          R"((?=\s*(?:\||$)))")),
             QRegularExpression(pBody() + QStringLiteral(R"(\**\s*[,;:]?\s*$)")),
             QRegularExpression(QStringLiteral(R"(\s*[,;]\s*d\.?\s?f\.?\s*=\s*(?<df>)") + df() +
                                QStringLiteral(R"()(?!\d|[.,]\d))"))};
@@ -101,13 +117,15 @@ bool namesATimePoint(const QString& plain, qsizetype start) {
 bool readResult(const QString& plain, const QRegularExpressionMatch& head, FoundResult& result) {
     const Patterns& all = patterns();
     const bool dfAfter = head.hasCaptured(u"tword");
+    // "f = - 1.79; d.f. = 23": a scanned t, which an f with one df after it can only be.
+    const bool scannedT = head.hasCaptured(u"ft");
     if (head.hasCaptured(u"tsub") && namesATimePoint(plain, head.capturedStart())) {
         return false;
     }
     result.statistic = head.hasCaptured(u"tdf") || head.hasCaptured(u"tsub") || dfAfter
                            ? Statistic::T
                            : Statistic::F;
-    result.repaired = head.hasCaptured(u"peq") || head.capturedView(u"one") == u"l";
+    result.repaired = head.hasCaptured(u"peq") || head.capturedView(u"one") == u"l" || scannedT;
     qsizetype at = head.capturedEnd();
     QString dfText;
     for (const char16_t* name : {u"tdf", u"tsub", u"fdf", u"fsub"}) {
@@ -123,10 +141,13 @@ bool readResult(const QString& plain, const QRegularExpressionMatch& head, Found
         }
         return match.hasMatch();
     };
-    if (dfAfter) {
-        dfAt(at);
+    if (dfAfter && !dfAt(at) && scannedT) {
+        return false;
     }
     QRegularExpressionMatch p = all.pAfter.match(plain, at, normal, anchored);
+    if (!p.hasMatch()) {
+        p = all.pCell.match(plain, at, normal, anchored);
+    }
     result.start = head.capturedStart();
     result.end = p.hasMatch() ? p.capturedEnd(u"p") : at;
     if (p.hasMatch() && dfText.isEmpty() && dfAt(result.end)) {
@@ -142,7 +163,7 @@ bool readResult(const QString& plain, const QRegularExpressionMatch& head, Found
         }
         result.start = from + p.capturedStart(u"p");
     }
-    const QString valueText = head.captured(u"value");
+    const QString valueText = head.captured(u"value").remove(QLatin1Char(' '));
     const auto value = reported::typedNumber(valueText);
     const bool commas =
         valueText.contains(QLatin1Char(',')) || p.capturedView(u"pn").contains(u',');
@@ -169,6 +190,9 @@ std::vector<FoundResult> readResultForms(const QString& plain) {
             found.push_back(std::move(result));
         }
     }
+    std::vector<FoundResult> tabled = readHeaderedTable(plain);
+    found.insert(found.end(), std::make_move_iterator(tabled.begin()),
+                 std::make_move_iterator(tabled.end()));
     std::sort(found.begin(), found.end(),
               [](const FoundResult& a, const FoundResult& b) { return a.start < b.start; });
     // A p before a test may be an earlier result's, which keeps it.

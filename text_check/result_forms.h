@@ -18,10 +18,12 @@ namespace lx::text_check {
 // "F(1, 28)", "F1,28" or "t" with ", df = 28" after its value; then "=" and the value. Its p
 // follows it after ',', ';', ':', '(' or '[', perhaps after an MSE, SE or partial eta squared
 // ("F(1, 166) = 4.12, MSE = 0.075, p = .04"), or, where none follows, stands just before the
-// test, as a figure's legend prints it ("*p < 0.05, t = 2.69, df = 10"). A p is "p", "P",
-// "p-value" or "p value", its comparison and number (stats/reported_p.h), or "ns"; a star
+// test, as a figure's legend prints it ("*p < 0.05, t = 2.69, df = 10"), or, in a table, is the
+// bare number in the next cell ("F1,37 = 0.003 | 0.959 |"). A p is "p", "P", "p-value" or
+// "p value", its comparison and number (stats/reported_p.h), "ns" or "not significant"; a star
 // behind it is left alone. Repaired damage: "F(l, 76)" (the letter l for 1), "pb.001" (b for
-// <), "p ! .05" (! for =), "t(60) p 1.98" (p for =).
+// <), "p ! .05" (! for =), "t(60) p 1.98" (p for =), "f = -1.79; d.f. = 23" (f for t). The
+// rows of a table headed "t test (df)" and "P value" are read too (table_forms.h).
 std::vector<FoundResult> readResultForms(const QString& plain);
 
 } // namespace lx::text_check

@@ -47,6 +47,7 @@ void TestResultForms::printed_data() {
     QTest::addColumn<int>("pDecimals");
     const int eq = int(Relation::Equal);
     const int lt = int(Relation::Less);
+    const int gt = int(Relation::Greater);
     // Forms of the real papers' passages (tests/check/real_papers).
     QTest::newRow("table cells between F and p") << "| F (1,56) = 3.0 | η2 = .051 | p = .09 |"
                                                  << "F" << 3.0 << 56.0 << eq << 0.09 << 2;
@@ -115,6 +116,23 @@ void TestResultForms::printed_data() {
         << eq << 0.015 << 3;
     QTest::newRow("thousands df with decimal points") << "t(1,234) = 2.01, p = .045"
                                                       << "t" << 2.01 << 1234.0 << eq << 0.045 << 3;
+    QTest::newRow("not significant in words") << "[F(1, 30) = 1.44, not significant]"
+                                              << "F" << 1.44 << 30.0 << gt << 0.0 << 0;
+    QTest::newRow("not significant, German") << "F(1, 30) = 1,44, nicht signifikant"
+                                             << "F" << 1.44 << 30.0 << gt << 0.0 << 0;
+    QTest::newRow("p in the next table cell") << "| Mixed | F1,37 = 0.003 | 0.959 |"
+                                              << "F" << 0.003 << 37.0 << eq << 0.959 << 3;
+    QTest::newRow("p bound in the next cell") << "| t(20) = 4.10 | <.001 |"
+                                              << "t" << 4.10 << 20.0 << lt << 0.001 << 3;
+    QTest::newRow("scanned f for t, minus apart") << "(f= — 1.79; d.f. = 23; p = 0.09)"
+                                                  << "t" << -1.79 << 23.0 << eq << 0.09 << 2;
+    QTest::newRow("table headed t test (df)")
+        << "Cohen d t test (df) P value\nTreatment 7.85 (3.73) 5.06 (4.71) 0.60 3.48 (33) .001"
+        << "t" << 3.48 << 33.0 << eq << 0.001 << 3;
+    QTest::newRow("table headed t test (df), bound")
+        << "t test (df) P value\n\nTreatment 55.20 (6.52) 0.65 3.79 (33) <.001 0.27 (–0.22 to "
+           "0.77)"
+        << "t" << 3.79 << 33.0 << lt << 0.001 << 3;
 }
 
 void TestResultForms::printed() {
@@ -144,6 +162,10 @@ void TestResultForms::refused_data() {
     QTest::newRow("a time point") << "Measured at t2 = 5.1, p = .03 later.";
     QTest::newRow("a time point, German") << "Von t1 bis t2 = 5,1; p = ,03.";
     QTest::newRow("b in a word") << "t(40) = 3.90, pbelow .001";
+    QTest::newRow("Cohen's f") << "Cohen's f = 0.25, p = .03";
+    QTest::newRow("next cell is no p") << "| t(20) = 4.10 | 2.31 |";
+    QTest::newRow("a table's numbers without its header") << "0.60 3.48 (33) .001";
+    QTest::newRow("a mean and its SD under the header") << "t test (df) P value\n7.85 (3.73) .12";
 }
 
 void TestResultForms::refused() {
@@ -160,6 +182,8 @@ void TestResultForms::repaired_data() {
     QTest::newRow("p for =") << "t(60) p 1.98, p = .052" << true;
     QTest::newRow("as printed") << "F(1, 76) = 5.10, p = .027" << false;
     QTest::newRow("a subscript is no damage") << "t63 = 4.06, P = 0.0001" << false;
+    QTest::newRow("f for t") << "(f= -1.79; d.f. = 23; p = 0.09)" << true;
+    QTest::newRow("a table's cell is no damage") << "| F1,37 = 0.003 | 0.959 |" << false;
 }
 
 void TestResultForms::repaired() {
