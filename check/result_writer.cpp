@@ -55,6 +55,8 @@ const ColumnInfo outputColumns[] = {
      "sizes"},
     {"part", "footnotes, endnotes, header or footer, for a result there in a DOCX file (its line "
              "then counted in that part); empty in the body"},
+    {"repaired", "true when reading the result repaired damage of a PDF's font or a scan "
+                 "(F(l, 76), pb.001, p ! .05, t(60) p 1.98, f = -1.79; d.f. = 23): worth a look"},
 };
 const std::size_t outputColumnCount = std::size(outputColumns);
 
@@ -94,7 +96,7 @@ template <typename T> Cell optionalNumber(const std::optional<T>& value) {
 std::vector<Cell> cellsOf(const QString& file, const CheckedResult& result) {
     const FoundResult& found = result.found;
     const Judgement& judgement = result.judgement;
-    const bool ns = found.p.value < 0;
+    const bool ns = found.p.notSignificant;
     std::vector<Cell> cells = {
         text(file),
         found.page > 0 ? number(found.page) : Cell{},
@@ -140,6 +142,7 @@ std::vector<Cell> cellsOf(const QString& file, const CheckedResult& result) {
             ? Cell{}
             : text(QString::fromLatin1(effectWord(judgement.interval))),
         result.part.isEmpty() ? Cell{} : text(result.part),
+        boolean(found.repaired),
     };
     return cells;
 }

@@ -58,6 +58,9 @@ private slots:
     // One result in each output format, read back as that format.
     void formats_data();
     void formats();
+    // How a reading is written: a p in words, a repaired glyph.
+    void reading_data();
+    void reading();
     // Exit statuses, and messages that name the input and the reason.
     void exitStatus_data();
     void exitStatus();
@@ -156,6 +159,36 @@ void TestCheckTool::formats() {
     QCOMPARE(rows[0][QStringLiteral("p_recomputed")].toDouble(), 0.0362255);
     QCOMPARE(rows[1][QStringLiteral("line")], QStringLiteral("2"));
     QCOMPARE(rows[1][QStringLiteral("verdict")], QStringLiteral("inconsistent"));
+}
+
+void TestCheckTool::reading_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("comparison");
+    QTest::addColumn<QString>("reported");
+    QTest::addColumn<QString>("repaired");
+    QTest::newRow("ns") << QByteArray("t(20) = 1.2, ns.") << "ns"
+                        << ""
+                        << "false";
+    QTest::newRow("in words") << QByteArray("F(1, 30) = 1.44, not significant.") << "ns"
+                              << ""
+                              << "false";
+    QTest::newRow("glyph repaired") << QByteArray("t(40) = 3.90, pb.001") << "<"
+                                    << "0.001"
+                                    << "true";
+    QTest::newRow("as printed") << QByteArray("t(40) = 3.90, p < .001") << "<"
+                                << "0.001"
+                                << "false";
+}
+
+void TestCheckTool::reading() {
+    QFETCH(QByteArray, text);
+    const Run run = runCheck({QStringLiteral("-")}, text);
+    QCOMPARE(run.exitCode, 0);
+    const auto rows = rowsOf(run.out);
+    QCOMPARE(rows.size(), 1);
+    QTEST(rows[0][QStringLiteral("p_comparison")], "comparison");
+    QTEST(rows[0][QStringLiteral("p_reported")], "reported");
+    QTEST(rows[0][QStringLiteral("repaired")], "repaired");
 }
 
 void TestCheckTool::exitStatus_data() {
