@@ -14,6 +14,7 @@
 #include <boost/math/distributions/students_t.hpp>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <stdexcept>
@@ -55,7 +56,26 @@ constexpr double nan = std::numeric_limits<double>::quiet_NaN();
 } // namespace
 
 double upperTail(double t, double df) {
-    return bm::cdf(bm::complement(StudentsT(df), t));
+    // Judging one reported result asks for the same few tails many times over (its t as
+    // printed and at its rounding's ends, for each reading weighed), and a text's results come
+    // one after the other: the last few tails asked for are kept, one set per thread.
+    struct Recent {
+        double t = nan;
+        double df = nan;
+        double tail = nan;
+    };
+    constexpr std::size_t kept = 8;
+    thread_local std::array<Recent, kept> recent;
+    thread_local std::size_t next = 0;
+    for (const Recent& known : recent) {
+        if (known.t == t && known.df == df) {
+            return known.tail;
+        }
+    }
+    const double tail = bm::cdf(bm::complement(StudentsT(df), t));
+    recent[next] = {t, df, tail};
+    next = (next + 1) % kept;
+    return tail;
 }
 
 double lowerTail(double t, double df) {

@@ -23,13 +23,17 @@ const QRegularExpression& intervalPattern() {
     return pattern;
 }
 
-// The end of the sentence a position is in: a full stop, question or exclamation mark before
-// a blank and a capital (or the text's end), or a paragraph's end. A decimal point is none.
-qsizetype sentenceEnd(const QString& text, qsizetype from) {
+// The end of the sentence that `within` starts in: a full stop, question or exclamation mark
+// before a blank and a capital (or the end), or a paragraph's end; its length where none is. A
+// decimal point is none. Only as far as the next result is searched: a text whose sentences
+// never end as this expects would else be read to its end once for each result.
+qsizetype sentenceEnd(QStringView within) {
     static const QRegularExpression end(
         QStringLiteral(R"([.!?](?=\s+[A-Z\x{00C0}-\x{00DE}]|\s*$)|\x{2029}|\n\s*\n)"));
-    const QRegularExpressionMatch match = end.match(text, from);
-    return match.hasMatch() ? match.capturedStart() : text.size();
+    const QRegularExpressionMatch match =
+        end.match(within, 0, QRegularExpression::NormalMatch,
+                  QRegularExpression::DontCheckSubjectStringMatchOption);
+    return match.hasMatch() ? match.capturedStart() : within.size();
 }
 
 std::optional<reported::Typed> bound(const QString& text) {
@@ -47,14 +51,15 @@ void attachIntervals(const QString& text, std::vector<FoundResult>& results) {
             .arg(number));
     for (std::size_t k = 0; k < results.size(); ++k) {
         FoundResult& result = results[k];
-        qsizetype limit = sentenceEnd(text, result.end);
-        if (k + 1 < results.size()) {
-            limit = std::min(limit, results[k + 1].start);
-        }
-        if (limit <= result.end) {
+        const qsizetype next = k + 1 < results.size() ? results[k + 1].start : text.size();
+        if (next <= result.end) {
             continue;
         }
-        const QString after = text.mid(result.end, limit - result.end);
+        const QStringView upToNext = QStringView(text).mid(result.end, next - result.end);
+        const QString after = upToNext.left(sentenceEnd(upToNext)).toString();
+        if (after.isEmpty()) {
+            continue;
+        }
         const QRegularExpressionMatch match = intervalPattern().match(after);
         if (!match.hasMatch()) {
             continue;
