@@ -23,7 +23,7 @@ const QRegularExpression& pGrammar() {
                        R"(significant|non-?significant|nicht(?:statistisch)?signifikant)|)"
                        R"((?<rel><=|>=|≤|≥|=|<|>)?)"
                        R"((?<mantissa>[-+]?(?:\d+(?:[.,]\d+)?|[.,]\d+)))"
-                       R"((?:e(?<exp1>[-+]?\d+)|[x×·*]10\^?(?<exp2>[-+]?\d+))?)$)"),
+                       R"((?:\.?e(?<exp1>[-+]?\d+)|[x×·*]10\^?(?<exp2>[-+]?\d+))?)$)"),
         QRegularExpression::CaseInsensitiveOption);
     return grammar;
 }
@@ -80,6 +80,8 @@ std::optional<ReportedP> readP(QStringView text) {
             squeezed += QLatin1Char('-');
         } else if (c == u'\u207A') {
             squeezed += QLatin1Char('+');
+        } else if (c == u'\u2039' || c == u'\u203A') { // the single guillemets some fonts print
+            squeezed += QLatin1Char(c == u'\u2039' ? '<' : '>');
         } else {
             squeezed += c;
         }

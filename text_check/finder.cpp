@@ -70,8 +70,8 @@ QString normalised(const QString& text) {
 
 std::vector<FoundResult> findResults(const QString& text) {
     const QString plain = normalised(text);
-    std::vector<FoundResult> found = readResultForms(plain);
     const std::vector<qsizetype> starts = lineStarts(text);
+    std::vector<FoundResult> found = readResultForms(plain, starts);
     const std::vector<qsizetype> breaks = paragraphBreaks(text);
     const std::vector<qsizetype> pages = pageStarts(text);
     constexpr qsizetype reachBefore = 250;

@@ -35,8 +35,8 @@ QString notSignificant() {
 // "p = ns", "ns"; "pb.001" and "p ! .05" as a damaged font prints "<" and "=".
 QString pBody() {
     return QStringLiteral(
-               R"((?<p>(?<![\p{L}\d])(?:[pP](?:\s*-?\s*values?)?\s*(?:(?:<=|>=|≤|≥|=|<|>)|(?<bad>b|!)))"
-               R"(\s*(?:(?<pn>[-+]?(?:\d+(?:[.,]\d+)?|[.,]\d+))(?:\s*[eE]\s*[-+]?\d+|)"
+               R"((?<p>(?<![\p{L}\d])(?:[pP](?:\s*-?\s*values?)?\s*(?:(?:<=|>=|≤|≥|=|<|>|‹|›)|(?<bad>b|!)))"
+               R"(\s*(?:(?<pn>[-+]?(?:\d+(?:[.,]\d+)?|[.,]\d+))(?:\s*\.?[eE]\s*[-+]?\d+|)"
                R"(\s*[x×·*]\s*10\s*(?:\^?\s*[-+]?\d+|[⁻⁺]?[⁰¹²³⁴⁵⁶⁷⁸⁹]+))?(?!\d|[.,]\d)|)"
                R"(n\.?\s?s\b\.?)|n\.?\s?s\b\.?|)") +
            notSignificant() + QStringLiteral(R"()))");
@@ -56,6 +56,7 @@ struct Patterns {
     QRegularExpression pCell;
     QRegularExpression pBefore;
     QRegularExpression dfWord;
+    QRegularExpression rDfs; // R's "F = 4.7778, num df = 1, denom df = 57"
 };
 
 // Built on first use: the window that links this starts without compiling them.
@@ -68,18 +69,21 @@ const Patterns& patterns() {
         Patterns built{
             QRegularExpression(
                 noLetterBefore() + QStringLiteral(R"((?:t\s*(?:\(\s*(?<tdf>)") + df() +
-                QStringLiteral(
-                    R"()\s*\)|(?<tsub>\d+(?:[.,]\d+)?)\s*,?)|(?<tword>t|(?<ft>f))(?=\s*=)|)") +
+                QStringLiteral(R"()\s*\)|1\s*,\s*(?<tone>\d{2,})(?=\s*=)|)"
+                               R"((?<tsub>\d+(?:[.,]\d+)?)\s*,?)|(?<tword>t|(?<ft>f))(?=\s*=)|)") +
                 QStringLiteral(R"(F\s*(?:\(\s*(?<one>[1l])\s*[,;/]\s*(?<fdf>)") + df() +
-                QStringLiteral(R"()\s*\)|1\s*,\s*(?<fsub>\d+))))") + value),
+                QStringLiteral(R"()\s*\)|1\s*,\s*(?<fsub>\d+))|(?<fword>F)(?=\s*=)))") + value),
             QRegularExpression(between() + QStringLiteral(R"(\s*[,;:(\[|]?\s*)") + pBody()),
             // A table's p in the cell after its test's, a bare number: "F1,37 = 0.003 | 0.959 |".
             QRegularExpression(between() + QStringLiteral(R"(\s*\|\s*(?<p>(?:[<>≤≥=]\s*)?)"
                                                           R"((?:0?[.,]\d+|1(?:[.,]0+)?))\**)"
                                                           R"((?=\s*(?:\||$)))")),
             QRegularExpression(pBody() + QStringLiteral(R"(\**\s*[,;:]?\s*$)")),
-            QRegularExpression(QStringLiteral(R"(\s*[,;]\s*d\.?\s?f\.?\s*=\s*(?<df>)") + df() +
-                               QStringLiteral(R"()(?!\d|[.,]\d))"))};
+            QRegularExpression(QStringLiteral(R"(\s*[,;]?\s*d\.?\s?f\.?\s*=\s*(?<df>)") + df() +
+                               QStringLiteral(R"()(?!\d|[.,]\d))")),
+            QRegularExpression(
+                QStringLiteral(R"(\s*,\s*num\s+df\s*=\s*1\s*,\s*denom\s+df\s*=\s*(?<df>)") + df() +
+                QStringLiteral(R"()(?!\d|[.,]\d))"))};
         return built;
     }();
     return all;
@@ -122,13 +126,14 @@ bool readResult(const QString& plain, const QRegularExpressionMatch& head, Found
     if (head.hasCaptured(u"tsub") && namesATimePoint(plain, head.capturedStart())) {
         return false;
     }
-    result.statistic = head.hasCaptured(u"tdf") || head.hasCaptured(u"tsub") || dfAfter
+    result.statistic = head.hasCaptured(u"tdf") || head.hasCaptured(u"tsub") ||
+                               head.hasCaptured(u"tone") || dfAfter
                            ? Statistic::T
                            : Statistic::F;
     result.repaired = head.hasCaptured(u"peq") || head.capturedView(u"one") == u"l" || scannedT;
     qsizetype at = head.capturedEnd();
     QString dfText;
-    for (const char16_t* name : {u"tdf", u"tsub", u"fdf", u"fsub"}) {
+    for (const char16_t* name : {u"tdf", u"tsub", u"tone", u"fdf", u"fsub"}) {
         if (head.hasCaptured(name)) {
             dfText = head.captured(name);
         }
@@ -143,6 +148,14 @@ bool readResult(const QString& plain, const QRegularExpressionMatch& head, Found
     };
     if (dfAfter && !dfAt(at) && scannedT) {
         return false;
+    }
+    if (head.hasCaptured(u"fword")) {
+        const auto dfs = all.rDfs.match(plain, at, normal, anchored);
+        if (!dfs.hasMatch()) {
+            return false;
+        }
+        dfText = dfs.captured(u"df");
+        at = dfs.capturedEnd();
     }
     QRegularExpressionMatch p = all.pAfter.match(plain, at, normal, anchored);
     if (!p.hasMatch()) {
@@ -180,7 +193,8 @@ bool readResult(const QString& plain, const QRegularExpressionMatch& head, Found
 
 } // namespace
 
-std::vector<FoundResult> readResultForms(const QString& plain) {
+std::vector<FoundResult> readResultForms(const QString& plain,
+                                         const std::vector<qsizetype>& lineStarts) {
     std::vector<FoundResult> found;
     for (auto it = patterns().head.globalMatch(
              plain, 0, normal, QRegularExpression::DontCheckSubjectStringMatchOption);
@@ -190,7 +204,7 @@ std::vector<FoundResult> readResultForms(const QString& plain) {
             found.push_back(std::move(result));
         }
     }
-    std::vector<FoundResult> tabled = readHeaderedTable(plain);
+    std::vector<FoundResult> tabled = readHeaderedTables(plain, lineStarts);
     found.insert(found.end(), std::make_move_iterator(tabled.begin()),
                  std::make_move_iterator(tabled.end()));
     std::sort(found.begin(), found.end(),

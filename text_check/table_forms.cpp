@@ -7,64 +7,273 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <limits>
+#include <optional>
 
 namespace lx::text_check {
 
 namespace {
 
+constexpr auto normal = QRegularExpression::NormalMatch;
 constexpr auto unchecked = QRegularExpression::DontCheckSubjectStringMatchOption;
 
 // How far past a header, or past the last row read, a table's rows are looked for.
 constexpr qsizetype rowReach = 600;
+// How many lines past a header, or past the last row read, a table of lines goes on.
+constexpr std::size_t lineReach = 40;
 
-const QRegularExpression& header() {
-    static const QRegularExpression pattern(
-        QStringLiteral(R"((?<![\p{L}\d])t(?:\s*-?\s*test)?\s*\(\s*df\s*\)\s*)"
-                       R"((?:p|P)(?:\s*-?\s*values?)?(?![\p{L}\d]))"));
-    return pattern;
+// A p as a table's cell prints it: a bare number up to 1, perhaps after "<", with stars behind.
+const QString pCell = QStringLiteral(R"((?:[<>≤≥=]\s*)?(?:0?[.,]\d+|1(?:[.,]0+)?)\**)");
+const QString signedNumber = QStringLiteral(R"(-?\s?\d+(?:[.,]\d+)?)");
+
+struct Row {
+    QStringView value;
+    QStringView df;
+    QStringView p;
+    qsizetype start = 0;
+    qsizetype end = 0;
+};
+
+std::optional<FoundResult> resultOf(Statistic statistic, const Row& row) {
+    QString valueText = row.value.toString();
+    valueText.remove(QLatin1Char(' '));
+    const auto value = reported::typedNumber(valueText);
+    QString pText = row.p.toString();
+    while (pText.endsWith(QLatin1Char('*'))) {
+        pText.chop(1);
+    }
+    const auto p = reported::readP(pText);
+    const auto df = reported::typedNumber(row.df);
+    if (!value || !p || !df || !(df->value > 0) ||
+        (statistic == Statistic::F && value->value < 0)) {
+        return std::nullopt;
+    }
+    FoundResult result;
+    result.statistic = statistic;
+    result.value = *value;
+    result.dfText = row.df.toString();
+    result.df = df->value;
+    result.p = *p;
+    result.pText = pText.simplified();
+    result.start = row.start;
+    result.end = row.end;
+    return result;
 }
 
-const QRegularExpression& row() {
-    static const QRegularExpression pattern(
-        QStringLiteral(R"((?<![\p{L}\d.,])(?<value>-?\d+[.,]\d+)\s*\(\s*(?<df>\d+)\s*\)\s*)"
-                       R"((?<p>(?:[<>≤≥=]\s*)?(?:0?[.,]\d+|1(?:[.,]0+)?))(?![\d.,]?\d))"));
-    return pattern;
-}
-
-} // namespace
-
-std::vector<FoundResult> readHeaderedTable(const QString& plain) {
-    std::vector<FoundResult> found;
-    for (auto heads = header().globalMatch(plain, 0, QRegularExpression::NormalMatch, unchecked);
-         heads.hasNext();) {
+// Rows found by `row` in the text after each match of `header`, while each lies within the
+// reach of the one before.
+void readByPattern(const QString& plain, const QRegularExpression& header,
+                   const QRegularExpression& row, std::vector<FoundResult>& found) {
+    qsizetype readUpTo = 0;
+    for (auto heads = header.globalMatch(plain, 0, normal, unchecked); heads.hasNext();) {
         const qsizetype headerEnd = heads.next().capturedEnd();
-        // A second header of the same table starts where the rows read so far end.
-        const qsizetype from = found.empty() ? headerEnd : std::max(headerEnd, found.back().end);
         qsizetype reachEnd = headerEnd + rowReach;
-        for (auto rows = row().globalMatch(plain, from, QRegularExpression::NormalMatch, unchecked);
+        for (auto rows = row.globalMatch(plain, std::max(headerEnd, readUpTo), normal, unchecked);
              rows.hasNext();) {
             const QRegularExpressionMatch match = rows.next();
             if (match.capturedStart() > reachEnd) {
                 break;
             }
-            const auto value = reported::typedNumber(match.capturedView(u"value"));
-            const auto p = reported::readP(match.capturedView(u"p"));
-            if (!value || !p) {
-                continue;
+            const Row cells{match.capturedView(u"value"), match.capturedView(u"df"),
+                            match.capturedView(u"p"), match.capturedStart(), match.capturedEnd()};
+            if (auto result = resultOf(Statistic::T, cells)) {
+                found.push_back(std::move(*result));
+                readUpTo = reachEnd = match.capturedEnd();
+                reachEnd += rowReach;
             }
-            FoundResult result;
-            result.statistic = Statistic::T;
-            result.value = *value;
-            result.dfText = match.captured(u"df");
-            result.df = result.dfText.toDouble();
-            result.p = *p;
-            result.pText = match.captured(u"p").simplified();
-            result.start = match.capturedStart();
-            result.end = match.capturedEnd();
-            reachEnd = result.end + rowReach;
-            found.push_back(std::move(result));
         }
     }
+}
+
+// The k-th line of the text, without its line break (a blank in the normalised text).
+QStringView lineAt(const QString& plain, const std::vector<qsizetype>& starts, std::size_t k) {
+    const qsizetype end = k + 1 < starts.size() ? starts[k + 1] - 1 : plain.size();
+    return QStringView(plain).mid(starts[k], end - starts[k]);
+}
+
+// "T df p" ending a line, then rows ending with the three numbers.
+void readLineEnds(const QString& plain, const std::vector<qsizetype>& starts,
+                  std::vector<FoundResult>& found) {
+    static const QRegularExpression header(
+        QStringLiteral(R"((?<![\p{L}\d])[tT]\s+df\p{L}?\d?\s+[pP](?:\s*-?\s*values?)?\s*$)"));
+    static const QRegularExpression row(QStringLiteral(R"((?<![\p{L}\d.,])(?<value>)") +
+                                        signedNumber + QStringLiteral(R"()\s+(?<df>\d+)\s+(?<p>)") +
+                                        pCell + QStringLiteral(R"()\s*$)"));
+    std::size_t lastRead = 0;
+    bool inTable = false;
+    for (std::size_t k = 0; k < starts.size(); ++k) {
+        const QStringView line = lineAt(plain, starts, k);
+        if (header.match(line, 0, normal, unchecked).hasMatch()) {
+            inTable = true;
+            lastRead = k;
+            continue;
+        }
+        if (!inTable || k > lastRead + lineReach) {
+            inTable = false;
+            continue;
+        }
+        const QRegularExpressionMatch match = row.match(line, 0, normal, unchecked);
+        if (!match.hasMatch()) {
+            continue;
+        }
+        const qsizetype at = starts[k];
+        const Row cells{match.capturedView(u"value"), match.capturedView(u"df"),
+                        match.capturedView(u"p"), at + match.capturedStart(),
+                        at + match.capturedEnd()};
+        if (auto result = resultOf(Statistic::T, cells)) {
+            found.push_back(std::move(*result));
+            lastRead = k;
+        }
+    }
+}
+
+// The cells of a "|" table's line, each with where it stands; an empty last cell after the
+// closing border is dropped.
+std::vector<std::pair<QStringView, qsizetype>> cellsOf(QStringView line, qsizetype at) {
+    std::vector<std::pair<QStringView, qsizetype>> cells;
+    qsizetype from = 0;
+    for (qsizetype k = 0; k <= line.size(); ++k) {
+        if (k == line.size() || line[k] == u'|') {
+            qsizetype first = from;
+            while (first < k && line[first].isSpace()) {
+                ++first;
+            }
+            cells.emplace_back(line.mid(first, k - first).trimmed(), at + first);
+            from = k + 1;
+        }
+    }
+    while (!cells.empty() && cells.back().first.isEmpty()) {
+        cells.pop_back();
+    }
+    return cells;
+}
+
+// A "|" table headed "F-ratio (1, 18) | p-value": the two cells under them in the rows below.
+void readColumns(const QString& plain, const std::vector<qsizetype>& starts,
+                 std::vector<FoundResult>& found) {
+    static const QRegularExpression fHeader(
+        QStringLiteral(R"(^F(?:\s*-?\s*(?:ratio|value))?\s*\(\s*1\s*,\s*(?<df>\d+)\s*\)$)"));
+    static const QRegularExpression pHeader(QStringLiteral(R"(^[pP](?:\s*-?\s*values?)?$)"));
+    static const QRegularExpression number(QStringLiteral(R"(^\d+(?:[.,]\d+)?\**$)"));
+    static const QRegularExpression p(QStringLiteral("^") + pCell + QStringLiteral("$"));
+    struct Column {
+        std::size_t fromRight = 0; // of the F's cell, the p's the next to its right
+        QString df;
+    };
+    std::vector<Column> columns;
+    std::size_t lastRead = 0;
+    for (std::size_t k = 0; k < starts.size(); ++k) {
+        const QStringView line = lineAt(plain, starts, k);
+        if (!line.contains(u'|')) {
+            continue;
+        }
+        const auto cells = cellsOf(line, starts[k]);
+        std::vector<Column> header;
+        for (std::size_t c = 0; c + 1 < cells.size(); ++c) {
+            const auto f = fHeader.match(cells[c].first, 0, normal, unchecked);
+            if (f.hasMatch() &&
+                pHeader.match(cells[c + 1].first, 0, normal, unchecked).hasMatch()) {
+                header.push_back({cells.size() - c, f.captured(u"df")});
+            }
+        }
+        if (!header.empty()) {
+            columns = std::move(header);
+            lastRead = k;
+            continue;
+        }
+        if (columns.empty() || k > lastRead + lineReach) {
+            columns.clear();
+            continue;
+        }
+        for (const Column& column : columns) {
+            if (column.fromRight > cells.size() || column.fromRight < 2) {
+                continue;
+            }
+            const auto& value = cells[cells.size() - column.fromRight];
+            const auto& pCell = cells[cells.size() - column.fromRight + 1];
+            if (!number.match(value.first, 0, normal, unchecked).hasMatch() ||
+                !p.match(pCell.first, 0, normal, unchecked).hasMatch()) {
+                continue;
+            }
+            QStringView valueText = value.first;
+            while (valueText.endsWith(u'*')) {
+                valueText.chop(1);
+            }
+            const Row row{valueText, column.df, pCell.first, value.second,
+                          pCell.second + pCell.first.size()};
+            if (auto result = resultOf(Statistic::F, row)) {
+                found.push_back(std::move(*result));
+                lastRead = k;
+            }
+        }
+    }
+}
+
+// One cell a line: "t", "df" and "P" on lines of their own, then rows of three such lines.
+void readCellLines(const QString& plain, const std::vector<qsizetype>& starts,
+                   std::vector<FoundResult>& found) {
+    static const QRegularExpression number(QStringLiteral("^") + signedNumber +
+                                           QStringLiteral("$"));
+    static const QRegularExpression p(QStringLiteral("^") + pCell + QStringLiteral("$"));
+    std::vector<std::size_t> lines; // the lines that are not blank
+    for (std::size_t k = 0; k < starts.size(); ++k) {
+        if (!lineAt(plain, starts, k).trimmed().isEmpty()) {
+            lines.push_back(k);
+        }
+    }
+    const auto text = [&](std::size_t n) { return lineAt(plain, starts, lines[n]).trimmed(); };
+    const auto is = [](const QRegularExpression& pattern, QStringView cell) {
+        return pattern.match(cell, 0, normal, unchecked).hasMatch();
+    };
+    constexpr std::size_t none = std::numeric_limits<std::size_t>::max();
+    std::size_t lastRead = none; // of a header or a row, in lines
+    for (std::size_t n = 0; n + 2 < lines.size(); ++n) {
+        if ((text(n) == u"t" || text(n) == u"T") && text(n + 1) == u"df" &&
+            (text(n + 2) == u"P" || text(n + 2) == u"p")) {
+            lastRead = n + 2;
+            n += 2;
+            continue;
+        }
+        if (lastRead == none || n > lastRead + lineReach) {
+            lastRead = none;
+            continue;
+        }
+        if (!is(number, text(n)) || !is(number, text(n + 1)) || !is(p, text(n + 2))) {
+            continue;
+        }
+        const QStringView last = text(n + 2);
+        const Row row{text(n), text(n + 1), last, starts[lines[n]],
+                      static_cast<qsizetype>(last.data() - plain.data()) + last.size()};
+        if (auto result = resultOf(Statistic::T, row)) {
+            found.push_back(std::move(*result));
+            lastRead = n + 2;
+            n += 2;
+        }
+    }
+}
+
+} // namespace
+
+std::vector<FoundResult> readHeaderedTables(const QString& plain,
+                                            const std::vector<qsizetype>& lineStarts) {
+    static const QRegularExpression tTestHeader(
+        QStringLiteral(R"((?<![\p{L}\d])t(?:\s*-?\s*test)?\s*\(\s*df\s*\)\s*)"
+                       R"([pP](?:\s*-?\s*values?)?(?![\p{L}\d]))"));
+    static const QRegularExpression tTestRow(
+        QStringLiteral(R"((?<![\p{L}\d.,])(?<value>-?\d+[.,]\d+)\s*\(\s*(?<df>\d+)\s*\)\s*(?<p>)") +
+        pCell + QStringLiteral(R"()(?![\d.,]?\d))"));
+    static const QRegularExpression statisticHeader(
+        QStringLiteral(R"(\(\s*statistics?\s*,\s*df\s*,\s*[pP](?:\s*-?\s*values?)?\s*\))"));
+    static const QRegularExpression statisticRow(
+        QStringLiteral(R"((?<![\p{L}\d])t\s*=\s*(?<value>)") + signedNumber +
+        QStringLiteral(R"()\s*,\s*(?<df>\d+(?:[.,]\d+)?)\s*,\s*(?<p>)") + pCell +
+        QStringLiteral(R"()(?![\d.,]?\d))"));
+    std::vector<FoundResult> found;
+    readByPattern(plain, tTestHeader, tTestRow, found);
+    readByPattern(plain, statisticHeader, statisticRow, found);
+    readLineEnds(plain, lineStarts, found);
+    readColumns(plain, lineStarts, found);
+    readCellLines(plain, lineStarts, found);
     return found;
 }
 

@@ -133,6 +133,35 @@ void TestResultForms::printed_data() {
         << "t test (df) P value\n\nTreatment 55.20 (6.52) 0.65 3.79 (33) <.001 0.27 (–0.22 to "
            "0.77)"
         << "t" << 3.79 << 33.0 << lt << 0.001 << 3;
+    QTest::newRow("a point before E") << "t(267.1) = 5.02, p = 9.4.E-07, Cohen's d = 0.51"
+                                      << "t" << 5.02 << 267.1 << eq << 9.4e-7 << 8;
+    QTest::newRow("a guillemet for <") << "(t(20) = 3.47, p‹.05)"
+                                       << "t" << 3.47 << 20.0 << lt << 0.05 << 2;
+    QTest::newRow("a guillemet for <, German") << "(t(20) = 3,47; p‹,05)"
+                                               << "t" << 3.47 << 20.0 << lt << 0.05 << 2;
+    QTest::newRow("df without a comma") << "the t-test was t = -0.08 df = 97, p = .94"
+                                        << "t" << -0.08 << 97.0 << eq << 0.94 << 2;
+    QTest::newRow("t with subscript 1 and its df") << "mm3, t1,21 = 1.156, P = 0.2606)"
+                                                   << "t" << 1.156 << 21.0 << eq << 0.2606 << 4;
+    QTest::newRow("R's F") << "## F = 4.7778, num df = 1, denom df = 57, p-value = 0.03295"
+                           << "F" << 4.7778 << 57.0 << eq << 0.03295 << 5;
+    QTest::newRow("table headed (statistic, df, P value)")
+        << "Comparison (statistic, df, P value) |\n|\nAge |\n34.8 ± 10.4 |\nt = 0.7, 95, 0.472 |"
+        << "t" << 0.7 << 95.0 << eq << 0.472 << 3;
+    QTest::newRow("table headed T df p")
+        << "t-test\n(N = 18) (N = 18) T df1 p\nAge (year) 44.0 (10.3) 36.9 (12.0) 1.9 34 .06"
+        << "t" << 1.9 << 34.0 << eq << 0.06 << 2;
+    QTest::newRow("table headed T df p, German")
+        << "T df p\nAlter 44,0 (10,3) 36,9 (12,0) −0,8 34 ,43"
+        << "t" << -0.8 << 34.0 << eq << 0.43 << 2;
+    QTest::newRow("table with an F-ratio (1, df) column")
+        << "F-ratio (1, 18) | p-value | F-ratio (35, 630) | p-value |\nGFA | 6.205 | 0.023* | "
+           "2.340 | <0.001* |"
+        << "F" << 6.205 << 18.0 << eq << 0.023 << 3;
+    QTest::newRow("one cell a line")
+        << "Trait\n\nt\n\ndf\n\nP\n\nBody Mass (g)\n\n288 ± 35\n\n258 ± 28\n\n2.84\n\n"
+           "10.90\n\n0.016\n"
+        << "t" << 2.84 << 10.9 << eq << 0.016 << 3;
 }
 
 void TestResultForms::printed() {
@@ -166,6 +195,12 @@ void TestResultForms::refused_data() {
     QTest::newRow("next cell is no p") << "| t(20) = 4.10 | 2.31 |";
     QTest::newRow("a table's numbers without its header") << "0.60 3.48 (33) .001";
     QTest::newRow("a mean and its SD under the header") << "t test (df) P value\n7.85 (3.73) .12";
+    QTest::newRow("a table's cells without its header") << "Age | 34.8 | t = 0.7, 95, 0.472 |";
+    QTest::newRow("F-ratio of two dfs") << "F-ratio (35, 630) | p-value |\nGFA | 2.340 | <0.001* |";
+    QTest::newRow("R's F with two numerator dfs")
+        << "F = 4.7778, num df = 2, denom df = 57, p-value = 0.03295";
+    QTest::newRow("an adjusted p") << "t1,21 = 2.109, FDR P = 0.21";
+    QTest::newRow("numbers a line apart, no header") << "2.84\n\n10.90\n\n0.016\n";
 }
 
 void TestResultForms::refused() {
