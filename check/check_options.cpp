@@ -4,8 +4,12 @@
 
 #include "check_text.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <optional>
 #include <thread>
 
 namespace lx::check {
@@ -17,6 +21,24 @@ const QString alphaOption = QStringLiteral("alpha");
 const QString strictOption = QStringLiteral("strict");
 const QString jobsOption = QStringLiteral("jobs");
 const QString filesFromOption = QStringLiteral("files-from");
+const QString maxSizeOption = QStringLiteral("max-size");
+
+// "500M", "2G", "64K" or bytes; nullopt for anything else.
+std::optional<qint64> sizeOf(const QString& text) {
+    static const QRegularExpression size(QStringLiteral(R"(^\s*(\d{1,15})\s*([KMG]?)i?B?\s*$)"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = size.match(text);
+    if (!match.hasMatch()) {
+        return std::nullopt;
+    }
+    const QString unit = match.captured(2).toUpper();
+    const int shift = unit == u"K" ? 10 : (unit == u"M" ? 20 : (unit == u"G" ? 30 : 0));
+    const qint64 count = match.captured(1).toLongLong();
+    if (count > (std::numeric_limits<qint64>::max() >> shift)) {
+        return std::nullopt;
+    }
+    return count << shift;
+}
 
 } // namespace
 
@@ -47,6 +69,12 @@ void addCheckOptions(QCommandLineParser& parser) {
                       CheckText::tr("Read the inputs, one a line, from FILE (- for standard "
                                     "input)."),
                       QStringLiteral("FILE")});
+    parser.addOption(
+        {maxSizeOption,
+         CheckText::tr("Refuse an input longer than SIZE (bytes, or with K, M or G; default 1G), "
+                       "after the rows found in its first SIZE bytes: text that never ends "
+                       "stops there."),
+         QStringLiteral("SIZE"), QStringLiteral("1G")});
 }
 
 std::variant<CheckOptions, QString> checkOptions(const QCommandLineParser& parser) {
@@ -85,6 +113,12 @@ std::variant<CheckOptions, QString> checkOptions(const QCommandLineParser& parse
             return CheckText::tr("--jobs must be a whole number from 1 to 256");
         }
     }
+    const auto maxBytes = sizeOf(parser.value(maxSizeOption));
+    if (!maxBytes || *maxBytes < 1) {
+        return CheckText::tr("--max-size must be a size such as 500M or 2G, not \"%1\"")
+            .arg(parser.value(maxSizeOption));
+    }
+    options.maxBytes = *maxBytes;
     return options;
 }
 

@@ -24,6 +24,7 @@ struct CheckOptions {
     double alpha = 0.05;
     bool strict = false;
     int jobs = 1;
+    qint64 maxBytes = qint64(1) << 30; // an input beyond this is refused, after its rows
 };
 
 void addCheckOptions(QCommandLineParser& parser);

@@ -5,12 +5,16 @@
 #include "check_text.h"
 #include "file_report.h"
 #include "result_writer.h"
+#include "scan_progress.h"
 #include "source_files.h"
+#include "streamed_check.h"
 
 #include "cli/work_queue.h"
+#include "text_check/decode.h"
 #include "text_check/verdict_words.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 
 #include <array>
@@ -18,6 +22,7 @@
 #include <cstring>
 #include <deque>
 #include <future>
+#include <limits>
 
 namespace lx::check {
 
@@ -70,11 +75,12 @@ struct Tally {
     }
 };
 
-QByteArray readAll(std::FILE* in) {
+// Reads all of a stream, up to `limit` bytes (and one more, to tell that there is more).
+QByteArray readAll(std::FILE* in, qint64 limit = std::numeric_limits<qint64>::max() - 1) {
     QByteArray bytes;
     char buffer[1 << 16];
     std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, in)) > 0) {
+    while (bytes.size() <= limit && (got = std::fread(buffer, 1, sizeof buffer, in)) > 0) {
         bytes.append(buffer, static_cast<qsizetype>(got));
     }
     return bytes;
@@ -82,6 +88,153 @@ QByteArray readAll(std::FILE* in) {
 
 void say(std::FILE* err, const QString& message) {
     std::fprintf(err, "lxtervan-check: %s\n", message.toLocal8Bit().constData());
+}
+
+// A plain text file above this size is read in pieces, in its place in the order, rather than
+// whole on a worker: its rows go out as they are found, and memory stays within a few pieces.
+constexpr qint64 streamFrom = qint64(4) << 20;
+
+// The results written so far, and the messages and summaries on standard error.
+class RunOutput {
+public:
+    RunOutput(const CheckOptions& options, std::FILE* out, std::FILE* err, std::size_t inputs)
+        : m_options(options)
+        , m_out(out)
+        , m_err(err)
+        , m_progress(err, inputs) {}
+
+    // Rows of an input, all of them or the next piece's.
+    void rows(const FileReport& part) {
+        const std::string lines = resultLines(part, m_options.format);
+        std::fwrite(lines.data(), 1, lines.size(), m_out);
+        m_file.add(part);
+        m_all.add(part);
+        m_progress.update(m_inputsDone, m_all.results);
+    }
+
+    // An input is done: its warning, its error or its summary.
+    void end(const FileReport& report) {
+        m_progress.clear();
+        if (!report.warning.isEmpty()) {
+            say(m_err, CheckText::tr("%1: warning: %2").arg(report.name, report.warning));
+        }
+        if (report.error.isEmpty() || m_file.results > 0) {
+            std::fprintf(m_err, "%s: %s\n", report.name.toLocal8Bit().constData(),
+                         m_file.text().toLocal8Bit().constData());
+        }
+        if (!report.error.isEmpty()) {
+            ++m_unusable;
+            say(m_err, CheckText::tr("%1: %2").arg(report.name, report.error));
+        }
+        m_file = {};
+        ++m_inputsDone;
+        m_progress.update(m_inputsDone, m_all.results);
+    }
+
+    void finish(const FileReport& report) {
+        rows(report);
+        end(report);
+    }
+
+    ExitStatus close(std::size_t inputs) {
+        m_progress.clear();
+        const std::size_t files = inputs - m_unusable;
+        const QString summary =
+            files == 1 ? CheckText::tr("In all, 1 file: %1").arg(m_all.text())
+                       : CheckText::tr("In all, %1 files: %2").arg(files).arg(m_all.text());
+        std::fprintf(m_err, "%s\n", summary.toLocal8Bit().constData());
+        if (std::fflush(m_out) != 0 || std::ferror(m_out)) {
+            say(m_err, CheckText::tr("cannot write the results: %1")
+                           .arg(QString::fromLocal8Bit(std::strerror(errno))));
+            return Unusable;
+        }
+        if (m_unusable > 0) {
+            say(m_err, m_unusable == 1
+                           ? CheckText::tr("1 input could not be read")
+                           : CheckText::tr("%1 inputs could not be read").arg(m_unusable));
+            return Unusable;
+        }
+        return m_options.strict && m_all.failing > 0 ? ResultsFailed : Done;
+    }
+
+private:
+    const CheckOptions& m_options;
+    std::FILE* m_out;
+    std::FILE* m_err;
+    ScanProgress m_progress;
+    Tally m_file; // of the input in hand
+    Tally m_all;
+    std::size_t m_unusable = 0;
+    std::size_t m_inputsDone = 0;
+};
+
+StreamLimits limitsOf(const CheckOptions& options) {
+    StreamLimits limits;
+    limits.maxBytes = options.maxBytes;
+    return limits;
+}
+
+// Standard input: a PDF or DOCX file read whole (up to the limit), text in pieces.
+void checkStandardInput(const CheckOptions& options, std::FILE* in, RunOutput& output) {
+    const QString name = QStringLiteral("-");
+    QByteArray start(1 << 16, Qt::Uninitialized);
+    start.truncate(static_cast<qsizetype>(std::fread(start.data(), 1, start.size(), in)));
+    const text_check::SourceKind kind = text_check::kindOf(name, start);
+    if (kind == text_check::SourceKind::Pdf || kind == text_check::SourceKind::Docx) {
+        QByteArray bytes = start + readAll(in, options.maxBytes - start.size());
+        if (bytes.size() > options.maxBytes) {
+            FileReport refused{name,
+                               CheckText::tr("longer than %1 bytes (--max-size sets the limit)")
+                                   .arg(options.maxBytes),
+                               {},
+                               {}};
+            output.end(refused);
+            return;
+        }
+        output.finish(checkBytes(name, bytes, options.alpha));
+        return;
+    }
+    qsizetype given = 0; // of the bytes read to tell the kind
+    const ByteSource read = [&](char* buffer, qint64 size) -> qint64 {
+        if (given < start.size()) {
+            const qint64 count = std::min<qint64>(size, start.size() - given);
+            std::memcpy(buffer, start.constData() + given, static_cast<std::size_t>(count));
+            given += count;
+            return count;
+        }
+        const std::size_t got = std::fread(buffer, 1, static_cast<std::size_t>(size), in);
+        return got == 0 && std::ferror(in) ? -1 : static_cast<qint64>(got);
+    };
+    output.end(checkStream(name, read, options.alpha, limitsOf(options),
+                           [&](FileReport&& part) { output.rows(part); }));
+}
+
+// Whether a file is read in pieces in its place: a long plain text (or one beyond the limit, of
+// which the first part is checked), or one whose length the system does not say (a pipe, a
+// device), which may never end.
+bool streamed(const Source& source, qint64 maxBytes) {
+    const QFileInfo info(source.name);
+    if (!info.isFile()) {
+        return info.exists() && !info.isDir();
+    }
+    if (info.size() <= std::min(streamFrom, maxBytes)) {
+        return false;
+    }
+    QFile file(source.name);
+    return file.open(QIODevice::ReadOnly) &&
+           text_check::kindOf(source.name, file.read(8)) == text_check::SourceKind::PlainText;
+}
+
+void checkStreamedFile(const CheckOptions& options, const Source& source, RunOutput& output) {
+    QFile file(source.name);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+        output.end(
+            {source.name, CheckText::tr("cannot be read: %1").arg(file.errorString()), {}, {}});
+        return;
+    }
+    const ByteSource read = [&](char* buffer, qint64 size) { return file.read(buffer, size); };
+    output.end(checkStream(source.name, read, options.alpha, limitsOf(options),
+                           [&](FileReport&& part) { output.rows(part); }));
 }
 
 } // namespace
@@ -107,68 +260,36 @@ ExitStatus runCheck(const CheckOptions& options, std::FILE* in, std::FILE* out, 
 
     const std::string header = headerLine(options.format);
     std::fputs(header.c_str(), out);
-    Tally all;
-    std::size_t unusable = 0;
-    const auto finish = [&](const FileReport& report) {
-        if (!report.error.isEmpty()) {
-            ++unusable;
-            say(err, CheckText::tr("%1: %2").arg(report.name, report.error));
-            return;
-        }
-        if (!report.warning.isEmpty()) {
-            say(err, CheckText::tr("%1: warning: %2").arg(report.name, report.warning));
-        }
-        const std::string lines = resultLines(report, options.format);
-        std::fwrite(lines.data(), 1, lines.size(), out);
-        Tally file;
-        file.add(report);
-        all.add(report);
-        std::fprintf(err, "%s: %s\n", report.name.toLocal8Bit().constData(),
-                     file.text().toLocal8Bit().constData());
-    };
+    RunOutput output(options, out, err, sources.size());
 
     // Files are read ahead on the workers, but only so far, so that a long list streams
     // through in bounded memory.
     cli::WorkQueue<FileReport> workers(options.jobs);
     std::deque<std::future<FileReport>> pending;
-    const std::size_t ahead = static_cast<std::size_t>(options.jobs) * 4;
-    for (const Source& source : sources) {
-        if (source.standardInput) {
-            // Standard input is read here, in its place in the order.
-            while (!pending.empty()) {
-                finish(pending.front().get());
-                pending.pop_front();
-            }
-            finish(checkBytes(source.name, readAll(in), options.alpha));
-            continue;
-        }
-        pending.push_back(
-            workers.submit([source, alpha = options.alpha] { return checkFile(source, alpha); }));
-        while (pending.size() > ahead) {
-            finish(pending.front().get());
+    const auto drain = [&](std::size_t keep) {
+        while (pending.size() > keep) {
+            output.finish(pending.front().get());
             pending.pop_front();
         }
+    };
+    const std::size_t ahead = static_cast<std::size_t>(options.jobs) * 4;
+    for (const Source& source : sources) {
+        // Standard input and long texts are read here, in their place in the order.
+        if (source.standardInput || (source.problem.isEmpty() && streamed(source, options.maxBytes))) {
+            drain(0);
+            if (source.standardInput) {
+                checkStandardInput(options, in, output);
+            } else {
+                checkStreamedFile(options, source, output);
+            }
+            continue;
+        }
+        pending.push_back(workers.submit(
+            [source, &options] { return checkFile(source, options.alpha, options.maxBytes); }));
+        drain(ahead);
     }
-    while (!pending.empty()) {
-        finish(pending.front().get());
-        pending.pop_front();
-    }
-    const std::size_t files = sources.size() - unusable;
-    const QString summary = files == 1
-                                ? CheckText::tr("In all, 1 file: %1").arg(all.text())
-                                : CheckText::tr("In all, %1 files: %2").arg(files).arg(all.text());
-    std::fprintf(err, "%s\n", summary.toLocal8Bit().constData());
-    if (std::fflush(out) != 0 || std::ferror(out)) {
-        say(err, CheckText::tr("cannot write the results: %1")
-                     .arg(QString::fromLocal8Bit(std::strerror(errno))));
-        return Unusable;
-    }
-    if (unusable > 0) {
-        say(err, unusable == 1 ? CheckText::tr("1 input could not be read")
-                               : CheckText::tr("%1 inputs could not be read").arg(unusable));
-        return Unusable;
-    }
-    return options.strict && all.failing > 0 ? ResultsFailed : Done;
+    drain(0);
+    return output.close(sources.size());
 }
 
 } // namespace lx::check

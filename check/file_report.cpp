@@ -9,6 +9,8 @@
 
 #include <QFile>
 
+#include <new>
+
 #include <algorithm>
 #include <exception>
 
@@ -96,7 +98,7 @@ FileReport checkBytes(const QString& name, const QByteArray& bytes, double alpha
     return report;
 }
 
-FileReport checkFile(const Source& source, double alpha) {
+FileReport checkFile(const Source& source, double alpha, qint64 maxBytes) {
     if (!source.problem.isEmpty()) {
         return {source.name, source.problem, {}, {}};
     }
@@ -104,7 +106,18 @@ FileReport checkFile(const Source& source, double alpha) {
     if (!file.open(QIODevice::ReadOnly)) {
         return {source.name, CheckText::tr("cannot be read: %1").arg(file.errorString()), {}, {}};
     }
-    const QByteArray bytes = file.readAll();
+    if (file.size() > maxBytes) {
+        return {source.name,
+                CheckText::tr("longer than %1 bytes (--max-size sets the limit)").arg(maxBytes),
+                {},
+                {}};
+    }
+    QByteArray bytes;
+    try {
+        bytes = file.readAll();
+    } catch (const std::bad_alloc&) {
+        return {source.name, CheckText::tr("cannot be checked: out of memory"), {}, {}};
+    }
     if (file.error() != QFileDevice::NoError) {
         return {source.name, CheckText::tr("cannot be read: %1").arg(file.errorString()), {}, {}};
     }

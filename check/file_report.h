@@ -29,7 +29,8 @@ struct FileReport {
 };
 
 // Reads a file (never standard input) and checks every result in it. Never throws.
-FileReport checkFile(const Source& source, double alpha);
+// One longer than maxBytes is refused unread.
+FileReport checkFile(const Source& source, double alpha, qint64 maxBytes);
 
 // Checks the text of bytes already read, as a file of this name.
 FileReport checkBytes(const QString& name, const QByteArray& bytes, double alpha);

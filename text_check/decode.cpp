@@ -6,7 +6,6 @@
 #include <QRegularExpression>
 #include <QStringDecoder>
 
-#include <optional>
 
 namespace lx::text_check {
 
@@ -149,41 +148,48 @@ SourceKind kindOf(const QString& fileName, const QByteArray& bytes) {
     return SourceKind::PlainText;
 }
 
-QString decodeTextBytes(const QByteArray& bytes, qsizetype* firstBadByte, bool declaredUtf8) {
-    if (firstBadByte) {
-        *firstBadByte = -1;
-    }
-    QByteArrayView view(bytes);
-    std::optional<QStringDecoder::Encoding> marked;
+TextEncoding textEncodingOf(QByteArrayView bytes, bool declaredUtf8) {
     // Sized views: a literal's NUL bytes would end it.
-    const QByteArrayView utf32le("\xFF\xFE\0\0", 4);
-    const QByteArrayView utf32be("\0\0\xFE\xFF", 4);
-    if (view.startsWith(utf32le) || view.startsWith(utf32be)) {
-        marked = view.startsWith("\xFF") ? QStringDecoder::Utf32LE : QStringDecoder::Utf32BE;
-        view = view.sliced(4);
-    } else if (view.startsWith("\xFF\xFE") || view.startsWith("\xFE\xFF")) {
-        marked = view.startsWith("\xFF") ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE;
-        view = view.sliced(2);
+    if (bytes.startsWith(QByteArrayView("\xFF\xFE\0\0", 4))) {
+        return {"UTF-32LE", 4};
     }
-    if (marked) {
-        QStringDecoder decoder(*marked, QStringDecoder::Flag::Stateless);
-        QString text = decoder.decode(view);
-        return wellFormed(std::move(text));
+    if (bytes.startsWith(QByteArrayView("\0\0\xFE\xFF", 4))) {
+        return {"UTF-32BE", 4};
     }
-    if (view.startsWith("\xEF\xBB\xBF")) {
-        view = view.sliced(3);
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
+        return {bytes.startsWith("\xFF") ? "UTF-16LE" : "UTF-16BE", 2};
     }
-    const Utf8Count count = countUtf8(view);
+    const qsizetype mark = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    const Utf8Count count = countUtf8(bytes.sliced(mark));
     if (count.bad == 0 || declaredUtf8 || (count.multiByte > 0 && count.multiByte >= count.bad)) {
-        if (firstBadByte && count.bad > 0) {
-            *firstBadByte = count.firstBad + (view.data() - bytes.constData());
-        }
-        // Qt's decoder reads each byte that is not UTF-8 as U+FFFD.
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        return utf8.decode(view);
+        return {"UTF-8", mark};
     }
-    QStringDecoder windows("windows-1252", QStringDecoder::Flag::Stateless);
-    return windows.isValid() ? QString(windows.decode(view)) : QString::fromLatin1(view);
+    return {"windows-1252", 0};
+}
+
+qsizetype firstNonUtf8Byte(QByteArrayView bytes) {
+    return countUtf8(bytes).firstBad;
+}
+
+QStringDecoder decoderFor(const TextEncoding& encoding, QStringDecoder::Flags flags) {
+    QStringDecoder decoder(encoding.name.constData(), flags);
+    // Without the Windows code page (a Qt built without ICU), Latin-1 is the nearest.
+    return decoder.isValid() ? std::move(decoder) : QStringDecoder(QStringDecoder::Latin1, flags);
+}
+
+QString decodeTextBytes(const QByteArray& bytes, qsizetype* firstBadByte, bool declaredUtf8) {
+    const TextEncoding encoding = textEncodingOf(bytes, declaredUtf8);
+    const QByteArrayView view = QByteArrayView(bytes).sliced(encoding.markBytes);
+    if (firstBadByte) {
+        const qsizetype bad = encoding.name == "UTF-8" ? firstNonUtf8Byte(view) : -1;
+        *firstBadByte = bad < 0 ? -1 : bad + encoding.markBytes;
+    }
+    // Qt's decoder reads each byte that is not UTF-8 as U+FFFD.
+    QStringDecoder decoder = decoderFor(encoding, QStringDecoder::Flag::Stateless);
+    QString text = decoder.decode(view);
+    return encoding.name.startsWith("UTF-16") || encoding.name.startsWith("UTF-32")
+               ? wellFormed(std::move(text))
+               : text;
 }
 
 QString textOfHtml(const QString& html) {

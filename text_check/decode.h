@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringDecoder>
 
 #include <vector>
 
@@ -47,6 +48,20 @@ struct DecodedSource {
     DecodeWarning warning = DecodeWarning::None;
     qsizetype warningAt = -1; // the offset of the first bad byte; the first page not listed
 };
+
+// How a text's bytes are read, as decodeTextBytes chooses it from them; a long text read in
+// pieces is read throughout as its first piece says.
+struct TextEncoding {
+    QByteArray name;         // for QStringDecoder: "UTF-8", "UTF-16LE", ..., "windows-1252"
+    qsizetype markBytes = 0; // of the byte-order mark, skipped
+};
+TextEncoding textEncodingOf(QByteArrayView bytes, bool declaredUtf8 = false);
+
+// A decoder of that encoding (Latin-1 where Qt lacks the Windows code page).
+QStringDecoder decoderFor(const TextEncoding& encoding, QStringDecoder::Flags flags);
+
+// The offset of the first byte in no well-formed UTF-8 sequence; -1 where there is none.
+qsizetype firstNonUtf8Byte(QByteArrayView bytes);
 
 // Text bytes: UTF-32 or UTF-16 by its byte-order mark, else UTF-8 (a UTF-8 mark dropped), else
 // the Windows code page, which is what a file that is not UTF-8 almost always is. A file is UTF-8

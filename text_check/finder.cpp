@@ -96,9 +96,12 @@ std::vector<FoundResult> findResults(const QString& text) {
         // Words after a result are its own only up to the end of its sentence: what follows
         // leads in to the next result ("..., p = .030. One-tailed, with n1 = 12: t(30) = ...").
         static const QRegularExpression sentenceEnd(QStringLiteral(R"([.!?](?:\s|$))"));
-        const auto end = sentenceEnd.match(plain, result.end, QRegularExpression::NormalMatch,
+        // Only up to the next result: a text without a sentence's end would else be searched
+        // to its end once for each result.
+        const auto end = sentenceEnd.match(QStringView(plain).mid(result.end, to - result.end), 0,
+                                           QRegularExpression::NormalMatch,
                                            QRegularExpression::DontCheckSubjectStringMatchOption);
-        const qsizetype until = end.hasMatch() ? std::min(to, end.capturedEnd()) : to;
+        const qsizetype until = end.hasMatch() ? result.end + end.capturedEnd() : to;
         // An effect size is a result's only within its sentence.
         qsizetype sentenceStart = from;
         for (auto it = sentenceEnd.globalMatch(QStringView(plain).mid(from, result.start - from));

@@ -1,0 +1,31 @@
+// SPDX-FileCopyrightText: 2026 The LxTervan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "file_report.h"
+
+#include <QtGlobal>
+
+#include <functional>
+
+namespace lx::check {
+
+// Reads up to `size` bytes of an input into `buffer`: how many, 0 at its end, -1 on an error.
+using ByteSource = std::function<qint64(char* buffer, qint64 size)>;
+
+struct StreamLimits {
+    qint64 maxBytes = qint64(1) << 30; // an input beyond this is refused, after its rows
+    qint64 pieceBytes = qint64(1) << 20;
+};
+
+// Checks a plain text piece by piece, never all of it at once, so that memory stays within a
+// few pieces whatever its length and its rows are written as they are found. Each piece of
+// about pieceBytes, cut after a page's, a paragraph's or a line's end (else a sentence's or a
+// blank), is decoded as the first piece says (decode.h), searched and judged, and its results,
+// their lines and pages counted in the whole input, go to `rows` before the next is read. The
+// report returned holds the error or the warning, and no results. An input longer than
+// maxBytes, or one that never ends, is refused once maxBytes are checked. Never throws.
+FileReport checkStream(const QString& name, const ByteSource& read, double alpha,
+                       const StreamLimits& limits, const std::function<void(FileReport&&)>& rows);
+
+} // namespace lx::check

@@ -1,0 +1,133 @@
+// SPDX-FileCopyrightText: 2026 The LxTervan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A text read in pieces gives the rows it gives read at once: the same results, on the same
+// lines and pages, whatever the pieces' length; and what does not fit the limit is refused
+// after the rows before it.
+#include "check/file_report.h"
+#include "check/streamed_check.h"
+
+#include <QFile>
+#include <QStringEncoder>
+#include <QTest>
+
+using namespace lx::check;
+
+namespace {
+
+QByteArray corpus(const char* name) {
+    QFile file(QStringLiteral(CORPUS "/") + QLatin1String(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+struct Streamed {
+    FileReport report; // error and warning
+    std::vector<CheckedResult> results;
+    int pieces = 0;
+};
+
+Streamed stream(const QByteArray& bytes, qint64 pieceBytes, qint64 maxBytes) {
+    qsizetype at = 0;
+    // Reads of odd lengths, so that a read cuts characters and lines anywhere.
+    const ByteSource read = [&](char* buffer, qint64 size) -> qint64 {
+        const qint64 count = std::min<qint64>({size, 777, bytes.size() - at});
+        std::memcpy(buffer, bytes.constData() + at, static_cast<std::size_t>(count));
+        at += count;
+        return count;
+    };
+    Streamed out;
+    out.report = checkStream(QStringLiteral("text"), read, 0.05, {maxBytes, pieceBytes},
+                             [&](FileReport&& part) {
+                                 ++out.pieces;
+                                 for (CheckedResult& result : part.results) {
+                                     out.results.push_back(std::move(result));
+                                 }
+                             });
+    return out;
+}
+
+QString placed(const CheckedResult& result) {
+    return QStringLiteral("%1:%2 %3 %4")
+        .arg(result.found.page)
+        .arg(result.found.line)
+        .arg(result.found.raw)
+        .arg(int(result.judgement.verdict));
+}
+
+} // namespace
+
+class TestStreamedCheck : public QObject {
+    Q_OBJECT
+
+private slots:
+    void asReadAtOnce_data();
+    void asReadAtOnce();
+    void refusedBeyondItsLimit();
+    void binary();
+};
+
+void TestStreamedCheck::asReadAtOnce_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<qint64>("pieceBytes");
+    const QByteArray english = corpus("english.txt");
+    const QByteArray german = corpus("german.txt");
+    QByteArray noParagraphs = english;
+    noParagraphs.replace("\n\n", "\n");
+    QByteArray oneLine = english;
+    oneLine.replace('\n', ' ');
+    QByteArray pages = english;
+    pages.replace("\n\n", "\n\f");
+    QStringEncoder utf16(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom);
+    const QByteArray utf16Text = utf16.encode(QString::fromUtf8(english));
+    QByteArray badByte = english;
+    badByte.insert(english.size() / 2, '\x97');
+    for (const qint64 piece : {qint64(200), qint64(4096), qint64(1) << 20}) {
+        const QByteArray size = QByteArray::number(piece);
+        QTest::newRow("paragraphs, " + size) << english << piece;
+        QTest::newRow("German, Windows code page, " + size) << german << piece;
+        QTest::newRow("lines without a blank one, " + size) << noParagraphs << piece;
+        QTest::newRow("one long line, " + size) << oneLine << piece;
+        QTest::newRow("pages, " + size) << pages << piece;
+        QTest::newRow("UTF-16, " + size) << utf16Text << piece;
+        QTest::newRow("a stray byte, " + size) << badByte << piece;
+    }
+}
+
+void TestStreamedCheck::asReadAtOnce() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(qint64, pieceBytes);
+    QVERIFY(!bytes.isEmpty());
+    const FileReport whole = checkBytes(QStringLiteral("text"), bytes, 0.05);
+    const Streamed streamed = stream(bytes, pieceBytes, qint64(1) << 30);
+    QCOMPARE(streamed.report.error, whole.error);
+    QCOMPARE(streamed.report.warning, whole.warning);
+    QVERIFY(!whole.results.empty());
+    QStringList expected;
+    for (const CheckedResult& result : whole.results) {
+        expected << placed(result);
+    }
+    QStringList got;
+    for (const CheckedResult& result : streamed.results) {
+        got << placed(result);
+    }
+    QCOMPARE(got, expected);
+    QVERIFY(pieceBytes > bytes.size() || streamed.pieces > 1);
+}
+
+void TestStreamedCheck::refusedBeyondItsLimit() {
+    const QByteArray line("t(28) = 2.14, p = .041.\n");
+    const QByteArray text = line.repeated(1000);
+    const Streamed streamed = stream(text, 1000, 100 * line.size());
+    QVERIFY(streamed.report.error.contains(QLatin1String("longer than 2400 bytes")));
+    QCOMPARE(int(streamed.results.size()), 100);
+    // At the limit exactly, nothing is refused.
+    QVERIFY(stream(line.repeated(100), 1000, 100 * line.size()).report.error.isEmpty());
+}
+
+void TestStreamedCheck::binary() {
+    const Streamed streamed = stream(QByteArray(5000, '\0'), 1000, 1 << 20);
+    QCOMPARE(streamed.report.error, QStringLiteral("not a text file"));
+    QVERIFY(streamed.results.empty());
+}
+
+QTEST_GUILESS_MAIN(TestStreamedCheck)
+#include "test_streamed_check.moc"
