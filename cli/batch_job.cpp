@@ -5,6 +5,8 @@
 #include "batch_text.h"
 
 #include "batch_pipeline.h"
+#include "pool_file.h"
+#include "pool_summary.h"
 #include "progress_line.h"
 #include "table_head.h"
 #include "table_input.h"
@@ -33,6 +35,26 @@ bool drawForest(const BatchOptions& options, const ForestRows& rows,
     }
     std::fprintf(err, "lxtervan-batch: %s\n", narrow(message).c_str());
     return false;
+}
+
+// Pools the rows of a table that was read to its end: the summary line of the first pooled row
+// on err, then the pool file if --pool names one. False when they cannot be pooled or the file
+// cannot be written, with the message on err. run keeps the pooled rows for the caller.
+bool finishPool(const BatchOptions& options, const TableFormat& format, const Pipeline& pipeline,
+                const std::string& input, std::FILE* err, std::optional<PoolRun>& run) {
+    if (const auto& problem = pipeline.poolProblem()) {
+        std::fprintf(err, "lxtervan-batch: %s\n", narrow(*problem).c_str());
+        return false;
+    }
+    run = poolRun(pipeline.pool(), *options.pool, options.level);
+    std::fprintf(err, "lxtervan-batch: %s: %s\n", input.c_str(),
+                 narrow(poolSummaryText(*run, summaryLocale())).c_str());
+    QString message;
+    if (!options.pool->file.isEmpty() && !writePoolFile(*run, format, message)) {
+        std::fprintf(err, "lxtervan-batch: %s\n", narrow(message).c_str());
+        return false;
+    }
+    return true;
 }
 
 QString errnoText(int error) {
@@ -164,9 +186,15 @@ ExitStatus runBatch(const BatchOptions& options, std::FILE* out, std::FILE* err)
                                         leftOut))
                          .c_str());
     }
-    // The table is out whatever becomes of the picture.
+    // The table is out whatever becomes of the pool and of the picture.
+    std::optional<PoolRun> pooled;
+    const bool poolDone =
+        !options.pool || finishPool(options, format, pipeline, input.name(), err, pooled);
     if (!options.forest.isEmpty() &&
         !drawForest(options, pipeline.forest(), pipeline.forestProblem(), err)) {
+        return UsageError;
+    }
+    if (!poolDone) {
         return UsageError;
     }
     return options.strict && anyFailed ? RowsFailed : Done;

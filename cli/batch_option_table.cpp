@@ -125,6 +125,33 @@ void addBatchOptions(QCommandLineParser& parser) {
          BatchText::tr("The column whose cells label the forest plot's rows (by name, or by "
                        "number from 1); without it, the row numbers."),
          QStringLiteral("column")},
+        {option::pool,
+         BatchText::tr("Pool the rows' effects in a meta-analysis and write the pooled results "
+                       "to this file: .csv, .tsv or .jsonl (by its suffix), in the table's number "
+                       "format. Rows with errors are left out and counted (excluded). The first "
+                       "pooled row is also summed up in a line on standard error, which any "
+                       "--pool option gives without a file. The table is written as without it."),
+         QStringLiteral("file")},
+        {option::poolMethod,
+         BatchText::tr("How the between-study variance tau² is estimated, one pooled row each in "
+                       "the order given: EE (common effect, tau² = 0), DL (DerSimonian-Laird), "
+                       "REML (restricted maximum likelihood) or PM (Paule-Mandel), or a list as "
+                       "EE,REML (default REML)."),
+         QStringLiteral("list"), QStringLiteral("REML")},
+        {option::poolTest,
+         BatchText::tr("Test and interval of the pooled effect: z (normal) or knha (Knapp-Hartung, "
+                       "t with k - 1 df; default z)."),
+         QStringLiteral("test"), QStringLiteral("z")},
+        {option::poolBy,
+         BatchText::tr("Pool the rows of each value of this column apart (by name, or by number "
+                       "from 1), each with its own tau², after the overall rows, which carry the "
+                       "test for subgroup differences (q_between). Rows with a blank cell there "
+                       "count in the overall rows only."),
+         QStringLiteral("column")},
+        {option::poolEffect,
+         BatchText::tr("The effect pooled: g (Hedges' g with g_var, the default) or md (the raw "
+                       "mean difference M1 - M2 with the variance SD1²/N1 + SD2²/N2)."),
+         QStringLiteral("effect"), QStringLiteral("g")},
     });
 }
 

@@ -35,6 +35,11 @@ inline const QString planTails = QStringLiteral("plan-tails");
 inline const QString planEffect = QStringLiteral("plan-effect");
 inline const QString forest = QStringLiteral("forest");
 inline const QString label = QStringLiteral("label");
+inline const QString pool = QStringLiteral("pool");
+inline const QString poolMethod = QStringLiteral("pool-method");
+inline const QString poolTest = QStringLiteral("pool-test");
+inline const QString poolBy = QStringLiteral("pool-by");
+inline const QString poolEffect = QStringLiteral("pool-effect");
 inline const QString posterior = QStringLiteral("posterior");
 inline const QString robustness = QStringLiteral("robustness");
 } // namespace option

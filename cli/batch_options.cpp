@@ -250,6 +250,11 @@ std::variant<BatchOptions, QString> batchOptions(const QCommandLineParser& parse
     if (parser.isSet(option::label) && options.forest.isEmpty()) {
         return BatchText::tr("--label names the labels of the forest plot: give --forest too");
     }
+    auto pool = poolSettings(parser);
+    if (const QString* problem = std::get_if<QString>(&pool)) {
+        return *problem;
+    }
+    options.pool = std::get<std::optional<PoolSettings>>(std::move(pool));
     options.checks.oneTailed = parser.isSet(option::oneTailed);
     options.checks.alpha = parser.value(option::alpha).toDouble(&ok);
     if (!ok || !(options.checks.alpha > 0 && options.checks.alpha < 1)) {

@@ -7,6 +7,7 @@
 #include "column_map.h"
 #include "forest_rows.h"
 #include "planning/plan_settings.h"
+#include "pool_settings.h"
 #include "result_columns.h"
 #include "stats/bayes_factor.h"
 #include "stats/equivalence.h"
@@ -52,6 +53,7 @@ struct BatchOptions {
     QString forest; // its file; empty for none
     QString label;  // the column of its labels (by name or number from 1); empty: row numbers
     ForestWriter forestWriter;
+    std::optional<PoolSettings> pool; // when any --pool option asks for pooling
 };
 
 // The options of a parsed command line, or the message of a usage error.

@@ -3,6 +3,7 @@
 #include "batch_pipeline.h"
 
 #include "batch_text.h"
+#include "header_column.h"
 #include "table_layout.h"
 
 #include <cerrno>
@@ -13,13 +14,22 @@ namespace {
 
 constexpr std::size_t sniffLines = 21; // how far below a title the header is looked for
 
+// What a chunk gives the pool: each row's effect and, with --pool-by, its subgroup's cell.
+struct PoolInput {
+    PoolEffect effect = PoolEffect::G;
+    std::optional<std::size_t> groupColumn;
+};
+
 // The results to compute: those written, and g with its interval and variance for a forest
-// plot, which needs them whether or not they are written.
-std::array<bool, resultColumnCount> computed(const TableLayout& layout, bool forest) {
+// plot and what the pool reads, which need them whether or not they are written.
+std::array<bool, resultColumnCount> computed(const TableLayout& layout, bool forest,
+                                             const std::optional<PoolInput>& pool) {
     std::array<bool, resultColumnCount> columns = layout.wanted;
-    for (int k = 0; forest && k < resultColumnCount; ++k) {
-        columns[static_cast<std::size_t>(k)] =
-            columns[static_cast<std::size_t>(k)] || isForestColumn(static_cast<ResultColumn>(k));
+    for (int k = 0; k < resultColumnCount; ++k) {
+        const auto column = static_cast<ResultColumn>(k);
+        columns[static_cast<std::size_t>(k)] = columns[static_cast<std::size_t>(k)] ||
+                                               (forest && isForestColumn(column)) ||
+                                               (pool && isPoolColumn(pool->effect, column));
     }
     return columns;
 }
@@ -54,12 +64,14 @@ std::string headerBelow(const RecordBatch& batch, std::size_t header) {
 // Everything a chunk needs once the header is known; shared read-only by the workers.
 struct Job {
     Job(const BatchOptions& options, const TableFormat& format, TableLayout tableLayout,
-        std::size_t headerWidth, std::optional<ForestLabels> forestLabels)
+        std::size_t headerWidth, std::optional<ForestLabels> forestLabels,
+        std::optional<PoolInput> poolInput)
         : style(format.locale, options.grouping)
         , layout(std::move(tableLayout))
         , forest(forestLabels)
-        , needs(needsFor(computed(layout, forest.has_value()), options.level, options.priorScale,
-                         options.equivalence, options.plan, options.costly))
+        , pool(poolInput)
+        , needs(needsFor(computed(layout, forest.has_value(), pool), options.level,
+                         options.priorScale, options.equivalence, options.plan, options.costly))
         , checks(options.checks)
         , calculator(style, layout.summary, needs, headerWidth, layout.checks, checks)
         , writer(format.output, format.outputDelimiter, style, layout.output, headerWidth,
@@ -69,8 +81,10 @@ struct Job {
         ChunkOutput output;
         output.text.reserve(batch.byteSize() * 2 + 64);
         RowResults results;
+        std::optional<Summary> summary;
+        const bool wantsSummary = pool && pool->effect == PoolEffect::Md;
         for (std::size_t record = first; record < batch.size(); ++record) {
-            calculator.calculate(batch, record, results);
+            calculator.calculate(batch, record, results, wantsSummary ? &summary : nullptr);
             output.failed.add(batch, record,
                               results[static_cast<std::size_t>(ResultColumn::Error)]);
             output.checksFailed.add(batch, record,
@@ -84,6 +98,14 @@ struct Job {
             if (forest) {
                 output.forest.add(results, forest->label(batch, record), output.rows);
             }
+            if (pool) {
+                std::optional<std::string_view> group;
+                if (const auto column = pool->groupColumn) {
+                    group = *column < batch.fieldCount(record) ? batch.field(record, *column)
+                                                               : std::string_view();
+                }
+                output.pool.add(pool->effect, results, summary, group);
+            }
         }
         return output;
     }
@@ -91,6 +113,7 @@ struct Job {
     NumberStyle style;
     TableLayout layout;
     std::optional<ForestLabels> forest; // when a forest plot is drawn
+    std::optional<PoolInput> pool;      // when the rows are pooled
     ResultNeeds needs;
     CheckSettings checks;
     RowCalculator calculator;
@@ -136,9 +159,28 @@ std::optional<std::string> Pipeline::start(const RecordBatch& batch, std::size_t
             forest = std::get<ForestLabels>(labels);
         }
     }
+    std::optional<PoolInput> pool;
+    if (const auto& settings = m_options.pool) {
+        pool = PoolInput{settings->effect, {}};
+        if (!settings->by.isEmpty()) {
+            auto column = headerColumn(header, settings->by, QStringLiteral("--pool-by"));
+            if (const QString* problem = std::get_if<QString>(&column)) {
+                m_poolProblem = *problem;
+            } else {
+                pool->groupColumn = std::get<std::size_t>(column);
+            }
+        }
+        if (!std::get<TableLayout>(layout).summary.present) {
+            m_poolProblem = BatchText::tr("--pool: the table has no columns n1, m1, sd1, n2, m2 "
+                                          "and sd2 to pool");
+        }
+        if (m_poolProblem) {
+            pool.reset();
+        }
+    }
     m_groupsNote = std::get<TableLayout>(layout).summary.groupsNote;
     m_job = std::make_shared<const Job>(
-        m_options, m_format, std::get<TableLayout>(std::move(layout)), header.size(), forest);
+        m_options, m_format, std::get<TableLayout>(std::move(layout)), header.size(), forest, pool);
     m_forest.locale = m_format.locale;
     std::string text(m_format.byteOrderMark ? utf8Mark : std::string_view());
     m_job->writer.appendHeader(text);
@@ -174,6 +216,7 @@ void Pipeline::writeOldest() {
 void Pipeline::write(ChunkOutput output) {
     writeText(output.text);
     m_forest.append(std::move(output.forest), m_rows);
+    m_pool.append(std::move(output.pool));
     m_rows += output.rows;
     m_failed.add(output.failed);
     m_checksFailed.add(output.checksFailed);

@@ -5,6 +5,7 @@
 #include "batch_options.h"
 #include "csv_records.h"
 #include "forest_rows.h"
+#include "pool_studies.h"
 #include "run_summary.h"
 #include "table_sniff.h"
 #include "work_queue.h"
@@ -28,6 +29,7 @@ struct ChunkOutput {
     std::string text;
     std::size_t rows = 0;
     ForestRows forest; // row numbers from 1 within the chunk
+    PoolStudies pool;
     RowErrors failed;
     RowErrors checksFailed; // a check of reported results could not run
 };
@@ -56,6 +58,10 @@ public:
     const ForestRows& forest() const { return m_forest; }
     // Why the forest plot cannot be drawn from this table, if it cannot.
     const std::optional<QString>& forestProblem() const { return m_forestProblem; }
+    // The rows' effects for --pool and the options beside it.
+    const PoolStudies& pool() const { return m_pool; }
+    // Why the rows cannot be pooled, if they cannot.
+    const std::optional<QString>& poolProblem() const { return m_poolProblem; }
     // Which arm of the header is which set, when the header names arms; empty when it does not.
     const std::string& groupsNote() const { return m_groupsNote; }
 
@@ -77,6 +83,8 @@ private:
     int m_writeError = 0;
     ForestRows m_forest;
     std::optional<QString> m_forestProblem;
+    PoolStudies m_pool;
+    std::optional<QString> m_poolProblem;
     std::string m_groupsNote;
 };
 

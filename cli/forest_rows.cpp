@@ -2,10 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "forest_rows.h"
 
-#include "batch_text.h"
-#include "shown_text.h"
-
-#include <QStringList>
+#include "header_column.h"
 
 #include <algorithm>
 #include <cmath>
@@ -63,23 +60,11 @@ std::variant<ForestLabels, QString> forestLabels(const std::vector<std::string>&
     if (label.isEmpty()) {
         return ForestLabels{};
     }
-    // As --columns: a number picks a column by its place, else the name is matched without case
-    // and the blanks around it.
-    const QString wanted = label.trimmed().toLower();
-    bool isNumber = false;
-    const qulonglong number = wanted.toULongLong(&isNumber);
-    if (isNumber && number >= 1 && number <= header.size()) {
-        return ForestLabels{static_cast<std::size_t>(number - 1)};
+    auto column = headerColumn(header, label, QStringLiteral("--label"));
+    if (const QString* problem = std::get_if<QString>(&column)) {
+        return *problem;
     }
-    QStringList names;
-    for (std::size_t k = 0; k < header.size(); ++k) {
-        if (cellText(header[k]).trimmed().toLower() == wanted) {
-            return ForestLabels{k};
-        }
-        names.append(shownName(header[k]));
-    }
-    return BatchText::tr("--label: there is no column \"%1\"; the table has %2")
-        .arg(label.trimmed(), names.join(QLatin1String(", ")));
+    return ForestLabels{std::get<std::size_t>(column)};
 }
 
 bool isForestColumn(ResultColumn column) {

@@ -236,24 +236,30 @@ void setText(RowResults& results, ResultColumn column, std::string text) {
     target.text = std::move(text);
 }
 
-void RowCalculator::calculate(const RecordBatch& batch, std::size_t record,
-                              RowResults& results) const {
+void RowCalculator::calculate(const RecordBatch& batch, std::size_t record, RowResults& results,
+                              std::optional<Summary>* checked) const {
     clearUpperVectorState();
     for (Cell& each : results) {
         each.kind = Cell::Kind::Empty;
     }
+    if (checked) {
+        checked->reset();
+    }
     try {
-        calculateChecked(batch, record, results);
+        calculateChecked(batch, record, results, checked);
     } catch (const std::exception& error) {
         for (Cell& each : results) {
             each.kind = Cell::Kind::Empty;
+        }
+        if (checked) {
+            checked->reset();
         }
         setText(results, C::Error, std::string("Cannot calculate: ") + error.what());
     }
 }
 
 void RowCalculator::calculateChecked(const RecordBatch& batch, std::size_t record,
-                                     RowResults& results) const {
+                                     RowResults& results, std::optional<Summary>* checked) const {
     // Spreadsheets export the empty rows under a table as ",,,,": like blank lines, not errors.
     if (isBlankRecord(batch, record, m_headerWidth)) {
         return;
@@ -278,6 +284,9 @@ void RowCalculator::calculateChecked(const RecordBatch& batch, std::size_t recor
     if (const auto problem = checkSummary(row, in)) {
         setText(results, C::Error, row.message(*problem).toStdString());
         return;
+    }
+    if (checked) {
+        *checked = in;
     }
     if (m_needs.window) {
         setWindowResults(results, in, m_style.locale());

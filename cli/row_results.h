@@ -9,6 +9,7 @@
 #include "result_columns.h"
 
 #include <array>
+#include <optional>
 #include <string>
 
 namespace lx::cli {
@@ -41,11 +42,14 @@ public:
         , m_headerWidth(headerWidth)
         , m_checks(style, checkColumns, checkSettings) {}
 
-    // Never throws: whatever goes wrong becomes the row's error.
-    void calculate(const RecordBatch& batch, std::size_t record, RowResults& results) const;
+    // Never throws: whatever goes wrong becomes the row's error. checked, when given, gets the
+    // row's summary once it has passed its checks, and nothing else.
+    void calculate(const RecordBatch& batch, std::size_t record, RowResults& results,
+                   std::optional<Summary>* checked = nullptr) const;
 
 private:
-    void calculateChecked(const RecordBatch& batch, std::size_t record, RowResults& results) const;
+    void calculateChecked(const RecordBatch& batch, std::size_t record, RowResults& results,
+                          std::optional<Summary>* checked) const;
 
     const NumberStyle& m_style;
     SummaryColumns m_columns;

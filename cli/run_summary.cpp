@@ -8,15 +8,19 @@
 
 namespace lx::cli {
 
-// Numbers as the user reads them in counts, in the user's language.
-namespace {
-
-QString countText(std::size_t count) {
+QLocale summaryLocale() {
     QLocale locale = QLocale::system();
     if (locale.language() == QLocale::C) {
         locale = QLocale(QLocale::English, QLocale::UnitedStates);
     }
-    return locale.toString(static_cast<qulonglong>(count));
+    return locale;
+}
+
+// Numbers as the user reads them in counts, in the user's language.
+namespace {
+
+QString countText(std::size_t count) {
+    return summaryLocale().toString(static_cast<qulonglong>(count));
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "csv_records.h"
 #include "row_results.h"
 
+#include <QLocale>
 #include <QString>
 
 #include <cstddef>
@@ -37,6 +38,9 @@ struct RowErrors {
         }
     }
 };
+
+// The locale of the lines a run writes for a person: the user's, or American English for C.
+QLocale summaryLocale();
 
 // "10 rows, 2 with errors (first: line 3: ...)": forestLeftOut is the rows a forest plot leaves
 // out, when one is drawn.

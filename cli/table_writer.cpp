@@ -96,6 +96,20 @@ void appendJsonNumber(double value, std::string& out) {
     out.append(buffer, end);
 }
 
+void appendJsonCell(const Cell& cell, std::string& out) {
+    switch (cell.kind) {
+    case Cell::Kind::Empty:
+        out.append("null");
+        break;
+    case Cell::Kind::Text:
+        appendJsonString(cell.text, out);
+        break;
+    case Cell::Kind::Number:
+        appendJsonNumber(cell.number, out);
+        break;
+    }
+}
+
 } // namespace
 
 void TableWriter::appendText(std::string_view text, std::string& out) const {
@@ -176,6 +190,27 @@ void TableWriter::appendRow(const RecordBatch& batch, std::size_t record, const 
     out += m_lineEnd;
 }
 
+void TableWriter::appendCells(const std::vector<Cell>& cells, std::string& out) const {
+    const bool json = m_format == OutputFormat::Jsonl;
+    const char separator = m_format == OutputFormat::Tsv ? '\t' : m_delimiter;
+    if (json) {
+        out.push_back('{');
+    }
+    for (std::size_t k = 0; k < m_columns.size() && k < cells.size(); ++k) {
+        if (k > 0) {
+            out.push_back(json ? ',' : separator);
+        }
+        if (!json) {
+            appendCell(cells[k], out);
+            continue;
+        }
+        appendJsonString(m_columns[k].name, out);
+        out.push_back(':');
+        appendJsonCell(cells[k], out);
+    }
+    out += json ? std::string("}\n") : m_lineEnd;
+}
+
 void TableWriter::appendJsonRow(const RecordBatch& batch, std::size_t record,
                                 const RowResults& results, std::string& out) const {
     const std::size_t fields = batch.fieldCount(record);
@@ -195,18 +230,7 @@ void TableWriter::appendJsonRow(const RecordBatch& batch, std::size_t record,
             }
             continue;
         }
-        const Cell& cell = results[static_cast<std::size_t>(column.result)];
-        switch (cell.kind) {
-        case Cell::Kind::Empty:
-            out.append("null");
-            break;
-        case Cell::Kind::Text:
-            appendJsonString(cell.text, out);
-            break;
-        case Cell::Kind::Number:
-            appendJsonNumber(cell.number, out);
-            break;
-        }
+        appendJsonCell(results[static_cast<std::size_t>(column.result)], out);
     }
     const std::size_t used = usedFieldCount(batch, record, m_headerWidth);
     if (used > m_headerWidth) {

@@ -43,6 +43,9 @@ public:
     void appendHeader(std::string& out) const;
     void appendRow(const RecordBatch& batch, std::size_t record, const RowResults& results,
                    std::string& out) const;
+    // A row of cells alone, one for each column in order, as a table of the tool's own figures
+    // (the pooled results) is written.
+    void appendCells(const std::vector<Cell>& cells, std::string& out) const;
 
 private:
     void appendText(std::string_view text, std::string& out) const;

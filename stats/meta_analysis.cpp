@@ -35,14 +35,16 @@ struct Weighted {
 Weighted weighted(const std::vector<Study>& studies, double tau2) {
     Weighted at;
     double sumWY = 0;
+    bool alike = true; // every effect the same: the estimate is that effect, and Q exactly 0
     for (const Study& study : studies) {
         const double w = 1 / (study.vi + tau2);
         at.sumW += w;
         at.sumW2 += w * w;
         sumWY += w * study.yi;
         at.sumLogV += std::log(study.vi + tau2);
+        alike = alike && study.yi == studies.front().yi;
     }
-    at.estimate = sumWY / at.sumW;
+    at.estimate = alike && !studies.empty() ? studies.front().yi : sumWY / at.sumW;
     for (const Study& study : studies) {
         const double w = 1 / (study.vi + tau2);
         const double r = study.yi - at.estimate;

@@ -732,10 +732,6 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
         <translation>--label benennt die Beschriftung des Forest-Plots: Geben Sie auch --forest an</translation>
     </message>
     <message>
-        <source>--label: there is no column &quot;%1&quot;; the table has %2</source>
-        <translation>--label: Es gibt keine Spalte „%1“; die Tabelle hat %2</translation>
-    </message>
-    <message>
         <source>the library that draws pictures cannot be loaded from %1: %2</source>
         <translation>die Bibliothek, die Bilder zeichnet, kann nicht geladen werden aus %1: %2</translation>
     </message>
@@ -782,6 +778,130 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
     <message>
         <source>Filled only when asked for, and empty otherwise, since each costs more than all the rest: the planning columns (plan_n1 to plan_error) with any --plan option, the posterior (delta_median, delta_cri_lo, delta_cri_hi) with --posterior, and BF10 against the prior scale (bf10_r05 to r_max) with --robustness; naming one of a group&apos;s columns in --columns asks for that group.</source>
         <translation>Nur auf Wunsch gefüllt und sonst leer, da jede dieser Gruppen mehr kostet als alles Übrige: die Planungsspalten (plan_n1 bis plan_error) mit einer --plan-Option, die A-posteriori-Verteilung (delta_median, delta_cri_lo, delta_cri_hi) mit --posterior und BF10 über der Skala der A-priori-Verteilung (bf10_r05 bis r_max) mit --robustness; eine Spalte einer Gruppe in --columns zu nennen, fordert diese Gruppe an.</translation>
+    </message>
+    <message>
+        <source>Pool the rows&apos; effects in a meta-analysis and write the pooled results to this file: .csv, .tsv or .jsonl (by its suffix), in the table&apos;s number format. Rows with errors are left out and counted (excluded). The first pooled row is also summed up in a line on standard error, which any --pool option gives without a file. The table is written as without it.</source>
+        <translation>Die Effekte der Zeilen in einer Metaanalyse zusammenfassen und die gepoolten Ergebnisse in diese Datei schreiben: .csv, .tsv oder .jsonl (nach der Endung), im Zahlenformat der Tabelle. Zeilen mit Fehlern werden ausgelassen und gezählt (excluded). Die erste gepoolte Zeile wird zudem in einer Zeile auf der Standardfehlerausgabe zusammengefasst, die jede --pool-Option auch ohne Datei gibt. Die Tabelle wird geschrieben wie ohne diese Option.</translation>
+    </message>
+    <message>
+        <source>How the between-study variance tau² is estimated, one pooled row each in the order given: EE (common effect, tau² = 0), DL (DerSimonian-Laird), REML (restricted maximum likelihood) or PM (Paule-Mandel), or a list as EE,REML (default REML).</source>
+        <translation>Wie die Varianz zwischen den Studien tau² geschätzt wird, je eine gepoolte Zeile in der angegebenen Reihenfolge: EE (gemeinsamer Effekt, tau² = 0), DL (DerSimonian-Laird), REML (restringierte Maximum-Likelihood) oder PM (Paule-Mandel), oder eine Liste wie EE,REML (Vorgabe REML).</translation>
+    </message>
+    <message>
+        <source>Test and interval of the pooled effect: z (normal) or knha (Knapp-Hartung, t with k - 1 df; default z).</source>
+        <translation>Test und Intervall des gepoolten Effekts: z (normal) oder knha (Knapp-Hartung, t mit k - 1 Freiheitsgraden; Vorgabe z).</translation>
+    </message>
+    <message>
+        <source>Pool the rows of each value of this column apart (by name, or by number from 1), each with its own tau², after the overall rows, which carry the test for subgroup differences (q_between). Rows with a blank cell there count in the overall rows only.</source>
+        <translation>Die Zeilen jedes Werts dieser Spalte getrennt poolen (mit Namen oder mit Nummer ab 1), jede Untergruppe mit eigenem tau², nach den Gesamtzeilen, die den Test auf Unterschiede zwischen den Untergruppen tragen (q_between). Zeilen mit leerer Zelle dort zählen nur in den Gesamtzeilen.</translation>
+    </message>
+    <message>
+        <source>The effect pooled: g (Hedges&apos; g with g_var, the default) or md (the raw mean difference M1 - M2 with the variance SD1²/N1 + SD2²/N2).</source>
+        <translation>Der gepoolte Effekt: g (Hedges’ g mit g_var, die Vorgabe) oder md (die rohe Mittelwertdifferenz M1 - M2 mit der Varianz SD1²/N1 + SD2²/N2).</translation>
+    </message>
+    <message>
+        <source>--pool: the table has no columns n1, m1, sd1, n2, m2 and sd2 to pool</source>
+        <translation>--pool: Die Tabelle hat keine Spalten n1, m1, sd1, n2, m2 und sd2, die sich poolen ließen</translation>
+    </message>
+    <message>
+        <source>%1: there is no column &quot;%2&quot;; the table has %3</source>
+        <translation>%1: es gibt keine Spalte „%2“; die Tabelle hat %3</translation>
+    </message>
+    <message>
+        <source>--pool: cannot write %1: %2</source>
+        <translation>--pool: %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>All standard errors are equal: there is no Egger test.</source>
+        <translation>Alle Standardfehler sind gleich: Es gibt keinen Egger-Test.</translation>
+    </message>
+    <message>
+        <source>Egger&apos;s regression fits the studies exactly: there is no Egger test.</source>
+        <translation>Die Egger-Regression passt exakt auf die Studien: Es gibt keinen Egger-Test.</translation>
+    </message>
+    <message>
+        <source>No study to pool: no row gives an effect and its variance.</source>
+        <translation>Keine Studie zu poolen: Keine Zeile gibt einen Effekt und seine Varianz.</translation>
+    </message>
+    <message>
+        <source>One study: tau² cannot be estimated; the common-effect model (EE) gives the study itself.</source>
+        <translation>Eine Studie: tau² ist nicht schätzbar; das Modell mit gemeinsamem Effekt (EE) gibt die Studie selbst.</translation>
+    </message>
+    <message>
+        <source>The estimate of tau² did not settle (extreme inputs).</source>
+        <translation>Die Schätzung von tau² konvergiert nicht (extreme Eingaben).</translation>
+    </message>
+    <message>
+        <source>One study: the pooled estimate is the study itself; tau² and the heterogeneity cannot be estimated.</source>
+        <translation>Eine Studie: Die gepoolte Schätzung ist die Studie selbst; tau² und die Heterogenität sind nicht schätzbar.</translation>
+    </message>
+    <message>
+        <source>The studies agree exactly (Q = 0): H² and the Knapp-Hartung test are undefined.</source>
+        <translation>Die Studien stimmen exakt überein (Q = 0): H² und der Knapp-Hartung-Test sind nicht definiert.</translation>
+    </message>
+    <message>
+        <source>The studies agree exactly (Q = 0): H² is undefined.</source>
+        <translation>Die Studien stimmen exakt überein (Q = 0): H² ist nicht definiert.</translation>
+    </message>
+    <message>
+        <source>Egger&apos;s test needs three studies or more.</source>
+        <translation>Der Egger-Test braucht mindestens drei Studien.</translation>
+    </message>
+    <message>
+        <source>The test for subgroup differences needs two subgroups with a pooled estimate and its standard error.</source>
+        <translation>Der Test auf Unterschiede zwischen den Untergruppen braucht zwei Untergruppen mit gepoolter Schätzung und ihrem Standardfehler.</translation>
+    </message>
+    <message>
+        <source>The test for subgroup differences leaves out %1, without a pooled estimate and its standard error.</source>
+        <translation>Der Test auf Unterschiede zwischen den Untergruppen lässt %1 aus, ohne gepoolte Schätzung und ihren Standardfehler.</translation>
+    </message>
+    <message>
+        <source>--pool-method: unknown method %1; give EE, DL, REML or PM, or a list of them such as EE,REML</source>
+        <translation>--pool-method: unbekannte Methode %1; geben Sie EE, DL, REML oder PM an, oder eine Liste davon wie EE,REML</translation>
+    </message>
+    <message>
+        <source>--pool needs the name of the file of the pooled results</source>
+        <translation>--pool braucht den Namen der Datei der gepoolten Ergebnisse</translation>
+    </message>
+    <message>
+        <source>--pool: the file&apos;s name must end in .csv, .tsv or .jsonl, which says its format: &quot;%1&quot;</source>
+        <translation>--pool: Der Name der Datei muss auf .csv, .tsv oder .jsonl enden, was ihr Format angibt: „%1“</translation>
+    </message>
+    <message>
+        <source>--pool-test must be z or knha</source>
+        <translation>--pool-test muss z oder knha sein</translation>
+    </message>
+    <message>
+        <source>--pool-by needs the name or number of a column</source>
+        <translation>--pool-by braucht den Namen oder die Nummer einer Spalte</translation>
+    </message>
+    <message>
+        <source>--pool-effect must be g or md</source>
+        <translation>--pool-effect muss g oder md sein</translation>
+    </message>
+    <message>
+        <source>Common effect (Knapp-Hartung)</source>
+        <translation>Gemeinsamer Effekt (Knapp-Hartung)</translation>
+    </message>
+    <message>
+        <source>Common effect</source>
+        <translation>Gemeinsamer Effekt</translation>
+    </message>
+    <message>
+        <source>Random effects (%1, Knapp-Hartung)</source>
+        <translation>Zufällige Effekte (%1, Knapp-Hartung)</translation>
+    </message>
+    <message>
+        <source>Random effects (%1)</source>
+        <translation>Zufällige Effekte (%1)</translation>
+    </message>
+    <message>
+        <source>prediction interval %1</source>
+        <translation>Vorhersageintervall %1</translation>
+    </message>
+    <message>
+        <source>subgroup differences Q(%1) = %2, %3</source>
+        <translation>Unterschiede der Untergruppen Q(%1) = %2, %3</translation>
     </message>
 </context>
 <context>
