@@ -15,10 +15,6 @@ namespace {
 constexpr int estimateDecimals = 2;
 constexpr int weightDecimals = 1;
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("lx::plots::ForestPlot", text);
-}
-
 } // namespace
 
 QString estimate(double value, const Interval& ci, const QLocale& locale) {
@@ -32,15 +28,16 @@ QString weight(double percent, const QLocale& locale) {
 }
 
 QString studyTitle() {
-    return tr("Study");
+    return QCoreApplication::translate("lx::plots::ForestPlot", "Study");
 }
 
 QString estimateTitle(const QString& effectName, double level) {
-    return tr("%1 [%2% CI]").arg(effectName, QString::number(level * 100, 'g', 6));
+    return QCoreApplication::translate("lx::plots::ForestPlot", "%1 [%2% CI]")
+        .arg(effectName, QString::number(level * 100, 'g', 6));
 }
 
 QString weightTitle() {
-    return tr("Weight");
+    return QCoreApplication::translate("lx::plots::ForestPlot", "Weight");
 }
 
 } // namespace lx::plots::forest_text

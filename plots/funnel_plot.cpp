@@ -28,10 +28,6 @@ bool drawable(const FunnelPoint& point) {
 // The pseudo confidence limits' z: a 95% interval.
 constexpr double limitsP = 0.05;
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("lx::plots::FunnelPlot", text);
-}
-
 // The region between no effect's two lines of slope ±z, from SE 0 at the top to the axis' end.
 QPolygonF funnel(const FunnelLayout& layout, double centre, double z) {
     const double bottom = layout.se.high();
@@ -49,8 +45,8 @@ void drawLegend(QPainter& painter, const FunnelLayout& layout, const PlotStyle& 
         painter.fillRect(swatch, style.significance[k]);
         painter.setPen(QPen(style.ink, 1));
         painter.drawRect(swatch);
-        const QString text =
-            tr("p < %1").arg(figure_text::decimals(funnelLevels[k], 2, style.locale));
+        const QString text = QCoreApplication::translate("lx::plots::FunnelPlot", "p < %1")
+                                 .arg(figure_text::decimals(funnelLevels[k], 2, style.locale));
         const double width = metrics.horizontalAdvance(text) + 1;
         painter.drawText(
             QRectF(swatch.right() + 0.4 * line, layout.legendY - line / 2, width, line),
@@ -60,7 +56,8 @@ void drawLegend(QPainter& painter, const FunnelLayout& layout, const PlotStyle& 
     painter.setPen(QPen(style.ink, 1, Qt::DashLine));
     painter.drawLine(QPointF(x, layout.legendY), QPointF(x + 2 * line, layout.legendY));
     painter.setPen(style.ink);
-    const QString limits = tr("pseudo 95% limits");
+    const QString limits =
+        QCoreApplication::translate("lx::plots::FunnelPlot", "pseudo 95% limits");
     painter.drawText(QRectF(x + 2.4 * line, layout.legendY - line / 2,
                             metrics.horizontalAdvance(limits) + 1, line),
                      Qt::AlignLeft | Qt::AlignVCenter, limits);
@@ -165,7 +162,8 @@ void paintFunnel(QPainter& painter, const QRectF& bounds, const FunnelPicture& p
     painter.translate(bounds.left() + 0.3 * line, layout.plot.center().y());
     painter.rotate(-90);
     painter.drawText(QRectF(-layout.plot.height() / 2, 0, layout.plot.height(), line),
-                     Qt::AlignCenter, tr("Standard error"));
+                     Qt::AlignCenter,
+                     QCoreApplication::translate("lx::plots::FunnelPlot", "Standard error"));
     painter.restore();
     drawLegend(painter, layout, style);
     painter.restore();

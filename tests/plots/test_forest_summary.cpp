@@ -51,26 +51,6 @@ ForestPicture picture(bool prediction, bool groups) {
     return p;
 }
 
-// The columns of row y in [from, to] that hold colour, first to last.
-std::optional<lx::test::Extent> columnsBetween(const QImage& image, int y, int from, int to,
-                                               const QColor& colour) {
-    std::optional<lx::test::Extent> extent;
-    for (int x = std::max(0, from); x <= std::min(to, image.width() - 1); ++x) {
-        if (image.pixelColor(x, y).rgb() == colour.rgb()) {
-            extent = extent ? lx::test::Extent{extent->first, x} : lx::test::Extent{x, x};
-        }
-    }
-    return extent;
-}
-
-int heightIn(const QImage& image, int x, int top, int bottom, const QColor& colour) {
-    int count = 0;
-    for (int y = std::max(0, top); y <= std::min(bottom, image.height() - 1); ++y) {
-        count += image.pixelColor(x, y).rgb() == colour.rgb() ? 1 : 0;
-    }
-    return count;
-}
-
 } // namespace
 
 class TestForestSummary : public QObject {
@@ -80,8 +60,6 @@ private slots:
     void diamond();
     void textColumn_data();
     void textColumn();
-    void pages_data();
-    void pages();
 };
 
 void TestForestSummary::diamond_data() {
@@ -128,47 +106,38 @@ void TestForestSummary::diamond() {
         // Below the last of its studies and below the summary before it.
         QVERIFY(shown.y > layout.rowY[s.endRow - 1] && shown.y > previousY);
         previousY = shown.y;
-        const int row = static_cast<int>(std::floor(at(shown.y)));
-        const int left = static_cast<int>(at(x.pixel(x.low())));
-        const int right = static_cast<int>(at(x.pixel(x.high())));
-        const auto diamond = columnsBetween(image, row, left, right, style.pooled);
-        QVERIFY(diamond);
-        QVERIFY2(std::fabs(diamond->first - at(x.pixel(s.ci.lower))) <= 2,
-                 qPrintable(QString::number(diamond->first)));
-        QVERIFY2(std::fabs(diamond->last + 1 - at(x.pixel(s.ci.upper))) <= 2,
-                 qPrintable(QString::number(diamond->last)));
-        // The tallest columns are the estimate's.
+        // Its own band of rows: nothing of the lines around it. Only the diamond and the
+        // prediction line have their colours.
         const int top = static_cast<int>(at(shown.y - layout.rowHeight / 2));
-        const int bottom = static_cast<int>(at(shown.y + layout.rowHeight / 2));
+        const QImage band =
+            image.copy(0, top, image.width(), static_cast<int>(at(layout.rowHeight)));
+        const int row = static_cast<int>(std::floor(at(shown.y))) - top;
+        const auto ends = [&](const std::optional<lx::test::Extent>& e, lx::Interval i) {
+            return e && std::fabs(e->first - at(x.pixel(i.lower))) <= 2 &&
+                   std::fabs(e->last + 1 - at(x.pixel(i.upper))) <= 2;
+        };
+        const auto diamond = lx::test::columnsInRow(band, row, style.pooled);
+        QVERIFY(ends(diamond, s.ci));
+        // The tallest columns are the estimate's.
         int tallest = 0;
-        int firstTallest = 0;
-        int lastTallest = 0;
-        for (int column = diamond->first; column <= diamond->last; ++column) {
-            const int h = heightIn(image, column, top, bottom, style.pooled);
-            if (h > tallest) {
-                tallest = h;
-                firstTallest = lastTallest = column;
-            } else if (h == tallest) {
-                lastTallest = column;
+        double middle = 0;
+        for (int column = diamond->first, count = 0; column <= diamond->last; ++column) {
+            const auto e = lx::test::rowsInColumn(band, column, style.pooled);
+            const int h = e ? e->last - e->first + 1 : 0;
+            count = h > tallest ? 0 : count;
+            tallest = std::max(tallest, h);
+            if (h == tallest) {
+                middle = (middle * count + column + 0.5) / (count + 1);
+                ++count;
             }
         }
-        QVERIFY2(std::fabs((firstTallest + lastTallest + 1) / 2.0 - at(x.pixel(s.estimate))) <=
-                     1.5 * scale,
-                 qPrintable(QString::number(firstTallest)));
+        QVERIFY(std::fabs(middle - at(x.pixel(s.estimate))) <= 1.5 * scale);
         QVERIFY(std::fabs(tallest - at(0.7 * layout.rowHeight)) <= 2);
-        const auto line = columnsBetween(image, row, left, right, style.prediction);
+        const auto line = lx::test::columnsInRow(band, row, style.prediction);
         QCOMPARE(line.has_value(), prediction);
-        if (prediction) {
-            QVERIFY(std::fabs(line->first - at(x.pixel(s.prediction->lower))) <= 1);
-            QVERIFY(std::fabs(line->last + 1 - at(x.pixel(s.prediction->upper))) <= 1);
-            // Through the diamond: nothing of it above or below the diamond's middle row.
-            QVERIFY(!columnsBetween(image, row - 2 * scale, left, right, style.prediction));
-        }
-    }
-    // The axis takes the widest interval in, the prediction's included.
-    for (const ForestSummary& s : p.summaries) {
-        const auto reach = s.prediction.value_or(s.ci);
-        QVERIFY(x.low() < reach.lower && x.high() > reach.upper);
+        QVERIFY(!prediction || ends(line, *s.prediction));
+        // Through the diamond's middle, nowhere above it.
+        QVERIFY(!lx::test::columnsInRow(band, row - 2 * scale, style.prediction));
     }
 }
 
@@ -252,52 +221,6 @@ void TestForestSummary::textColumn() {
              qPrintable(sentence));
     QVERIFY(sentence.contains(u"pooled result is."));
     QVERIFY(summary.modelHeight > 1.5 * metrics.height());
-}
-
-void TestForestSummary::pages_data() {
-    QTest::addColumn<int>("rows");
-    QTest::addColumn<double>("maxHeight");
-    QTest::addColumn<int>("pages");
-    QTest::newRow("all on one page") << 40 << 19200.0 << 1;
-    QTest::newRow("cut in several") << 40 << 330.0 << -1;
-    QTest::newRow("thousands") << 3000 << 19200.0 << -1;
-}
-
-// Pages hold the lines in order, each once, none taller than the most allowed.
-void TestForestSummary::pages() {
-    QFETCH(int, rows);
-    QFETCH(double, maxHeight);
-    QFETCH(int, pages);
-    ForestPicture p = picture(true, false);
-    p.rows.clear();
-    for (int k = 0; k < rows; ++k) {
-        p.rows.push_back({QStringLiteral("Study %1").arg(k + 1), 0.1 * (k % 5), {-0.2, 0.8}, 0.05});
-    }
-    p.summaries.front().endRow = p.rows.size();
-    const PlotStyle style = lx::test::probeStyle(QStringLiteral("en_US"));
-    QImage measure(1, 1, QImage::Format_RGB32);
-    const auto cut = lx::plots::forestPages(p, width, maxHeight, style, &measure);
-    const auto lines = lx::plots::forestLines(p);
-    QCOMPARE(lines.size(), p.rows.size() + 1);
-    if (pages > 0) {
-        QCOMPARE(int(cut.size()), pages);
-    } else {
-        QVERIFY(cut.size() > 1);
-    }
-    std::size_t next = 0;
-    for (const auto& page : cut) {
-        QCOMPARE(page.first, next);
-        QVERIFY(page.end > page.first);
-        next = page.end;
-        const double height = lx::plots::forestHeight(p, width, style, &measure, page);
-        QVERIFY2(height <= maxHeight, qPrintable(QString::number(height)));
-    }
-    QCOMPARE(next, lines.size());
-    // Each page is full: its next line would not have fitted.
-    for (std::size_t k = 0; k + 1 < cut.size(); ++k) {
-        const lx::plots::ForestPage longer{cut[k].first, cut[k].end + 1};
-        QVERIFY(lx::plots::forestHeight(p, width, style, &measure, longer) > maxHeight);
-    }
 }
 
 QTEST_MAIN(TestForestSummary)
