@@ -33,7 +33,7 @@ bool drawable(const ForestSummary& summary) {
 // In line heights. Labels beyond longestLabel are cut with an ellipsis: a long title must not
 // push the plot off the page.
 constexpr double longestLabel = 18;
-constexpr double topAxisLines = 1.0; // the axis above the rows: labels, ticks and a gap
+constexpr double topAxisLines = 1.8; // the axis above the rows: labels, ticks and a gap
 constexpr double headLines = 1.8;    // a margin, the header row and its rule
 constexpr double footLines = 3.0;    // a gap, the axis, its labels and the effect's name
 constexpr double rowLines = 1.3;
