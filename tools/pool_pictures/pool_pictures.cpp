@@ -79,8 +79,8 @@ int main(int argc, char* argv[]) {
             std::fprintf(stderr, "%s: a line is not label, group and four numbers\n", argv[1]);
             return 2;
         }
-        rows.entries.push_back({f[0].toStdString(), rows.entries.size() + 1, figures[0],
-                                figures[2], figures[3], figures[1]});
+        rows.entries.push_back({f[0].toStdString(), rows.entries.size() + 1, figures[0], figures[2],
+                                figures[3], figures[1]});
         groups.push_back(f[1]);
     }
     // The groups' studies together, in the order the groups first appear.
