@@ -48,6 +48,15 @@ void ForestRows::append(ForestRows&& more, std::size_t rowOffset) {
     leftOut += more.leftOut;
 }
 
+const ForestPool* ForestRows::overallPool() const {
+    for (const ForestPool& pool : pools) {
+        if (pool.firstEntry == 0 && pool.endEntry >= entries.size()) {
+            return &pool;
+        }
+    }
+    return nullptr;
+}
+
 std::string ForestLabels::label(const RecordBatch& batch, std::size_t record) const {
     if (!column || *column >= batch.fieldCount(record)) {
         return {};

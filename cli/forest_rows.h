@@ -5,6 +5,8 @@
 #include "csv_records.h"
 #include "result_cells.h"
 
+#include "stats/meta_analysis.h"
+
 #include <QLocale>
 #include <QString>
 
@@ -27,16 +29,33 @@ struct ForestEntry {
     double variance = 0;
 };
 
+// A pooled result drawn under the entries it pools, entries[firstEntry, endEntry): a diamond
+// with its prediction interval, and the model's sentence below. The overall result pools every
+// entry; with subgroups the entries are in the groups' order, each group's result follows its
+// last entry, and the overall one comes after them (in this list too).
+struct ForestPool {
+    QString label;     // "Random effects (REML)", or the subgroup's value
+    QString modelLine; // the summary sentence
+    lx::meta::Pooled pooled;
+    std::size_t firstEntry = 0;
+    std::size_t endEntry = 0;
+};
+
 // The rows of a run that go into its forest plot, and how many were left out.
 struct ForestRows {
     std::vector<ForestEntry> entries;
-    std::size_t leftOut = 0; // rows with an error, or whose g cannot be computed
-    QLocale locale;          // of the table's numbers, which the tick labels follow
+    std::size_t leftOut = 0;       // rows with an error, or whose g cannot be computed
+    QLocale locale;                // of the table's numbers, which the tick labels follow
+    std::vector<ForestPool> pools; // none for the studies alone
+    QString effectName = QStringLiteral("g"); // of the entries' effect
+    double level = 0.95;                      // of their intervals
 
     // Takes one row's results; a row without any, as a spreadsheet's blank row under its table,
     // is no row of the plot.
     void add(const RowResults& results, std::string label, std::size_t row);
     void append(ForestRows&& more, std::size_t rowOffset);
+    // The pool of every entry (the first such), or none.
+    const ForestPool* overallPool() const;
 };
 
 // Where the forest plot's labels come from: a column of the table, or the rows' numbers.

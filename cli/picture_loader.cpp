@@ -36,6 +36,8 @@ PictureModule loadPictureModule() {
             reinterpret_cast<MakePictureApplication>(library.resolve(makePictureApplicationSymbol));
         module.writeForest =
             reinterpret_cast<WriteForestFile>(library.resolve(writeForestFileSymbol));
+        module.writeFunnel =
+            reinterpret_cast<WriteFunnelFile>(library.resolve(writeFunnelFileSymbol));
         if (module.isLoaded()) {
             return module;
         }
@@ -44,6 +46,7 @@ PictureModule loadPictureModule() {
     }
     module.makeApplication = nullptr;
     module.writeForest = nullptr;
+    module.writeFunnel = nullptr;
     return module;
 }
 

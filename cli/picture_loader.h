@@ -12,10 +12,11 @@ namespace lx::cli {
 struct PictureModule {
     MakePictureApplication makeApplication = nullptr;
     WriteForestFile writeForest = nullptr;
+    WriteFunnelFile writeFunnel = nullptr;
     QString places;
     QString reason; // empty when it is nowhere
 
-    bool isLoaded() const { return makeApplication && writeForest; }
+    bool isLoaded() const { return makeApplication && writeForest && writeFunnel; }
     // Why the module cannot be loaded, in the user's language once translations are installed.
     QString problem() const;
 };

@@ -3,6 +3,7 @@
 #include "picture_module.h"
 
 #include "forest_file.h"
+#include "funnel_file.h"
 
 #include <QGuiApplication>
 
@@ -38,7 +39,13 @@ lxtervanWriteForestFile(const QString& path, const lx::cli::ForestRows& rows, QS
     return lx::cli::writeForestFile(path, rows, error);
 }
 
+extern "C" Q_DECL_EXPORT bool
+lxtervanWriteFunnelFile(const QString& path, const lx::cli::ForestRows& rows, QString& error) {
+    return lx::cli::writeFunnelFile(path, rows, error);
+}
+
 // The loader takes the functions by these types.
 static_assert(
     std::is_same_v<decltype(&lxtervanMakePictureApplication), lx::cli::MakePictureApplication>);
 static_assert(std::is_same_v<decltype(&lxtervanWriteForestFile), lx::cli::WriteForestFile>);
+static_assert(std::is_same_v<decltype(&lxtervanWriteFunnelFile), lx::cli::WriteFunnelFile>);

@@ -17,9 +17,12 @@ namespace lx::cli {
 using MakePictureApplication = QCoreApplication* (*)(int& argc, char** argv);
 // writeForestFile of forest_file.h.
 using WriteForestFile = bool (*)(const QString& path, const ForestRows& rows, QString& error);
+// writeFunnelFile of funnel_file.h.
+using WriteFunnelFile = bool (*)(const QString& path, const ForestRows& rows, QString& error);
 
 inline constexpr char pictureModuleName[] = "lxtervan-batch-pictures.so";
 inline constexpr char makePictureApplicationSymbol[] = "lxtervanMakePictureApplication";
 inline constexpr char writeForestFileSymbol[] = "lxtervanWriteForestFile";
+inline constexpr char writeFunnelFileSymbol[] = "lxtervanWriteFunnelFile";
 
 } // namespace lx::cli

@@ -74,17 +74,54 @@ bool writeSvg(QSaveFile& file, const QSizeF& size, const PaintRoutine& paint) {
     return painter.end();
 }
 
-bool writePdf(QSaveFile& file, const QSizeF& size, const PaintRoutine& paint, int dpi) {
+bool writePdf(QSaveFile& file, const std::vector<QSizeF>& pages, const PagePaintRoutine& paint,
+              int dpi) {
     QPdfWriter writer(&file);
     writer.setResolution(dpi < 300 ? 300 : dpi);
-    writer.setPageSize(QPageSize(size * 72.0 / 96.0, QPageSize::Point));
     writer.setPageMargins(QMarginsF());
+    writer.setPageSize(QPageSize(pages.front() * 72.0 / 96.0, QPageSize::Point));
     QPainter painter;
     if (!painter.begin(&writer)) {
         return false;
     }
-    paintScaled(painter, size, writer.resolution() / 96.0, paint);
+    for (std::size_t page = 0; page < pages.size(); ++page) {
+        if (page > 0) {
+            // The size takes effect on the page that newPage starts.
+            writer.setPageSize(QPageSize(pages[page] * 72.0 / 96.0, QPageSize::Point));
+            if (!writer.newPage()) {
+                return false;
+            }
+        }
+        painter.save();
+        const double scale = writer.resolution() / 96.0;
+        painter.scale(scale, scale);
+        paint(painter, QRectF(QPointF(0, 0), pages[page]), page);
+        painter.restore();
+    }
     return painter.end();
+}
+
+// Writes through a temporary file that takes the name only when complete: a failed write
+// leaves any earlier picture of that name as it was.
+bool saveThrough(const QString& path, const std::function<bool(QSaveFile&, QString&)>& write,
+                 QString& error) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        error = QCoreApplication::translate("lx::plots::PictureFile", "%1 cannot be written: %2")
+                    .arg(path, file.errorString());
+        return false;
+    }
+    error.clear();
+    if (!write(file, error) || !file.commit()) {
+        if (error.isEmpty()) {
+            error =
+                QCoreApplication::translate("lx::plots::PictureFile", "%1 cannot be written: %2")
+                    .arg(path, file.errorString());
+        }
+        file.cancelWriting();
+        return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -116,28 +153,34 @@ bool writePictureFile(const QString& path, const QSizeF& size, const PaintRoutin
                     .arg(path);
         return false;
     }
-    // Written to a temporary file that takes the name only when complete: a failed write
-    // leaves any earlier picture of that name as it was.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = QCoreApplication::translate("lx::plots::PictureFile", "%1 cannot be written: %2")
-                    .arg(path, file.errorString());
+    return saveThrough(
+        path,
+        [&](QSaveFile& file, QString& reason) {
+            if (suffix == u"png") {
+                return writePng(file, size, paint, dpi, reason);
+            }
+            if (suffix == u"svg") {
+                return writeSvg(file, size, paint);
+            }
+            return writePdf(
+                file, {size},
+                [&](QPainter& painter, const QRectF& bounds, std::size_t) {
+                    paint(painter, bounds);
+                },
+                dpi);
+        },
+        error);
+}
+
+bool writePdfPages(const QString& path, const std::vector<QSizeF>& pages,
+                   const PagePaintRoutine& paint, QString& error, int dpi) {
+    if (pages.empty()) {
+        error = QCoreApplication::translate("lx::plots::PictureFile", "%1: a PDF needs a page.")
+                    .arg(path);
         return false;
     }
-    error.clear();
-    const bool painted = suffix == u"png"   ? writePng(file, size, paint, dpi, error)
-                         : suffix == u"svg" ? writeSvg(file, size, paint)
-                                            : writePdf(file, size, paint, dpi);
-    if (!painted || !file.commit()) {
-        if (error.isEmpty()) {
-            error =
-                QCoreApplication::translate("lx::plots::PictureFile", "%1 cannot be written: %2")
-                    .arg(path, file.errorString());
-        }
-        file.cancelWriting();
-        return false;
-    }
-    return true;
+    return saveThrough(
+        path, [&](QSaveFile& file, QString&) { return writePdf(file, pages, paint, dpi); }, error);
 }
 
 } // namespace lx::plots

@@ -6,7 +6,9 @@
 #include <QSizeF>
 #include <QString>
 
+#include <cstddef>
 #include <functional>
+#include <vector>
 
 class QPainter;
 
@@ -25,5 +27,13 @@ QString printableText(const QString& text);
 
 bool writePictureFile(const QString& path, const QSizeF& size, const PaintRoutine& paint,
                       QString& error, int dpi = 96);
+
+// Paints one page, from 0, of a picture of several pages into bounds.
+using PagePaintRoutine = std::function<void(QPainter&, const QRectF&, std::size_t page)>;
+
+// Writes a PDF of one page for each size (in device-independent pixels, as above), whatever the
+// path's suffix; false with a reason in error when there is no page or it cannot be written.
+bool writePdfPages(const QString& path, const std::vector<QSizeF>& pages,
+                   const PagePaintRoutine& paint, QString& error, int dpi = 96);
 
 } // namespace lx::plots

@@ -2186,6 +2186,36 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
     </message>
 </context>
 <context>
+    <name>lx::plots::ForestPlot</name>
+    <message>
+        <source>Study</source>
+        <translation>Studie</translation>
+    </message>
+    <message>
+        <source>%1 [%2% CI]</source>
+        <translation>%1 [%2%-KI]</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Gewicht</translation>
+    </message>
+</context>
+<context>
+    <name>lx::plots::FunnelPlot</name>
+    <message>
+        <source>p &lt; %1</source>
+        <translation>p &lt; %1</translation>
+    </message>
+    <message>
+        <source>pseudo 95% limits</source>
+        <translation>Pseudo-95%-Grenzen</translation>
+    </message>
+    <message>
+        <source>Standard error</source>
+        <translation>Standardfehler</translation>
+    </message>
+</context>
+<context>
     <name>lx::plots::PictureFile</name>
     <message>
         <source>%1: a picture is written as .png, .svg or .pdf.</source>
@@ -2202,6 +2232,10 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
     <message>
         <source>%1 cannot be written: %2</source>
         <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>%1: a PDF needs a page.</source>
+        <translation>%1: Ein PDF braucht eine Seite.</translation>
     </message>
 </context>
 <context>

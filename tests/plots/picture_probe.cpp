@@ -19,6 +19,9 @@ lx::plots::PlotStyle probeStyle(const QString& locale) {
     style.difference = QColor(0, 160, 0);
     style.band = QColor(255, 230, 0);
     style.guide = QColor(128, 128, 128);
+    style.pooled = QColor(255, 0, 255);
+    style.prediction = QColor(0, 200, 200);
+    style.significance = {QColor(230, 230, 230), QColor(200, 200, 200), QColor(170, 170, 170)};
     style.antialiased = false;
     return style;
 }

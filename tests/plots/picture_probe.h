@@ -23,7 +23,8 @@ struct Extent {
 };
 
 // A colour of its own for each element and no antialiasing, so that each element's pixels can be
-// found: the first colour red, the second blue, the difference green, the band yellow.
+// found: the first colour red, the second blue, the difference green, the band yellow, a pooled
+// diamond magenta, its prediction line cyan, the funnel's regions three greys.
 lx::plots::PlotStyle probeStyle(const QString& locale);
 
 // The rows of column x that hold colour, first to last, or nothing.

@@ -40,7 +40,7 @@ void TestForestPlot::geometry() {
     };
     const PlotStyle style = lx::test::probeStyle(QStringLiteral("en_US"));
     QImage image(600, 10, QImage::Format_RGB32);
-    const double height = lx::plots::forestHeight(picture, style, &image);
+    const double height = lx::plots::forestHeight(picture, image.width(), style, &image);
     image = QImage(600, static_cast<int>(std::ceil(height)), QImage::Format_RGB32);
     image.fill(Qt::cyan);
     const QRectF bounds(0, 0, image.width(), image.height());
@@ -101,7 +101,7 @@ void TestForestPlot::axisAboveManyRows() {
     }
     const PlotStyle style = lx::test::probeStyle(QStringLiteral("de_DE"));
     QImage image(500, 10, QImage::Format_RGB32);
-    const double height = lx::plots::forestHeight(picture, style, &image);
+    const double height = lx::plots::forestHeight(picture, image.width(), style, &image);
     image = QImage(500, static_cast<int>(std::ceil(height)), QImage::Format_RGB32);
     image.fill(Qt::cyan);
     const QRectF bounds(0, 0, image.width(), image.height());
