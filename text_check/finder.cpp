@@ -28,6 +28,15 @@ QString normalised(const QString& text) {
             c = QChar(QChar::ReplacementCharacter);
             continue;
         }
+        // A line break tag left in text copied from a page's source is a blank of its length.
+        if (c == u'<' &&
+            (out.mid(k, 6) == u"<br />" || out.mid(k, 5) == u"<br/>" || out.mid(k, 4) == u"<br>")) {
+            for (; out[k] != u'>'; ++k) {
+                out[k] = QLatin1Char(' ');
+            }
+            out[k] = QLatin1Char(' ');
+            continue;
+        }
         switch (c.unicode()) {
         case u'\n':
         case u'\r':

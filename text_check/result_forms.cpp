@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <optional>
 
 namespace lx::text_check {
 
@@ -35,7 +36,7 @@ QString notSignificant() {
 // "p = ns", "ns"; "pb.001" and "p ! .05" as a damaged font prints "<" and "=".
 QString pBody() {
     return QStringLiteral(
-               R"((?<p>(?<![\p{L}\d])(?:[pP](?:\s*-?\s*values?)?\s*(?:(?:<=|>=|≤|≥|=|<|>|‹|›)|(?<bad>b|!)))"
+               R"((?<p>(?<![\p{L}\d])(?:(?:[pP]|(?<rho>ρ))(?:\s*-?\s*values?)?\s*(?:(?:<=|>=|≤|≥|=|<|>|‹|›)|(?<bad>b|!)))"
                R"(\s*(?:(?<pn>[-+]?(?:\d+(?:[.,]\d+)?|[.,]\d+))(?:\s*\.?[eE]\s*[-+]?\d+|)"
                R"(\s*[x×·*]\s*10\s*(?:\^?\s*[-+]?\d+|[⁻⁺]?[⁰¹²³⁴⁵⁶⁷⁸⁹]+))?(?!\d|[.,]\d)|)"
                R"(n\.?\s?s\b\.?)|n\.?\s?s\b\.?|)") +
@@ -56,7 +57,9 @@ struct Patterns {
     QRegularExpression pCell;
     QRegularExpression pBefore;
     QRegularExpression dfWord;
-    QRegularExpression rDfs; // R's "F = 4.7778, num df = 1, denom df = 57"
+    QRegularExpression rDfs;    // R's "F = 4.7778, num df = 1, denom df = 57"
+    QRegularExpression dfCount; // ", 238 df", a table's p after it: "T=0.28, 238 df 0.7759"
+    QRegularExpression bareP;
 };
 
 // Built on first use: the window that links this starts without compiling them.
@@ -69,11 +72,16 @@ const Patterns& patterns() {
         Patterns built{
             QRegularExpression(
                 noLetterBefore() + QStringLiteral(R"((?:t\s*(?:\(\s*(?<tdf>)") + df() +
-                QStringLiteral(R"()\s*\)|1\s*,\s*(?<tone>\d{2,})(?=\s*=)|)"
-                               R"((?<tsub>\d+(?:[.,]\d+)?)\s*,?)|(?<tword>t|(?<ft>f))(?=\s*=)|)") +
+                QStringLiteral(
+                    R"()\s*\)|1\s*,\s*(?<tone>\d{2,})(?=\s*=)|)"
+                    R"((?<tsub>\d+(?:[.,]\d+)?)\s*,?)|(?<tword>t|(?<capital>T)|(?<ft>f))(?=\s*=)|)") +
                 QStringLiteral(R"(F\s*(?:\(\s*(?<one>[1l])\s*[,;/]\s*(?<fdf>)") + df() +
                 QStringLiteral(R"()\s*\)|1\s*,\s*(?<fsub>\d+))|(?<fword>F)(?=\s*=)))") + value),
-            QRegularExpression(between() + QStringLiteral(R"(\s*[,;:(\[|]?\s*)") + pBody()),
+            // "(F(1,56) = 13.02); p<0.05)", "df = 998, two-tailed p = 0.610".
+            QRegularExpression(between() +
+                               QStringLiteral(R"(\s*\)?\s*[,;:(\[|]?\s*)"
+                                              R"((?:(?:two|one)[- ]?(?:tailed|sided)\s+)?)") +
+                               pBody()),
             // A table's p in the cell after its test's, a bare number: "F1,37 = 0.003 | 0.959 |".
             QRegularExpression(between() + QStringLiteral(R"(\s*\|\s*(?<p>(?:[<>≤≥=]\s*)?)"
                                                           R"((?:0?[.,]\d+|1(?:[.,]0+)?))\**)"
@@ -83,7 +91,12 @@ const Patterns& patterns() {
                                QStringLiteral(R"()(?!\d|[.,]\d))")),
             QRegularExpression(
                 QStringLiteral(R"(\s*,\s*num\s+df\s*=\s*1\s*,\s*denom\s+df\s*=\s*(?<df>)") + df() +
-                QStringLiteral(R"()(?!\d|[.,]\d))"))};
+                QStringLiteral(R"()(?!\d|[.,]\d))")),
+            QRegularExpression(QStringLiteral(R"(\s*[,;]\s*(?<df>)") + df() +
+                               QStringLiteral(R"()\s*df\b)")),
+            QRegularExpression(
+                QStringLiteral(R"(\s+(?<p>(?:[<>≤≥=]\s*)?(?:0?[.,]\d+|1(?:[.,]0+)?))\**)"
+                               R"((?![\d.,]?\d))"))};
         return built;
     }();
     return all;
@@ -92,6 +105,10 @@ const Patterns& patterns() {
 // The p of a match, its damaged glyph read as the sign it stands for; false when it is no p.
 bool readP(const QRegularExpressionMatch& match, FoundResult& result) {
     QString text = match.captured(u"p");
+    if (match.hasCaptured(u"rho")) { // a font's p read as the Greek rho
+        text[match.capturedStart(u"rho") - match.capturedStart(u"p")] = QLatin1Char('p');
+        result.repaired = true;
+    }
     if (match.hasCaptured(u"bad")) {
         const qsizetype at = match.capturedStart(u"bad") - match.capturedStart(u"p");
         text[at] = text[at] == QLatin1Char('b') ? QLatin1Char('<') : QLatin1Char('=');
@@ -146,7 +163,20 @@ bool readResult(const QString& plain, const QRegularExpressionMatch& head, Found
         }
         return match.hasMatch();
     };
-    if (dfAfter && !dfAt(at) && scannedT) {
+    // "T=0.28, 238 df 0.7759": the df counted after the value, the p a bare number.
+    std::optional<QRegularExpressionMatch> counted;
+    if (dfAfter && !scannedT) {
+        auto match = all.dfCount.match(plain, at, normal, anchored);
+        if (match.hasMatch()) {
+            dfText = match.captured(u"df");
+            at = match.capturedEnd();
+            counted = std::move(match);
+        }
+    }
+    if (head.hasCaptured(u"capital") && !counted) {
+        return false; // a capital T is some other quantity unless its df is counted after it
+    }
+    if (dfAfter && !counted && !dfAt(at) && scannedT) {
         return false;
     }
     if (head.hasCaptured(u"fword")) {
@@ -160,6 +190,9 @@ bool readResult(const QString& plain, const QRegularExpressionMatch& head, Found
     QRegularExpressionMatch p = all.pAfter.match(plain, at, normal, anchored);
     if (!p.hasMatch()) {
         p = all.pCell.match(plain, at, normal, anchored);
+    }
+    if (!p.hasMatch() && counted) {
+        p = all.bareP.match(plain, at, normal, anchored);
     }
     result.start = head.capturedStart();
     result.end = p.hasMatch() ? p.capturedEnd(u"p") : at;

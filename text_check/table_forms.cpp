@@ -252,6 +252,77 @@ void readCellLines(const QString& plain, const std::vector<qsizetype>& starts,
     }
 }
 
+// One cell a line under a header whose last figure is "p": a test's cell ("t76 = 8.007") and
+// the bare numbers after it (its n, its effect size), of which the last is its p.
+void readStatisticCells(const QString& plain, const std::vector<qsizetype>& starts,
+                        std::vector<FoundResult>& found) {
+    static const QRegularExpression pHeader(QStringLiteral(R"(^[pP](?:\s*-?\s*values?)?$)"));
+    static const QRegularExpression test(
+        QStringLiteral(R"(^(?:t\s*(?:\(\s*(?<tdf>\d+(?:[.,]\d+)?)\s*\)|(?<tsub>\d+))|)"
+                       R"(F\s*(?:\(\s*1\s*,\s*(?<fdf>\d+)\s*\)|1\s*,\s*(?<fsub>\d+)))\s*=\s*)"
+                       R"((?<value>-?\s?\d+(?:[.,]\d+)?)$)"));
+    // Any test's cell, which keeps the table going: "F2,107 = 34.206".
+    static const QRegularExpression anyTest(
+        QStringLiteral(R"(^(?:t|F|χ²|χ2)\s*[\d(][\d,.\s()]{0,12}=\s*-?\s?\d+(?:[.,]\d+)?$)"));
+    static const QRegularExpression number(QStringLiteral(R"(^-?\d+(?:[.,]\d+)?$)"));
+    static const QRegularExpression p(QStringLiteral("^") + pCell + QStringLiteral("$"));
+    const auto is = [](const QRegularExpression& pattern, QStringView cell) {
+        return pattern.match(cell, 0, normal, unchecked).hasMatch();
+    };
+    constexpr std::size_t none = std::numeric_limits<std::size_t>::max();
+    std::size_t lastSeen = none; // the line of the header or of a test's cell
+    for (std::size_t k = 0; k < starts.size(); ++k) {
+        const QStringView line = lineAt(plain, starts, k).trimmed();
+        if (is(pHeader, line)) {
+            lastSeen = k;
+            continue;
+        }
+        if (lastSeen == none || k > lastSeen + 2 * lineReach) {
+            lastSeen = none;
+            continue;
+        }
+        if (!is(anyTest, line)) {
+            continue;
+        }
+        lastSeen = k;
+        const QRegularExpressionMatch cell = test.match(line, 0, normal, unchecked);
+        if (!cell.hasMatch()) {
+            continue;
+        }
+        // The bare numbers in the lines after it, up to the next word.
+        std::size_t last = none;
+        for (std::size_t next = k + 1, numbers = 0; next < starts.size() && numbers < 3; ++next) {
+            const QStringView after = lineAt(plain, starts, next).trimmed();
+            if (after.isEmpty()) {
+                continue;
+            }
+            if (!is(number, after) && !is(p, after)) {
+                break;
+            }
+            last = next;
+            ++numbers;
+        }
+        if (last == none || !is(p, lineAt(plain, starts, last).trimmed())) {
+            continue;
+        }
+        const QStringView pText = lineAt(plain, starts, last).trimmed();
+        QStringView df;
+        for (const char16_t* name : {u"tdf", u"tsub", u"fdf", u"fsub"}) {
+            if (cell.hasCaptured(name)) {
+                df = cell.capturedView(name);
+            }
+        }
+        const Statistic statistic =
+            cell.hasCaptured(u"fdf") || cell.hasCaptured(u"fsub") ? Statistic::F : Statistic::T;
+        const qsizetype start = line.data() - plain.data();
+        const Row row{cell.capturedView(u"value"), df, pText, start,
+                      static_cast<qsizetype>(pText.data() - plain.data()) + pText.size()};
+        if (auto result = resultOf(statistic, row)) {
+            found.push_back(std::move(*result));
+        }
+    }
+}
+
 } // namespace
 
 std::vector<FoundResult> readHeaderedTables(const QString& plain,
@@ -268,12 +339,21 @@ std::vector<FoundResult> readHeaderedTables(const QString& plain,
         QStringLiteral(R"((?<![\p{L}\d])t\s*=\s*(?<value>)") + signedNumber +
         QStringLiteral(R"()\s*,\s*(?<df>\d+(?:[.,]\d+)?)\s*,\s*(?<p>)") + pCell +
         QStringLiteral(R"()(?![\d.,]?\d))"));
+    // jamovi's console: "Statistic df p" over "rating Student's t -11.23097 1501.000 < .0000001".
+    static const QRegularExpression consoleHeader(
+        QStringLiteral(R"((?<![\p{L}])Statistic\s+df\s+p(?![\p{L}]))"));
+    static const QRegularExpression consoleRow(
+        QStringLiteral(R"((?:Student|Welch)'?s\s+t\s+(?<value>)") + signedNumber +
+        QStringLiteral(R"()\s+(?<df>\d+(?:[.,]\d+)?)\s+(?<p>)") + pCell +
+        QStringLiteral(R"()(?![\d.,]?\d))"));
     std::vector<FoundResult> found;
     readByPattern(plain, tTestHeader, tTestRow, found);
+    readByPattern(plain, consoleHeader, consoleRow, found);
     readByPattern(plain, statisticHeader, statisticRow, found);
     readLineEnds(plain, lineStarts, found);
     readColumns(plain, lineStarts, found);
     readCellLines(plain, lineStarts, found);
+    readStatisticCells(plain, lineStarts, found);
     return found;
 }
 

@@ -162,6 +162,26 @@ void TestResultForms::printed_data() {
         << "Trait\n\nt\n\ndf\n\nP\n\nBody Mass (g)\n\n288 ± 35\n\n258 ± 28\n\n2.84\n\n"
            "10.90\n\n0.016\n"
         << "t" << 2.84 << 10.9 << eq << 0.016 << 3;
+    QTest::newRow("two-tailed and a page's line breaks before p")
+        << "(t = 0.510, df = 998,<br />\n\ntwo-tailed ρ = 0.610)"
+        << "t" << 0.51 << 998.0 << eq << 0.61 << 3;
+    QTest::newRow("a parenthesis before the p") << "(F(1,56) = 13.02); p<0.05)"
+                                                << "F" << 13.02 << 56.0 << lt << 0.05 << 2;
+    QTest::newRow("df counted after a capital T")
+        << "Age 69.9 (7.0) 70.2 (5.8) T=0.28, 238 df 0.7759\nSex, % female"
+        << "t" << 0.28 << 238.0 << eq << 0.7759 << 4;
+    QTest::newRow("Welch df counted after T") << "MMSE 28.27 (2.6) T= 2.69, 187.86 df 0.0077"
+                                              << "t" << 2.69 << 187.86 << eq << 0.0077 << 4;
+    QTest::newRow("df counted, German") << "Alter 69,9 (7,0) T=0,28; 238 df 0,7759"
+                                        << "t" << 0.28 << 238.0 << eq << 0.7759 << 4;
+    QTest::newRow("jamovi's console")
+        << "## Statistic df p Effect Size\n## ------\n## rating Student's t -11.23097 1501.000 "
+           "< .0000001 Cohen's d -0.5796458"
+        << "t" << -11.23097 << 1501.0 << lt << 1e-7 << 7;
+    QTest::newRow("test cells a line each, the p last")
+        << "Test statistics with df\n\nn\n\neffect size\n\np\n\ntime(s)\n\nt76 = 8.007\n\n0.920\n\n"
+           "0.005\n\n \n\nfreq"
+        << "t" << 8.007 << 76.0 << eq << 0.005 << 3;
 }
 
 void TestResultForms::printed() {
@@ -201,6 +221,8 @@ void TestResultForms::refused_data() {
         << "F = 4.7778, num df = 2, denom df = 57, p-value = 0.03295";
     QTest::newRow("an adjusted p") << "t1,21 = 2.109, FDR P = 0.21";
     QTest::newRow("numbers a line apart, no header") << "2.84\n\n10.90\n\n0.016\n";
+    QTest::newRow("a capital T without its df") << "T = 2.3, p = .04";
+    QTest::newRow("test cells without a p header") << "t76 = 8.007\n\n0.920\n\n0.005\n";
 }
 
 void TestResultForms::refused() {
@@ -219,6 +241,7 @@ void TestResultForms::repaired_data() {
     QTest::newRow("a subscript is no damage") << "t63 = 4.06, P = 0.0001" << false;
     QTest::newRow("f for t") << "(f= -1.79; d.f. = 23; p = 0.09)" << true;
     QTest::newRow("a table's cell is no damage") << "| F1,37 = 0.003 | 0.959 |" << false;
+    QTest::newRow("rho for p") << "(t = 0.510, df = 998, two-tailed ρ = 0.610)" << true;
 }
 
 void TestResultForms::repaired() {
