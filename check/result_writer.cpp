@@ -4,6 +4,8 @@
 
 #include "text_check/verdict_words.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <optional>
 #include <vector>
@@ -64,29 +66,40 @@ namespace {
 
 using namespace text_check;
 
+// A cell's text in UTF-8, as it is written: a long scan writes millions of them, so numbers go
+// straight to their digits, as printf's %g and %f would write them.
 struct Cell {
     enum class Kind { Empty, Text, Number, Boolean };
     Kind kind = Kind::Empty;
-    QString text; // also a number's text, as JSON and the tables write it
+    std::string text; // also a number's text, as JSON and the tables write it
 };
 
 Cell text(const QString& value) {
+    return {Cell::Kind::Text, value.toStdString()};
+}
+
+Cell text(const char* value) {
     return {Cell::Kind::Text, value};
 }
 
+Cell formatted(double value, std::chars_format format, int precision) {
+    char digits[400];
+    const auto written = std::to_chars(digits, digits + sizeof digits, value, format, precision);
+    return written.ec == std::errc() ? Cell{Cell::Kind::Number, std::string(digits, written.ptr)}
+                                     : Cell{};
+}
+
 Cell number(double value, int significant = 15) {
-    if (!std::isfinite(value)) {
-        return {};
-    }
-    return {Cell::Kind::Number, QString::number(value, 'g', significant)};
+    return std::isfinite(value) ? formatted(value, std::chars_format::general, significant)
+                                : Cell{};
 }
 
 Cell typed(const reported::Typed& value) {
-    return {Cell::Kind::Number, QString::number(value.value, 'f', value.decimals)};
+    return formatted(value.value, std::chars_format::fixed, std::clamp(value.decimals, 0, 300));
 }
 
 Cell boolean(bool value) {
-    return {Cell::Kind::Boolean, value ? QStringLiteral("true") : QStringLiteral("false")};
+    return {Cell::Kind::Boolean, value ? "true" : "false"};
 }
 
 template <typename T> Cell optionalNumber(const std::optional<T>& value) {
@@ -102,18 +115,18 @@ std::vector<Cell> cellsOf(const QString& file, const CheckedResult& result) {
         found.page > 0 ? number(found.page) : Cell{},
         number(found.line),
         text(found.raw),
-        text(QString::fromLatin1(statisticWord(found.statistic))),
+        text(statisticWord(found.statistic)),
         number(found.df),
         typed(found.value),
         number(judgement.t, 6),
-        text(ns ? QStringLiteral("ns") : QString::fromLatin1(relationWord(found.p.relation))),
+        text(ns ? "ns" : relationWord(found.p.relation)),
         ns ? Cell{} : number(found.p.value),
         judgement.recomputed ? number(*judgement.recomputed, 6) : Cell{},
         judgement.range ? number(judgement.range->lower, 6) : Cell{},
         judgement.range ? number(judgement.range->upper, 6) : Cell{},
         judgement.recomputed ? number(judgement.oneTailedJudged ? 1 : 2) : Cell{},
         boolean(found.oneSided),
-        text(QString::fromLatin1(verdictWord(judgement.verdict))),
+        text(verdictWord(judgement.verdict)),
         boolean(judgement.holds),
         found.effect
             ? text(found.effect->kind == ReportedEffect::Kind::HedgesG ? QStringLiteral("g")
@@ -123,9 +136,7 @@ std::vector<Cell> cellsOf(const QString& file, const CheckedResult& result) {
         optionalNumber(found.n1),
         optionalNumber(found.n2),
         optionalNumber(found.total),
-        judgement.effect == EffectVerdict::NotChecked
-            ? Cell{}
-            : text(QString::fromLatin1(effectWord(judgement.effect))),
+        judgement.effect == EffectVerdict::NotChecked ? Cell{} : text(effectWord(judgement.effect)),
         found.group1 ? typed(found.group1->mean) : Cell{},
         found.group1 ? typed(found.group1->sd) : Cell{},
         found.group2 ? typed(found.group2->mean) : Cell{},
@@ -135,12 +146,10 @@ std::vector<Cell> cellsOf(const QString& file, const CheckedResult& result) {
             : text(found.direction == StatedDirection::AsPredicted
                        ? QStringLiteral("as_predicted")
                        : QStringLiteral("against_prediction")),
-        judgement.verdict == Verdict::NotComputable
-            ? Cell{}
-            : text(QString::fromLatin1(roundingWord(judgement.rounding))),
-        judgement.interval == EffectVerdict::NotChecked
-            ? Cell{}
-            : text(QString::fromLatin1(effectWord(judgement.interval))),
+        judgement.verdict == Verdict::NotComputable ? Cell{}
+                                                    : text(roundingWord(judgement.rounding)),
+        judgement.interval == EffectVerdict::NotChecked ? Cell{}
+                                                        : text(effectWord(judgement.interval)),
         result.part.isEmpty() ? Cell{} : text(result.part),
         boolean(found.repaired),
     };
@@ -148,11 +157,9 @@ std::vector<Cell> cellsOf(const QString& file, const CheckedResult& result) {
 }
 
 // RFC 4180: a cell with the delimiter, a quote or a line break is quoted, its quotes doubled.
-void appendCsvCell(const QString& value, std::string& out) {
-    const QByteArray bytes = value.toUtf8();
-    if (!bytes.contains(',') && !bytes.contains('"') && !bytes.contains('\n') &&
-        !bytes.contains('\r')) {
-        out += bytes.toStdString();
+void appendCsvCell(const std::string& bytes, std::string& out) {
+    if (bytes.find_first_of(",\"\n\r") == std::string::npos) {
+        out += bytes;
         return;
     }
     out += '"';
@@ -166,15 +173,15 @@ void appendCsvCell(const QString& value, std::string& out) {
 }
 
 // TSV has no quoting: tabs and line breaks in a cell become blanks.
-void appendTsvCell(const QString& value, std::string& out) {
-    for (const char c : value.toUtf8()) {
+void appendTsvCell(const std::string& value, std::string& out) {
+    for (const char c : value) {
         out += c == '\t' || c == '\n' || c == '\r' ? ' ' : c;
     }
 }
 
-void appendJsonString(const QString& value, std::string& out) {
+void appendJsonString(const std::string& value, std::string& out) {
     out += '"';
-    for (const char c : value.toUtf8()) {
+    for (const char c : value) {
         const auto byte = static_cast<unsigned char>(c);
         if (c == '"' || c == '\\') {
             out += '\\';
@@ -226,7 +233,7 @@ std::string resultLines(const FileReport& report, OutputFormat format) {
                     break;
                 case Cell::Kind::Number:
                 case Cell::Kind::Boolean:
-                    out += cells[k].text.toStdString();
+                    out += cells[k].text;
                     break;
                 }
             }

@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 #include <QString>
 
+#include <charconv>
 #include <cmath>
 #include <string>
 
@@ -41,18 +42,39 @@ Relation relationOf(QStringView sign) {
 } // namespace
 
 std::optional<Typed> typedNumber(QStringView text) {
-    QString number = text.trimmed().toString();
-    number.replace(QLatin1Char(','), QLatin1Char('.'));
-    if (number.startsWith(QLatin1Char('+'))) {
-        number.remove(0, 1);
+    // A text check reads millions of these: digits into a small buffer and std::from_chars,
+    // without QString's allocations and locale.
+    text = text.trimmed();
+    if (text.startsWith(u'+')) {
+        text = text.sliced(1);
     }
-    const qsizetype point = number.indexOf(QLatin1Char('.'));
-    bool ok = false;
-    const double value = number.toDouble(&ok);
-    if (!ok || !std::isfinite(value) || number.contains(QLatin1Char('e'), Qt::CaseInsensitive)) {
+    char digits[64];
+    if (text.isEmpty() || text.size() >= qsizetype(sizeof digits)) {
         return std::nullopt;
     }
-    const int decimals = point < 0 ? 0 : static_cast<int>(number.size() - point - 1);
+    int decimals = 0;
+    bool point = false;
+    std::size_t length = 0;
+    for (qsizetype k = 0; k < text.size(); ++k) {
+        const char16_t c = text[k].unicode();
+        if (c == u'.' || c == u',') {
+            if (point) {
+                return std::nullopt;
+            }
+            point = true;
+            digits[length++] = '.';
+        } else if ((c >= u'0' && c <= u'9') || (c == u'-' && k == 0)) {
+            digits[length++] = static_cast<char>(c);
+            decimals += point ? 1 : 0;
+        } else {
+            return std::nullopt;
+        }
+    }
+    double value = 0;
+    const auto [end, error] = std::from_chars(digits, digits + length, value);
+    if (error != std::errc() || end != digits + length || !std::isfinite(value)) {
+        return std::nullopt;
+    }
     return Typed{value, decimals};
 }
 
