@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "shard.h"
+
 #include <QCommandLineParser>
 #include <QString>
 #include <QStringList>
@@ -24,6 +26,10 @@ struct CheckOptions {
     double alpha = 0.05;
     bool strict = false;
     int jobs = 1;
+    std::optional<Shard> shard;    // only the inputs of this share
+    std::optional<QString> output; // the table written here, input by input, with its record
+    bool resume = false;           // take up output where a killed run left it
+    bool merge = false;            // the inputs are parts to join
 };
 
 void addCheckOptions(QCommandLineParser& parser);

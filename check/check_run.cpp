@@ -5,6 +5,8 @@
 #include "check_text.h"
 #include "file_report.h"
 #include "result_writer.h"
+#include "resume_output.h"
+#include "shard.h"
 #include "source_files.h"
 
 #include "cli/work_queue.h"
@@ -103,23 +105,49 @@ ExitStatus runCheck(const CheckOptions& options, std::FILE* in, std::FILE* out, 
         }
         inputs += inputsOfList(list);
     }
-    const std::vector<Source> sources = expandInputs(inputs);
+    std::vector<Source> sources = expandInputs(inputs);
 
-    const std::string header = headerLine(options.format);
-    std::fputs(header.c_str(), out);
+    // --shard keeps its share of the inputs; --output writes to a part file and its record,
+    // and with --resume drops the inputs that file already holds.
+    std::vector<std::size_t> positions = keepShard(sources, options.shard);
+    std::unique_ptr<PartOutput> part;
+    if (options.output) {
+        std::size_t skipped = 0;
+        auto started = startPart(options, sources, positions, skipped);
+        if (const QString* problem = std::get_if<QString>(&started)) {
+            say(err, *problem);
+            return Unusable;
+        }
+        part = std::get<std::unique_ptr<PartOutput>>(std::move(started));
+        if (skipped > 0) {
+            say(err, CheckText::tr("%1: %2 inputs already complete there, skipped")
+                         .arg(*options.output)
+                         .arg(skipped));
+        }
+    } else {
+        const std::string header = headerLine(options.format);
+        std::fputs(header.c_str(), out);
+    }
     Tally all;
     std::size_t unusable = 0;
     const auto finish = [&](const FileReport& report) {
         if (!report.error.isEmpty()) {
             ++unusable;
             say(err, CheckText::tr("%1: %2").arg(report.name, report.error));
+            if (part) {
+                part->passOver();
+            }
             return;
         }
         if (!report.warning.isEmpty()) {
             say(err, CheckText::tr("%1: warning: %2").arg(report.name, report.warning));
         }
         const std::string lines = resultLines(report, options.format);
-        std::fwrite(lines.data(), 1, lines.size(), out);
+        if (!part) {
+            std::fwrite(lines.data(), 1, lines.size(), out);
+        } else if (!part->writeFile(report.name, lines, report.results.size())) {
+            return;
+        }
         Tally file;
         file.add(report);
         all.add(report);
@@ -133,6 +161,9 @@ ExitStatus runCheck(const CheckOptions& options, std::FILE* in, std::FILE* out, 
     std::deque<std::future<FileReport>> pending;
     const std::size_t ahead = static_cast<std::size_t>(options.jobs) * 4;
     for (const Source& source : sources) {
+        if (part && !part->error().isEmpty()) {
+            break; // a failed write: the rest would be lost too
+        }
         if (source.standardInput) {
             // Standard input is read here, in its place in the order.
             while (!pending.empty()) {
@@ -158,6 +189,10 @@ ExitStatus runCheck(const CheckOptions& options, std::FILE* in, std::FILE* out, 
                                 ? CheckText::tr("In all, 1 file: %1").arg(all.text())
                                 : CheckText::tr("In all, %1 files: %2").arg(files).arg(all.text());
     std::fprintf(err, "%s\n", summary.toLocal8Bit().constData());
+    if (part && !part->finish(unusable)) {
+        say(err, part->error());
+        return Unusable;
+    }
     if (std::fflush(out) != 0 || std::ferror(out)) {
         say(err, CheckText::tr("cannot write the results: %1")
                      .arg(QString::fromLocal8Bit(std::strerror(errno))));
