@@ -88,5 +88,5 @@ if ! cmp -s "$work/single.csv" "$out/results.csv"; then
     diff "$work/single.csv" "$out/results.csv" | head -n 20 >&2
     fail "the merged table differs from one run's ($rows rows)"
 fi
-echo "PASS: $rows rows of 300 papers in 4 shares; task $again took up part 2 after" \
+echo "PASS: $rows rows of 300 papers in 4 shares; job $again took up part 2 after" \
     "$cut_at files; one run took ${single_time} s, the whole test $((SECONDS - started)) s"
