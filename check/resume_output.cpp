@@ -207,14 +207,26 @@ std::variant<std::size_t, QString> PartOutput::skipDone(std::vector<Source>& sou
 }
 
 bool PartOutput::writeFile(const QString& name, const std::string& rows, std::size_t count) {
-    const std::size_t position = m_positions.empty() ? 0 : m_positions.front();
-    if (!m_positions.empty()) {
-        m_positions.pop_front();
-    }
+    const bool written = appendRows(rows);
+    return endFile(name, count) && written;
+}
+
+bool PartOutput::appendRows(const std::string& rows) {
     if (!m_error.isEmpty() || !writeAll(m_data, rows.data(), rows.size(), m_path)) {
         return false;
     }
     m_end += static_cast<qint64>(rows.size());
+    return true;
+}
+
+bool PartOutput::endFile(const QString& name, std::size_t count) {
+    const std::size_t position = m_positions.empty() ? 0 : m_positions.front();
+    if (!m_positions.empty()) {
+        m_positions.pop_front();
+    }
+    if (!m_error.isEmpty()) {
+        return false;
+    }
     ++m_written;
     const QByteArray line = entryLine({position, count, m_end, name});
     return writeAll(m_record, line.constData(), static_cast<std::size_t>(line.size()),

@@ -37,8 +37,11 @@ public:
                                                 std::vector<std::size_t>& positions);
 
     // The next source's rows, count of them: written, then recorded as complete. False once
-    // a write failed; error() says why.
+    // a write failed; error() says why. Rows may also come in pieces, by appendRows, until
+    // endFile records them.
     bool writeFile(const QString& name, const std::string& rows, std::size_t count);
+    bool appendRows(const std::string& rows);
+    bool endFile(const QString& name, std::size_t count);
 
     // The next source could not be read: it is not recorded, so that --resume tries it again.
     void passOver();
