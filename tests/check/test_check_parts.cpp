@@ -14,8 +14,9 @@ namespace {
 
 using Run = lx::test::ProgramRun;
 
-Run runCheck(const QStringList& arguments, const QByteArray& input = {}) {
-    return lx::test::runProgram(QStringLiteral(LXTERVAN_CHECK), arguments, input);
+Run runCheck(const QStringList& arguments, const QByteArray& input = {},
+             const QString& language = {}) {
+    return lx::test::runProgram(QStringLiteral(LXTERVAN_CHECK), arguments, input, language);
 }
 
 QByteArray readFile(const QString& path) {
@@ -267,38 +268,39 @@ void TestCheckParts::merge() {
 void TestCheckParts::refusals_data() {
     QTest::addColumn<QStringList>("arguments"); // @PAPERS, @OUT, @P1...: the folder, files, parts
     QTest::addColumn<QByteArray>("message");
+    QTest::addColumn<QString>("language");
+    const auto row = [](const char* name, const QStringList& arguments, const QByteArray& message,
+                        const QString& language = {}) {
+        QTest::newRow(name) << arguments << message << language;
+    };
     const QByteArray shard = "--shard must be K/N";
     for (const char* value : {"0/4", "5/4", "1/0", "a/b", "3", "1/2/3", "-1/2", "1/1000001"}) {
         QTest::addRow("--shard %s", value)
-            << QStringList{QStringLiteral("--shard"), QString::fromLatin1(value)} << shard;
+            << QStringList{QStringLiteral("--shard"), QString::fromLatin1(value)} << shard
+            << QString();
     }
-    QTest::newRow("resume without output")
-        << args("--resume @PAPERS") << QByteArray("--resume needs");
-    QTest::newRow("merge with shard")
-        << args("--merge --shard 1/2 @OUT") << QByteArray("--merge joins");
-    QTest::newRow("merge of nothing") << args("--merge") << QByteArray("--merge needs");
-    QTest::newRow("merge, formats differ")
-        << args("--merge @P1 @T2")
-        << QByteArray("parts of different formats: @P1 is csv, @T2 is tsv");
-    QTest::newRow("merge, a share missing")
-        << args("--merge @P1 @P3") << QByteArray("shares missing: 2/3");
-    QTest::newRow("merge, a share twice")
-        << args("--merge @P1 @P2 @P2 @P3") << QByteArray("are both share 2/3");
-    QTest::newRow("merge, an input twice") << args("--merge @W @W") << QByteArray("is in both");
-    QTest::newRow("merge, incomplete part")
-        << args("--merge @P1 @P2 @K3") << QByteArray("@K3 is incomplete");
-    QTest::newRow("merge, no record")
-        << args("--merge @PAPERS/a/paper0.txt") << QByteArray("no record");
-    QTest::newRow("merge, part changed")
-        << args("--merge @C") << QByteArray("@C does not match its record");
-    QTest::newRow("resume, other format") << args("--format tsv --output @P1 --resume @PAPERS")
-                                          << QByteArray("resume it with the same options");
-    QTest::newRow("resume, other share")
-        << args("--shard 2/3 --output @P1 --resume @PAPERS") << QByteArray("--shard 1/3");
-    QTest::newRow("resume, no record")
-        << args("--output @PAPERS/a/paper2.txt --resume @PAPERS") << QByteArray("has no record");
-    QTest::newRow("resume, standard input")
-        << args("--output @OUT --resume -") << QByteArray("standard input cannot be resumed");
+    row("resume without output", args("--resume @PAPERS"), QByteArray("--resume needs"));
+    row("merge with shard", args("--merge --shard 1/2 @OUT"), QByteArray("--merge joins"));
+    row("merge of nothing", args("--merge"), QByteArray("--merge needs"));
+    row("merge, formats differ", args("--merge @P1 @T2"),
+        QByteArray("parts of different formats: @P1 is csv, @T2 is tsv"));
+    row("merge, a share missing", args("--merge @P1 @P3"), QByteArray("shares missing: 2/3"));
+    row("merge, a share twice", args("--merge @P1 @P2 @P2 @P3"), QByteArray("are both share 2/3"));
+    row("merge, an input twice", args("--merge @W @W"), QByteArray("is in both"));
+    row("merge, incomplete part", args("--merge @P1 @P2 @K3"), QByteArray("@K3 is incomplete"));
+    row("merge, no record", args("--merge @PAPERS/a/paper0.txt"), QByteArray("no record"));
+    row("merge, part changed", args("--merge @C"), QByteArray("@C does not match its record"));
+    row("resume, other format", args("--format tsv --output @P1 --resume @PAPERS"),
+        QByteArray("resume it with the same options"));
+    row("resume, other share", args("--shard 2/3 --output @P1 --resume @PAPERS"),
+        QByteArray("--shard 1/3"));
+    row("resume, no record", args("--output @PAPERS/a/paper2.txt --resume @PAPERS"),
+        QByteArray("has no record"));
+    row("resume, standard input", args("--output @OUT --resume -"),
+        QByteArray("standard input cannot be resumed"));
+    row("german", args("--shard 2/1"), QByteArray("--shard muss K/N sein"), QStringLiteral("de"));
+    row("merge, german", args("--merge @P1 @P3"), QByteArray("fehlende Anteile: 2/3"),
+        QStringLiteral("de"));
 }
 
 void TestCheckParts::refusals() {
@@ -339,7 +341,8 @@ void TestCheckParts::refusals() {
     for (auto it = names.begin(); it != names.end(); ++it) {
         expected.replace(it.key().toUtf8(), it.value().toUtf8());
     }
-    const Run run = runCheck(real);
+    QFETCH(QString, language);
+    const Run run = runCheck(real, {}, language);
     QVERIFY(!run.crashed);
     QCOMPARE(run.exitCode, 2);
     QVERIFY2(run.err.contains(expected), run.err.constData());
