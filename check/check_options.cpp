@@ -40,6 +40,44 @@ std::optional<qint64> sizeOf(const QString& text) {
     return count << shift;
 }
 
+const QString shardOption = QStringLiteral("shard");
+const QString outputOption = QStringLiteral("output");
+const QString resumeOption = QStringLiteral("resume");
+const QString mergeOption = QStringLiteral("merge");
+
+// What --shard, --output, --resume and --merge allow together; empty when they do.
+QString partProblem(const QCommandLineParser& parser, CheckOptions& options) {
+    if (parser.isSet(shardOption)) {
+        options.shard = parseShard(parser.value(shardOption));
+        if (!options.shard) {
+            return CheckText::tr("--shard must be K/N, whole numbers with 1 <= K <= N <= %1, "
+                                 "not \"%2\"")
+                .arg(maxShards)
+                .arg(parser.value(shardOption));
+        }
+    }
+    if (parser.isSet(outputOption)) {
+        options.output = parser.value(outputOption);
+        if (options.output->isEmpty() || *options.output == QLatin1String("-")) {
+            return CheckText::tr("--output needs a file (without it the table goes to "
+                                 "standard output)");
+        }
+    }
+    options.resume = parser.isSet(resumeOption);
+    if (options.resume && !options.output) {
+        return CheckText::tr("--resume needs --output FILE: the table it takes up");
+    }
+    options.merge = parser.isSet(mergeOption);
+    if (options.merge && (options.shard || options.output || options.filesFrom)) {
+        return CheckText::tr("--merge joins the parts named and takes no --shard, --output, "
+                             "--resume or --files-from");
+    }
+    if (options.merge && options.inputs.isEmpty()) {
+        return CheckText::tr("--merge needs the parts' files");
+    }
+    return {};
+}
+
 } // namespace
 
 void addCheckOptions(QCommandLineParser& parser) {
@@ -75,6 +113,27 @@ void addCheckOptions(QCommandLineParser& parser) {
                        "after the rows found in its first SIZE bytes: text that never ends "
                        "stops there."),
          QStringLiteral("SIZE"), QStringLiteral("1G")});
+    parser.addOption(
+        {shardOption,
+         CheckText::tr("Read only the K-th of N shares of the inputs: those whose path's "
+                       "FNV-1a 64-bit hash (of its UTF-8 bytes, as named or found in a folder) "
+                       "leaves K - 1 divided by N. The N shares never overlap and together "
+                       "hold every input."),
+         QStringLiteral("K/N")});
+    parser.addOption({outputOption,
+                      CheckText::tr("Write the table to FILE input by input, each input's "
+                                    "rows at once and then recorded complete in FILE.done."),
+                      QStringLiteral("FILE")});
+    parser.addOption(
+        {resumeOption,
+         CheckText::tr("With --output: take up FILE where a killed run left it: what follows "
+                       "the last input recorded complete is cut off, those inputs are "
+                       "skipped, and the rest appended, so that FILE ends as one whole run "
+                       "writes it.")});
+    parser.addOption(
+        {mergeOption, CheckText::tr("Join the parts named (FILEs of --output runs, such as "
+                                    "the shares of --shard) into the table one run over all "
+                                    "their inputs writes, in its order, on standard output.")});
 }
 
 std::variant<CheckOptions, QString> checkOptions(const QCommandLineParser& parser) {
@@ -87,7 +146,10 @@ std::variant<CheckOptions, QString> checkOptions(const QCommandLineParser& parse
             return CheckText::tr("standard input cannot hold both the list of files and a text");
         }
     }
-    if (options.inputs.isEmpty() && !options.filesFrom) {
+    if (const QString problem = partProblem(parser, options); !problem.isEmpty()) {
+        return problem;
+    }
+    if (options.inputs.isEmpty() && !options.filesFrom && !options.merge) {
         options.inputs.append(QStringLiteral("-"));
     }
     const QString format = parser.value(formatOption).toLower();

@@ -5,7 +5,9 @@
 #include "check_text.h"
 #include "file_report.h"
 #include "result_writer.h"
+#include "resume_output.h"
 #include "scan_progress.h"
+#include "shard.h"
 #include "source_files.h"
 #include "streamed_check.h"
 
@@ -97,16 +99,23 @@ constexpr qint64 streamFrom = qint64(4) << 20;
 // The results written so far, and the messages and summaries on standard error.
 class RunOutput {
 public:
-    RunOutput(const CheckOptions& options, std::FILE* out, std::FILE* err, std::size_t inputs)
+    // With a part, rows go to its file and each input is recorded there when it is done.
+    RunOutput(const CheckOptions& options, std::FILE* out, std::FILE* err, std::size_t inputs,
+              PartOutput* part)
         : m_options(options)
         , m_out(out)
         , m_err(err)
+        , m_part(part)
         , m_progress(err, inputs) {}
 
     // Rows of an input, all of them or the next piece's.
     void rows(const FileReport& part) {
         const std::string lines = resultLines(part, m_options.format);
-        std::fwrite(lines.data(), 1, lines.size(), m_out);
+        if (m_part) {
+            m_part->appendRows(lines);
+        } else {
+            std::fwrite(lines.data(), 1, lines.size(), m_out);
+        }
         m_file.add(part);
         m_all.add(part);
         m_progress.update(m_inputsDone, m_all.results);
@@ -126,6 +135,14 @@ public:
             ++m_unusable;
             say(m_err, CheckText::tr("%1: %2").arg(report.name, report.error));
         }
+        if (m_part) {
+            // An input refused after rows of its first part keeps them, as a whole run would.
+            if (report.error.isEmpty() || m_file.results > 0) {
+                m_part->endFile(report.name, m_file.results);
+            } else {
+                m_part->passOver();
+            }
+        }
         m_file = {};
         ++m_inputsDone;
         m_progress.update(m_inputsDone, m_all.results);
@@ -143,6 +160,10 @@ public:
             files == 1 ? CheckText::tr("In all, 1 file: %1").arg(m_all.text())
                        : CheckText::tr("In all, %1 files: %2").arg(files).arg(m_all.text());
         std::fprintf(m_err, "%s\n", summary.toLocal8Bit().constData());
+        if (m_part && !m_part->finish(m_unusable)) {
+            say(m_err, m_part->error());
+            return Unusable;
+        }
         if (std::fflush(m_out) != 0 || std::ferror(m_out)) {
             say(m_err, CheckText::tr("cannot write the results: %1")
                            .arg(QString::fromLocal8Bit(std::strerror(errno))));
@@ -161,6 +182,7 @@ private:
     const CheckOptions& m_options;
     std::FILE* m_out;
     std::FILE* m_err;
+    PartOutput* m_part;
     ScanProgress m_progress;
     Tally m_file; // of the input in hand
     Tally m_all;
@@ -256,11 +278,32 @@ ExitStatus runCheck(const CheckOptions& options, std::FILE* in, std::FILE* out, 
         }
         inputs += inputsOfList(list);
     }
-    const std::vector<Source> sources = expandInputs(inputs);
+    std::vector<Source> sources = expandInputs(inputs);
 
-    const std::string header = headerLine(options.format);
-    std::fputs(header.c_str(), out);
-    RunOutput output(options, out, err, sources.size());
+    // --shard keeps its share of the inputs; --output writes to a part file and its record,
+    // and with --resume drops the inputs that file already holds.
+    std::vector<std::size_t> positions = keepShard(sources, options.shard);
+    std::unique_ptr<PartOutput> part;
+    if (options.output) {
+        std::size_t skipped = 0;
+        auto started = startPart(options, sources, positions, skipped);
+        if (const QString* problem = std::get_if<QString>(&started)) {
+            say(err, *problem);
+            return Unusable;
+        }
+        part = std::get<std::unique_ptr<PartOutput>>(std::move(started));
+        if (skipped > 0) {
+            say(err, skipped == 1 ? CheckText::tr("%1: 1 input already complete there, skipped")
+                                        .arg(*options.output)
+                                  : CheckText::tr("%1: %2 inputs already complete there, skipped")
+                                        .arg(*options.output)
+                                        .arg(skipped));
+        }
+    } else {
+        const std::string header = headerLine(options.format);
+        std::fputs(header.c_str(), out);
+    }
+    RunOutput output(options, out, err, sources.size(), part.get());
 
     // Files are read ahead on the workers, but only so far, so that a long list streams
     // through in bounded memory.
@@ -274,8 +317,12 @@ ExitStatus runCheck(const CheckOptions& options, std::FILE* in, std::FILE* out, 
     };
     const std::size_t ahead = static_cast<std::size_t>(options.jobs) * 4;
     for (const Source& source : sources) {
+        if (part && !part->error().isEmpty()) {
+            break; // a failed write: the rest would be lost too
+        }
         // Standard input and long texts are read here, in their place in the order.
-        if (source.standardInput || (source.problem.isEmpty() && streamed(source, options.maxBytes))) {
+        if (source.standardInput ||
+            (source.problem.isEmpty() && streamed(source, options.maxBytes))) {
             drain(0);
             if (source.standardInput) {
                 checkStandardInput(options, in, output);

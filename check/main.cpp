@@ -3,6 +3,7 @@
 #include "check_options.h"
 #include "check_run.h"
 #include "check_text.h"
+#include "merge.h"
 #include "result_writer.h"
 
 #include "platform/core/translations.h"
@@ -53,5 +54,9 @@ int main(int argc, char* argv[]) {
     }
     static char outputBuffer[1 << 16];
     std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
-    return lx::check::runCheck(std::get<lx::check::CheckOptions>(options), stdin, stdout, stderr);
+    const auto& checkOptions = std::get<lx::check::CheckOptions>(options);
+    if (checkOptions.merge) {
+        return lx::check::mergeParts(checkOptions.inputs, stdout, stderr);
+    }
+    return lx::check::runCheck(checkOptions, stdin, stdout, stderr);
 }

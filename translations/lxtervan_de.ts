@@ -1042,6 +1042,142 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
         <source>; intervals: consistent %1, inconsistent %2</source>
         <translation>; Intervalle: konsistent %1, inkonsistent %2</translation>
     </message>
+    <message>
+        <source>--shard must be K/N, whole numbers with 1 &lt;= K &lt;= N &lt;= %1, not &quot;%2&quot;</source>
+        <translation>--shard muss K/N sein, ganze Zahlen mit 1 &lt;= K &lt;= N &lt;= %1, nicht „%2“</translation>
+    </message>
+    <message>
+        <source>--output needs a file (without it the table goes to standard output)</source>
+        <translation>--output braucht eine Datei (ohne die Option geht die Tabelle auf die Standardausgabe)</translation>
+    </message>
+    <message>
+        <source>--resume needs --output FILE: the table it takes up</source>
+        <translation>--resume braucht --output DATEI: die Tabelle, die es fortsetzt</translation>
+    </message>
+    <message>
+        <source>--merge joins the parts named and takes no --shard, --output, --resume or --files-from</source>
+        <translation>--merge fügt die genannten Teile zusammen und nimmt kein --shard, --output, --resume oder --files-from</translation>
+    </message>
+    <message>
+        <source>--merge needs the parts&apos; files</source>
+        <translation>--merge braucht die Dateien der Teile</translation>
+    </message>
+    <message>
+        <source>Read only the K-th of N shares of the inputs: those whose path&apos;s FNV-1a 64-bit hash (of its UTF-8 bytes, as named or found in a folder) leaves K - 1 divided by N. The N shares never overlap and together hold every input.</source>
+        <translation>Nur den K-ten von N Anteilen der Eingaben lesen: die, deren Pfad einen FNV-1a-64-Bit-Hash (seiner UTF-8-Bytes, wie genannt oder im Ordner gefunden) hat, der geteilt durch N den Rest K - 1 lässt. Die N Anteile überschneiden sich nie und enthalten zusammen jede Eingabe.</translation>
+    </message>
+    <message>
+        <source>Write the table to FILE input by input, each input&apos;s rows at once and then recorded complete in FILE.done.</source>
+        <translation>Die Tabelle Eingabe für Eingabe in DATEI schreiben, die Zeilen jeder Eingabe auf einmal, dann in DATEI.done als vollständig vermerkt.</translation>
+    </message>
+    <message>
+        <source>With --output: take up FILE where a killed run left it: what follows the last input recorded complete is cut off, those inputs are skipped, and the rest appended, so that FILE ends as one whole run writes it.</source>
+        <translation>Mit --output: DATEI dort fortsetzen, wo ein abgebrochener Lauf sie ließ: was auf die letzte als vollständig vermerkte Eingabe folgt, wird abgeschnitten, diese Eingaben werden übersprungen und die übrigen angehängt, sodass DATEI endet, wie ein ganzer Lauf sie schreibt.</translation>
+    </message>
+    <message>
+        <source>Join the parts named (FILEs of --output runs, such as the shares of --shard) into the table one run over all their inputs writes, in its order, on standard output.</source>
+        <translation>Die genannten Teile (DATEIen von Läufen mit --output, etwa die Anteile von --shard) zu der Tabelle zusammenfügen, die ein Lauf über alle ihre Eingaben schreibt, in dessen Reihenfolge, auf die Standardausgabe.</translation>
+    </message>
+    <message>
+        <source>%1: %2 inputs already complete there, skipped</source>
+        <translation>%1: %2 Eingaben dort schon vollständig, übersprungen</translation>
+    </message>
+    <message>
+        <source>%1: no record %2 beside it (a part is written with --output): %3</source>
+        <translation>%1: kein Vermerk %2 daneben (ein Teil wird mit --output geschrieben): %3</translation>
+    </message>
+    <message>
+        <source>%1 is incomplete: its run did not go through all its inputs (run it again with --resume)</source>
+        <translation>%1 ist unvollständig: sein Lauf ging nicht durch alle seine Eingaben (mit --resume erneut starten)</translation>
+    </message>
+    <message>
+        <source>%1 does not match its record</source>
+        <translation>%1 passt nicht zu seinem Vermerk</translation>
+    </message>
+    <message>
+        <source>%1 does not match its record: it was changed after its run</source>
+        <translation>%1 passt nicht zu seinem Vermerk: die Datei wurde nach ihrem Lauf geändert</translation>
+    </message>
+    <message>
+        <source>parts of different formats: %1 is %2, %3 is %4</source>
+        <translation>Teile verschiedener Formate: %1 ist %2, %3 ist %4</translation>
+    </message>
+    <message>
+        <source>parts checked at different alphas: %1 at %2, %3 at %4</source>
+        <translation>Teile mit verschiedenem Alpha geprüft: %1 mit %2, %3 mit %4</translation>
+    </message>
+    <message>
+        <source>parts of different splits: %1 is %2, %3 is %4</source>
+        <translation>Teile verschiedener Aufteilungen: %1 ist %2, %3 ist %4</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are both share %3</source>
+        <translation>%1 und %2 sind beide Anteil %3</translation>
+    </message>
+    <message>
+        <source>shares missing: %1</source>
+        <translation>fehlende Anteile: %1</translation>
+    </message>
+    <message>
+        <source>%1 is in both %2 and %3</source>
+        <translation>%1 ist sowohl in %2 als auch in %3</translation>
+    </message>
+    <message>
+        <source>nothing merged</source>
+        <translation>nichts zusammengefügt</translation>
+    </message>
+    <message>
+        <source>cannot write the merged table</source>
+        <translation>die zusammengefügte Tabelle kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Merged %1 parts: %2 files, %3 rows; %4 inputs could not be read</source>
+        <translation>%1 Teile zusammengefügt: %2 Dateien, %3 Zeilen; %4 Eingaben konnten nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>not a record of lxtervan-check --output</source>
+        <translation>kein Vermerk von lxtervan-check --output</translation>
+    </message>
+    <message>
+        <source>line %1 of the record cannot be read</source>
+        <translation>Zeile %1 des Vermerks kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the record does not say the format and alpha of its run</source>
+        <translation>der Vermerk nennt Format und Alpha seines Laufs nicht</translation>
+    </message>
+    <message>
+        <source>%1 has no record %2 of the inputs it holds complete, so it cannot be resumed; remove it, or run without --resume</source>
+        <translation>%1 hat keinen Vermerk %2 der Eingaben, die die Datei vollständig enthält, und kann daher nicht fortgesetzt werden; die Datei entfernen oder ohne --resume starten</translation>
+    </message>
+    <message>
+        <source>%1 holds a run with %2; resume it with the same options, not %3</source>
+        <translation>%1 enthält einen Lauf mit %2; mit denselben Optionen fortsetzen, nicht mit %3</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written: %2</source>
+        <translation>%1: kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is being written by another run</source>
+        <translation>%1 wird gerade von einem anderen Lauf geschrieben</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file, so it cannot be resumed</source>
+        <translation>%1 ist keine reguläre Datei und kann daher nicht fortgesetzt werden</translation>
+    </message>
+    <message>
+        <source>%1 does not begin with the header of a %2 table, so it cannot be resumed</source>
+        <translation>%1 beginnt nicht mit dem Kopf einer %2-Tabelle und kann daher nicht fortgesetzt werden</translation>
+    </message>
+    <message>
+        <source>standard input cannot be resumed: its text may differ from one run to the next</source>
+        <translation>die Standardeingabe kann nicht fortgesetzt werden: ihr Text kann von Lauf zu Lauf ein anderer sein</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>ErrorGuard</name>
