@@ -1178,6 +1178,42 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
         <source>cannot write %1: %2</source>
         <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
+    <message>
+        <source>Refuse an input longer than SIZE (bytes, or with K, M or G; default 1G), after the rows found in its first SIZE bytes: text that never ends stops there.</source>
+        <translation>Eine Eingabe länger als SIZE (Bytes, oder mit K, M oder G; Vorgabe 1G) ablehnen, nach den Zeilen, die in ihren ersten SIZE Bytes gefunden wurden: Text ohne Ende hört dort auf.</translation>
+    </message>
+    <message>
+        <source>--max-size must be a size such as 500M or 2G, not &quot;%1&quot;</source>
+        <translation>--max-size muss eine Größe wie 500M oder 2G sein, nicht &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>longer than %1 bytes (--max-size sets the limit)</source>
+        <translation>länger als %1 Bytes (--max-size setzt die Grenze)</translation>
+    </message>
+    <message>
+        <source>%1: 1 input already complete there, skipped</source>
+        <translation>%1: 1 Eingabe dort schon vollständig, übersprungen</translation>
+    </message>
+    <message>
+        <source>cannot be checked: out of memory</source>
+        <translation>kann nicht geprüft werden: kein Speicher mehr frei</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files, %3 results, %4 files/s</source>
+        <translation>%1 von %2 Dateien, %3 Ergebnisse, %4 Dateien/s</translation>
+    </message>
+    <message>
+        <source>, %1 s left</source>
+        <translation>, noch %1 s</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>longer than %1 bytes: only those were checked (--max-size sets the limit)</source>
+        <translation>länger als %1 Bytes: nur diese wurden geprüft (--max-size setzt die Grenze)</translation>
+    </message>
 </context>
 <context>
     <name>ErrorGuard</name>
