@@ -15,7 +15,7 @@ using ByteSource = std::function<qint64(char* buffer, qint64 size)>;
 
 struct StreamLimits {
     qint64 maxBytes = qint64(1) << 30; // an input beyond this is refused, after its rows
-    qint64 pieceBytes = qint64(1) << 20;
+    qint64 pieceBytes = qint64(256) << 10;
 };
 
 // Checks a plain text piece by piece, never all of it at once, so that memory stays within a

@@ -21,6 +21,17 @@ QString normalised(const QString& text) {
         // A surrogate without its pair (an HTML entity of one, a damaged file) is no character:
         // the patterns then match without checking the whole text again for each result.
         if (c.isHighSurrogate() && k + 1 < out.size() && out[k + 1].isLowSurrogate()) {
+            // Mathematical letters and digits ("𝑡(15) = .497, 𝑃 = .63", as some publishers set
+            // them) as the plain ones, the second half of the pair a blank.
+            const char32_t code = QChar::surrogateToUcs4(c, out[k + 1]);
+            if (code >= 0x1D400 && code < 0x1D6A4) {
+                const auto letter = static_cast<int>((code - 0x1D400) % 52);
+                c = QLatin1Char(static_cast<char>(letter < 26 ? 'A' + letter : 'a' + letter - 26));
+                out[k + 1] = QLatin1Char(' ');
+            } else if (code >= 0x1D7CE && code <= 0x1D7FF) {
+                c = QLatin1Char(static_cast<char>('0' + (code - 0x1D7CE) % 10));
+                out[k + 1] = QLatin1Char(' ');
+            }
             ++k;
             continue;
         }

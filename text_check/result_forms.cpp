@@ -44,9 +44,10 @@ QString pBody() {
 }
 
 // What may stand between a result's value and its p: an MSE, an SE, a partial eta squared, a
-// critical t; after a comma, a semicolon or a table's cell border.
+// critical t, an effect size; after a comma, a semicolon or a table's cell border.
 QString between() {
-    return QStringLiteral(R"((?:\s*[,;|]\s*(?:MS\s*[Ee]|SEM?|t'?\s*crit|)"
+    return QStringLiteral(R"((?:\s*[,;|]\s*(?:MS\s*[Ee]|SEM?|t'?\s*crit|[dDg]|Cohen'?s\s+d|)"
+                          R"(Hedges'?\s+g|)"
                           R"((?:partial\s+)?[ηω]\s*_?\s*[p2²]?\s*\^?\s*[p2²]?)\s*=\s*)") +
            number() + QStringLiteral(R"((?!\d)){0,3})");
 }

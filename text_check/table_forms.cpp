@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "table_forms.h"
 
-#include "stats/reported_p.h"
+#include "table_columns.h"
+#include "table_rows.h"
 
 #include <QRegularExpression>
 
@@ -14,51 +15,7 @@ namespace lx::text_check {
 
 namespace {
 
-constexpr auto normal = QRegularExpression::NormalMatch;
-constexpr auto unchecked = QRegularExpression::DontCheckSubjectStringMatchOption;
-
-// How far past a header, or past the last row read, a table's rows are looked for.
-constexpr qsizetype rowReach = 600;
-// How many lines past a header, or past the last row read, a table of lines goes on.
-constexpr std::size_t lineReach = 40;
-
-// A p as a table's cell prints it: a bare number up to 1, perhaps after "<", with stars behind.
-const QString pCell = QStringLiteral(R"((?:[<>≤≥=]\s*)?(?:0?[.,]\d+|1(?:[.,]0+)?)\**)");
-const QString signedNumber = QStringLiteral(R"(-?\s?\d+(?:[.,]\d+)?)");
-
-struct Row {
-    QStringView value;
-    QStringView df;
-    QStringView p;
-    qsizetype start = 0;
-    qsizetype end = 0;
-};
-
-std::optional<FoundResult> resultOf(Statistic statistic, const Row& row) {
-    QString valueText = row.value.toString();
-    valueText.remove(QLatin1Char(' '));
-    const auto value = reported::typedNumber(valueText);
-    QString pText = row.p.toString();
-    while (pText.endsWith(QLatin1Char('*'))) {
-        pText.chop(1);
-    }
-    const auto p = reported::readP(pText);
-    const auto df = reported::typedNumber(row.df);
-    if (!value || !p || !df || !(df->value > 0) ||
-        (statistic == Statistic::F && value->value < 0)) {
-        return std::nullopt;
-    }
-    FoundResult result;
-    result.statistic = statistic;
-    result.value = *value;
-    result.dfText = row.df.toString();
-    result.df = df->value;
-    result.p = *p;
-    result.pText = pText.simplified();
-    result.start = row.start;
-    result.end = row.end;
-    return result;
-}
+using namespace table_rows;
 
 // Rows found by `row` in the text after each match of `header`, while each lies within the
 // reach of the one before.
@@ -83,12 +40,6 @@ void readByPattern(const QString& plain, const QRegularExpression& header,
             }
         }
     }
-}
-
-// The k-th line of the text, without its line break (a blank in the normalised text).
-QStringView lineAt(const QString& plain, const std::vector<qsizetype>& starts, std::size_t k) {
-    const qsizetype end = k + 1 < starts.size() ? starts[k + 1] - 1 : plain.size();
-    return QStringView(plain).mid(starts[k], end - starts[k]);
 }
 
 // "T df p" ending a line, then rows ending with the three numbers.
@@ -123,88 +74,6 @@ void readLineEnds(const QString& plain, const std::vector<qsizetype>& starts,
         if (auto result = resultOf(Statistic::T, cells)) {
             found.push_back(std::move(*result));
             lastRead = k;
-        }
-    }
-}
-
-// The cells of a "|" table's line, each with where it stands; an empty last cell after the
-// closing border is dropped.
-std::vector<std::pair<QStringView, qsizetype>> cellsOf(QStringView line, qsizetype at) {
-    std::vector<std::pair<QStringView, qsizetype>> cells;
-    qsizetype from = 0;
-    for (qsizetype k = 0; k <= line.size(); ++k) {
-        if (k == line.size() || line[k] == u'|') {
-            qsizetype first = from;
-            while (first < k && line[first].isSpace()) {
-                ++first;
-            }
-            cells.emplace_back(line.mid(first, k - first).trimmed(), at + first);
-            from = k + 1;
-        }
-    }
-    while (!cells.empty() && cells.back().first.isEmpty()) {
-        cells.pop_back();
-    }
-    return cells;
-}
-
-// A "|" table headed "F-ratio (1, 18) | p-value": the two cells under them in the rows below.
-void readColumns(const QString& plain, const std::vector<qsizetype>& starts,
-                 std::vector<FoundResult>& found) {
-    static const QRegularExpression fHeader(
-        QStringLiteral(R"(^F(?:\s*-?\s*(?:ratio|value))?\s*\(\s*1\s*,\s*(?<df>\d+)\s*\)$)"));
-    static const QRegularExpression pHeader(QStringLiteral(R"(^[pP](?:\s*-?\s*values?)?$)"));
-    static const QRegularExpression number(QStringLiteral(R"(^\d+(?:[.,]\d+)?\**$)"));
-    static const QRegularExpression p(QStringLiteral("^") + pCell + QStringLiteral("$"));
-    struct Column {
-        std::size_t fromRight = 0; // of the F's cell, the p's the next to its right
-        QString df;
-    };
-    std::vector<Column> columns;
-    std::size_t lastRead = 0;
-    for (std::size_t k = 0; k < starts.size(); ++k) {
-        const QStringView line = lineAt(plain, starts, k);
-        if (!line.contains(u'|')) {
-            continue;
-        }
-        const auto cells = cellsOf(line, starts[k]);
-        std::vector<Column> header;
-        for (std::size_t c = 0; c + 1 < cells.size(); ++c) {
-            const auto f = fHeader.match(cells[c].first, 0, normal, unchecked);
-            if (f.hasMatch() &&
-                pHeader.match(cells[c + 1].first, 0, normal, unchecked).hasMatch()) {
-                header.push_back({cells.size() - c, f.captured(u"df")});
-            }
-        }
-        if (!header.empty()) {
-            columns = std::move(header);
-            lastRead = k;
-            continue;
-        }
-        if (columns.empty() || k > lastRead + lineReach) {
-            columns.clear();
-            continue;
-        }
-        for (const Column& column : columns) {
-            if (column.fromRight > cells.size() || column.fromRight < 2) {
-                continue;
-            }
-            const auto& value = cells[cells.size() - column.fromRight];
-            const auto& pCell = cells[cells.size() - column.fromRight + 1];
-            if (!number.match(value.first, 0, normal, unchecked).hasMatch() ||
-                !p.match(pCell.first, 0, normal, unchecked).hasMatch()) {
-                continue;
-            }
-            QStringView valueText = value.first;
-            while (valueText.endsWith(u'*')) {
-                valueText.chop(1);
-            }
-            const Row row{valueText, column.df, pCell.first, value.second,
-                          pCell.second + pCell.first.size()};
-            if (auto result = resultOf(Statistic::F, row)) {
-                found.push_back(std::move(*result));
-                lastRead = k;
-            }
         }
     }
 }
@@ -351,7 +220,7 @@ std::vector<FoundResult> readHeaderedTables(const QString& plain,
     readByPattern(plain, consoleHeader, consoleRow, found);
     readByPattern(plain, statisticHeader, statisticRow, found);
     readLineEnds(plain, lineStarts, found);
-    readColumns(plain, lineStarts, found);
+    readPipeColumns(plain, lineStarts, found);
     readCellLines(plain, lineStarts, found);
     readStatisticCells(plain, lineStarts, found);
     return found;

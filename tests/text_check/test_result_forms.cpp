@@ -182,6 +182,23 @@ void TestResultForms::printed_data() {
         << "Test statistics with df\n\nn\n\neffect size\n\np\n\ntime(s)\n\nt76 = 8.007\n\n0.920\n\n"
            "0.005\n\n \n\nfreq"
         << "t" << 8.007 << 76.0 << eq << 0.005 << 3;
+    QTest::newRow("columns df, t, p")
+        << "ASD Mean | ASD SD | df | t | p | ||\n---|---|---|---|---|\nWISC | Block Scaled | 12.3 "
+           "| 2.8 "
+           "| 50 | −0.575 | 0.568 |"
+        << "t" << -0.575 << 50.0 << eq << 0.568 << 3;
+    QTest::newRow("columns t, df, p, German")
+        << "| Mittel | t | df | p |\n| Alter | 11,1 | 2,10 | 50 | ,041 |"
+        << "t" << 2.10 << 50.0 << eq << 0.041 << 3;
+    QTest::newRow("the df in the t column's header")
+        << "| Factor | n | Group difference | t-ratio159 b | P | |\n|\nBaseline | 90 | 0.30 | 1.57 "
+           "| "
+           ".12 |"
+        << "t" << 1.57 << 159.0 << eq << 0.12 << 2;
+    QTest::newRow("an effect size between") << "(t(165.9) = -2.867, D = -0.442, p = 0.005)"
+                                            << "t" << -2.867 << 165.9 << eq << 0.005 << 3;
+    QTest::newRow("mathematical letters") << "0.3% 𝑡(15) = .497, 𝑃 = .63"
+                                          << "t" << 0.497 << 15.0 << eq << 0.63 << 2;
 }
 
 void TestResultForms::printed() {
@@ -223,6 +240,8 @@ void TestResultForms::refused_data() {
     QTest::newRow("numbers a line apart, no header") << "2.84\n\n10.90\n\n0.016\n";
     QTest::newRow("a capital T without its df") << "T = 2.3, p = .04";
     QTest::newRow("test cells without a p header") << "t76 = 8.007\n\n0.920\n\n0.005\n";
+    QTest::newRow("columns of a mean and its SD")
+        << "| Mean | SD | p |\n| Age | 11.1 | 1.2 | .41 |";
 }
 
 void TestResultForms::refused() {
