@@ -27,10 +27,10 @@ struct CheckOptions {
     bool strict = false;
     int jobs = 1;
     qint64 maxBytes = qint64(1) << 30; // an input beyond this is refused, after its rows
-    std::optional<Shard> shard;    // only the inputs of this share
-    std::optional<QString> output; // the table written here, input by input, with its record
-    bool resume = false;           // take up output where a killed run left it
-    bool merge = false;            // the inputs are parts to join
+    std::optional<Shard> shard;        // only the inputs of this share
+    std::optional<QString> output;     // the table written here, input by input, with its record
+    bool resume = false;               // take up output where a killed run left it
+    bool merge = false;                // the inputs are parts to join
 };
 
 void addCheckOptions(QCommandLineParser& parser);

@@ -227,7 +227,7 @@ void checkStandardInput(const CheckOptions& options, std::FILE* in, RunOutput& o
         const std::size_t got = std::fread(buffer, 1, static_cast<std::size_t>(size), in);
         return got == 0 && std::ferror(in) ? -1 : static_cast<qint64>(got);
     };
-    output.end(checkStream(name, read, options.alpha, limitsOf(options),
+    output.end(checkStream(name, read, false, options.alpha, limitsOf(options),
                            [&](FileReport&& part) { output.rows(part); }));
 }
 
@@ -243,8 +243,11 @@ bool streamed(const Source& source, qint64 maxBytes) {
         return false;
     }
     QFile file(source.name);
-    return file.open(QIODevice::ReadOnly) &&
-           text_check::kindOf(source.name, file.read(8)) == text_check::SourceKind::PlainText;
+    if (!file.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    const text_check::SourceKind kind = text_check::kindOf(source.name, file.read(8));
+    return kind == text_check::SourceKind::PlainText || kind == text_check::SourceKind::Html;
 }
 
 void checkStreamedFile(const CheckOptions& options, const Source& source, RunOutput& output) {
@@ -255,7 +258,8 @@ void checkStreamedFile(const CheckOptions& options, const Source& source, RunOut
         return;
     }
     const ByteSource read = [&](char* buffer, qint64 size) { return file.read(buffer, size); };
-    output.end(checkStream(source.name, read, options.alpha, limitsOf(options),
+    const bool html = text_check::kindOf(source.name, {}) == text_check::SourceKind::Html;
+    output.end(checkStream(source.name, read, html, options.alpha, limitsOf(options),
                            [&](FileReport&& part) { output.rows(part); }));
 }
 

@@ -9,10 +9,12 @@
 #include "text_check/judge.h"
 
 #include <QByteArray>
+#include <QRegularExpression>
 #include <QStringDecoder>
 
 #include <new>
 #include <optional>
+#include <utility>
 
 namespace lx::check {
 
@@ -166,6 +168,30 @@ private:
     unsigned m_badByte = 0;
 };
 
+// Where an HTML page read so far may be cut: after its last block's closing tag (or line break
+// tag) that lies outside a script, a style and a comment; 0 for nowhere yet.
+qsizetype htmlCutOf(const QString& html) {
+    static const QRegularExpression blockEnd(
+        QStringLiteral(
+            R"(</(?:p|div|li|tr|table|section|article|h[1-6]|blockquote)\s*>|<br\s*/?>)"),
+        QRegularExpression::CaseInsensitiveOption);
+    qsizetype cut = 0;
+    for (auto it = blockEnd.globalMatch(html); it.hasNext();) {
+        cut = it.next().capturedEnd();
+    }
+    // A cut inside a script, a style or a comment moves to before it opened.
+    for (const auto& [open, close] :
+         {std::pair(u"<script", u"</script"), std::pair(u"<style", u"</style"),
+          std::pair(u"<!--", u"-->")}) {
+        const qsizetype opened = html.lastIndexOf(QStringView(open), cut - 1, Qt::CaseInsensitive);
+        if (cut > 0 && opened >= 0 &&
+            html.lastIndexOf(QStringView(close), cut - 1, Qt::CaseInsensitive) < opened) {
+            cut = htmlCutOf(html.left(opened));
+        }
+    }
+    return cut;
+}
+
 bool isBinary(QByteArrayView start) {
     // Text has no NUL bytes, except as UTF-16 or UTF-32, which start with their marks.
     return start.contains('\0') && !start.startsWith("\xFF\xFE") && !start.startsWith("\xFE\xFF") &&
@@ -174,7 +200,7 @@ bool isBinary(QByteArrayView start) {
 
 } // namespace
 
-FileReport checkStream(const QString& name, const ByteSource& read, double alpha,
+FileReport checkStream(const QString& name, const ByteSource& read, bool html, double alpha,
                        const StreamLimits& limits, const std::function<void(FileReport&&)>& rows) {
     FileReport report;
     report.name = name;
@@ -228,7 +254,8 @@ FileReport checkStream(const QString& name, const ByteSource& read, double alpha
                     report.error = CheckText::tr("not a text file");
                     return report;
                 }
-                const text_check::TextEncoding encoding = text_check::textEncodingOf(chunk);
+                const text_check::TextEncoding encoding =
+                    text_check::textEncodingOf(chunk, html && text_check::declaresUtf8(chunk));
                 decoder.emplace(text_check::decoderFor(encoding, {}));
                 chunk = chunk.sliced(encoding.markBytes);
                 if (encoding.name == "UTF-8") {
@@ -242,6 +269,18 @@ FileReport checkStream(const QString& name, const ByteSource& read, double alpha
             text += decoder->decode(chunk);
             if (!last && text.size() < limits.pieceBytes) {
                 continue; // pieces of about pieceBytes: fewer searches, each over more text
+            }
+            if (html) {
+                // A page is cut after a block, whose words are not about the next block's results.
+                qsizetype cut = last ? text.size() : htmlCutOf(text);
+                if (cut == 0 && text.size() < 4 * limits.pieceBytes) {
+                    continue;
+                }
+                cut = cut == 0 ? text.size() : cut;
+                const QString piece = text_check::textOfHtml(text.left(cut));
+                checkPiece(piece, {piece.size(), piece.size()});
+                text.remove(0, cut);
+                continue;
             }
             text.remove(0, checkPiece(text, cutOf(text, last)));
         }

@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 #include <QStringDecoder>
 
+#include <algorithm>
 
 namespace lx::text_check {
 
@@ -167,6 +168,15 @@ TextEncoding textEncodingOf(QByteArrayView bytes, bool declaredUtf8) {
     return {"windows-1252", 0};
 }
 
+bool declaresUtf8(QByteArrayView start) {
+    static const QRegularExpression utf8Declared(
+        QStringLiteral(R"(<meta[^>]*charset\s*=\s*["']?utf-?8)"),
+        QRegularExpression::CaseInsensitiveOption);
+    return utf8Declared
+        .match(QString::fromLatin1(start.first(std::min<qsizetype>(start.size(), 4096))))
+        .hasMatch();
+}
+
 qsizetype firstNonUtf8Byte(QByteArrayView bytes) {
     return countUtf8(bytes).firstBad;
 }
@@ -244,11 +254,7 @@ DecodedSource decodeTextSource(const QByteArray& bytes, bool html) {
     DecodedSource source;
     qsizetype firstBad = -1;
     // A page that says it is UTF-8 is, whatever a few of its bytes are.
-    static const QRegularExpression utf8Declared(
-        QStringLiteral(R"(<meta[^>]*charset\s*=\s*["']?utf-?8)"),
-        QRegularExpression::CaseInsensitiveOption);
-    const bool declared =
-        html && utf8Declared.match(QString::fromLatin1(bytes.left(4096))).hasMatch();
+    const bool declared = html && declaresUtf8(bytes);
     const QString text = decodeTextBytes(bytes, &firstBad, declared);
     source.text = html ? textOfHtml(text) : text;
     if (firstBad >= 0) {

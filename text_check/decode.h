@@ -60,6 +60,9 @@ TextEncoding textEncodingOf(QByteArrayView bytes, bool declaredUtf8 = false);
 // A decoder of that encoding (Latin-1 where Qt lacks the Windows code page).
 QStringDecoder decoderFor(const TextEncoding& encoding, QStringDecoder::Flags flags);
 
+// Whether a page's first bytes say it is UTF-8 (<meta charset="utf-8">, in its first 4 KB).
+bool declaresUtf8(QByteArrayView start);
+
 // The offset of the first byte in no well-formed UTF-8 sequence; -1 where there is none.
 qsizetype firstNonUtf8Byte(QByteArrayView bytes);
 

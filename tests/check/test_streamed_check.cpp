@@ -25,7 +25,7 @@ struct Streamed {
     int pieces = 0;
 };
 
-Streamed stream(const QByteArray& bytes, qint64 pieceBytes, qint64 maxBytes) {
+Streamed stream(const QByteArray& bytes, qint64 pieceBytes, qint64 maxBytes, bool html = false) {
     qsizetype at = 0;
     // Reads of odd lengths, so that a read cuts characters and lines anywhere.
     const ByteSource read = [&](char* buffer, qint64 size) -> qint64 {
@@ -35,7 +35,7 @@ Streamed stream(const QByteArray& bytes, qint64 pieceBytes, qint64 maxBytes) {
         return count;
     };
     Streamed out;
-    out.report = checkStream(QStringLiteral("text"), read, 0.05, {maxBytes, pieceBytes},
+    out.report = checkStream(QStringLiteral("text"), read, html, 0.05, {maxBytes, pieceBytes},
                              [&](FileReport&& part) {
                                  ++out.pieces;
                                  for (CheckedResult& result : part.results) {
@@ -68,6 +68,7 @@ private slots:
 void TestStreamedCheck::asReadAtOnce_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<qint64>("pieceBytes");
+    QTest::addColumn<bool>("html");
     const QByteArray english = corpus("english.txt");
     const QByteArray german = corpus("german.txt");
     QByteArray noParagraphs = english;
@@ -80,24 +81,31 @@ void TestStreamedCheck::asReadAtOnce_data() {
     const QByteArray utf16Text = utf16.encode(QString::fromUtf8(english));
     QByteArray badByte = english;
     badByte.insert(english.size() / 2, '\x97');
+    const QByteArray page = corpus("page.html");
+    QByteArray longPage = page;
+    longPage.replace("</p>", "</p>\n<script>var a = '</p> t(28) = 9.99, p = .5';</script>\n");
     for (const qint64 piece : {qint64(200), qint64(4096), qint64(1) << 20}) {
         const QByteArray size = QByteArray::number(piece);
-        QTest::newRow("paragraphs, " + size) << english << piece;
-        QTest::newRow("German, Windows code page, " + size) << german << piece;
-        QTest::newRow("lines without a blank one, " + size) << noParagraphs << piece;
-        QTest::newRow("one long line, " + size) << oneLine << piece;
-        QTest::newRow("pages, " + size) << pages << piece;
-        QTest::newRow("UTF-16, " + size) << utf16Text << piece;
-        QTest::newRow("a stray byte, " + size) << badByte << piece;
+        QTest::newRow("paragraphs, " + size) << english << piece << false;
+        QTest::newRow("German, Windows code page, " + size) << german << piece << false;
+        QTest::newRow("lines without a blank one, " + size) << noParagraphs << piece << false;
+        QTest::newRow("one long line, " + size) << oneLine << piece << false;
+        QTest::newRow("pages, " + size) << pages << piece << false;
+        QTest::newRow("UTF-16, " + size) << utf16Text << piece << false;
+        QTest::newRow("a stray byte, " + size) << badByte << piece << false;
+        QTest::newRow("HTML, " + size) << page << piece << true;
+        QTest::newRow("HTML with scripts, " + size) << longPage << piece << true;
     }
 }
 
 void TestStreamedCheck::asReadAtOnce() {
     QFETCH(QByteArray, bytes);
     QFETCH(qint64, pieceBytes);
+    QFETCH(bool, html);
     QVERIFY(!bytes.isEmpty());
-    const FileReport whole = checkBytes(QStringLiteral("text"), bytes, 0.05);
-    const Streamed streamed = stream(bytes, pieceBytes, qint64(1) << 30);
+    const FileReport whole =
+        checkBytes(html ? QStringLiteral("page.html") : QStringLiteral("text"), bytes, 0.05);
+    const Streamed streamed = stream(bytes, pieceBytes, qint64(1) << 30, html);
     QCOMPARE(streamed.report.error, whole.error);
     QCOMPARE(streamed.report.warning, whole.warning);
     QVERIFY(!whole.results.empty());
