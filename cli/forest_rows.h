@@ -28,7 +28,7 @@ struct ForestEntry {
     double lower = 0;
     double upper = 0;
     double variance = 0;
-    std::string group; // the --pool-by cell as the table has it; empty without one
+    std::string group = {}; // the --pool-by cell as the table has it; empty without one
 };
 
 // A pooled result drawn under the entries it pools, entries[firstEntry, endEntry): a diamond
