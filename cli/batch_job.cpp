@@ -5,6 +5,7 @@
 #include "batch_text.h"
 
 #include "batch_pipeline.h"
+#include "forest_pools.h"
 #include "pool_file.h"
 #include "pool_summary.h"
 #include "progress_line.h"
@@ -19,17 +20,17 @@ namespace lx::cli {
 
 namespace {
 
-// Draws the forest plot of a table that was read to its end; false when it cannot be drawn,
-// with the message on err.
-bool drawForest(const BatchOptions& options, const ForestRows& rows,
-                const std::optional<QString>& problem, std::FILE* err) {
+// Draws a picture (the forest plot or the funnel plot, by option) of a table that was read to
+// its end; false when it cannot be drawn, with the message on err.
+bool drawPicture(const QString& option, const QString& path, const ForestWriter& writer,
+                 const ForestRows& rows, const std::optional<QString>& problem, std::FILE* err) {
     QString message;
     if (problem) {
         message = *problem;
-    } else if (!options.forestWriter) {
-        message = BatchText::tr("--forest: this program cannot draw pictures");
-    } else if (!options.forestWriter(options.forest, rows, message)) {
-        message = QStringLiteral("--forest: ") + message;
+    } else if (!writer) {
+        message = BatchText::tr("%1: this program cannot draw pictures").arg(option);
+    } else if (!writer(path, rows, message)) {
+        message = option + QStringLiteral(": ") + message;
     } else {
         return true;
     }
@@ -183,15 +184,27 @@ ExitStatus runBatch(const BatchOptions& options, std::FILE* out, std::FILE* err)
     if (options.terminal || anyFailed || leftOut > 0) {
         std::fprintf(err, "lxtervan-batch: %s: %s\n", input.name().c_str(),
                      narrow(summaryText(pipeline.rows(), pipeline.failed(), pipeline.checksFailed(),
-                                        leftOut))
+                                        leftOut, options.forest.isEmpty()))
                          .c_str());
     }
     // The table is out whatever becomes of the pool and of the picture.
     std::optional<PoolRun> pooled;
     const bool poolDone =
         !options.pool || finishPool(options, format, pipeline, input.name(), err, pooled);
-    if (!options.forest.isEmpty() &&
-        !drawForest(options, pipeline.forest(), pipeline.forestProblem(), err)) {
+    // The pictures show the pooled rows that the pool file and the summary line have.
+    ForestRows pictureRows = pipeline.takeForest();
+    if (pooled) {
+        addPools(pictureRows, *pooled);
+    }
+    const bool forestDone =
+        options.forest.isEmpty() ||
+        drawPicture(QStringLiteral("--forest"), options.forest, options.forestWriter, pictureRows,
+                    pipeline.forestProblem(), err);
+    const bool funnelDone =
+        options.funnel.isEmpty() ||
+        drawPicture(QStringLiteral("--funnel"), options.funnel, options.funnelWriter, pictureRows,
+                    pipeline.forestProblem(), err);
+    if (!forestDone || !funnelDone) {
         return UsageError;
     }
     if (!poolDone) {

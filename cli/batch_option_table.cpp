@@ -119,7 +119,16 @@ void addBatchOptions(QCommandLineParser& parser) {
          BatchText::tr("Draw a forest plot of Hedges' g with its interval for each row, the "
                        "marker's area in proportion to 1/g_var, to this file: .svg, .pdf or "
                        ".png (by its suffix). Rows with errors are left out and counted in the "
-                       "summary. The table is written as without it."),
+                       "summary. With any --pool option, the pooled diamond with its prediction "
+                       "interval and the summary line under the studies, their weights, and a "
+                       "diamond per --pool-by subgroup. The table is written as without it."),
+         QStringLiteral("file")},
+        {option::funnel,
+         BatchText::tr("Draw a funnel plot to this file: .svg, .pdf or .png (by its suffix): each "
+                       "row's effect against its standard error, the pooled estimate with its "
+                       "pseudo 95% limits, and the regions of p < .10, .05 and .01 around no "
+                       "effect. Pools the rows as the --pool options say (REML without them). "
+                       "The table is written as without it."),
          QStringLiteral("file")},
         {option::label,
          BatchText::tr("The column whose cells label the forest plot's rows (by name, or by "
@@ -161,7 +170,11 @@ QString batchHelp(const QCommandLineParser& parser) {
                          "  lxtervan-batch --columns study,g,g_ci_lo,g_ci_hi --forest forest.svg "
                          "--label study studies.csv\n"
                          "      g and its interval for each row to standard output, and a "
-                         "forest plot of them labelled by the column study.\n");
+                         "forest plot of them labelled by the column study.\n"
+                         "  lxtervan-batch --pool pooled.csv --pool-by setting --forest forest.png "
+                         "--funnel funnel.png --label study studies.csv\n"
+                         "      the rows pooled by REML, overall and per setting, to pooled.csv, "
+                         "drawn as a forest plot with their diamonds and as a funnel plot.\n");
 }
 
 } // namespace lx::cli

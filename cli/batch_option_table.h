@@ -35,6 +35,7 @@ inline const QString planTails = QStringLiteral("plan-tails");
 inline const QString planEffect = QStringLiteral("plan-effect");
 inline const QString forest = QStringLiteral("forest");
 inline const QString label = QStringLiteral("label");
+inline const QString funnel = QStringLiteral("funnel");
 inline const QString pool = QStringLiteral("pool");
 inline const QString poolMethod = QStringLiteral("pool-method");
 inline const QString poolTest = QStringLiteral("pool-test");

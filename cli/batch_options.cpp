@@ -255,6 +255,14 @@ std::variant<BatchOptions, QString> batchOptions(const QCommandLineParser& parse
         return *problem;
     }
     options.pool = std::get<std::optional<PoolSettings>>(std::move(pool));
+    options.funnel = parser.value(option::funnel);
+    if (parser.isSet(option::funnel) && options.funnel.isEmpty()) {
+        return BatchText::tr("--funnel needs the name of the picture's file");
+    }
+    // The funnel is drawn around the pooled estimate, by the default pooling when none is asked.
+    if (!options.funnel.isEmpty() && !options.pool) {
+        options.pool = PoolSettings{};
+    }
     options.checks.oneTailed = parser.isSet(option::oneTailed);
     options.checks.alpha = parser.value(option::alpha).toDouble(&ok);
     if (!ok || !(options.checks.alpha > 0 && options.checks.alpha < 1)) {

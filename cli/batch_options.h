@@ -49,10 +49,14 @@ struct BatchOptions {
     // a summary.
     bool terminal = false;
     CheckSettings checks; // how reported results are checked
-    // A forest plot of g for each row, drawn by forestWriter after the table is written.
+    // A forest plot of g for each row, drawn by forestWriter after the table is written, with
+    // the pooled results under the studies when the rows are pooled.
     QString forest; // its file; empty for none
     QString label;  // the column of its labels (by name or number from 1); empty: row numbers
     ForestWriter forestWriter;
+    // A funnel plot of the same rows around their pooled estimate, drawn by funnelWriter.
+    QString funnel; // its file; empty for none
+    ForestWriter funnelWriter;
     std::optional<PoolSettings> pool; // when any --pool option asks for pooling
 };
 

@@ -6,11 +6,17 @@
 #include "header_column.h"
 #include "table_layout.h"
 
+#include "stats/boost_policy.h"
+
+#include <boost/math/distributions/normal.hpp>
+
 #include <cerrno>
 
 namespace lx::cli {
 
 namespace {
+
+using Normal = boost::math::normal_distribution<double, BoostPolicy>;
 
 constexpr std::size_t sniffLines = 21; // how far below a title the header is looked for
 
@@ -70,6 +76,7 @@ struct Job {
         , layout(std::move(tableLayout))
         , forest(forestLabels)
         , pool(poolInput)
+        , z(boost::math::quantile(boost::math::complement(Normal(), (1 - options.level) / 2)))
         , needs(needsFor(computed(layout, forest.has_value(), pool), options.level,
                          options.priorScale, options.equivalence, options.plan, options.costly))
         , checks(options.checks)
@@ -95,15 +102,23 @@ struct Job {
                 continue;
             }
             ++output.rows;
+            std::optional<std::string_view> group;
+            if (const auto column = pool ? pool->groupColumn : std::nullopt) {
+                group = *column < batch.fieldCount(record) ? batch.field(record, *column)
+                                                           : std::string_view();
+            }
             if (forest) {
-                output.forest.add(results, forest->label(batch, record), output.rows);
+                std::string groupCell(group.value_or(std::string_view()));
+                if (wantsSummary) {
+                    output.forest.addStudy(results, poolStudy(PoolEffect::Md, results, summary), z,
+                                           forest->label(batch, record), output.rows,
+                                           std::move(groupCell));
+                } else {
+                    output.forest.add(results, forest->label(batch, record), output.rows,
+                                      std::move(groupCell));
+                }
             }
             if (pool) {
-                std::optional<std::string_view> group;
-                if (const auto column = pool->groupColumn) {
-                    group = *column < batch.fieldCount(record) ? batch.field(record, *column)
-                                                               : std::string_view();
-                }
                 output.pool.add(pool->effect, results, summary, group);
             }
         }
@@ -112,8 +127,9 @@ struct Job {
 
     NumberStyle style;
     TableLayout layout;
-    std::optional<ForestLabels> forest; // when a forest plot is drawn
+    std::optional<ForestLabels> forest; // when a forest or funnel plot is drawn
     std::optional<PoolInput> pool;      // when the rows are pooled
+    double z;                           // of the mean differences' intervals at the level
     ResultNeeds needs;
     CheckSettings checks;
     RowCalculator calculator;
@@ -148,13 +164,15 @@ std::optional<std::string> Pipeline::start(const RecordBatch& batch, std::size_t
         return problem;
     }
     std::optional<ForestLabels> forest;
-    if (!m_options.forest.isEmpty()) {
+    if (!m_options.forest.isEmpty() || !m_options.funnel.isEmpty()) {
         auto labels = forestLabels(header, m_options.label);
         if (const QString* problem = std::get_if<QString>(&labels)) {
             m_forestProblem = *problem;
         } else if (!std::get<TableLayout>(layout).summary.present) {
-            m_forestProblem = BatchText::tr("--forest: the table has no columns n1, m1, sd1, "
-                                            "n2, m2 and sd2 to work g from");
+            m_forestProblem = BatchText::tr("%1: the table has no columns n1, m1, sd1, n2, m2 "
+                                            "and sd2 to work g from")
+                                  .arg(m_options.forest.isEmpty() ? QStringLiteral("--funnel")
+                                                                  : QStringLiteral("--forest"));
         } else {
             forest = std::get<ForestLabels>(labels);
         }

@@ -56,7 +56,9 @@ public:
     // The errno of the first write that failed, 0 while none has.
     int writeError() const { return m_writeError; }
     const ForestRows& forest() const { return m_forest; }
-    // Why the forest plot cannot be drawn from this table, if it cannot.
+    // The rows of the pictures, to put the pooled results under; the pipeline keeps none.
+    ForestRows takeForest() { return std::move(m_forest); }
+    // Why the forest plot and the funnel plot cannot be drawn from this table, if they cannot.
     const std::optional<QString>& forestProblem() const { return m_forestProblem; }
     // The rows' effects for --pool and the options beside it.
     const PoolStudies& pool() const { return m_pool; }

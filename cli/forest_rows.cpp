@@ -19,11 +19,16 @@ std::optional<double> numberIn(const RowResults& results, ResultColumn column) {
     return cell.number;
 }
 
+bool isBlank(const RowResults& results) {
+    return std::all_of(results.begin(), results.end(),
+                       [](const Cell& cell) { return cell.kind == Cell::Kind::Empty; });
+}
+
 } // namespace
 
-void ForestRows::add(const RowResults& results, std::string label, std::size_t row) {
-    if (std::all_of(results.begin(), results.end(),
-                    [](const Cell& cell) { return cell.kind == Cell::Kind::Empty; })) {
+void ForestRows::add(const RowResults& results, std::string label, std::size_t row,
+                     std::string group) {
+    if (isBlank(results)) {
         return;
     }
     const auto g = numberIn(results, ResultColumn::G);
@@ -36,7 +41,21 @@ void ForestRows::add(const RowResults& results, std::string label, std::size_t r
         ++leftOut;
         return;
     }
-    entries.push_back({std::move(label), row, *g, *lower, *upper, *variance});
+    entries.push_back({std::move(label), row, *g, *lower, *upper, *variance, std::move(group)});
+}
+
+void ForestRows::addStudy(const RowResults& results, const std::optional<meta::Study>& study,
+                          double z, std::string label, std::size_t row, std::string group) {
+    if (isBlank(results)) {
+        return;
+    }
+    if (!study) {
+        ++leftOut;
+        return;
+    }
+    const double half = z * std::sqrt(study->vi);
+    entries.push_back({std::move(label), row, study->yi, study->yi - half, study->yi + half,
+                       study->vi, std::move(group)});
 }
 
 void ForestRows::append(ForestRows&& more, std::size_t rowOffset) {

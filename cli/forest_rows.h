@@ -19,7 +19,8 @@
 
 namespace lx::cli {
 
-// One row of the table as the forest plot draws it: Hedges' g, its interval and its variance.
+// One row of the table as the forest plot draws it: its effect (Hedges' g, or the mean
+// difference that --pool-effect md pools), the effect's interval and its variance.
 struct ForestEntry {
     std::string label;   // the --label cell as the table has it; empty for the row's number
     std::size_t row = 0; // from 1, counting the table's rows below the header
@@ -27,6 +28,7 @@ struct ForestEntry {
     double lower = 0;
     double upper = 0;
     double variance = 0;
+    std::string group = {}; // the --pool-by cell as the table has it; empty without one
 };
 
 // A pooled result drawn under the entries it pools, entries[firstEntry, endEntry): a diamond
@@ -52,7 +54,12 @@ struct ForestRows {
 
     // Takes one row's results; a row without any, as a spreadsheet's blank row under its table,
     // is no row of the plot.
-    void add(const RowResults& results, std::string label, std::size_t row);
+    void add(const RowResults& results, std::string label, std::size_t row, std::string group = {});
+    // The same for an effect that is no column of the results, as the mean difference: study is
+    // the row's effect and variance as the pool takes them (none where it takes none), drawn with
+    // the interval effect ± z·√variance.
+    void addStudy(const RowResults& results, const std::optional<lx::meta::Study>& study, double z,
+                  std::string label, std::size_t row, std::string group = {});
     void append(ForestRows&& more, std::size_t rowOffset);
     // The pool of every entry (the first such), or none.
     const ForestPool* overallPool() const;
@@ -74,7 +81,8 @@ std::variant<ForestLabels, QString> forestLabels(const std::vector<std::string>&
 // The result columns the forest plot reads, computed whether or not they are written.
 bool isForestColumn(ResultColumn column);
 
-// Draws the forest plot to its file: false with the reason in error.
+// Draws a picture of the rows (the forest plot, or the funnel plot) to its file: false with the
+// reason in error.
 using ForestWriter =
     std::function<bool(const QString& path, const ForestRows& rows, QString& error)>;
 

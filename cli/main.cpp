@@ -19,8 +19,12 @@ namespace {
 // made first, and only a picture needs the fonts of a QGuiApplication. Options end at "--".
 bool asksForPicture(int argc, char* argv[]) {
     for (int k = 1; k < argc && std::strcmp(argv[k], "--") != 0; ++k) {
-        if (std::strcmp(argv[k], "--forest") == 0 || std::strncmp(argv[k], "--forest=", 9) == 0) {
-            return true;
+        for (const char* option : {"--forest", "--funnel"}) {
+            const std::size_t length = std::strlen(option);
+            if (std::strncmp(argv[k], option, length) == 0 &&
+                (argv[k][length] == '\0' || argv[k][length] == '=')) {
+                return true;
+            }
         }
     }
     return false;
@@ -74,6 +78,7 @@ int main(int argc, char* argv[]) {
     batch.terminal = isatty(STDERR_FILENO) == 1;
     if (pictures.isLoaded()) {
         batch.forestWriter = pictures.writeForest;
+        batch.funnelWriter = pictures.writeFunnel;
     } else {
         // The table is still worked; the picture's absence is named after it.
         batch.forestWriter = [problem = pictures.problem()](
@@ -81,6 +86,7 @@ int main(int argc, char* argv[]) {
             error = problem;
             return false;
         };
+        batch.funnelWriter = batch.forestWriter;
     }
     static char outputBuffer[1 << 16];
     std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);

@@ -16,9 +16,14 @@ std::optional<double> numberIn(const RowResults& results, ResultColumn column) {
     return cell.number;
 }
 
-// The row's effect and its variance, when it has both and the variance is above 0.
-std::optional<meta::Study> studyOf(PoolEffect effect, const RowResults& results,
-                                   const std::optional<Summary>& summary) {
+bool isBlank(std::string_view text) {
+    return text.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+} // namespace
+
+std::optional<meta::Study> poolStudy(PoolEffect effect, const RowResults& results,
+                                     const std::optional<Summary>& summary) {
     if (results[static_cast<std::size_t>(ResultColumn::Error)].kind != Cell::Kind::Empty) {
         return std::nullopt;
     }
@@ -43,12 +48,6 @@ std::optional<meta::Study> studyOf(PoolEffect effect, const RowResults& results,
     return study;
 }
 
-bool isBlank(std::string_view text) {
-    return text.find_first_not_of(" \t") == std::string_view::npos;
-}
-
-} // namespace
-
 std::uint32_t PoolStudies::groupIndex(std::string_view value) {
     const auto [at, added] =
         m_index.try_emplace(std::string(value), static_cast<std::uint32_t>(groups.size()));
@@ -64,7 +63,7 @@ void PoolStudies::add(PoolEffect effect, const RowResults& results,
                       std::optional<std::string_view> group) {
     const std::uint32_t index =
         group && !isBlank(*group) ? groupIndex(*group) : PoolStudies::noGroup;
-    const auto study = studyOf(effect, results, summary);
+    const auto study = poolStudy(effect, results, summary);
     if (!study) {
         ++excluded;
         if (index != noGroup) {

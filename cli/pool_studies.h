@@ -42,6 +42,11 @@ private:
     std::unordered_map<std::string, std::uint32_t> m_index;
 };
 
+// A row's effect and its variance as the pool takes them: none for a row with an error, or
+// without both figures, or whose variance is not above 0. summary is the row's for md.
+std::optional<meta::Study> poolStudy(PoolEffect effect, const RowResults& results,
+                                     const std::optional<Summary>& summary);
+
 // The result columns a pool reads, computed whether or not they are written.
 bool isPoolColumn(PoolEffect effect, ResultColumn column);
 

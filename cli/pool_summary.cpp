@@ -40,7 +40,9 @@ QString pText(double p, const QLocale& locale) {
     return QStringLiteral("p = ") + noLeadingZero(figure_text::pValue(p, p < 0.01 ? 1 : 2, locale));
 }
 
-QString modelText(const PoolRow& row) {
+} // namespace
+
+QString poolModelText(const PoolRow& row) {
     const bool knha = row.test == meta::Test::Knha;
     if (row.method == meta::Estimator::EE) {
         return knha ? BatchText::tr("Common effect (Knapp-Hartung)")
@@ -49,8 +51,6 @@ QString modelText(const PoolRow& row) {
     return knha ? BatchText::tr("Random effects (%1, Knapp-Hartung)").arg(methodName(row.method))
                 : BatchText::tr("Random effects (%1)").arg(methodName(row.method));
 }
-
-} // namespace
 
 QString poolSummaryText(const PoolRun& run, const QLocale& locale) {
     if (run.rows.empty()) {
@@ -99,8 +99,8 @@ QString poolSummaryText(const PoolRun& run, const QLocale& locale) {
                               fixed(*row[P::QBetween], 1, locale),
                               pText(*row[P::QBetweenP], locale)));
     }
-    QString text =
-        QStringLiteral("%1, k = %2").arg(modelText(row), figure_text::whole(*row[P::K], locale));
+    QString text = QStringLiteral("%1, k = %2")
+                       .arg(poolModelText(row), figure_text::whole(*row[P::K], locale));
     if (!parts.isEmpty()) {
         text += QStringLiteral(": ") + parts.join(QLatin1String("; "));
     }

@@ -15,4 +15,7 @@ namespace lx::cli {
 // subgroup differences and why any figure is missing. Empty when the run has no pooled row.
 QString poolSummaryText(const PoolRun& run, const QLocale& locale);
 
+// The model of a pooled row, as the line begins: "Random effects (REML)", "Common effect".
+QString poolModelText(const PoolRow& row);
+
 } // namespace lx::cli

@@ -26,7 +26,7 @@ QString countText(std::size_t count) {
 } // namespace
 
 QString summaryText(std::size_t rows, const RowErrors& failed, const RowErrors& checksFailed,
-                    std::size_t forestLeftOut) {
+                    std::size_t forestLeftOut, bool funnelOnly) {
     const QString rowsText =
         rows == 1 ? BatchText::tr("1 row") : BatchText::tr("%1 rows").arg(countText(rows));
     QString text = failed.first ? BatchText::tr("%1, %2 with errors (first: line %3: %4)")
@@ -39,7 +39,11 @@ QString summaryText(std::size_t rows, const RowErrors& failed, const RowErrors& 
                     .arg(countText(checksFailed.count), QString::number(first->line),
                          QString::fromStdString(first->message));
     }
-    if (forestLeftOut > 0) {
+    if (forestLeftOut > 0 && funnelOnly) {
+        text += forestLeftOut == 1 ? BatchText::tr("; 1 row left out of the funnel plot")
+                                   : BatchText::tr("; %1 rows left out of the funnel plot")
+                                         .arg(countText(forestLeftOut));
+    } else if (forestLeftOut > 0) {
         text += forestLeftOut == 1 ? BatchText::tr("; 1 row left out of the forest plot")
                                    : BatchText::tr("; %1 rows left out of the forest plot")
                                          .arg(countText(forestLeftOut));

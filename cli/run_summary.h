@@ -43,8 +43,8 @@ struct RowErrors {
 QLocale summaryLocale();
 
 // "10 rows, 2 with errors (first: line 3: ...)": forestLeftOut is the rows a forest plot leaves
-// out, when one is drawn.
+// out, when one is drawn, or a funnel plot alone (funnelOnly).
 QString summaryText(std::size_t rows, const RowErrors& failed, const RowErrors& checksFailed,
-                    std::size_t forestLeftOut);
+                    std::size_t forestLeftOut, bool funnelOnly = false);
 
 } // namespace lx::cli

@@ -153,6 +153,17 @@ SvgContent readSvg(const QString& path) {
                                       fills.top()});
             } else if (name == u"ellipse" || name == u"circle") {
                 content.circleCentres.append(here.map(QPointF(number("cx"), number("cy"))));
+            } else if (name == u"path") {
+                static const QRegularExpression corner(
+                    QStringLiteral("[ML]\\s*(-?[\\d.e+-]+)[ ,]+(-?[\\d.e+-]+)"));
+                SvgPath path{{}, fills.top()};
+                const QString d = attributes.value(QLatin1String("d")).toString();
+                for (auto match = corner.globalMatch(d); match.hasNext();) {
+                    const auto at = match.next();
+                    path.points.append(
+                        here.map(QPointF(at.captured(1).toDouble(), at.captured(2).toDouble())));
+                }
+                content.paths.append(path);
             } else if (name == u"text") {
                 const QPointF at = here.map(QPointF(number("x"), number("y")));
                 content.texts.append(

@@ -48,8 +48,13 @@ struct SvgRect {
     QRectF rect;  // its transforms applied
     QString fill; // its own fill or the one of the group it is in, as written ("#1f77b4")
 };
+struct SvgPath {
+    QList<QPointF> points; // its corners (M and L commands), its transforms applied
+    QString fill;
+};
 struct SvgContent {
     QList<SvgText> texts;
+    QList<SvgPath> paths;
     QList<QPointF> circleCentres;
     QList<SvgRect> rects;
     QRectF viewBox;
