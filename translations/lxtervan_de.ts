@@ -686,10 +686,6 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
         <translation>BF10 über die Prior-Skala ist nicht berechenbar: ein Integral konvergiert nicht.</translation>
     </message>
     <message>
-        <source>--forest: the table has no columns n1, m1, sd1, n2, m2 and sd2 to work g from</source>
-        <translation>--forest: Die Tabelle hat keine Spalten n1, m1, sd1, n2, m2 und sd2, aus denen sich g berechnen ließe</translation>
-    </message>
-    <message>
         <source>; 1 row left out of the forest plot</source>
         <translation>; 1 Zeile im Forest-Plot ausgelassen</translation>
     </message>
@@ -698,26 +694,8 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
         <translation>; %1 Zeilen im Forest-Plot ausgelassen</translation>
     </message>
     <message>
-        <source>--forest: this program cannot draw pictures</source>
-        <translation>--forest: Dieses Programm kann keine Bilder zeichnen</translation>
-    </message>
-    <message>
-        <source>Draw a forest plot of Hedges&apos; g with its interval for each row, the marker&apos;s area in proportion to 1/g_var, to this file: .svg, .pdf or .png (by its suffix). Rows with errors are left out and counted in the summary. The table is written as without it.</source>
-        <translation>Einen Forest-Plot von Hedges’ g mit seinem Intervall für jede Zeile in diese Datei zeichnen, die Fläche der Marke proportional zu 1/g_var: .svg, .pdf oder .png (nach der Endung). Zeilen mit Fehlern werden ausgelassen und in der Zusammenfassung gezählt. Die Tabelle wird geschrieben wie ohne diese Option.</translation>
-    </message>
-    <message>
         <source>The column whose cells label the forest plot&apos;s rows (by name, or by number from 1); without it, the row numbers.</source>
         <translation>Die Spalte, deren Zellen die Zeilen des Forest-Plots beschriften (mit Namen oder mit Nummer ab 1); ohne sie die Zeilennummern.</translation>
-    </message>
-    <message>
-        <source>Examples:
-  lxtervan-batch --columns study,g,g_ci_lo,g_ci_hi --forest forest.svg --label study studies.csv
-      g and its interval for each row to standard output, and a forest plot of them labelled by the column study.
-</source>
-        <translation>Beispiele:
-  lxtervan-batch --columns study,g,g_ci_lo,g_ci_hi --forest forest.svg --label study studies.csv
-      g und sein Intervall für jede Zeile auf die Standardausgabe und ein Forest-Plot davon, beschriftet mit der Spalte study.
-</translation>
     </message>
     <message>
         <source>--forest needs the name of the picture&apos;s file</source>
@@ -902,6 +880,48 @@ Die Kopfzeile muss n1, m1, sd1 (oder se1), n2, m2, sd2 (oder se2) nennen; andere
     <message>
         <source>subgroup differences Q(%1) = %2, %3</source>
         <translation>Unterschiede der Untergruppen Q(%1) = %2, %3</translation>
+    </message>
+    <message>
+        <source>%1: this program cannot draw pictures</source>
+        <translation>%1: Dieses Programm kann keine Bilder zeichnen</translation>
+    </message>
+    <message>
+        <source>Draw a forest plot of Hedges&apos; g with its interval for each row, the marker&apos;s area in proportion to 1/g_var, to this file: .svg, .pdf or .png (by its suffix). Rows with errors are left out and counted in the summary. With any --pool option, the pooled diamond with its prediction interval and the summary line under the studies, their weights, and a diamond per --pool-by subgroup. The table is written as without it.</source>
+        <translation>Einen Forest-Plot von Hedges’ g mit seinem Intervall für jede Zeile in diese Datei zeichnen, die Fläche der Marke proportional zu 1/g_var: .svg, .pdf oder .png (nach der Endung). Zeilen mit Fehlern werden ausgelassen und in der Zusammenfassung gezählt. Mit einer der --pool-Optionen unter den Studien die gepoolte Raute mit ihrem Vorhersageintervall und die Zusammenfassungszeile, die Gewichte der Studien und eine Raute je Untergruppe von --pool-by. Die Tabelle wird geschrieben wie ohne diese Option.</translation>
+    </message>
+    <message>
+        <source>Draw a funnel plot to this file: .svg, .pdf or .png (by its suffix): each row&apos;s effect against its standard error, the pooled estimate with its pseudo 95% limits, and the regions of p &lt; .10, .05 and .01 around no effect. Pools the rows as the --pool options say (REML without them). The table is written as without it.</source>
+        <translation>Einen Funnel-Plot in diese Datei zeichnen: .svg, .pdf oder .png (nach der Endung): der Effekt jeder Zeile gegen seinen Standardfehler, die gepoolte Schätzung mit ihren Pseudo-95-%-Grenzen und die Bereiche von p &lt; .10, .05 und .01 um den Nulleffekt. Poolt die Zeilen, wie die --pool-Optionen es sagen (ohne sie mit REML). Die Tabelle wird geschrieben wie ohne diese Option.</translation>
+    </message>
+    <message>
+        <source>Examples:
+  lxtervan-batch --columns study,g,g_ci_lo,g_ci_hi --forest forest.svg --label study studies.csv
+      g and its interval for each row to standard output, and a forest plot of them labelled by the column study.
+  lxtervan-batch --pool pooled.csv --pool-by setting --forest forest.png --funnel funnel.png --label study studies.csv
+      the rows pooled by REML, overall and per setting, to pooled.csv, drawn as a forest plot with their diamonds and as a funnel plot.
+</source>
+        <translation>Beispiele:
+  lxtervan-batch --columns study,g,g_ci_lo,g_ci_hi --forest forest.svg --label study studies.csv
+      g und sein Intervall für jede Zeile auf die Standardausgabe und ein Forest-Plot davon, beschriftet mit der Spalte study.
+  lxtervan-batch --pool pooled.csv --pool-by setting --forest forest.png --funnel funnel.png --label study studies.csv
+      die Zeilen mit REML gepoolt, insgesamt und je setting, nach pooled.csv, gezeichnet als Forest-Plot mit ihren Rauten und als Funnel-Plot.
+</translation>
+    </message>
+    <message>
+        <source>--funnel needs the name of the picture&apos;s file</source>
+        <translation>--funnel braucht den Namen der Bilddatei</translation>
+    </message>
+    <message>
+        <source>%1: the table has no columns n1, m1, sd1, n2, m2 and sd2 to work g from</source>
+        <translation>%1: Die Tabelle hat keine Spalten n1, m1, sd1, n2, m2 und sd2, aus denen sich g berechnen ließe</translation>
+    </message>
+    <message>
+        <source>; 1 row left out of the funnel plot</source>
+        <translation>; 1 Zeile im Funnel-Plot ausgelassen</translation>
+    </message>
+    <message>
+        <source>; %1 rows left out of the funnel plot</source>
+        <translation>; %1 Zeilen im Funnel-Plot ausgelassen</translation>
     </message>
 </context>
 <context>
