@@ -8,6 +8,7 @@
 #include <charconv>
 #include <cmath>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace lx::check {
@@ -106,36 +107,34 @@ template <typename T> Cell optionalNumber(const std::optional<T>& value) {
     return value ? number(static_cast<double>(*value)) : Cell{};
 }
 
+// The cells moved into their row: a braced list would copy each.
+template <typename... Cells> std::vector<Cell> row(Cells&&... cells) {
+    std::vector<Cell> all;
+    all.reserve(sizeof...(cells));
+    (all.push_back(std::forward<Cells>(cells)), ...);
+    return all;
+}
+
 std::vector<Cell> cellsOf(const QString& file, const CheckedResult& result) {
     const FoundResult& found = result.found;
     const Judgement& judgement = result.judgement;
     const bool ns = found.p.notSignificant;
-    std::vector<Cell> cells = {
-        text(file),
-        found.page > 0 ? number(found.page) : Cell{},
-        number(found.line),
-        text(found.raw),
-        text(statisticWord(found.statistic)),
-        number(found.df),
-        typed(found.value),
-        number(judgement.t, 6),
-        text(ns ? "ns" : relationWord(found.p.relation)),
+    return row(
+        text(file), found.page > 0 ? number(found.page) : Cell{}, number(found.line),
+        text(found.raw), text(statisticWord(found.statistic)), number(found.df), typed(found.value),
+        number(judgement.t, 6), text(ns ? "ns" : relationWord(found.p.relation)),
         ns ? Cell{} : number(found.p.value),
         judgement.recomputed ? number(*judgement.recomputed, 6) : Cell{},
         judgement.range ? number(judgement.range->lower, 6) : Cell{},
         judgement.range ? number(judgement.range->upper, 6) : Cell{},
         judgement.recomputed ? number(judgement.oneTailedJudged ? 1 : 2) : Cell{},
-        boolean(found.oneSided),
-        text(verdictWord(judgement.verdict)),
-        boolean(judgement.holds),
+        boolean(found.oneSided), text(verdictWord(judgement.verdict)), boolean(judgement.holds),
         found.effect
             ? text(found.effect->kind == ReportedEffect::Kind::HedgesG ? QStringLiteral("g")
                                                                        : QStringLiteral("d"))
             : Cell{},
-        found.effect ? typed(found.effect->value) : Cell{},
-        optionalNumber(found.n1),
-        optionalNumber(found.n2),
-        optionalNumber(found.total),
+        found.effect ? typed(found.effect->value) : Cell{}, optionalNumber(found.n1),
+        optionalNumber(found.n2), optionalNumber(found.total),
         judgement.effect == EffectVerdict::NotChecked ? Cell{} : text(effectWord(judgement.effect)),
         found.group1 ? typed(found.group1->mean) : Cell{},
         found.group1 ? typed(found.group1->sd) : Cell{},
@@ -150,10 +149,7 @@ std::vector<Cell> cellsOf(const QString& file, const CheckedResult& result) {
                                                     : text(roundingWord(judgement.rounding)),
         judgement.interval == EffectVerdict::NotChecked ? Cell{}
                                                         : text(effectWord(judgement.interval)),
-        result.part.isEmpty() ? Cell{} : text(result.part),
-        boolean(found.repaired),
-    };
-    return cells;
+        result.part.isEmpty() ? Cell{} : text(result.part), boolean(found.repaired));
 }
 
 // RFC 4180: a cell with the delimiter, a quote or a line break is quoted, its quotes doubled.

@@ -52,6 +52,39 @@ QString between() {
            number() + QStringLiteral(R"((?!\d)){0,3})");
 }
 
+// A pattern's named groups by number, looked up once: a match looked up by name searches the
+// pattern's table of names, and a long scan makes millions of them.
+int groupOf(const QRegularExpression& pattern, QStringView name) {
+    return static_cast<int>(pattern.namedCaptureGroups().indexOf(name));
+}
+
+struct HeadGroups {
+    int tdf, tsub, tone, tword, capital, ft, one, fdf, fsub, fword, peq, value;
+    explicit HeadGroups(const QRegularExpression& head)
+        : tdf(groupOf(head, u"tdf"))
+        , tsub(groupOf(head, u"tsub"))
+        , tone(groupOf(head, u"tone"))
+        , tword(groupOf(head, u"tword"))
+        , capital(groupOf(head, u"capital"))
+        , ft(groupOf(head, u"ft"))
+        , one(groupOf(head, u"one"))
+        , fdf(groupOf(head, u"fdf"))
+        , fsub(groupOf(head, u"fsub"))
+        , fword(groupOf(head, u"fword"))
+        , peq(groupOf(head, u"peq"))
+        , value(groupOf(head, u"value")) {}
+};
+
+// The groups of a pattern that reads a p; -1 for those it lacks.
+struct PGroups {
+    int p, pn, rho, bad;
+    explicit PGroups(const QRegularExpression& pattern)
+        : p(groupOf(pattern, u"p"))
+        , pn(groupOf(pattern, u"pn"))
+        , rho(groupOf(pattern, u"rho"))
+        , bad(groupOf(pattern, u"bad")) {}
+};
+
 struct Patterns {
     QRegularExpression head;
     QRegularExpression pAfter;
@@ -61,6 +94,9 @@ struct Patterns {
     QRegularExpression rDfs;    // R's "F = 4.7778, num df = 1, denom df = 57"
     QRegularExpression dfCount; // ", 238 df", a table's p after it: "T=0.28, 238 df 0.7759"
     QRegularExpression bareP;
+    HeadGroups headGroups{head};
+    PGroups pAfterGroups{pAfter}, pCellGroups{pCell}, pBeforeGroups{pBefore}, barePGroups{bareP};
+    int dfGroup = groupOf(dfWord, u"df"); // dfWord's, rDfs' and dfCount's only group
 };
 
 // Built on first use: the window that links this starts without compiling them.
@@ -104,14 +140,14 @@ const Patterns& patterns() {
 }
 
 // The p of a match, its damaged glyph read as the sign it stands for; false when it is no p.
-bool readP(const QRegularExpressionMatch& match, FoundResult& result) {
-    QString text = match.captured(u"p");
-    if (match.hasCaptured(u"rho")) { // a font's p read as the Greek rho
-        text[match.capturedStart(u"rho") - match.capturedStart(u"p")] = QLatin1Char('p');
+bool readP(const QRegularExpressionMatch& match, const PGroups& groups, FoundResult& result) {
+    QString text = match.captured(groups.p);
+    if (match.hasCaptured(groups.rho)) { // a font's p read as the Greek rho
+        text[match.capturedStart(groups.rho) - match.capturedStart(groups.p)] = QLatin1Char('p');
         result.repaired = true;
     }
-    if (match.hasCaptured(u"bad")) {
-        const qsizetype at = match.capturedStart(u"bad") - match.capturedStart(u"p");
+    if (match.hasCaptured(groups.bad)) {
+        const qsizetype at = match.capturedStart(groups.bad) - match.capturedStart(groups.p);
         text[at] = text[at] == QLatin1Char('b') ? QLatin1Char('<') : QLatin1Char('=');
         result.repaired = true;
     }
@@ -121,7 +157,7 @@ bool readP(const QRegularExpressionMatch& match, FoundResult& result) {
     }
     result.p = *p;
     result.pAboveOne = p->value > 1;
-    result.pText = match.captured(u"p").simplified();
+    result.pText = match.captured(groups.p).simplified();
     return true;
 }
 
@@ -138,28 +174,29 @@ bool namesATimePoint(const QString& plain, qsizetype start) {
 // Reads the result whose test `head` matched: its df and p, before or after it.
 bool readResult(const QString& plain, const QRegularExpressionMatch& head, FoundResult& result) {
     const Patterns& all = patterns();
-    const bool dfAfter = head.hasCaptured(u"tword");
+    const HeadGroups& g = all.headGroups;
+    const bool dfAfter = head.hasCaptured(g.tword);
     // "f = - 1.79; d.f. = 23": a scanned t, which an f with one df after it can only be.
-    const bool scannedT = head.hasCaptured(u"ft");
-    if (head.hasCaptured(u"tsub") && namesATimePoint(plain, head.capturedStart())) {
+    const bool scannedT = head.hasCaptured(g.ft);
+    if (head.hasCaptured(g.tsub) && namesATimePoint(plain, head.capturedStart())) {
         return false;
     }
-    result.statistic = head.hasCaptured(u"tdf") || head.hasCaptured(u"tsub") ||
-                               head.hasCaptured(u"tone") || dfAfter
-                           ? Statistic::T
-                           : Statistic::F;
-    result.repaired = head.hasCaptured(u"peq") || head.capturedView(u"one") == u"l" || scannedT;
+    result.statistic =
+        head.hasCaptured(g.tdf) || head.hasCaptured(g.tsub) || head.hasCaptured(g.tone) || dfAfter
+            ? Statistic::T
+            : Statistic::F;
+    result.repaired = head.hasCaptured(g.peq) || head.capturedView(g.one) == u"l" || scannedT;
     qsizetype at = head.capturedEnd();
     QString dfText;
-    for (const char16_t* name : {u"tdf", u"tsub", u"tone", u"fdf", u"fsub"}) {
-        if (head.hasCaptured(name)) {
-            dfText = head.captured(name);
+    for (const int group : {g.tdf, g.tsub, g.tone, g.fdf, g.fsub}) {
+        if (head.hasCaptured(group)) {
+            dfText = head.captured(group);
         }
     }
     const auto dfAt = [&](qsizetype offset) {
         const auto match = all.dfWord.match(plain, offset, normal, anchored);
         if (match.hasMatch()) {
-            dfText = match.captured(u"df");
+            dfText = match.captured(all.dfGroup);
             at = match.capturedEnd();
         }
         return match.hasMatch();
@@ -169,34 +206,37 @@ bool readResult(const QString& plain, const QRegularExpressionMatch& head, Found
     if (dfAfter && !scannedT) {
         auto match = all.dfCount.match(plain, at, normal, anchored);
         if (match.hasMatch()) {
-            dfText = match.captured(u"df");
+            dfText = match.captured(all.dfGroup);
             at = match.capturedEnd();
             counted = std::move(match);
         }
     }
-    if (head.hasCaptured(u"capital") && !counted) {
+    if (head.hasCaptured(g.capital) && !counted) {
         return false; // a capital T is some other quantity unless its df is counted after it
     }
     if (dfAfter && !counted && !dfAt(at) && scannedT) {
         return false;
     }
-    if (head.hasCaptured(u"fword")) {
+    if (head.hasCaptured(g.fword)) {
         const auto dfs = all.rDfs.match(plain, at, normal, anchored);
         if (!dfs.hasMatch()) {
             return false;
         }
-        dfText = dfs.captured(u"df");
+        dfText = dfs.captured(all.dfGroup);
         at = dfs.capturedEnd();
     }
     QRegularExpressionMatch p = all.pAfter.match(plain, at, normal, anchored);
+    const PGroups* pGroups = &all.pAfterGroups;
     if (!p.hasMatch()) {
         p = all.pCell.match(plain, at, normal, anchored);
+        pGroups = &all.pCellGroups;
     }
     if (!p.hasMatch() && counted) {
         p = all.bareP.match(plain, at, normal, anchored);
+        pGroups = &all.barePGroups;
     }
     result.start = head.capturedStart();
-    result.end = p.hasMatch() ? p.capturedEnd(u"p") : at;
+    result.end = p.hasMatch() ? p.capturedEnd(pGroups->p) : at;
     if (p.hasMatch() && dfText.isEmpty() && dfAt(result.end)) {
         result.end = at;
     }
@@ -205,17 +245,18 @@ bool readResult(const QString& plain, const QRegularExpressionMatch& head, Found
         constexpr qsizetype reach = 80;
         const qsizetype from = std::max(qsizetype(0), result.start - reach);
         p = all.pBefore.match(QStringView(plain).mid(from, result.start - from));
+        pGroups = &all.pBeforeGroups;
         if (!p.hasMatch()) {
             return false;
         }
-        result.start = from + p.capturedStart(u"p");
+        result.start = from + p.capturedStart(pGroups->p);
     }
-    const QString valueText = head.captured(u"value").remove(QLatin1Char(' '));
+    const QString valueText = head.captured(g.value).remove(QLatin1Char(' '));
     const auto value = reported::typedNumber(valueText);
     const bool commas =
-        valueText.contains(QLatin1Char(',')) || p.capturedView(u"pn").contains(u',');
+        valueText.contains(QLatin1Char(',')) || p.capturedView(pGroups->pn).contains(u',');
     const auto dfValue = dfNumber(dfText, commas);
-    if (!value || !dfValue || !readP(p, result) ||
+    if (!value || !dfValue || !readP(p, *pGroups, result) ||
         (result.statistic == Statistic::F && value->value < 0)) {
         return false;
     }
