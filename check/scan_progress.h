@@ -26,7 +26,7 @@ private:
     std::size_t m_files;
     bool m_drawn = false;
     Clock::time_point m_start = Clock::now();
-    Clock::time_point m_lastDrawn = m_start;
+    Clock::time_point m_lastDrawn = m_start - std::chrono::seconds(1); // the first at once
 };
 
 } // namespace lx::check

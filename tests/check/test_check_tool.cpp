@@ -75,7 +75,55 @@ private slots:
     void onePagePdf();
     // As a stage under GNU parallel, one file a job, the rows are those of one run.
     void underParallel();
+    // The progress line on a terminal, and nowhere else.
+    void progress_data();
+    void progress();
 };
+
+void TestCheckTool::progress_data() {
+    QTest::addColumn<bool>("terminal");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QByteArray>("line");
+    QTest::newRow("terminal") << true << QString() << QByteArray("of 4 files, ");
+    QTest::newRow("terminal, german")
+        << true << QStringLiteral("de") << QByteArray("von 4 Dateien, ");
+    QTest::newRow("pipe") << false << QString() << QByteArray();
+}
+
+void TestCheckTool::progress() {
+    QFETCH(bool, terminal);
+    QFETCH(QString, language);
+    QFETCH(QByteArray, line);
+    QByteArray err;
+    if (terminal) {
+        // script(1) gives the tool a terminal for standard error; what it shows is script's
+        // standard output.
+        QProcess script;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        if (!language.isEmpty()) {
+            environment.insert(QStringLiteral("LANGUAGE"), language);
+        }
+        script.setProcessEnvironment(environment);
+        script.start(QStringLiteral("script"),
+                     {QStringLiteral("-qec"),
+                      QStringLiteral("%1 --jobs 1 %2 > /dev/null").arg(LXTERVAN_CHECK, CORPUS),
+                      QStringLiteral("/dev/null")});
+        if (!script.waitForStarted(5000)) {
+            QSKIP("script(1) is not installed");
+        }
+        QVERIFY(script.waitForFinished(60000));
+        QCOMPARE(script.exitCode(), 0);
+        err = script.readAllStandardOutput();
+        QVERIFY2(err.contains(line), err.constData());
+        QVERIFY(err.contains("\r\033[K"));
+    } else {
+        const Run run =
+            runCheck({QStringLiteral("--jobs"), QStringLiteral("1"), QStringLiteral(CORPUS)});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(!run.err.contains('\r'));
+        QVERIFY(!run.err.contains("of 4 files"));
+    }
+}
 
 void TestCheckTool::corpus_data() {
     QTest::addColumn<QString>("language");
