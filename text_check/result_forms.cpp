@@ -4,6 +4,7 @@
 
 #include "df_text.h"
 #include "pattern_parts.h"
+#include "spaced_forms.h"
 #include "table_forms.h"
 
 #include <QRegularExpression>
@@ -279,9 +280,11 @@ std::vector<FoundResult> readResultForms(const QString& plain,
             found.push_back(std::move(result));
         }
     }
-    std::vector<FoundResult> tabled = readHeaderedTables(plain, lineStarts);
-    found.insert(found.end(), std::make_move_iterator(tabled.begin()),
-                 std::make_move_iterator(tabled.end()));
+    for (std::vector<FoundResult> more :
+         {readHeaderedTables(plain, lineStarts), readLetterSpaced(plain)}) {
+        found.insert(found.end(), std::make_move_iterator(more.begin()),
+                     std::make_move_iterator(more.end()));
+    }
     std::sort(found.begin(), found.end(),
               [](const FoundResult& a, const FoundResult& b) { return a.start < b.start; });
     // A p before a test may be an earlier result's, which keeps it.

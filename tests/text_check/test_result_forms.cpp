@@ -197,6 +197,10 @@ void TestResultForms::printed_data() {
         << "t" << 1.57 << 159.0 << eq << 0.12 << 2;
     QTest::newRow("an effect size between") << "(t(165.9) = -2.867, D = -0.442, p = 0.005)"
                                             << "t" << -2.867 << 165.9 << eq << 0.005 << 3;
+    QTest::newRow("letters set apart") << "0.3% 𝑡 ( 1 5 ) = 1 . 4 2 0 , 𝑃 = . 1 8"
+                                       << "t" << 1.42 << 15.0 << eq << 0.18 << 2;
+    QTest::newRow("letters set apart, German") << "t ( 1 5 ) = 1 , 4 2 0 ; p = , 1 8"
+                                               << "t" << 1.42 << 15.0 << eq << 0.18 << 2;
     QTest::newRow("mathematical letters") << "0.3% 𝑡(15) = .497, 𝑃 = .63"
                                           << "t" << 0.497 << 15.0 << eq << 0.63 << 2;
 }
@@ -260,6 +264,7 @@ void TestResultForms::repaired_data() {
     QTest::newRow("a subscript is no damage") << "t63 = 4.06, P = 0.0001" << false;
     QTest::newRow("f for t") << "(f= -1.79; d.f. = 23; p = 0.09)" << true;
     QTest::newRow("a table's cell is no damage") << "| F1,37 = 0.003 | 0.959 |" << false;
+    QTest::newRow("letters set apart") << "t ( 1 5 ) = . 4 9 7 , P = . 6 3" << true;
     QTest::newRow("rho for p") << "(t = 0.510, df = 998, two-tailed ρ = 0.610)" << true;
 }
 
