@@ -14,11 +14,11 @@ std::vector<FoundResult> readLetterSpaced(const QString& plain) {
     const QString spaced = QStringLiteral(R"((?:\d ?)*(?:[.,] ?)?\d(?: ?\d)*)");
     // Up to two blanks between the parts: a mathematical letter leaves one of its own.
     static const QRegularExpression result(
-        QStringLiteral(R"((?<![\p{L}\d])t {0,2}\( ?(?<df>)") + spaced +
-        QStringLiteral(R"() ?\) {0,2}= {0,2}(?<value>-? ?)") + spaced +
-        QStringLiteral(R"() {0,2}[,;] {0,2}[pP] {0,2}(?<p>[=<>] {0,2})") + spaced +
+        QStringLiteral(
+            R"((?<![\p{L}\d])t {0,2}\( ?(?<df>\d(?: ?\d)*) ?\) {0,2}= {0,2}(?<value>-? ?)") +
+        spaced + QStringLiteral(R"() {0,2}[,;] {0,2}[pP] {0,2}(?<p>[=<>] {0,2})") + spaced +
         QStringLiteral(R"()(?! ?\d))"));
-    static const QRegularExpression spacedDigits(QStringLiteral(R"(\d [\d.,]|[.,] \d)"));
+    static const QRegularExpression spacedDigits(QStringLiteral(R"(\d \d|\d [.,] \d|[.,] \d)"));
     std::vector<FoundResult> found;
     const auto squeezed = [](QStringView text) { return text.toString().remove(u' '); };
     for (auto it = result.globalMatch(plain, 0, normal, unchecked); it.hasNext();) {
