@@ -227,7 +227,7 @@ void checkStandardInput(const CheckOptions& options, std::FILE* in, RunOutput& o
         const std::size_t got = std::fread(buffer, 1, static_cast<std::size_t>(size), in);
         return got == 0 && std::ferror(in) ? -1 : static_cast<qint64>(got);
     };
-    output.end(checkStream(name, read, false, options.alpha, limitsOf(options),
+    output.end(checkStream(name, read, false, options.alpha, limitsOf(options), options.jobs,
                            [&](FileReport&& part) { output.rows(part); }));
 }
 
@@ -259,7 +259,7 @@ void checkStreamedFile(const CheckOptions& options, const Source& source, RunOut
     }
     const ByteSource read = [&](char* buffer, qint64 size) { return file.read(buffer, size); };
     const bool html = text_check::kindOf(source.name, {}) == text_check::SourceKind::Html;
-    output.end(checkStream(source.name, read, html, options.alpha, limitsOf(options),
+    output.end(checkStream(source.name, read, html, options.alpha, limitsOf(options), options.jobs,
                            [&](FileReport&& part) { output.rows(part); }));
 }
 

@@ -4,6 +4,8 @@
 
 #include "check_text.h"
 
+#include "cli/work_queue.h"
+
 #include "text_check/decode.h"
 #include "text_check/finder.h"
 #include "text_check/judge.h"
@@ -12,6 +14,9 @@
 #include <QRegularExpression>
 #include <QStringDecoder>
 
+#include <algorithm>
+#include <deque>
+#include <future>
 #include <new>
 #include <optional>
 #include <utility>
@@ -86,13 +91,13 @@ class Places {
 public:
     // Places the results of the next piece (in the order of the text), then steps to where the
     // piece after it starts.
-    void place(QStringView piece, std::vector<FoundResult>& results, qsizetype next) {
+    void place(QStringView piece, std::vector<CheckedResult>& results, qsizetype next) {
         qsizetype at = 0;
-        for (FoundResult& result : results) {
-            walk(piece.sliced(at, result.start - at));
-            at = result.start;
-            result.line = m_lineOnPage;
-            result.page = m_pages ? m_page : 0;
+        for (CheckedResult& result : results) {
+            walk(piece.sliced(at, result.found.start - at));
+            at = result.found.start;
+            result.found.line = m_lineOnPage;
+            result.found.page = m_pages ? m_page : 0;
         }
         walk(piece.sliced(at, next - at));
     }
@@ -192,6 +197,28 @@ qsizetype htmlCutOf(const QString& html) {
     return cut;
 }
 
+// A piece searched and judged: its text, where the next piece starts in it, and its results
+// (those that start in the lines the next piece reads again left out, for it to find).
+struct CheckedPiece {
+    QString text;
+    qsizetype next = 0;
+    std::vector<CheckedResult> results;
+};
+
+CheckedPiece checkedPiece(const QString& piece, Cut cut, double alpha) {
+    CheckedPiece checked{piece, cut.next, {}};
+    std::vector<FoundResult> found = text_check::findResults(piece);
+    while (!found.empty() && found.back().start >= cut.next && cut.next < cut.end) {
+        found.pop_back();
+    }
+    checked.results.reserve(found.size());
+    for (FoundResult& result : found) {
+        const text_check::Judgement judgement = text_check::judge(result, alpha);
+        checked.results.push_back({std::move(result), judgement, {}});
+    }
+    return checked;
+}
+
 bool isBinary(QByteArrayView start) {
     // Text has no NUL bytes, except as UTF-16 or UTF-32, which start with their marks.
     return start.contains('\0') && !start.startsWith("\xFF\xFE") && !start.startsWith("\xFE\xFF") &&
@@ -201,31 +228,37 @@ bool isBinary(QByteArrayView start) {
 } // namespace
 
 FileReport checkStream(const QString& name, const ByteSource& read, bool html, double alpha,
-                       const StreamLimits& limits, const std::function<void(FileReport&&)>& rows) {
+                       const StreamLimits& limits, int jobs,
+                       const std::function<void(FileReport&&)>& rows) {
     FileReport report;
     report.name = name;
     Places places;
-    // Checks the text up to the cut's end; the results from its next on are found again with
-    // the following piece. Returns where that piece starts.
-    const auto checkPiece = [&](const QString& text, Cut cut) {
-        const QString piece = text.left(cut.end);
-        places.noteForms(piece);
-        std::vector<FoundResult> found = text_check::findResults(piece);
-        while (!found.empty() && found.back().start >= cut.next && cut.next < cut.end) {
-            found.pop_back();
-        }
-        if (!found.empty()) {
-            cut.next = std::max(cut.next, found.back().end);
-        }
-        places.place(piece, found, cut.next);
+    // Pieces are searched and judged on the workers, and written here in their order.
+    cli::WorkQueue<CheckedPiece> workers(std::max(jobs, 1));
+    std::deque<std::future<CheckedPiece>> pending;
+    qsizetype taken = 0; // of the next piece: the end of the last result written, in it
+    const auto writeNext = [&] {
+        CheckedPiece piece = pending.front().get();
+        pending.pop_front();
+        // The results of the lines read again that the piece before has written already.
+        auto& results = piece.results;
+        results.erase(results.begin(),
+                      std::find_if(results.begin(), results.end(),
+                                   [&](const CheckedResult& r) { return r.found.start >= taken; }));
+        places.noteForms(QStringView(piece.text).first(piece.next));
+        places.place(piece.text, results, piece.next);
+        taken = results.empty() ? 0 : std::max<qsizetype>(0, results.back().found.end - piece.next);
         FileReport part;
         part.name = name;
-        part.results.reserve(found.size());
-        for (FoundResult& result : found) {
-            const text_check::Judgement judgement = text_check::judge(result, alpha);
-            part.results.push_back({std::move(result), judgement, {}});
-        }
+        part.results = std::move(results);
         rows(std::move(part));
+    };
+    const auto checkPiece = [&](const QString& text, Cut cut) {
+        pending.push_back(workers.submit(
+            [piece = text.left(cut.end), cut, alpha] { return checkedPiece(piece, cut, alpha); }));
+        while (pending.size() > static_cast<std::size_t>(2 * std::max(jobs, 1))) {
+            writeNext();
+        }
         return cut.next;
     };
     try {
@@ -283,6 +316,9 @@ FileReport checkStream(const QString& name, const ByteSource& read, bool html, d
                 continue;
             }
             text.remove(0, checkPiece(text, cutOf(text, last)));
+        }
+        while (!pending.empty()) {
+            writeNext();
         }
         if (utf8) {
             report.warning = utf8->warning();

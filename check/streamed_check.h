@@ -19,15 +19,17 @@ struct StreamLimits {
 };
 
 // Checks a plain text or an HTML page (`html`: cut after a block's end tag, outside scripts,
-// styles and comments, each piece read as decodeTextSource reads a page) piece by piece, never all
-// of it at once, so that memory stays within a few pieces whatever its length and its rows are
-// written as they are found. Each piece of about pieceBytes, cut after a page's, a paragraph's or a
-// line's end (else a sentence's or a blank), is decoded as the first piece says (decode.h),
-// searched and judged, and its results, their lines and pages counted in the whole input, go to
-// `rows` before the next is read. The report returned holds the error or the warning, and no
-// results. An input longer than maxBytes, or one that never ends, is refused once maxBytes are
-// checked. Never throws.
+// styles and comments, each piece read as decodeTextSource reads a page) piece by piece, never
+// all of it at once, so that memory stays within a few pieces whatever its length, and its rows
+// are written as they are found. Each piece of about pieceBytes, cut after a page's, a
+// paragraph's or a line's end (else a sentence's or a blank), is decoded as the first piece says
+// (decode.h), then searched and judged on one of `jobs` workers, a few pieces ahead of the one
+// written; its results, their lines and pages counted in the whole input, go to `rows` in the
+// order of the text. The report returned holds the error or the warning, and no results. An
+// input longer than maxBytes, or one that never ends, is refused once maxBytes are checked.
+// Never throws.
 FileReport checkStream(const QString& name, const ByteSource& read, bool html, double alpha,
-                       const StreamLimits& limits, const std::function<void(FileReport&&)>& rows);
+                       const StreamLimits& limits, int jobs,
+                       const std::function<void(FileReport&&)>& rows);
 
 } // namespace lx::check

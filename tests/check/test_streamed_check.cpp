@@ -35,7 +35,7 @@ Streamed stream(const QByteArray& bytes, qint64 pieceBytes, qint64 maxBytes, boo
         return count;
     };
     Streamed out;
-    out.report = checkStream(QStringLiteral("text"), read, html, 0.05, {maxBytes, pieceBytes},
+    out.report = checkStream(QStringLiteral("text"), read, html, 0.05, {maxBytes, pieceBytes}, 2,
                              [&](FileReport&& part) {
                                  ++out.pieces;
                                  for (CheckedResult& result : part.results) {
