@@ -38,9 +38,9 @@ struct ReportedP {
 // ">=", "≤", "≥" or nothing, then a number with '.' or ',' as decimal mark (".038", "0.038"),
 // perhaps times a power of ten ("2.3e-5", "9.4.E-07" as a spreadsheet's export prints it,
 // "2.3 × 10^-5", "2.3 x 10-5", "2.3 × 10⁻⁵", its minus a minus sign or an en dash); or "ns" /
-// "n.s." / "not significant", also after "=". Blanks are ignored; "‹" and "›" read as "<" and ">". nullopt
-// when the text is none of these or the value is below 0; a value above 1 is read, as a paper
-// may print one, and left to the caller to judge.
+// "n.s." / "not significant", also after "=". Blanks are ignored; "‹" and "›" read as "<" and ">".
+// nullopt when the text is none of these or the value is below 0; a value above 1 is read, as a
+// paper may print one, and left to the caller to judge.
 std::optional<ReportedP> readP(QStringView text);
 
 // readP for a table's column: a value above 1 is no p, and "ns" stands for a p above alpha.

@@ -195,6 +195,5 @@ private slots:
     }
 };
 
-
 QTEST_GUILESS_MAIN(TestMetaAnalysis)
 #include "test_meta_analysis.moc"
