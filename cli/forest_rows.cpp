@@ -11,14 +11,6 @@ namespace lx::cli {
 
 namespace {
 
-std::optional<double> numberIn(const RowResults& results, ResultColumn column) {
-    const Cell& cell = results[static_cast<std::size_t>(column)];
-    if (cell.kind != Cell::Kind::Number || !std::isfinite(cell.number)) {
-        return std::nullopt;
-    }
-    return cell.number;
-}
-
 bool isBlank(const RowResults& results) {
     return std::all_of(results.begin(), results.end(),
                        [](const Cell& cell) { return cell.kind == Cell::Kind::Empty; });

@@ -8,14 +8,6 @@ namespace lx::cli {
 
 namespace {
 
-std::optional<double> numberIn(const RowResults& results, ResultColumn column) {
-    const Cell& cell = results[static_cast<std::size_t>(column)];
-    if (cell.kind != Cell::Kind::Number || !std::isfinite(cell.number)) {
-        return std::nullopt;
-    }
-    return cell.number;
-}
-
 bool isBlank(std::string_view text) {
     return text.find_first_not_of(" \t") == std::string_view::npos;
 }

@@ -7,6 +7,8 @@
 #include <QString>
 
 #include <array>
+#include <cmath>
+#include <optional>
 #include <string>
 
 namespace lx::cli {
@@ -20,6 +22,15 @@ struct Cell {
 };
 
 using RowResults = std::array<Cell, resultColumnCount>;
+
+// A row's figure in a column, where it is a finite number.
+inline std::optional<double> numberIn(const RowResults& results, ResultColumn column) {
+    const Cell& cell = results[static_cast<std::size_t>(column)];
+    if (cell.kind != Cell::Kind::Number || !std::isfinite(cell.number)) {
+        return std::nullopt;
+    }
+    return cell.number;
+}
 
 void setNumber(RowResults& results, ResultColumn column, double value);
 void setText(RowResults& results, ResultColumn column, std::string text);
