@@ -202,6 +202,11 @@ std::vector<FoundResult> readHeaderedTables(const QString& plain,
     static const QRegularExpression tTestRow(
         QStringLiteral(R"((?<![\p{L}\d.,])(?<value>-?\d+[.,]\d+)\s*\(\s*(?<df>\d+)\s*\)\s*(?<p>)") +
         pCell + QStringLiteral(R"()(?![\d.,]?\d))"));
+    // The same header over rows that print the df first and the t in parentheses: "23 (-2.308)
+    // .030".
+    static const QRegularExpression dfFirstRow(
+        QStringLiteral(R"((?<![\p{L}\d.,])(?<df>\d+)\s*\(\s*(?<value>-?\d*[.,]\d+)\s*\)\s*(?<p>)") +
+        pCell + QStringLiteral(R"()(?![\d.,]?\d))"));
     static const QRegularExpression statisticHeader(
         QStringLiteral(R"(\(\s*statistics?\s*,\s*df\s*,\s*[pP](?:\s*-?\s*values?)?\s*\))"));
     static const QRegularExpression statisticRow(
@@ -217,6 +222,7 @@ std::vector<FoundResult> readHeaderedTables(const QString& plain,
         QStringLiteral(R"()(?![\d.,]?\d))"));
     std::vector<FoundResult> found;
     readByPattern(plain, tTestHeader, tTestRow, found);
+    readByPattern(plain, tTestHeader, dfFirstRow, found);
     readByPattern(plain, consoleHeader, consoleRow, found);
     readByPattern(plain, statisticHeader, statisticRow, found);
     readLineEnds(plain, lineStarts, found);

@@ -12,7 +12,8 @@ namespace lx::text_check {
 
 // The t and F(1, df) tests of tables whose header names the columns, each row printing only
 // the numbers, in the normalised text (finder.h) with the starts of its lines:
-// - "t test (df)" and "P value": "0.60 3.48 (33) .001" is t(33) = 3.48, p = .001;
+// - "t test (df)" and "P value": "0.60 3.48 (33) .001" is t(33) = 3.48, p = .001, and so is
+//   "33 (3.48) .001" (the df first);
 // - "(statistic, df, P value)": "t = 0.7, 95, 0.472";
 // - "T df p" at a line's end: rows ending "1.9 34 .06";
 // - a "|" table with the cells "F-ratio (1, 18)" and "p-value" side by side: a row's cells

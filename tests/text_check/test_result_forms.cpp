@@ -182,6 +182,9 @@ void TestResultForms::printed_data() {
         << "Test statistics with df\n\nn\n\neffect size\n\np\n\ntime(s)\n\nt76 = 8.007\n\n0.920\n\n"
            "0.005\n\n \n\nfreq"
         << "t" << 8.007 << 76.0 << eq << 0.005 << 3;
+    QTest::newRow("table headed t(df), the df first")
+        << "Treatment Gender N Mean t(df) p\n\nSIT Male 4 18.50 23 (-2.308) .030\n\nFemale 21 24.48"
+        << "t" << -2.308 << 23.0 << eq << 0.03 << 3;
     QTest::newRow("columns df, t, p")
         << "ASD Mean | ASD SD | df | t | p | ||\n---|---|---|---|---|\nWISC | Block Scaled | 12.3 "
            "| 2.8 "
