@@ -192,6 +192,54 @@ void readStatisticCells(const QString& plain, const std::vector<qsizetype>& star
     }
 }
 
+// R's analysis of variance table (summary.aov, anova): under "Df Sum Sq Mean Sq F value Pr(>F)"
+// a term of 1 df is F(1, df) with the df of the Residuals line below it.
+void readAovTables(const QString& plain, const std::vector<qsizetype>& starts,
+                   std::vector<FoundResult>& found) {
+    static const QRegularExpression header(
+        QStringLiteral(R"(\bDf\s+Sum\s*Sq\s+Mean\s*Sq\s+F\s*value\s+Pr\s*\(\s*>\s*F\s*\))"));
+    static const QRegularExpression term(
+        QStringLiteral(R"(^(?:##)?\s*\S.*?\s1\s+\S+\s+\S+\s+(?<value>\d+(?:\.\d+)?)\s+)"
+                       R"((?<p>[<]?\s*\d+(?:\.\d+)?(?:e-?\d+)?)(?:\s+[*.]+)?\s*$)"));
+    static const QRegularExpression residuals(
+        QStringLiteral(R"(^(?:##)?\s*Residuals\s+(?<df>\d+)\s)"));
+    const auto match = [](const QRegularExpression& pattern, QStringView line) {
+        return pattern.match(line, 0, normal, unchecked);
+    };
+    for (std::size_t k = 0; k < starts.size(); ++k) {
+        if (!match(header, lineAt(plain, starts, k)).hasMatch()) {
+            continue;
+        }
+        // The table's lines up to its Residuals line, whose df every term's F has.
+        std::size_t end = k + 1;
+        QRegularExpressionMatch rest;
+        for (; end < starts.size() && end <= k + lineReach; ++end) {
+            rest = match(residuals, lineAt(plain, starts, end));
+            if (rest.hasMatch()) {
+                break;
+            }
+        }
+        if (!rest.hasMatch()) {
+            continue;
+        }
+        for (std::size_t row = k + 1; row < end; ++row) {
+            const QStringView line = lineAt(plain, starts, row);
+            const QRegularExpressionMatch cells = match(term, line);
+            if (!cells.hasMatch()) {
+                continue;
+            }
+            const qsizetype at = starts[row];
+            if (auto result = resultOf(
+                    Statistic::F, {cells.capturedView(u"value"), rest.capturedView(u"df"),
+                                   cells.capturedView(u"p"), at + cells.capturedStart(u"value"),
+                                   at + cells.capturedEnd(u"p")})) {
+                found.push_back(std::move(*result));
+            }
+        }
+        k = end;
+    }
+}
+
 } // namespace
 
 std::vector<FoundResult> readHeaderedTables(const QString& plain,
@@ -229,6 +277,7 @@ std::vector<FoundResult> readHeaderedTables(const QString& plain,
     readPipeColumns(plain, lineStarts, found);
     readCellLines(plain, lineStarts, found);
     readStatisticCells(plain, lineStarts, found);
+    readAovTables(plain, lineStarts, found);
     return found;
 }
 

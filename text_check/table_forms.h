@@ -19,6 +19,7 @@ namespace lx::text_check {
 // - a "|" table with the cells "F-ratio (1, 18)" and "p-value" side by side: a row's cells
 //   under them, counted from the right, as a row has its label where the header has none;
 // - one cell a line, "t", "df" and "P" on lines of their own: three lines of bare numbers.
+// - R's analysis of variance: a term of 1 df, its F and p, with the Residuals line's df;
 // A row is read only within a reach of its header or of the row before; a value whose
 // parenthesis holds no whole df, as "7.85 (3.73)", is a mean with its SD and no test.
 std::vector<FoundResult> readHeaderedTables(const QString& plain,

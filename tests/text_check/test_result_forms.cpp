@@ -185,6 +185,10 @@ void TestResultForms::printed_data() {
     QTest::newRow("table headed t(df), the df first")
         << "Treatment Gender N Mean t(df) p\n\nSIT Male 4 18.50 23 (-2.308) .030\n\nFemale 21 24.48"
         << "t" << -2.308 << 23.0 << eq << 0.03 << 3;
+    QTest::newRow("R's analysis of variance")
+        << "##              Df  Sum Sq Mean Sq F value     Pr(>F)    \n## Condition     1  27.195 "
+           "27.1953  20.121 0.00001617 ***\n## Residuals   126 170.297  1.3516"
+        << "F" << 20.121 << 126.0 << eq << 0.00001617 << 8;
     QTest::newRow("columns df, t, p")
         << "ASD Mean | ASD SD | df | t | p | ||\n---|---|---|---|---|\nWISC | Block Scaled | 12.3 "
            "| 2.8 "
