@@ -45,19 +45,21 @@ bool is(const QRegularExpression& pattern, QStringView text) {
 struct Column {
     Statistic statistic = Statistic::T;
     std::size_t value = 0;
-    std::size_t df = 0; // 0: the df is the header's
+    std::size_t df = 0;         // 0: the df is the header's, or in dfFromLeft
+    std::size_t dfFromLeft = 0; // 1 the first: a df column apart from the t, counted from the left
     std::size_t p = 0;
     QString headerDf;
 };
 
 // The tests a header's cells name, each by its p column.
 std::vector<Column> columnsOf(const std::vector<Cell>& cells) {
-    static const QRegularExpression pHeader(QStringLiteral(R"(^[pP](?:\s*-?\s*values?)?$)"));
+    static const QRegularExpression pHeader(
+        QStringLiteral(R"(^[pP](?:\s*-?\s*values?)?(?:\s*\([^)]*\))?$)"));
     static const QRegularExpression fHeader(
         QStringLiteral(R"(^F(?:\s*-?\s*(?:ratio|value))?\s*\(\s*1\s*,\s*(?<df>\d+)\s*\)$)"));
     static const QRegularExpression tHeader(QStringLiteral(
         R"(^t(?:\s*-?\s*(?:ratio|value|test|statistic))?\s*(?:\(\s*(?<df>\d+)\s*\)|(?<sub>\d+))(?:\s+\p{L})?$)"));
-    static const QRegularExpression tAlone(QStringLiteral(R"(^t(?:\s*-?\s*values?)?$)"));
+    static const QRegularExpression tAlone(QStringLiteral(R"(^t(?:\s*-?\s*(?:values?|tests?))?$)"));
     static const QRegularExpression dfAlone(QStringLiteral(R"(^d\.?f\.?$)"));
     std::vector<Column> columns;
     const std::size_t count = cells.size();
@@ -80,6 +82,17 @@ std::vector<Column> columnsOf(const std::vector<Cell>& cells) {
         } else if (is(dfAlone, left) && is(tAlone, further)) {
             column.value = count - c + 2;
             column.df = count - c + 1;
+        } else if (is(tAlone, left)) {
+            // "df | ANOVA | t test | P value": the df stands apart, counted from the left, as a
+            // header spanning columns below it leaves the cells on its right uncounted.
+            for (std::size_t d = 0; d + 1 < c; ++d) {
+                if (is(dfAlone, cells[d].first)) {
+                    column.dfFromLeft = d + 1;
+                }
+            }
+            if (column.dfFromLeft == 0) {
+                continue;
+            }
         } else {
             continue;
         }
@@ -93,7 +106,11 @@ std::vector<Column> columnsOf(const std::vector<Cell>& cells) {
 void readPipeColumns(const QString& plain, const std::vector<qsizetype>& lineStarts,
                      std::vector<FoundResult>& found) {
     static const QRegularExpression number(QStringLiteral(R"(^-?\s?\d+(?:[.,]\d+)?\**$)"));
-    static const QRegularExpression p(QStringLiteral("^") + pCell + QStringLiteral("$"));
+    // A df with its footnote's letter ("46h", "46.19f").
+    static const QRegularExpression dfCell(QStringLiteral(R"(^(?<df>\d+(?:[.,]\d+)?)\p{Ll}?$)"));
+    // A p with its effect size after it (".02 (0.65)").
+    static const QRegularExpression p(QStringLiteral("^(?<p>") + pCell +
+                                      QStringLiteral(R"()(?:\s*\([^)]*\))?$)"));
     std::vector<Column> columns;
     std::size_t lastRead = 0;
     for (std::size_t k = 0; k < lineStarts.size(); ++k) {
@@ -114,15 +131,23 @@ void readPipeColumns(const QString& plain, const std::vector<qsizetype>& lineSta
         const auto at = [&](std::size_t fromRight) { return cells[cells.size() - fromRight]; };
         for (const Column& column : columns) {
             const std::size_t widest = std::max({column.value, column.df, column.p});
-            if (widest > cells.size()) {
+            if (widest > cells.size() || column.dfFromLeft + widest > cells.size()) {
                 continue;
             }
             const Cell value = at(column.value);
             const Cell pCell = at(column.p);
-            const QStringView df =
-                column.df > 0 ? at(column.df).first : QStringView(column.headerDf);
-            if (!is(number, value.first) || !is(p, pCell.first) ||
-                (column.df > 0 && !is(number, df))) {
+            QStringView df = QStringView(column.headerDf);
+            if (column.df > 0 || column.dfFromLeft > 0) {
+                const QStringView cell =
+                    column.df > 0 ? at(column.df).first : cells[column.dfFromLeft - 1].first;
+                const auto read = dfCell.match(cell, 0, normal, unchecked);
+                if (!read.hasMatch()) {
+                    continue;
+                }
+                df = read.capturedView(u"df");
+            }
+            const auto pRead = p.match(pCell.first, 0, normal, unchecked);
+            if (!is(number, value.first) || !pRead.hasMatch()) {
                 continue;
             }
             QStringView valueText = value.first;
@@ -132,8 +157,8 @@ void readPipeColumns(const QString& plain, const std::vector<qsizetype>& lineSta
             const qsizetype start = std::min(value.second, pCell.second);
             const qsizetype end =
                 std::max(value.second + value.first.size(), pCell.second + pCell.first.size());
-            if (auto result =
-                    resultOf(column.statistic, {valueText, df, pCell.first, start, end})) {
+            if (auto result = resultOf(column.statistic,
+                                       {valueText, df, pRead.capturedView(u"p"), start, end})) {
                 found.push_back(std::move(*result));
                 lastRead = k;
             }

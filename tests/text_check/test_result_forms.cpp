@@ -189,6 +189,11 @@ void TestResultForms::printed_data() {
         << "##              Df  Sum Sq Mean Sq F value     Pr(>F)    \n## Condition     1  27.195 "
            "27.1953  20.121 0.00001617 ***\n## Residuals   126 170.297  1.3516"
         << "F" << 20.121 << 126.0 << eq << 0.00001617 << 8;
+    QTest::newRow("a df column apart from t and p")
+        << "Variables | Phase 1, mean (SD) | Phase 2, mean (SD) | df | ANOVA | t test | P value "
+           "(Cohen d) | |||\n|\n|\nF test | P value | Partial \u03b72 |\n|\nTP2 | 48.03 (12.67) | "
+           "41.25 (7.54) | 46.19f | \u2014 | \u2014 | \u2014 | 2.34 | .02 (0.65) | ||||"
+        << "t" << 2.34 << 46.19 << eq << 0.02 << 2;
     QTest::newRow("columns df, t, p")
         << "ASD Mean | ASD SD | df | t | p | ||\n---|---|---|---|---|\nWISC | Block Scaled | 12.3 "
            "| 2.8 "
