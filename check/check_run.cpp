@@ -94,7 +94,7 @@ void say(std::FILE* err, const QString& message) {
 
 // A plain text file above this size is read in pieces, in its place in the order, rather than
 // whole on a worker: its rows go out as they are found, and memory stays within a few pieces.
-constexpr qint64 streamFrom = qint64(1) << 20;
+constexpr qint64 streamFrom = qint64(256) << 10;
 
 // The results written so far, and the messages and summaries on standard error.
 class RunOutput {

@@ -54,7 +54,7 @@ void readLineEnds(const QString& plain, const std::vector<qsizetype>& starts,
     bool inTable = false;
     for (std::size_t k = 0; k < starts.size(); ++k) {
         const QStringView line = lineAt(plain, starts, k);
-        if (header.match(line, 0, normal, unchecked).hasMatch()) {
+        if (line.contains(u"df") && header.match(line, 0, normal, unchecked).hasMatch()) {
             inTable = true;
             lastRead = k;
             continue;
@@ -142,7 +142,7 @@ void readStatisticCells(const QString& plain, const std::vector<qsizetype>& star
     std::size_t lastSeen = none; // the line of the header or of a test's cell
     for (std::size_t k = 0; k < starts.size(); ++k) {
         const QStringView line = lineAt(plain, starts, k).trimmed();
-        if (is(pHeader, line)) {
+        if (line.size() <= 8 && is(pHeader, line)) {
             lastSeen = k;
             continue;
         }
@@ -207,7 +207,8 @@ void readAovTables(const QString& plain, const std::vector<qsizetype>& starts,
         return pattern.match(line, 0, normal, unchecked);
     };
     for (std::size_t k = 0; k < starts.size(); ++k) {
-        if (!match(header, lineAt(plain, starts, k)).hasMatch()) {
+        const QStringView line = lineAt(plain, starts, k);
+        if (!line.contains(u"Sum") || !match(header, line).hasMatch()) {
             continue;
         }
         // The table's lines up to its Residuals line, whose df every term's F has.
