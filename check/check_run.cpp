@@ -4,6 +4,7 @@
 
 #include "check_text.h"
 #include "file_report.h"
+#include "pdf_pages_check.h"
 #include "result_writer.h"
 #include "resume_output.h"
 #include "scan_progress.h"
@@ -25,6 +26,7 @@
 #include <deque>
 #include <future>
 #include <limits>
+#include <new>
 
 namespace lx::check {
 
@@ -231,9 +233,9 @@ void checkStandardInput(const CheckOptions& options, std::FILE* in, RunOutput& o
                            [&](FileReport&& part) { output.rows(part); }));
 }
 
-// Whether a file is read in pieces in its place: a long plain text (or one beyond the limit, of
-// which the first part is checked), or one whose length the system does not say (a pipe, a
-// device), which may never end.
+// Whether a file is read in pieces in its place: a long plain text or HTML page (or one beyond
+// the limit, of which the first part is checked) or PDF (page by page), or one whose length the
+// system does not say (a pipe, a device), which may never end.
 bool streamed(const Source& source, qint64 maxBytes) {
     const QFileInfo info(source.name);
     if (!info.isFile()) {
@@ -247,7 +249,7 @@ bool streamed(const Source& source, qint64 maxBytes) {
         return false;
     }
     const text_check::SourceKind kind = text_check::kindOf(source.name, file.read(8));
-    return kind == text_check::SourceKind::PlainText || kind == text_check::SourceKind::Html;
+    return kind != text_check::SourceKind::Docx;
 }
 
 void checkStreamedFile(const CheckOptions& options, const Source& source, RunOutput& output) {
@@ -255,6 +257,27 @@ void checkStreamedFile(const CheckOptions& options, const Source& source, RunOut
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         output.end(
             {source.name, CheckText::tr("cannot be read: %1").arg(file.errorString()), {}, {}});
+        return;
+    }
+    const auto rows = [&](FileReport&& part) { output.rows(part); };
+    if (file.peek(4) == "%PDF") {
+        // A PDF is read whole, as Poppler needs, and checked page by page.
+        if (file.size() > options.maxBytes) {
+            output.end({source.name,
+                        CheckText::tr("longer than %1 bytes (--max-size sets the limit)")
+                            .arg(options.maxBytes),
+                        {},
+                        {}});
+            return;
+        }
+        QByteArray bytes;
+        try {
+            bytes = file.readAll();
+        } catch (const std::bad_alloc&) {
+            output.end({source.name, CheckText::tr("cannot be checked: out of memory"), {}, {}});
+            return;
+        }
+        output.end(checkPdfPages(source.name, bytes, options.alpha, options.jobs, rows));
         return;
     }
     const ByteSource read = [&](char* buffer, qint64 size) { return file.read(buffer, size); };

@@ -16,8 +16,6 @@
 
 namespace lx::check {
 
-namespace {
-
 // Why a file gave no text, for the message that names it.
 QString problemText(text_check::DecodeProblem problem) {
     using text_check::DecodeProblem;
@@ -55,6 +53,8 @@ QString warningText(const text_check::DecodedSource& source, const QByteArray& b
     }
     return {};
 }
+
+namespace {
 
 // A result in a part after the body (a footnote, a header) is placed by that part and its
 // line counted from the part's start.

@@ -4,6 +4,7 @@
 
 #include "source_files.h"
 
+#include "text_check/decode.h"
 #include "text_check/found_result.h"
 #include "text_check/judge.h"
 
@@ -27,6 +28,11 @@ struct FileReport {
     QString warning; // what was read in spite of damage, and where; empty for none
     std::vector<CheckedResult> results;
 };
+
+// Why a file gave no text, for the message that names it.
+QString problemText(text_check::DecodeProblem problem);
+// What was read in spite of damage, for the warning that names the file.
+QString warningText(const text_check::DecodedSource& source, const QByteArray& bytes);
 
 // Reads a file (never standard input) and checks every result in it. Never throws.
 // One longer than maxBytes is refused unread.

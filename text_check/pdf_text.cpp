@@ -21,11 +21,9 @@ namespace {
 
 void ignoreMessage(const std::string& /*message*/, void* /*closure*/) {}
 
-using Document = std::unique_ptr<poppler::document>;
-
 // The document reads the bytes in place: they must outlive it.
-Document load(const QByteArray& bytes) {
-    return Document(
+PdfPages::Document load(const QByteArray& bytes) {
+    return PdfPages::Document(
         poppler::document::load_from_raw_data(bytes.constData(), static_cast<int>(bytes.size())));
 }
 
@@ -79,55 +77,72 @@ std::optional<QByteArray> withPageCount(const QByteArray& bytes, qsizetype count
 
 } // namespace
 
-DecodedSource textOfPdf(const QByteArray& bytes) {
+PdfPages::PdfPages(const QByteArray& bytes) {
     static std::once_flag quiet;
     std::call_once(quiet, [] { poppler::set_debug_error_function(ignoreMessage, nullptr); });
     if (bytes.size() > std::numeric_limits<int>::max()) {
-        return {{}, {}, DecodeProblem::DamagedPdf};
+        m_problem = DecodeProblem::DamagedPdf;
+        return;
     }
-    Document document = load(bytes);
-    if (!document) {
+    m_document = load(bytes);
+    if (!m_document) {
         // Poppler gives no reason; an encrypted file says so in its trailer.
-        return {{},
-                {},
-                bytes.contains("/Encrypt") ? DecodeProblem::EncryptedPdf
-                                           : DecodeProblem::DamagedPdf};
+        m_problem =
+            bytes.contains("/Encrypt") ? DecodeProblem::EncryptedPdf : DecodeProblem::DamagedPdf;
+        return;
     }
-    if (document->is_locked()) {
-        return {{}, {}, DecodeProblem::EncryptedPdf};
+    if (m_document->is_locked()) {
+        m_problem = DecodeProblem::EncryptedPdf;
+        m_document.reset();
+        return;
     }
-    DecodedSource source;
-    int pages = document->pages();
+    m_count = m_document->pages();
     // A page tree that miscounts its pages (0, -1, a billion) hides pages that are there: count
     // them in the bytes, and where there are more, read the file again with the tree's count
     // set right, if then every page can be made.
-    QByteArray repaired;
     const qsizetype objects = pageObjects(bytes);
-    if (objects > std::max(pages, 0) && objects < std::numeric_limits<int>::max()) {
+    if (objects > std::max(m_count, 0) && objects < std::numeric_limits<int>::max()) {
         if (auto fixed = withPageCount(bytes, objects)) {
-            repaired = std::move(*fixed);
+            QByteArray repaired = std::move(*fixed);
             Document again = load(repaired);
             bool whole = again && again->pages() == objects;
             for (int k = 0; whole && k < objects; ++k) {
                 whole = std::unique_ptr<poppler::page>(again->create_page(k)) != nullptr;
             }
             if (whole) {
-                document = std::move(again);
-                pages = static_cast<int>(objects);
-                source.warning = DecodeWarning::DamagedPageTree;
-                source.warningAt = objects;
+                m_document = std::move(again);
+                m_repaired = std::move(repaired); // the document reads it in place
+                m_count = static_cast<int>(objects);
+                m_warning = DecodeWarning::DamagedPageTree;
+                m_warningAt = objects;
             }
         }
     }
-    for (int k = 0; k < pages; ++k) {
-        const std::unique_ptr<poppler::page> page(document->create_page(k));
-        if (page) {
-            const poppler::byte_array utf8 =
-                page->text(poppler::rectf(), poppler::page::raw_order_layout).to_utf8();
-            // Poppler ends a page's text with a form feed of its own, or not: one page, one.
-            QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-            source.text += text.replace(QLatin1Char('\f'), QLatin1Char('\n'));
-        }
+    m_count = std::max(m_count, 0);
+}
+
+PdfPages::~PdfPages() = default;
+
+QString PdfPages::text(int page) const {
+    const std::unique_ptr<poppler::page> made(m_document ? m_document->create_page(page) : nullptr);
+    if (!made) {
+        return {};
+    }
+    const poppler::byte_array utf8 =
+        made->text(poppler::rectf(), poppler::page::raw_order_layout).to_utf8();
+    // Poppler ends a page's text with a form feed of its own, or not: the caller ends each.
+    QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    return text.replace(QLatin1Char('\f'), QLatin1Char('\n'));
+}
+
+DecodedSource textOfPdf(const QByteArray& bytes) {
+    const PdfPages pages(bytes);
+    DecodedSource source;
+    source.problem = pages.problem();
+    source.warning = pages.warning();
+    source.warningAt = pages.warningAt();
+    for (int k = 0; source.problem == DecodeProblem::None && k < pages.count(); ++k) {
+        source.text += pages.text(k);
         source.text += QLatin1Char('\f');
     }
     return source;

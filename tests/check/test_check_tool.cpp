@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QPainter>
@@ -75,6 +76,8 @@ private slots:
     void onePagePdf();
     // As a stage under GNU parallel, one file a job, the rows are those of one run.
     void underParallel();
+    // A long PDF, read page by page, gives the rows it gives read whole (from standard input).
+    void longPdfPageByPage();
     // The progress line on a terminal, and nowhere else.
     void progress_data();
     void progress();
@@ -405,6 +408,54 @@ void TestCheckTool::onePagePdf() {
     QCOMPARE(rows.size(), 1);
     QCOMPARE(rows[0][QStringLiteral("page")], QStringLiteral("1"));
     QCOMPARE(rows[0][QStringLiteral("line")], QStringLiteral("2"));
+}
+
+void TestCheckTool::longPdfPageByPage() {
+    const auto reference = lx::test::readQuotedCsv(QStringLiteral(STATEMENTS_REFERENCE));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("long.pdf"));
+    {
+        QPdfWriter writer(path);
+        writer.setResolution(72);
+        QPainter painter(&writer);
+        painter.setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
+        // Noise, which no compression shrinks, makes the file long enough to be read in pages.
+        QImage noise(120, 120, QImage::Format_RGB32);
+        quint32 state = 12345;
+        for (int page = 0; page < 20; ++page) {
+            if (page > 0) {
+                writer.newPage();
+            }
+            for (int y = 0; y < noise.height(); ++y) {
+                for (int x = 0; x < noise.width(); ++x) {
+                    state = state * 1664525u + 1013904223u;
+                    noise.setPixel(x, y, state >> 8);
+                }
+            }
+            painter.drawImage(QPointF(400, 600), noise);
+            for (int k = 0; k < 8; ++k) {
+                const QString text =
+                    reference[(page * 8 + k) % reference.size()][QStringLiteral("text")]
+                        .simplified();
+                painter.drawText(QPointF(40, 50 + 30 * k), text);
+            }
+        }
+    }
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QVERIFY2(bytes.size() > 300 * 1024, QByteArray::number(bytes.size()).constData());
+    const auto paged = rowsOf(runCheck({path}).out);
+    const auto whole = rowsOf(runCheck({QStringLiteral("-")}, bytes).out);
+    QVERIFY(paged.size() > 50);
+    QCOMPARE(paged.size(), whole.size());
+    for (qsizetype k = 0; k < paged.size(); ++k) {
+        auto row = paged[k];
+        auto expected = whole[k];
+        row.remove(QStringLiteral("file"));
+        expected.remove(QStringLiteral("file"));
+        QCOMPARE(row, expected);
+    }
 }
 
 void TestCheckTool::underParallel() {
