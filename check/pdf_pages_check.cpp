@@ -17,9 +17,18 @@ namespace lx::check {
 
 namespace {
 
-std::vector<CheckedResult> checkedPage(const QString& text, int page, double alpha) {
+// How much of the next page is read with a page: a result the page break cuts in two is then
+// whole, and one that starts there is left to the next page.
+constexpr qsizetype lookahead = 400;
+
+// A page's results, with the start of the next page after a page end: `length` is the page's.
+std::vector<CheckedResult> checkedPage(const QString& text, qsizetype length, int page,
+                                       double alpha) {
     std::vector<CheckedResult> checked;
     for (text_check::FoundResult& found : text_check::findResults(text)) {
+        if (found.start >= length) {
+            break;
+        }
         found.page = page;
         const text_check::Judgement judgement = text_check::judge(found, alpha);
         checked.push_back({std::move(found), judgement, {}});
@@ -53,9 +62,16 @@ FileReport checkPdfPages(const QString& name, const QByteArray& bytes, double al
             pending.pop_front();
             rows(std::move(part));
         };
+        QString next = pages.count() > 0 ? pages.text(0) : QString();
         for (int k = 0; k < pages.count(); ++k) {
-            pending.push_back(workers.submit([text = pages.text(k), page = k + 1, alpha] {
-                return checkedPage(text, page, alpha);
+            QString text = std::move(next);
+            next = k + 1 < pages.count() ? pages.text(k + 1) : QString();
+            const qsizetype length = text.size();
+            if (!next.isEmpty()) {
+                text += QLatin1Char('\f') + next.left(lookahead);
+            }
+            pending.push_back(workers.submit([text = std::move(text), length, page = k + 1, alpha] {
+                return checkedPage(text, length, page, alpha);
             }));
             while (pending.size() > static_cast<std::size_t>(2 * std::max(jobs, 1))) {
                 writeNext();

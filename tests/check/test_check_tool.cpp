@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+
 namespace {
 
 using Run = lx::test::ProgramRun;
@@ -433,11 +435,19 @@ void TestCheckTool::longPdfPageByPage() {
                 }
             }
             painter.drawImage(QPointF(400, 600), noise);
+            // A result the page break cuts in two: its end first on the next page.
+            if (page == 6) {
+                painter.drawText(QPointF(40, 30), QStringLiteral("p = .036, as predicted."));
+            }
             for (int k = 0; k < 8; ++k) {
                 const QString text =
                     reference[(page * 8 + k) % reference.size()][QStringLiteral("text")]
                         .simplified();
                 painter.drawText(QPointF(40, 50 + 30 * k), text);
+            }
+            if (page == 5) {
+                painter.drawText(QPointF(40, 560),
+                                 QStringLiteral("The groups differed, t(28) = 2.20,"));
             }
         }
     }
@@ -448,6 +458,10 @@ void TestCheckTool::longPdfPageByPage() {
     const auto paged = rowsOf(runCheck({path}).out);
     const auto whole = rowsOf(runCheck({QStringLiteral("-")}, bytes).out);
     QVERIFY(paged.size() > 50);
+    QVERIFY(std::any_of(paged.begin(), paged.end(), [](const QMap<QString, QString>& row) {
+        return row[QStringLiteral("raw")] == QLatin1String("t(28) = 2.20, p = .036") &&
+               row[QStringLiteral("page")] == QLatin1String("6");
+    }));
     QCOMPARE(paged.size(), whole.size());
     for (qsizetype k = 0; k < paged.size(); ++k) {
         auto row = paged[k];
