@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "last_calculation.h"
 
+#include "platform/core/vector_registers.h"
+
 namespace lx {
 
 void LastCalculation::set(const Summary& summary, const ReportRequest& request) {
@@ -33,6 +35,8 @@ const TwoSampleReport& LastCalculation::report(Parts parts) {
         ReportRequest request = m_request;
         request.posterior = bayesDetails;
         request.robustness = bayesDetails;
+        // The window's thread hashes strings all the time; see clearVectorUpperHalves.
+        clearVectorUpperHalves();
         m_report = twoSampleReport(*m_summary, request);
         m_reportHasBayesDetails = bayesDetails;
     }

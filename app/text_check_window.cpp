@@ -5,6 +5,7 @@
 #include "alpha_box.h"
 
 #include "check_process.h"
+#include "platform/core/vector_registers.h"
 #include "platform/error_guard.h"
 #include "text_check/decode.h"
 #include "text_drop_edit.h"
@@ -312,6 +313,7 @@ void TextCheckWindow::runAside(std::function<Outcome()> work, const QString& sou
     QThreadPool::globalInstance()->start([promise, work = std::move(work)] {
         promise->start();
         try {
+            clearVectorUpperHalves(); // a pool thread may carry a string hash's registers
             promise->addResult(work());
         } catch (const std::exception& error) {
             promise->addResult(Outcome{

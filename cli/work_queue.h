@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/core/vector_registers.h"
+
 #include <condition_variable>
 #include <deque>
 #include <functional>
@@ -58,6 +60,9 @@ private:
                 task = std::move(m_tasks.front());
                 m_tasks.pop_front();
             }
+            // A task's Qt calls may leave the vector registers' upper halves in use; the next
+            // task's arithmetic would run slowly for it.
+            clearVectorUpperHalves();
             task();
         }
     }
