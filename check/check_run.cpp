@@ -3,6 +3,7 @@
 #include "check_run.h"
 
 #include "check_text.h"
+#include "docx_stream_check.h"
 #include "file_report.h"
 #include "pdf_pages_check.h"
 #include "result_writer.h"
@@ -234,14 +235,17 @@ void checkStandardInput(const CheckOptions& options, std::FILE* in, RunOutput& o
 }
 
 // Whether a file is read in pieces in its place: a long plain text or HTML page (or one beyond
-// the limit, of which the first part is checked) or PDF (page by page), or one whose length the
-// system does not say (a pipe, a device), which may never end.
+// the limit, of which the first part is checked), a PDF (page by page), a DOCX file with a long
+// body, or one whose length the system does not say (a pipe, a device), which may never end.
 bool streamed(const Source& source, qint64 maxBytes) {
     const QFileInfo info(source.name);
     if (!info.isFile()) {
         return info.exists() && !info.isDir();
     }
-    if (info.size() <= std::min(streamFrom, maxBytes)) {
+    // A DOCX file's own length says little of its text's, which is compressed a hundredfold
+    // where it repeats itself: its body's length decides.
+    const bool docxName = source.name.endsWith(QLatin1String(".docx"), Qt::CaseInsensitive);
+    if (info.size() <= std::min(streamFrom, maxBytes) && !docxName) {
         return false;
     }
     QFile file(source.name);
@@ -249,7 +253,10 @@ bool streamed(const Source& source, qint64 maxBytes) {
         return false;
     }
     const text_check::SourceKind kind = text_check::kindOf(source.name, file.read(8));
-    return kind != text_check::SourceKind::Docx;
+    if (kind == text_check::SourceKind::Docx) {
+        return info.size() > maxBytes || docxBodyBytes(source.name) > streamFrom;
+    }
+    return info.size() > std::min(streamFrom, maxBytes);
 }
 
 void checkStreamedFile(const CheckOptions& options, const Source& source, RunOutput& output) {
@@ -260,16 +267,25 @@ void checkStreamedFile(const CheckOptions& options, const Source& source, RunOut
         return;
     }
     const auto rows = [&](FileReport&& part) { output.rows(part); };
-    if (file.peek(4) == "%PDF") {
+    const text_check::SourceKind kind = text_check::kindOf(source.name, file.peek(8));
+    const bool document =
+        kind == text_check::SourceKind::Pdf || kind == text_check::SourceKind::Docx;
+    if (document && file.size() > options.maxBytes) {
+        output.end({source.name,
+                    CheckText::tr("longer than %1 bytes (--max-size sets the limit)")
+                        .arg(options.maxBytes),
+                    {},
+                    {}});
+        return;
+    }
+    if (kind == text_check::SourceKind::Docx) {
+        // Its body inflated and read a piece at a time from the file.
+        output.end(
+            checkDocxStream(source.name, options.alpha, limitsOf(options), options.jobs, rows));
+        return;
+    }
+    if (kind == text_check::SourceKind::Pdf) {
         // A PDF is read whole, as Poppler needs, and checked page by page.
-        if (file.size() > options.maxBytes) {
-            output.end({source.name,
-                        CheckText::tr("longer than %1 bytes (--max-size sets the limit)")
-                            .arg(options.maxBytes),
-                        {},
-                        {}});
-            return;
-        }
         QByteArray bytes;
         try {
             bytes = file.readAll();

@@ -42,10 +42,11 @@ bool isBlank(QChar c) {
     return c == u' ' || c == u'\t' || c == u'\r';
 }
 
-// The last blank line, page end or paragraph separator in the text: where the next piece may
-// start cleanly; -1 for none.
+// The last blank line or page end in the text: where the next piece may start cleanly; -1 for
+// none. (Not a paragraph separator: a DOCX file's table cells are paragraphs, and a converted
+// PDF's lines often are, so a result may go on after one.)
 qsizetype lastParagraphEnd(const QString& text) {
-    qsizetype found = std::max(text.lastIndexOf(u'\f'), text.lastIndexOf(QChar(0x2029)));
+    qsizetype found = text.lastIndexOf(u'\f');
     // (lastIndexOf from -1 would search from the end again.)
     for (qsizetype at = text.lastIndexOf(u'\n'); at > found && at > 0;
          at = text.lastIndexOf(u'\n', at - 1)) {
@@ -268,13 +269,13 @@ FileReport checkStream(const QString& name, const ByteSource& read, bool html, d
         QString text; // decoded, not yet checked
         qint64 total = 0;
         bool overLimit = false;
+        bool unreadable = false;
         for (bool last = false; !last;) {
             const qint64 room = std::min(limits.pieceBytes, limits.maxBytes - total);
-            const qint64 got = room > 0 ? read(buffer.data(), room) : 0;
-            if (got < 0) {
-                report.error = CheckText::tr("cannot be read");
-                return report;
-            }
+            qint64 got = room > 0 ? read(buffer.data(), room) : 0;
+            // What was read before an error is still checked, and its rows written.
+            unreadable = got < 0;
+            got = std::max<qint64>(got, 0);
             last = got == 0;
             if (last && room == 0) {
                 char probe = 0;
@@ -323,7 +324,9 @@ FileReport checkStream(const QString& name, const ByteSource& read, bool html, d
         if (utf8) {
             report.warning = utf8->warning();
         }
-        if (overLimit) {
+        if (unreadable) {
+            report.error = CheckText::tr("cannot be read");
+        } else if (overLimit) {
             report.error = CheckText::tr("longer than %1 bytes: only those were checked "
                                          "(--max-size sets the limit)")
                                .arg(limits.maxBytes);

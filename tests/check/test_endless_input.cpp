@@ -2,7 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Input that never ends, or that is longer than the limit, through the real lxtervan-check: the
 // rows found before the limit are written, the input is named, and the run exits 2, within a
-// memory limit far below what reading it whole would take.
+// memory limit far below what reading it whole would take. A DOCX file with a long body is read
+// whole within that limit too.
+#include "support/docx_file.h"
+
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -74,6 +77,23 @@ private slots:
         QVERIFY2(run.err.contains(message), run.err.constData());
         QCOMPARE(run.exitCode, 2);
         QCOMPARE(run.rows, rows);
+    }
+
+    // 50 MB of XML in a 150 KB file: read whole, its text and results would take 600 MB.
+    void longDocxBody() {
+        const QString path = m_dir.filePath(QStringLiteral("long.docx"));
+        const int paragraphs = 900000;
+        const QByteArray paragraph =
+            lx::test::docxParagraph(lx::test::docxRun(QByteArray("t(28) = 2.14, p = .041.")));
+        QVERIFY(lx::test::writeDocx(
+            path,
+            {{"word/document.xml", "<w:body>" + paragraph.repeated(paragraphs) + "</w:body>"}}));
+        const Run run = shell(memoryLimit() +
+                              QStringLiteral("%1 %2").arg(QStringLiteral(LXTERVAN_CHECK), path));
+        QVERIFY2(run.err.contains("1 file: 900000 results: consistent 900000"),
+                 run.err.constData());
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.rows, qsizetype(paragraphs));
     }
 
     void initTestCase() {

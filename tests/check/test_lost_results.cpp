@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The LxTervan developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/docx_file.h"
 #include "support/program_run.h"
 
 #include <QDir>
@@ -11,11 +12,13 @@
 #include <QTest>
 
 #include <unistd.h>
-#include <zip.h>
 
 namespace {
 
+using lx::test::docxParagraph;
+using lx::test::docxRun;
 using lx::test::runProgram;
+using lx::test::writeDocx;
 
 const QByteArray result = "t(30) = \xe2\x88\x92"
                           "2.50, p = .018.\n"; // with U+2212 for the minus
@@ -33,38 +36,6 @@ QByteArray utf32(const QByteArray& utf8, bool littleEndian) {
         }
     }
     return out;
-}
-
-// A DOCX file of these parts (name and XML body of each), as a word processor writes them.
-bool writeDocx(const QString& path, const QList<std::pair<QByteArray, QByteArray>>& parts) {
-    int error = 0;
-    zip_t* archive = zip_open(path.toLocal8Bit().constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
-    if (!archive) {
-        return false;
-    }
-    QList<QByteArray> kept; // libzip reads the buffers when it closes the archive
-    for (const auto& [name, body] : parts) {
-        kept.append(
-            "<?xml version=\"1.0\" encoding=\"UTF-8\"?><w:" + name.split('/').last().chopped(4) +
-            " xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\">" + body +
-            "</w:" + name.split('/').last().chopped(4) + ">");
-        zip_source_t* source =
-            zip_source_buffer(archive, kept.last().constData(), kept.last().size(), 0);
-        if (!source || zip_file_add(archive, name.constData(), source, ZIP_FL_OVERWRITE) < 0) {
-            zip_source_free(source);
-            zip_discard(archive);
-            return false;
-        }
-    }
-    return zip_close(archive) == 0;
-}
-
-QByteArray paragraph(const QByteArray& runs) {
-    return "<w:p>" + runs + "</w:p>";
-}
-
-QByteArray run(const QByteArray& text) {
-    return "<w:r><w:t xml:space=\"preserve\">" + text + "</w:t></w:r>";
 }
 
 // A PDF of two pages, each with a result, whose page tree states `count` pages.
@@ -255,44 +226,45 @@ private slots:
         QTest::addColumn<QString>("part");
         QTest::addColumn<QString>("line");
         const QByteArray body =
-            "<w:body>" + paragraph(run("Results are in the notes.")) + "</w:body>";
-        const QByteArray plain = run("t(28) = 2.20, p = .036");
+            "<w:body>" + docxParagraph(docxRun("Results are in the notes.")) + "</w:body>";
+        const QByteArray plain = docxRun("t(28) = 2.20, p = .036");
         QTest::newRow("footnote") << body << QByteArray("word/footnotes.xml")
-                                  << "<w:footnote w:id=\"1\">" + paragraph(run("See above.")) +
-                                         paragraph(plain) + "</w:footnote>"
+                                  << "<w:footnote w:id=\"1\">" +
+                                         docxParagraph(docxRun("See above.")) +
+                                         docxParagraph(plain) + "</w:footnote>"
                                   << "2.20"
                                   << "footnotes"
                                   << "2";
         QTest::newRow("endnote") << body << QByteArray("word/endnotes.xml")
-                                 << "<w:endnote w:id=\"1\">" + paragraph(plain) + "</w:endnote>"
+                                 << "<w:endnote w:id=\"1\">" + docxParagraph(plain) + "</w:endnote>"
                                  << "2.20"
                                  << "endnotes"
                                  << "1";
-        QTest::newRow("header") << body << QByteArray("word/header1.xml") << paragraph(plain)
+        QTest::newRow("header") << body << QByteArray("word/header1.xml") << docxParagraph(plain)
                                 << "2.20"
                                 << "header"
                                 << "1";
         QTest::newRow("minus from the symbol table")
             << "<w:body>" +
-                   paragraph(run("t(28) = ") +
-                             "<w:r><w:sym w:font=\"Symbol\" w:char=\"F02D\"/></w:r>" +
-                             run("2.20, p = .036")) +
+                   docxParagraph(docxRun("t(28) = ") +
+                                 "<w:r><w:sym w:font=\"Symbol\" w:char=\"F02D\"/></w:r>" +
+                                 docxRun("2.20, p = .036")) +
                    "</w:body>"
             << QByteArray() << QByteArray() << "-2.20"
             << ""
             << "1";
         QTest::newRow("non-breaking hyphen as minus")
             << "<w:body>" +
-                   paragraph(run("t(28) = ") + "<w:r><w:noBreakHyphen/></w:r>" +
-                             run("2.20, p = .036")) +
+                   docxParagraph(docxRun("t(28) = ") + "<w:r><w:noBreakHyphen/></w:r>" +
+                                 docxRun("2.20, p = .036")) +
                    "</w:body>"
             << QByteArray() << QByteArray() << "-2.20"
             << ""
             << "1";
         QTest::newRow("hidden run inside the result")
             << "<w:body>" +
-                   paragraph(run("t(28) = 2.20") +
-                             "<w:r><w:rPr><w:vanish/></w:rPr><w:t>, p = .036</w:t></w:r>") +
+                   docxParagraph(docxRun("t(28) = 2.20") +
+                                 "<w:r><w:rPr><w:vanish/></w:rPr><w:t>, p = .036</w:t></w:r>") +
                    "</w:body>"
             << QByteArray() << QByteArray() << "2.20"
             << ""

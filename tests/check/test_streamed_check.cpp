@@ -1,13 +1,16 @@
 // SPDX-FileCopyrightText: 2026 The LxTervan developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A text read in pieces gives the rows it gives read at once: the same results, on the same
-// lines and pages, whatever the pieces' length; and what does not fit the limit is refused
-// after the rows before it.
+// A text or a DOCX file read in pieces gives the rows it gives read at once: the same results,
+// on the same lines and pages, in the same parts, whatever the pieces' length; and what does not
+// fit the limit, or cannot be read, is refused after the rows before it.
+#include "check/docx_stream_check.h"
 #include "check/file_report.h"
 #include "check/streamed_check.h"
+#include "support/docx_file.h"
 
 #include <QFile>
 #include <QStringEncoder>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace lx::check;
@@ -46,11 +49,62 @@ Streamed stream(const QByteArray& bytes, qint64 pieceBytes, qint64 maxBytes, boo
 }
 
 QString placed(const CheckedResult& result) {
-    return QStringLiteral("%1:%2 %3 %4")
+    return QStringLiteral("%1:%2:%3 %4 %5")
+        .arg(result.part)
         .arg(result.found.page)
         .arg(result.found.line)
         .arg(result.found.raw)
         .arg(int(result.judgement.verdict));
+}
+
+QStringList placed(const std::vector<CheckedResult>& results) {
+    QStringList out;
+    for (const CheckedResult& result : results) {
+        out << placed(result);
+    }
+    return out;
+}
+
+// The English corpus as a DOCX body, each line a paragraph of two runs cut within it, `copies`
+// times over: far more XML than one inflated chunk, results cut between runs.
+QByteArray docxBody(int copies) {
+    QByteArray body = "<w:body>";
+    for (int copy = 0; copy < copies; ++copy) {
+        for (const QString& line : QString::fromUtf8(corpus("english.txt")).split(u'\n')) {
+            const qsizetype cut = line.size() / 3;
+            body +=
+                lx::test::docxParagraph(lx::test::docxRun(line.left(cut).toHtmlEscaped().toUtf8()) +
+                                        lx::test::docxRun(line.mid(cut).toHtmlEscaped().toUtf8()));
+        }
+    }
+    return body + "</w:body>";
+}
+
+const QByteArray noteResult = lx::test::docxParagraph(lx::test::docxRun("t(28) = 2.20, p = .036"));
+
+QList<std::pair<QByteArray, QByteArray>> docxParts(const QByteArray& body) {
+    return {{"word/document.xml", body},
+            {"word/footnotes.xml", "<w:footnote w:id=\"1\">" +
+                                       lx::test::docxParagraph(lx::test::docxRun("See above.")) +
+                                       noteResult + "</w:footnote>"},
+            {"word/header1.xml", noteResult}};
+}
+
+Streamed streamDocx(const QString& path, qint64 pieceBytes) {
+    Streamed out;
+    out.report =
+        checkDocxStream(path, 0.05, {qint64(1) << 30, pieceBytes}, 2, [&](FileReport&& part) {
+            ++out.pieces;
+            for (CheckedResult& result : part.results) {
+                out.results.push_back(std::move(result));
+            }
+        });
+    return out;
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -63,6 +117,9 @@ private slots:
     void asReadAtOnce();
     void refusedBeyondItsLimit();
     void binary();
+    void docxAsReadAtOnce_data();
+    void docxAsReadAtOnce();
+    void damagedDocxAfterItsRows();
 };
 
 void TestStreamedCheck::asReadAtOnce_data() {
@@ -135,6 +192,44 @@ void TestStreamedCheck::binary() {
     const Streamed streamed = stream(QByteArray(5000, '\0'), 1000, 1 << 20);
     QCOMPARE(streamed.report.error, QStringLiteral("not a text file"));
     QVERIFY(streamed.results.empty());
+}
+
+void TestStreamedCheck::docxAsReadAtOnce_data() {
+    QTest::addColumn<qint64>("pieceBytes");
+    for (const qint64 piece : {qint64(200), qint64(4096), qint64(1) << 20}) {
+        QTest::newRow(QByteArray::number(piece)) << piece;
+    }
+}
+
+void TestStreamedCheck::docxAsReadAtOnce() {
+    QFETCH(qint64, pieceBytes);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("paper.docx"));
+    QVERIFY(lx::test::writeDocx(path, docxParts(docxBody(8))));
+    const FileReport whole = checkBytes(path, fileBytes(path), 0.05);
+    QVERIFY2(whole.error.isEmpty(), qPrintable(whole.error));
+    const Streamed streamed = streamDocx(path, pieceBytes);
+    QCOMPARE(streamed.report.error, whole.error);
+    QCOMPARE(placed(streamed.results), placed(whole.results));
+    QCOMPARE(whole.results.back().part, QStringLiteral("header"));
+    QVERIFY(pieceBytes > (1 << 19) || streamed.pieces > 3);
+}
+
+// The body's XML cut short: its results up to there are written, then the file is named.
+void TestStreamedCheck::damagedDocxAfterItsRows() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("paper.docx"));
+    const QByteArray body = docxBody(8);
+    QVERIFY(lx::test::writeDocx(path, {{"word/document.xml", body.left(body.size() / 2)}}));
+    QCOMPARE(checkBytes(path, fileBytes(path), 0.05).error,
+             QStringLiteral("a DOCX file whose document cannot be read"));
+    const Streamed streamed = streamDocx(path, 4096);
+    QCOMPARE(streamed.report.error, QStringLiteral("a DOCX file whose document cannot be read"));
+    QVERIFY(streamed.results.size() > 500);
+    // Not a DOCX file at all.
+    QVERIFY(lx::test::writeDocx(path, {{"word/other.xml", noteResult}}));
+    QCOMPARE(streamDocx(path, 4096).report.error,
+             QStringLiteral("a zip archive without word/document.xml, so no DOCX file"));
 }
 
 QTEST_GUILESS_MAIN(TestStreamedCheck)
