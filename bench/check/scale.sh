@@ -4,8 +4,8 @@
 # How lxtervan-check's cost grows with one file: texts of 10,000 to 80,000 results and of
 # 1,000,000 (24 MB), one result a line, each read by one worker; then a 300 MB text and the
 # 400-paper corpus of run.sh for peak memory. Prints seconds (the fastest of three runs, one for
-# the 300 MB text), microseconds per result (which a linear reader keeps alike across the
-# series) and peak resident memory.
+# the 300 MB text), microseconds per result and per result added over the row before (which a
+# linear reader keeps alike across the series) and peak resident memory.
 # Usage: bench/check/scale.sh [--no-large]   (--no-large leaves out the 300 MB text)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -35,6 +35,9 @@ fastest() {
 # when first used), which us/result leaves out.
 echo "$line" > "$out/one.txt"
 startup=$(fastest 1 "$out/one.txt" 5)
+# The seconds and results of the last one-worker run, for the cost of the results it adds.
+previous_seconds=$startup
+previous_results=1
 measure() { # label file results [jobs] [runs]
     local seconds kilobytes
     seconds=$(fastest "${4:-1}" "$2" "${5:-3}")
@@ -42,12 +45,19 @@ measure() { # label file results [jobs] [runs]
         2>"$out/err.txt"
     kilobytes=$(cat "$out/time.txt")
     awk -v l="$1" -v s="$seconds" -v k="$kilobytes" -v n="$3" -v mb="$(stat -c %s "$2")" \
-        -v z="$startup" 'BEGIN {
-        printf "%-30s %9.3f %12.2f %12.0f %10.1f\n", l, s, (n > 1 ? (s - z) / (n - 1) * 1e6 : 0),
-            k / 1024, mb / 1048576 }'
+        -v z="$startup" -v ps="$previous_seconds" -v pn="$previous_results" -v j="${4:-1}" 'BEGIN {
+        added = j == 1 && n > pn ? sprintf("%.2f", (s - ps) / (n - pn) * 1e6) : ""
+        printf "%-30s %9.3f %12.2f %12s %12.0f %10.1f\n", l, s,
+            (n > 1 ? (s - z) / (n - 1) * 1e6 : 0), added, k / 1024, mb / 1048576 }'
+    if [ "${4:-1}" = 1 ]; then
+        previous_seconds=$seconds
+        previous_results=$3
+    fi
 }
-echo "start-up: $startup s (left out of us/result); one worker unless said"
-printf '%-30s %9s %12s %12s %10s\n' "input" "seconds" "us/result" "peak MB" "file MB"
+echo "start-up: $startup s, a run with one result (left out of us/result); one worker unless said"
+echo "us/added: the time a result adds over the row before (the first: over the one-result run)"
+printf '%-30s %9s %12s %12s %12s %10s\n' "input" "seconds" "us/result" "us/added" "peak MB" \
+    "file MB"
 for n in 10000 20000 40000 80000 1000000; do
     make_text "$n" "$out/results_$n.txt"
     measure "$n results, one file" "$out/results_$n.txt" "$n"
@@ -61,5 +71,6 @@ fi
 if [ -d build/bench/check/corpus_400 ]; then
     /usr/bin/time -f '%e %M' -o "$out/time.txt" "$tool" build/bench/check/corpus_400 >/dev/null 2>&1
     read -r seconds kilobytes < "$out/time.txt"
-    printf '%-30s %9.2f %12s %12.0f\n' "400 papers (run.sh)" "$seconds" "" "$((kilobytes / 1024))"
+    printf '%-30s %9.2f %12s %12s %12.0f\n' "400 papers (run.sh)" "$seconds" "" "" \
+        "$((kilobytes / 1024))"
 fi
